@@ -1,0 +1,19 @@
+# A protocol plug-in: a shared library named NAME.so (no "lib" prefix) that exports only
+# Initialize and Configure, so that it neither imports from nor collides with the host.
+function(veltro_add_plugin name)
+  add_library(${name} MODULE ${ARGN})
+  set_target_properties(${name} PROPERTIES
+    PREFIX ""
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON)
+  target_link_libraries(${name} PRIVATE veltro_shared)
+  target_link_options(${name} PRIVATE -Wl,--no-undefined)
+endfunction()
+
+# A GoogleTest executable registered with CTest as one test.
+function(veltro_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} veltro_test_support GTest::gtest GTest::gmock GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+endfunction()

@@ -1,0 +1,3 @@
+#include "conversions.h"
+
+void AddConversions(CStorageDatabase&) {}

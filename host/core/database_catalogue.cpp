@@ -1,0 +1,3 @@
+#include "database_catalogue.h"
+
+void BuildDatabaseCatalogue(CStorageDatabase&, CEpochHistory&) {}

@@ -1,0 +1,73 @@
+#include "plugin_host.h"
+
+#include "platform/text.h"
+#include "shared/protocol_object.h"
+#include "shared/storage_database.h"
+
+namespace {
+constexpr int kUnknownDialogId = 139;
+constexpr int kCustomDialogId = 138;
+}  // namespace
+
+CPluginHost::CPluginHost() = default;
+
+CPluginHost::~CPluginHost() {
+    // Every node, including those the plug-ins created, goes before the code that made it.
+    roots.clear();
+    customRoot.reset();
+    unknownRoot.reset();
+    for (const Plugin& plugin : plugins) platform::FreeSharedLibrary(plugin.module);
+}
+
+void CPluginHost::LoadPlugins(const std::string& folder, CStorageDatabase& database) {
+    LoadLibraries(folder);
+    RegisterProtocols();
+    unknownRoot = std::make_unique<CProtocolRoot>(nullptr, u"UNKNOWN", nullptr, kUnknownDialogId, MASK_ORDINARY);
+    customRoot = std::make_unique<CProtocolRoot>(nullptr, u"CUSTOM", nullptr, kCustomDialogId, MASK_ORDINARY);
+    PopulateTrees();
+    for (const auto& entry : protocols) entry->root->BindDatabase(&database);
+}
+
+void CPluginHost::LoadLibraries(const std::string& folder) {
+    for (const std::string& file : platform::ListFiles(folder, ".so")) {
+        platform::ModuleHandle module = platform::LoadSharedLibrary(folder + file);
+        if (!module) continue;
+        auto initialize = reinterpret_cast<InitializeFn>(platform::FindSymbol(module, "Initialize"));
+        CProtocolObject* protocol = initialize ? initialize(0, module) : nullptr;
+        if (!protocol) {
+            platform::FreeSharedLibrary(module);
+            continue;
+        }
+        plugins.push_back({module, protocol});
+    }
+}
+
+void CPluginHost::RegisterProtocols() {
+    for (const Plugin& plugin : plugins) {
+        const char16_t* name = plugin.protocol->GetProtocolName();
+        const FrameCheckFn check = plugin.protocol->GetFrameCheck();
+        if (!name || !check) continue;
+        auto position = protocols.begin();
+        while (position != protocols.end() && platform::WideCompare((*position)->name.c_str(), name) < 0) ++position;
+        if (position != protocols.end() && (*position)->name == name) continue;  // the first plug-in keeps the name
+        auto root = std::make_unique<CProtocolRoot>(check, name, plugin.module, plugin.protocol->GetRootDialogId(),
+                                                    MASK_EXPERT);
+        protocols.insert(position, std::make_unique<ProtocolEntry>(ProtocolEntry{name, check, root.get()}));
+        roots.push_back(std::move(root));
+    }
+}
+
+void CPluginHost::PopulateTrees() {
+    for (const Plugin& plugin : plugins)
+        for (const auto& entry : protocols) plugin.protocol->PopulateTree(entry->name.c_str(), entry->root);
+}
+
+CProtocolRoot* CPluginHost::RootOf(const std::u16string& protocolName) const {
+    for (const auto& entry : protocols)
+        if (entry->name == protocolName) return entry->root;
+    return nullptr;
+}
+
+void CPluginHost::RegisterWith(CFrameSplitter& splitter) const {
+    for (const auto& entry : protocols) splitter.AddProtocol(entry.get(), entry->check);
+}

@@ -1,0 +1,135 @@
+#include "channel_history.h"
+
+#include <limits>
+
+namespace {
+constexpr float kNaNf = std::numeric_limits<float>::quiet_NaN();
+}
+
+CChannelHistory::CChannelHistory() { Reset(); }
+
+void CChannelHistory::ClearSample(Sample& sample) {
+    sample = Sample{};
+    sample.azimuth = sample.elevation = kNaNf;
+}
+
+uint8_t CChannelHistory::ComputeState(const Sample& sample) {
+    if (sample.satellite == 0) return STATE_EMPTY;
+    if (sample.status & STATUS_USED) return STATE_USED;
+    if (sample.status & STATUS_SECOND_SIGNAL) return STATE_SECOND_SIGNAL;
+    return STATE_TRACKED;
+}
+
+CChannelHistory::Sample* CChannelHistory::Newest(int channel) {
+    return IsChannel(channel) ? &samples[channel][0] : nullptr;
+}
+
+int CChannelHistory::ChannelOfSatellite(int n) const {
+    const auto number = static_cast<uint8_t>(n);
+    if (number == 0) return kChannels;
+    for (int channel = 0; channel < kChannels; ++channel)
+        if (samples[channel][0].satellite == number) return channel;
+    int stalest = kChannels;
+    uint8_t largestAge = 1;
+    for (int channel = 0; channel < kChannels; ++channel) {
+        if (samples[channel][0].age > largestAge) {
+            largestAge = samples[channel][0].age;
+            stalest = channel;
+        }
+    }
+    return stalest;
+}
+
+void CChannelHistory::AssignSatellite(int channel, int n) {
+    Sample* newest = Newest(channel);
+    if (!newest) return;
+    const auto number = static_cast<uint8_t>(n);
+    if (newest->satellite != number) {
+        const uint8_t age = newest->age;
+        ClearSample(*newest);
+        newest->age = age;
+        newest->satellite = number;
+        newest->state = ComputeState(*newest);
+        for (int i = 1; i < kSamples; ++i) samples[channel][i].state = STATE_EMPTY;
+        changed = true;
+    }
+    if (number != 0 && newest->age != 0) {
+        newest->age = 0;
+        changed = true;
+    }
+}
+
+void CChannelHistory::SetAzimuth(int channel, double degrees) {
+    if (Sample* newest = Newest(channel)) newest->azimuth = static_cast<float>(degrees);
+}
+
+void CChannelHistory::SetElevation(int channel, double degrees) {
+    if (Sample* newest = Newest(channel)) newest->elevation = static_cast<float>(degrees);
+}
+
+void CChannelHistory::SetCn0(int channel, double value) {
+    if (Sample* newest = Newest(channel)) {
+        newest->cn0 = static_cast<float>(value);
+        newest->setThisEpoch |= SET_CN0;
+    }
+}
+
+void CChannelHistory::SetCn0Samples(int channel, const uint8_t* bytes, int count) {
+    Sample* newest = Newest(channel);
+    if (!newest) return;
+    if (count < 0) count = 0;
+    if (count > 255) count = 255;
+    int sum = 0;
+    int positive = 0;
+    for (int i = 0; i < count; ++i) {
+        if (bytes[i] > 0) {
+            sum += bytes[i];
+            ++positive;
+        }
+    }
+    newest->cn0 = positive > 0 ? static_cast<float>(sum) / static_cast<float>(positive) : kNaNf;
+    newest->measurements.assign(bytes, bytes + count);
+    newest->setThisEpoch |= SET_CN0;
+}
+
+void CChannelHistory::SetUsed(int channel, int value) {
+    Sample* newest = Newest(channel);
+    if (!newest) return;
+    if (value == 1)
+        newest->status |= STATUS_USED;
+    else
+        newest->status &= static_cast<uint8_t>(~STATUS_USED);
+    newest->setThisEpoch |= SET_USED;
+    newest->state = ComputeState(*newest);
+}
+
+void CChannelHistory::SetSignalState(int channel, int value) {
+    Sample* newest = Newest(channel);
+    if (!newest || value != 2) return;
+    newest->status |= STATUS_SECOND_SIGNAL;
+    newest->setThisEpoch |= SET_STATUS;
+    newest->state = ComputeState(*newest);
+}
+
+void CChannelHistory::CloseEpoch() {
+    for (auto& channel : samples) {
+        Sample& newest = channel[0];
+        if (!(newest.setThisEpoch & SET_CN0)) newest.cn0 = 0;
+        if (!(newest.setThisEpoch & SET_USED)) newest.status &= static_cast<uint8_t>(~STATUS_USED);
+        if (!(newest.setThisEpoch & SET_STATUS)) newest.status &= static_cast<uint8_t>(~STATUS_SECOND_SIGNAL);
+        newest.state = ComputeState(newest);
+        for (int i = kSamples - 1; i > 0; --i) channel[i] = std::move(channel[i - 1]);
+        // The newest keeps its contents, without the measurements that moved on with the copy.
+        channel[0] = channel[1];
+        channel[0].measurements.clear();
+        if (channel[0].age < kStaleAge) ++channel[0].age;
+        channel[0].setThisEpoch = 0;
+    }
+    changed = true;
+}
+
+void CChannelHistory::Reset() {
+    for (auto& channel : samples)
+        for (Sample& sample : channel) ClearSample(sample);
+    changed = true;
+}

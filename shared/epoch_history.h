@@ -1,0 +1,63 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <vector>
+
+#include "platform/export.h"
+
+// Where an entry keeps its value in a snapshot: an index into the common area, or, for a
+// per-satellite entry, an index into the area of its satellite slot.
+struct SnapshotSlot {
+    int index = -1;
+    int satellite = -1;  // satellite slot for per-satellite entries, -1 for the common area
+};
+
+// The values of one closed epoch: the satellite mask, the common area, then one per-satellite
+// area for each set bit of the mask, in slot order. Values without a sample are NaN.
+class VELTRO_EXPORT CEpochSnapshot {
+public:
+    CEpochSnapshot(uint64_t mask, size_t valueCount);
+
+    uint64_t Mask() const { return mask; }
+    double* Values() { return values.data(); }
+    const double* Values() const { return values.data(); }
+
+private:
+    uint64_t mask;
+    std::vector<double> values;
+};
+
+// Per-epoch snapshots of the database, oldest first, up to a capacity; the oldest are dropped.
+class VELTRO_EXPORT CEpochHistory {
+public:
+    explicit CEpochHistory(size_t capacity);
+
+    // Layout, fixed while the catalogue is built, before the first snapshot.
+    SnapshotSlot ReserveCommonSlot();
+    SnapshotSlot PerSatelliteSlot(int satellite, int item);
+
+    std::unique_ptr<CEpochSnapshot> NewSnapshot(uint64_t mask) const;
+    size_t Push(std::unique_ptr<CEpochSnapshot> snapshot);
+    void SetCapacity(size_t capacity);
+    void Clear();
+
+    size_t Count() const { return snapshots.size(); }
+    size_t Capacity() const { return capacity; }
+    uint64_t Dropped() const { return dropped; }
+    const CEpochSnapshot& operator[](size_t index) const { return *snapshots[index]; }
+
+    // The value at slot, or NaN when the snapshot has no area for the slot's satellite.
+    double Value(const CEpochSnapshot& snapshot, SnapshotSlot slot) const;
+    double* ValueAddress(CEpochSnapshot& snapshot, SnapshotSlot slot) const;
+
+private:
+    const double* Address(const CEpochSnapshot& snapshot, SnapshotSlot slot) const;
+
+    std::deque<std::unique_ptr<CEpochSnapshot>> snapshots;
+    size_t capacity;
+    uint64_t dropped = 0;
+    int commonSize = 0;
+    int satelliteSize = 0;
+};

@@ -1,0 +1,3 @@
+#include "runtime_class.h"
+
+const CRuntimeClass CObject::classCObject{"CObject", nullptr};

@@ -1,0 +1,45 @@
+#include "storage.h"
+
+#include "platform/text.h"
+
+VELTRO_IMPLEMENT_CLASS(CStorage, CObject)
+
+CStorage::CStorage(std::u16string name, std::u16string description)
+    : name(std::move(name)), description(std::move(description)) {}
+
+void CStorage::SaveSnapshot(const CEpochHistory&, CEpochSnapshot&) { CloseEpoch(); }
+
+void CStorage::CloseEpoch() {
+    if (valid) {
+        age = 1;
+        ++count;
+        valid = 0;
+    } else if (age < kNoAge) {
+        ++age;
+    }
+}
+
+void CStorage::Reset() {
+    changedFlag = 0;
+    valid = 0;
+    changed = 1;
+    age = kNoAge;
+    count = 0;
+}
+
+void CStorage::SetGroupMask(uint32_t bits) { mask = bits; }
+uint32_t CStorage::GroupMask() const { return mask; }
+const std::u16string& CStorage::GetDescription() const { return description; }
+const std::u16string& CStorage::GetName() const { return name; }
+void CStorage::SetDescription(std::u16string text) { description = std::move(text); }
+void CStorage::SetName(std::u16string text) { name = std::move(text); }
+
+std::u16string CStorage::FormatCount() const {
+    return platform::FormatW(u"%lu", static_cast<unsigned long>(count + (valid ? 1 : 0)));
+}
+
+std::u16string CStorage::FormatAge() const {
+    if (valid) return u"0";
+    if (age == kNoAge) return u"";
+    return platform::FormatW(u"%lu", static_cast<unsigned long>(age));
+}

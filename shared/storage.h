@@ -1,0 +1,55 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "platform/export.h"
+#include "shared/runtime_class.h"
+
+class CEpochHistory;
+class CEpochSnapshot;
+
+// Base of every database entry: validity in the running epoch, age and count over closed
+// epochs, the changed-since-refresh mark, and the entry's names.
+class VELTRO_EXPORT CStorage : public CObject {
+    VELTRO_DECLARE_CLASS(CStorage)
+
+public:
+    static constexpr uint32_t kNoAge = 0xFFFFFFFF;
+
+    CStorage(std::u16string name, std::u16string description);
+
+    virtual void SaveSnapshot(const CEpochHistory& history, CEpochSnapshot& snapshot);
+    virtual void Reset();
+    virtual void SetGroupMask(uint32_t bits);
+    virtual uint32_t GroupMask() const;
+    virtual std::u16string FormatCurrent() const = 0;
+    virtual const std::u16string& GetDescription() const;
+    virtual const std::u16string& GetName() const;
+    virtual void SetDescription(std::u16string text);
+    virtual void SetName(std::u16string text);
+    virtual std::u16string FormatSnapshotValue(const CEpochHistory& history, const CEpochSnapshot& snapshot) const = 0;
+
+    std::u16string FormatCount() const;
+    std::u16string FormatAge() const;
+
+    bool IsValid() const { return valid != 0; }
+    bool IsChanged() const { return changed != 0; }
+    uint8_t ChangedFlag() const { return changedFlag; }
+    uint32_t Age() const { return age; }
+    uint32_t Count() const { return count; }
+    void ClearChanged() { changed = 0; }
+    void MarkChanged() { changed = 1; }
+
+protected:
+    // The bookkeeping of an epoch close that every kind shares: valid turns into age and count.
+    void CloseEpoch();
+
+    uint8_t changedFlag = 0;
+    uint8_t valid = 0;
+    uint8_t changed = 1;
+    uint32_t mask = 0x40000000;
+    uint32_t age = kNoAge;
+    uint32_t count = 0;
+    std::u16string name;
+    std::u16string description;
+};
