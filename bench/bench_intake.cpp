@@ -1,0 +1,58 @@
+// Throughput of the intake road: bytes through the splitter, dispatch down the message trees,
+// decoding into the database and closing epochs.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "host/core/veltro_doc.h"
+#include "shared/storage_values.h"
+#include "tests/support/test_protocol.h"
+
+namespace {
+
+// Ten messages per epoch, with a little garbage between epochs, as a noisy serial line gives.
+std::vector<uint8_t> TestProtocolStream(int epochs) {
+    std::vector<uint8_t> stream;
+    for (int epoch = 0; epoch < epochs; ++epoch) {
+        auto append = [&](const std::vector<uint8_t>& frame) { stream.insert(stream.end(), frame.begin(), frame.end()); };
+        append(TestFrameU32(kTestTimeType, static_cast<uint32_t>(epoch) * 100));
+        for (int i = 0; i < 9; ++i) append(TestFrameU32(kTestValueType, static_cast<uint32_t>(epoch * 10 + i)));
+        stream.insert(stream.end(), {0x00, 'T', 0xFF});
+    }
+    return stream;
+}
+
+void AddTestEntries(CVeltroDoc& document) {
+    for (uint16_t id : {kTestTimeId, kTestValueId}) {
+        auto entry = std::make_unique<CStorageValueStatistics>(u"test", u"test");
+        entry->SetSnapshotSlot(document.History().ReserveCommonSlot());
+        document.Database().Add(id, std::move(entry));
+    }
+}
+
+void RunIntake(benchmark::State& state, CVeltroDoc& document, const std::vector<uint8_t>& stream) {
+    CFrameSplitter splitter;
+    document.Plugins().RegisterWith(splitter);
+    size_t frames = 0;
+    for (auto _ : state) {
+        FeedStream(splitter, stream.data(), stream.size(), [&](const FrameRecord& record) {
+            document.ProcessRecord(record, true);
+            ++frames;
+        });
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(stream.size()) * state.iterations());
+    state.counters["frames"] = benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate);
+    state.counters["epochs"] =
+        benchmark::Counter(static_cast<double>(document.Database().GetEpochCounter()), benchmark::Counter::kIsRate);
+}
+
+void BM_IntakeTestProtocol(benchmark::State& state) {
+    CVeltroDoc document(DocumentSettings{900, VELTRO_TEST_PLUGIN_DIR "simple/", nullptr});
+    AddTestEntries(document);
+    RunIntake(state, document, TestProtocolStream(1000));
+}
+BENCHMARK(BM_IntakeTestProtocol)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
