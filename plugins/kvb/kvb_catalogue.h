@@ -1,0 +1,12 @@
+#pragma once
+#include <span>
+
+#include "kvb_class_node.h"
+#include "kvb_message.h"
+
+// The KVB message tree as data: the class nodes, the messages filed under them by class, and the
+// two pseudo-messages behind them.
+extern const std::span<const KvbClassInfo> kKvbClasses;
+extern const std::span<const KvbMessageInfo> kKvbMessages;
+extern const KvbNodeInfo kKvbUnknownMessage;
+extern const KvbNodeInfo kKvbCustomMessage;

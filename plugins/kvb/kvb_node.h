@@ -1,0 +1,32 @@
+#pragma once
+#include <cstdint>
+
+#include "shared/message_node.h"
+
+// How a node of the KVB tree presents itself: the texts the tree and the message view show, its
+// capability mask and the page template it is shown with.
+struct KvbNodeInfo {
+    const char16_t* name;
+    const char16_t* label;  // also the key by which siblings are sorted
+    const char16_t* description;
+    uint32_t ownMask;
+    int page;  // 0: no page
+};
+
+// What every node of the KVB tree has in common: the identity of its catalogue row, pages loaded
+// from this plug-in's module, and send lists completed as KVB frames.
+class CKvbNode : public CMessageNode {
+public:
+    explicit CKvbNode(const KvbNodeInfo& info) : info(info) {}
+
+    void FinalizeFrames(std::span<SendRecord> sendList) override;
+    ModuleHandle ResourceModule() const override;
+    int ResourceDialogId() const override { return info.page; }
+    const char16_t* Label() const override { return info.label; }
+    const char16_t* Description() const override { return info.description; }
+    const char16_t* Name() const override { return info.name; }
+    uint32_t OwnMask() const override { return info.ownMask; }
+
+private:
+    const KvbNodeInfo& info;
+};

@@ -1,0 +1,6 @@
+#include "kvb_plugin.h"
+
+KvbPluginState& KvbPlugin() {
+    static KvbPluginState state;
+    return state;
+}

@@ -1,0 +1,28 @@
+#include "kvb_protocol.h"
+
+#include "kvb_frame.h"
+#include "kvb_tree.h"
+#include "platform/text.h"
+
+namespace {
+
+struct TreeBuilder {
+    const char16_t* protocolName;
+    void (*populate)(CMessageNode& root);
+};
+
+// The proprietary sentences travel in the NMEA stream but belong to this plug-in: their builder
+// joins this list under "NMEA".
+constexpr TreeBuilder kTreeBuilders[] = {
+    {u"KVB", PopulateKvbTree},
+};
+
+}  // namespace
+
+FrameCheckFn CKvbProtocol::GetFrameCheck() const { return KvbCheckFrame; }
+
+void CKvbProtocol::PopulateTree(const char16_t* protocolName, CMessageNode* root) {
+    if (!protocolName || !root) return;
+    for (const TreeBuilder& builder : kTreeBuilders)
+        if (platform::WideCompare(protocolName, builder.protocolName) == 0) builder.populate(*root);
+}

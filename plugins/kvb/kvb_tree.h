@@ -1,0 +1,6 @@
+#pragma once
+#include "shared/message_node.h"
+
+// Fills the root of the "KVB" protocol with the class nodes and their messages, then the Unknown
+// and Custom pseudo-messages, which stay behind all others.
+void PopulateKvbTree(CMessageNode& root);
