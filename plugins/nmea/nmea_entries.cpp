@@ -1,0 +1,58 @@
+#include "nmea_entries.h"
+
+#include "nmea_fields.h"
+#include "nmea_units.h"
+
+void FindSlotEntries(const CStorageDatabase* database, int item, SlotEntries& entries) {
+    for (int slot = 0; slot < kSatelliteSlots; ++slot) entries[slot] = FindEntry(database, SatelliteItemId(slot, item));
+}
+
+bool Store(CStorageValue* entry, std::optional<double> value) { return entry && value && entry->SetValue(*value); }
+
+bool StoreCourse(CStorageValue* entry, std::optional<double> degrees) {
+    if (!degrees || *degrees < -180 || *degrees > 360) return false;
+    return Store(entry, (*degrees > 180 ? *degrees - 360 : *degrees) * kRadiansPerDegree);
+}
+
+bool StoreKnots(CStorageValue* speedOverGround, std::optional<double> knots) {
+    if (!knots || *knots < 0) return false;
+    return Store(speedOverGround, *knots * kMetresPerSecondPerKnot);
+}
+
+void NmeaFixStatusEntries::Bind(const CStorageDatabase* database) {
+    navOk = FindEntry(database, ENTRY_NAV_OK);
+    navMode = FindEntry(database, ENTRY_NAV_MODE);
+    dgps = FindEntry(database, ENTRY_DGPS);
+}
+
+bool NmeaFixStatusEntries::StoreStatusAndMode(std::optional<char> status, std::optional<char> mode) const {
+    bool changed = false;
+    if (status == 'V')
+        changed |= Store(navOk, 0);
+    else if (mode)
+        changed |= Store(navOk, *mode != 'N' ? 1 : 0);
+    else if (status)
+        changed |= Store(navOk, 1);
+    if (!mode) return changed;
+
+    if (*mode == 'E')
+        changed |= Store(navMode, kNavModeDeadReckoning);
+    else if (*mode != 'N' && !NavModeIsValid())
+        changed |= Store(navMode, kNavMode2DOr3D);
+    changed |= Store(dgps, *mode == 'D' ? 1 : 0);
+    return changed;
+}
+
+void NmeaPositionEntries::Bind(const CStorageDatabase* database) {
+    latitude = FindEntry(database, ENTRY_LATITUDE);
+    longitude = FindEntry(database, ENTRY_LONGITUDE);
+}
+
+bool NmeaPositionEntries::Store(const NmeaFields& fields, int n) const {
+    const std::optional<double> lat = fields.Latitude(n);
+    const std::optional<double> lon = fields.Longitude(n + 2);
+    if (!lat || !lon) return false;
+    const bool latitudeChanged = ::Store(latitude, lat);
+    const bool longitudeChanged = ::Store(longitude, lon);
+    return latitudeChanged || longitudeChanged;
+}

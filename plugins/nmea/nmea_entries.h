@@ -1,0 +1,92 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "shared/satellite_slots.h"
+#include "shared/storage_database.h"
+#include "shared/storage_values.h"
+
+class NmeaFields;
+
+// Identifiers of the database entries that NMEA sentences fill.
+enum NmeaEntryId : uint16_t {
+    ENTRY_TIME_UTC = 0x2001,
+    ENTRY_LATITUDE = 0x3001,
+    ENTRY_LONGITUDE = 0x3002,
+    ENTRY_ALTITUDE_HAE = 0x3003,
+    ENTRY_ALTITUDE_MSL = 0x3004,
+    ENTRY_SPEED_OVER_GROUND = 0x4022,
+    ENTRY_COURSE_OVER_GROUND = 0x4023,
+    ENTRY_COURSE_MAGNETIC = 0x4024,
+    ENTRY_MAGNETIC_VARIATION = 0x4025,
+    ENTRY_HDOP = 0x5001,
+    ENTRY_VDOP = 0x5002,
+    ENTRY_PDOP = 0x5005,
+    ENTRY_NAV_MODE = 0x7001,
+    ENTRY_NAV_OK = 0x7002,
+    ENTRY_DGPS = 0x7003,
+    ENTRY_SVS_USED = 0xC001,
+    ENTRY_USED_SVS = 0xC002,
+    ENTRY_SVS_TRACKED = 0xC003,
+    ENTRY_TRACKED_SVS = 0xC004,
+};
+
+// Per-satellite items of a slot (SatelliteItemId).
+enum NmeaSatelliteItem : int {
+    ITEM_MODE_STATUS = 1,
+    ITEM_USED = 2,
+    ITEM_ELEVATION = 3,
+    ITEM_AZIMUTH = 4,
+    ITEM_CN0 = 5,
+};
+
+// Values of the "Nav. Mode" choices that NMEA sentences can tell.
+constexpr int kNavModeDeadReckoning = 0;
+constexpr int kNavMode2D = 2;
+constexpr int kNavMode2DOr3D = 3;
+constexpr int kNavMode3D = 4;
+
+// Satellites 33 to 64 in NMEA numbering are the SBAS satellites 120 to 151.
+constexpr int SatelliteNumberOfNmea(int nmeaNumber) {
+    return nmeaNumber >= 33 && nmeaNumber <= 64 ? nmeaNumber + 87 : nmeaNumber;
+}
+
+using SlotEntries = std::array<CStorageValue*, kSatelliteSlots>;
+
+// The entry of that identifier when it is of the expected kind, else null (also without a database).
+template <typename T = CStorageValue>
+T* FindEntry(const CStorageDatabase* database, uint16_t id) {
+    return database ? database->FindAs<T>(id) : nullptr;
+}
+
+void FindSlotEntries(const CStorageDatabase* database, int item, SlotEntries& entries);
+
+// Stores a value into an entry that may be missing; true when the entry took a new value.
+bool Store(CStorageValue* entry, std::optional<double> value);
+
+// A course in degrees from -180 to 360, stored in radians from -pi to pi.
+bool StoreCourse(CStorageValue* entry, std::optional<double> degrees);
+bool StoreKnots(CStorageValue* speedOverGround, std::optional<double> knots);
+
+// Nav. OK, Nav. Mode and DGPS, which several sentences tell in their own ways.
+struct NmeaFixStatusEntries {
+    CStorageValue* navOk = nullptr;
+    CStorageValue* navMode = nullptr;
+    CStorageValue* dgps = nullptr;
+
+    void Bind(const CStorageDatabase* database);
+    bool NavModeIsValid() const { return navMode && navMode->IsValid(); }
+    // The rule of GLL, RMC and VTG: a status letter (A valid, V void) and a mode indicator
+    // (A autonomous, D differential, E estimated, N not valid, ...).
+    bool StoreStatusAndMode(std::optional<char> status, std::optional<char> mode) const;
+};
+
+struct NmeaPositionEntries {
+    CStorageValue* latitude = nullptr;
+    CStorageValue* longitude = nullptr;
+
+    void Bind(const CStorageDatabase* database);
+    // Latitude and hemisphere from field n, longitude and hemisphere from field n + 2.
+    bool Store(const NmeaFields& fields, int n) const;
+};

@@ -1,0 +1,129 @@
+#include "nmea_fields.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "nmea_units.h"
+
+namespace {
+
+bool EndsField(char c) { return c == ',' || c == '*' || c == '\r' || c == '\n'; }
+bool EndsSentence(char c) { return c == '*' || c == '\r' || c == '\n'; }
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Where a number starts: leading blanks and one plus sign are allowed, as text-to-number
+// conversions allow them.
+std::string_view NumberText(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    if (text.size() > 1 && text[0] == '+' && text[1] != '-') text.remove_prefix(1);
+    return text;
+}
+
+template <typename T>
+std::optional<T> ReadNumber(std::string_view text) {
+    text = NumberText(text);
+    T value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end == text.data()) return std::nullopt;
+    return value;
+}
+
+// degrees * 100 + minutes, as both coordinates write it, in radians.
+double DegreesMinutesToRadians(double value) {
+    const double degrees = std::trunc(value / 100.0);
+    const double minutes = value - 100.0 * degrees;
+    return (degrees + minutes / 60.0) * kRadiansPerDegree;
+}
+
+std::optional<double> SignedAngle(double radians, char hemisphere, char positive, char negative, double limit) {
+    if (hemisphere == negative || hemisphere == negative + ('a' - 'A'))
+        radians = -radians;
+    else if (hemisphere != positive && hemisphere != positive + ('a' - 'A'))
+        return std::nullopt;
+    if (!(radians >= -limit && radians <= limit)) return std::nullopt;
+    return radians;
+}
+
+}  // namespace
+
+std::optional<NmeaTime> ParseNmeaTime(double t) {
+    if (!(t >= 0 && t < 1000000)) return std::nullopt;
+    const int whole = static_cast<int>(t);
+    NmeaTime time{whole / 10000, whole / 100 % 100, t - 100.0 * (whole / 100)};
+    if (time.hour > 23 || time.minute > 59 || !(time.second >= 0 && time.second < 60)) return std::nullopt;
+    return time;
+}
+
+std::optional<NmeaDate> ParseNmeaDate(int ddmmyy) {
+    if (ddmmyy < 0 || ddmmyy > 999999) return std::nullopt;
+    NmeaDate date{ddmmyy / 10000, ddmmyy / 100 % 100, ddmmyy % 100};
+    if (date.day < 1 || date.day > 31 || date.month < 1 || date.month > 12) return std::nullopt;
+    return date;
+}
+
+std::optional<double> ParseNmeaLatitude(double ddmm, char hemisphere) {
+    return SignedAngle(DegreesMinutesToRadians(ddmm), hemisphere, 'N', 'S', kPi / 2);
+}
+
+std::optional<double> ParseNmeaLongitude(double dddmm, char hemisphere) {
+    return SignedAngle(DegreesMinutesToRadians(dddmm), hemisphere, 'E', 'W', kPi);
+}
+
+int FourDigitYear(int twoDigitYear) { return twoDigitYear + (twoDigitYear >= 80 ? 1900 : 2000); }
+
+NmeaFields::NmeaFields(const uint8_t* bytes, int length)
+    : sentence(reinterpret_cast<const char*>(bytes), bytes && length > 0 ? static_cast<size_t>(length) : 0) {}
+
+std::string_view NmeaFields::Text(int n) const {
+    if (n < 0) return {};
+    size_t start = 0;
+    for (int commas = 0; commas < n; ++commas) {
+        while (start < sentence.size() && sentence[start] != ',') {
+            if (EndsSentence(sentence[start])) return {};
+            ++start;
+        }
+        if (start == sentence.size()) return {};
+        ++start;
+    }
+    size_t end = start;
+    while (end < sentence.size() && !EndsField(sentence[end])) ++end;
+    return sentence.substr(start, end - start);
+}
+
+std::optional<double> NmeaFields::Number(int n) const {
+    const std::optional<double> value = ReadNumber<double>(Text(n));
+    if (!value || !std::isfinite(*value)) return std::nullopt;
+    return value;
+}
+
+std::optional<int> NmeaFields::Integer(int n) const { return ReadNumber<int>(Text(n)); }
+
+std::optional<char> NmeaFields::Letter(int n) const {
+    for (char c : Text(n)) {
+        if (IsBlank(c)) continue;
+        return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c;
+    }
+    return std::nullopt;
+}
+
+std::optional<NmeaTime> NmeaFields::Time(int n) const {
+    const std::optional<double> value = Number(n);
+    return value ? ParseNmeaTime(*value) : std::nullopt;
+}
+
+std::optional<NmeaDate> NmeaFields::Date(int n) const {
+    const std::optional<int> value = Integer(n);
+    return value ? ParseNmeaDate(*value) : std::nullopt;
+}
+
+std::optional<double> NmeaFields::Latitude(int n) const {
+    const std::optional<double> value = Number(n);
+    const std::optional<char> hemisphere = Letter(n + 1);
+    return value && hemisphere ? ParseNmeaLatitude(*value, *hemisphere) : std::nullopt;
+}
+
+std::optional<double> NmeaFields::Longitude(int n) const {
+    const std::optional<double> value = Number(n);
+    const std::optional<char> hemisphere = Letter(n + 1);
+    return value && hemisphere ? ParseNmeaLongitude(*value, *hemisphere) : std::nullopt;
+}

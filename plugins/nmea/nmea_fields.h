@@ -1,0 +1,49 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+struct NmeaTime {
+    int hour;
+    int minute;
+    double second;  // with fraction
+};
+
+struct NmeaDate {
+    int day;
+    int month;
+    int year;  // as the sentence gives it: two digits (ddmmyy) or four
+};
+
+// hhmmss.sss; nothing for a time outside 00:00:00 to 23:59:59.999.
+std::optional<NmeaTime> ParseNmeaTime(double t);
+// ddmmyy as one number; the year stays two-digit.
+std::optional<NmeaDate> ParseNmeaDate(int ddmmyy);
+// ddmm.mmmm with N/S, dddmm.mmmm with E/W, in radians; nothing beyond the poles or the date line.
+std::optional<double> ParseNmeaLatitude(double ddmm, char hemisphere);
+std::optional<double> ParseNmeaLongitude(double dddmm, char hemisphere);
+// A two-digit year placed in 1980-2079, the years a GPS receiver can report.
+int FourDigitYear(int twoDigitYear);
+
+// Read access to the fields of one sentence. Field 0 is the address ("$GPGGA"); field n is the
+// text after the n-th comma, up to the next comma, "*", CR or LF. Every read stays inside the
+// given bytes; a field that is empty, missing or unreadable is absent.
+class NmeaFields {
+public:
+    NmeaFields(const uint8_t* bytes, int length);
+
+    std::string_view Text(int n) const;
+    std::optional<double> Number(int n) const;
+    std::optional<int> Integer(int n) const;
+    // The first non-blank character, upper-cased.
+    std::optional<char> Letter(int n) const;
+
+    std::optional<NmeaTime> Time(int n) const;
+    std::optional<NmeaDate> Date(int n) const;
+    // The value in field n, the hemisphere letter in field n + 1.
+    std::optional<double> Latitude(int n) const;
+    std::optional<double> Longitude(int n) const;
+
+private:
+    std::string_view sentence;
+};

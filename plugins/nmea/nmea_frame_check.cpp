@@ -1,0 +1,47 @@
+#include "nmea_frame_check.h"
+
+namespace {
+
+constexpr int kTalkerGpLimit = 82;
+constexpr int kOtherLimit = 512;
+
+bool IsSentenceByte(uint8_t b) { return (b >= 0x20 && b <= 0x7E) || (b >= 0x09 && b <= 0x0D); }
+
+int HexValue(uint8_t b) {
+    if (b >= '0' && b <= '9') return b - '0';
+    if (b >= 'A' && b <= 'F') return b - 'A' + 10;
+    if (b >= 'a' && b <= 'f') return b - 'a' + 10;
+    return -1;
+}
+
+// The sentence ends with the line feed at index lineFeed; checks the optional checksum.
+int CheckTerminatedSentence(const uint8_t* b, int lineFeed) {
+    const int marker = lineFeed - (b[lineFeed - 1] == '\r' ? 4 : 3);
+    const int sentenceLength = lineFeed + 1;
+    if (marker <= 0 || b[marker] != '*') return sentenceLength;
+    const int high = HexValue(b[marker + 1]);
+    const int low = HexValue(b[marker + 2]);
+    if (high < 0 || low < 0) return 0;
+    return NmeaChecksum(b + 1, marker - 1) == (high << 4 | low) ? sentenceLength : 0;
+}
+
+}  // namespace
+
+uint8_t NmeaChecksum(const uint8_t* bytes, int count) {
+    uint8_t sum = 0;
+    for (int i = 0; i < count; ++i) sum ^= bytes[i];
+    return sum;
+}
+
+int NmeaCheckFrame(const uint8_t* bytes, int32_t count) {
+    if (count <= 0) return -1;
+    if (bytes[0] != '$') return 0;
+    const int limit = count >= 3 && bytes[1] == 'G' && bytes[2] == 'P' ? kTalkerGpLimit : kOtherLimit;
+    const int available = count < limit ? count : limit;
+    for (int i = 1; i < available; ++i) {
+        if (bytes[i] == '\n') return CheckTerminatedSentence(bytes, i);
+        if (!IsSentenceByte(bytes[i])) return 0;
+    }
+    // The line feed may still come, unless the sentence already fills its longest length.
+    return count >= limit ? 0 : -1;
+}

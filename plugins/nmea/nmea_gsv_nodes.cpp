@@ -1,0 +1,159 @@
+#include "nmea_gsv_nodes.h"
+
+#include <bit>
+#include <cmath>
+#include <vector>
+
+#include "nmea_units.h"
+
+namespace {
+
+constexpr int kMaximumPages = 9;
+constexpr int kSatellitesPerPage = 4;
+constexpr int kFieldsPerSatellite = 4;
+constexpr int kFirstSatelliteField = 4;
+constexpr double kHighestCn0 = 70;
+constexpr int kStatusNoSignal = 0;
+constexpr int kStatusTracking = 1;
+constexpr int kStatusReady = 2;
+
+const NmeaNodeIdentity kPageIdentity{nullptr, u"GNSS Satellites in View", u"GPGSV", 652, kNoRateCommand};
+
+}  // namespace
+
+// ---- NmeaGsvNode
+
+bool NmeaGsvNode::Accept(const uint8_t* bytes, int length) {
+    if (!HasFormatter(bytes, length, u"GSV")) return false;
+    const std::optional<int> pages = NmeaFields(bytes, length).Integer(1);
+    if (pages && *pages >= 1 && *pages <= kMaximumPages) {
+        totalPages = *pages;
+        while (pagesCreated < totalPages) {
+            auto* page = new NmeaGsvPageNode(++pagesCreated);
+            page->BindDatabase(BoundDatabase());
+            AddChild(page, true, false);
+        }
+    }
+    return true;
+}
+
+void NmeaGsvNode::StoreFrame(const uint8_t* bytes, int length) {
+    const std::optional<int> page = NmeaFields(bytes, length).Integer(2);
+    if (!page || *page <= 0 || *page > totalPages) return;
+    // Pages rise within a cycle, at most to nine, so the joined cycle stays bounded.
+    std::vector<uint8_t> cycle;
+    if (*page > lastPage) cycle.assign(FrameBytes(), FrameBytes() + FrameLength());
+    cycle.insert(cycle.end(), bytes, bytes + length);
+    lastPage = *page;
+    NmeaSentenceNode::StoreFrame(cycle.data(), static_cast<int>(cycle.size()));
+}
+
+void NmeaGsvNode::Reset() {
+    NmeaNode::Reset();
+    totalPages = 0;
+    lastPage = 0;
+}
+
+// ---- NmeaGsvPageNode
+
+NmeaGsvPageNode::NmeaGsvPageNode(int pageNumber)
+    : NmeaSentenceNode(kPageIdentity), pageNumber(pageNumber), label(u"page " + std::u16string(1, static_cast<char16_t>(u'0' + pageNumber))) {}
+
+const char16_t* NmeaGsvPageNode::Label() const { return label.c_str(); }
+
+bool NmeaGsvPageNode::Accept(const uint8_t* bytes, int length) {
+    return NmeaFields(bytes, length).Integer(2) == pageNumber;
+}
+
+bool NmeaGsvPageNode::SameEpoch(CStorageDatabase* database) {
+    return !(database && StoredFields().Integer(2) == 1 && DecodedInEpoch(*database));
+}
+
+void NmeaGsvPageNode::BindEntries(const CStorageDatabase* database) {
+    FindSlotEntries(database, ITEM_ELEVATION, elevations);
+    FindSlotEntries(database, ITEM_AZIMUTH, azimuths);
+    FindSlotEntries(database, ITEM_CN0, cn0s);
+    FindSlotEntries(database, ITEM_MODE_STATUS, modeStatuses);
+    trackedList = FindEntry<CStorageSVList>(database, ENTRY_TRACKED_SVS);
+    svsTracked = FindEntry(database, ENTRY_SVS_TRACKED);
+}
+
+bool NmeaGsvPageNode::DecodeFields(const NmeaFields& fields, CStorageDatabase& database) {
+    const std::optional<int> total = fields.Integer(1);
+    const std::optional<int> page = fields.Integer(2);
+    const std::optional<int> inView = fields.Integer(3);
+    if (!total || !page || !inView || *page < 1 || *total < *page || *inView < 1) return false;
+
+    // The count of satellites in view says how many groups this page holds; groups it names but
+    // does not carry read as absent.
+    const int64_t firstSatellite = int64_t{*page - 1} * kSatellitesPerPage;
+    uint64_t tracked = 0;
+    bool changed = false;
+    for (int i = 0; i < kSatellitesPerPage && firstSatellite + i < *inView; ++i)
+        changed |= StoreSatellite(fields, kFirstSatelliteField + kFieldsPerSatellite * i, database.Channels(), tracked);
+
+    const bool lastPage = *page == *total;
+    if (trackedList)
+        changed |= trackedList->OrMask(static_cast<uint32_t>(tracked), static_cast<uint32_t>(tracked >> 32), lastPage, 0);
+    if (lastPage) changed |= StoreTrackedCount();
+    return changed;
+}
+
+bool NmeaGsvPageNode::StoreSatellite(const NmeaFields& fields, int firstField, CChannelHistory& channels,
+                                     uint64_t& tracked) const {
+    const std::optional<int> nmeaNumber = fields.Integer(firstField);
+    if (!nmeaNumber) return false;
+    const int number = SatelliteNumberOfNmea(*nmeaNumber);
+    const int channel = channels.ChannelOfSatellite(number);
+    channels.AssignSatellite(channel, number);
+    const int slot = SatelliteSlot(number);
+    if (slot >= 0) tracked |= uint64_t{1} << slot;
+
+    bool changed = StoreSignal(fields.Number(firstField + 3), slot, channel, channels);
+    changed |= StoreDirection(fields.Number(firstField + 1), fields.Number(firstField + 2), slot, channel, channels);
+    return changed;
+}
+
+bool NmeaGsvPageNode::StoreSignal(std::optional<double> cn0, int slot, int channel, CChannelHistory& channels) const {
+    bool changed = false;
+    if (cn0 && *cn0 > 0 && *cn0 < kHighestCn0) {
+        if (slot >= 0) {
+            changed |= Store(cn0s[slot], cn0);
+            // A satellite the receiver reported as ready stays ready.
+            const CStorageValue* status = modeStatuses[slot];
+            if (status && (!status->IsValid() || status->GetValue() != kStatusReady))
+                changed |= Store(modeStatuses[slot], kStatusTracking);
+        }
+        channels.SetCn0(channel, std::trunc(*cn0));
+        channels.SetSignalState(channel, 1);
+    } else {
+        if (slot >= 0) changed |= Store(modeStatuses[slot], kStatusNoSignal);
+        channels.SetCn0(channel, 0);
+        channels.SetSignalState(channel, 0);
+    }
+    return changed;
+}
+
+bool NmeaGsvPageNode::StoreDirection(std::optional<double> elevation, std::optional<double> azimuth, int slot,
+                                     int channel, CChannelHistory& channels) const {
+    bool elevationValid = elevation && *elevation >= -90 && *elevation <= 90;
+    bool azimuthValid = azimuth && *azimuth >= -180 && *azimuth <= 360;
+    // Receivers send 0,0 for a satellite whose position they do not know.
+    if (elevationValid && azimuthValid && *elevation == 0 && *azimuth == 0) elevationValid = azimuthValid = false;
+
+    bool changed = false;
+    if (elevationValid) {
+        if (slot >= 0) changed |= Store(elevations[slot], *elevation * kRadiansPerDegree);
+        channels.SetElevation(channel, std::trunc(*elevation));
+    }
+    if (azimuthValid) {
+        if (slot >= 0) changed |= Store(azimuths[slot], (*azimuth > 180 ? *azimuth - 360 : *azimuth) * kRadiansPerDegree);
+        channels.SetAzimuth(channel, std::trunc(*azimuth < 0 ? *azimuth + 360 : *azimuth));
+    }
+    return changed;
+}
+
+bool NmeaGsvPageNode::StoreTrackedCount() const {
+    if (!trackedList || !svsTracked) return false;
+    return Store(svsTracked, std::popcount(trackedList->GetMask() & kAllSatellitesMask));
+}

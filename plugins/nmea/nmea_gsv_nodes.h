@@ -1,0 +1,53 @@
+#pragma once
+#include <string>
+
+#include "nmea_sentence_node.h"
+#include "shared/storage_sv_list.h"
+
+// Satellites in view, from any talker. A cycle spreads the satellites over up to nine pages; the
+// node creates a child per page as cycles announce them and keeps the pages of the running
+// cycle joined as its frame.
+class NmeaGsvNode : public NmeaSentenceNode {
+public:
+    using NmeaSentenceNode::NmeaSentenceNode;
+
+    bool Accept(const uint8_t* bytes, int length) override;
+    void StoreFrame(const uint8_t* bytes, int length) override;
+    void Reset() override;
+
+private:
+    int totalPages = 0;
+    int lastPage = 0;
+    int pagesCreated = 0;
+};
+
+// One page of a GSV cycle: 1 total pages, 2 page number, 3 satellites in view, then per
+// satellite a group of number, elevation, azimuth and C/N0.
+class NmeaGsvPageNode : public NmeaSentenceNode {
+public:
+    explicit NmeaGsvPageNode(int pageNumber);
+
+    bool Accept(const uint8_t* bytes, int length) override;
+    bool SameEpoch(CStorageDatabase* database) override;
+    const char16_t* Label() const override;
+
+protected:
+    void BindEntries(const CStorageDatabase* database) override;
+    bool DecodeFields(const NmeaFields& fields, CStorageDatabase& database) override;
+
+private:
+    bool StoreSatellite(const NmeaFields& fields, int firstField, CChannelHistory& channels, uint64_t& tracked) const;
+    bool StoreSignal(std::optional<double> cn0, int slot, int channel, CChannelHistory& channels) const;
+    bool StoreDirection(std::optional<double> elevation, std::optional<double> azimuth, int slot, int channel,
+                        CChannelHistory& channels) const;
+    bool StoreTrackedCount() const;
+
+    int pageNumber;
+    std::u16string label;
+    SlotEntries elevations{};
+    SlotEntries azimuths{};
+    SlotEntries cn0s{};
+    SlotEntries modeStatuses{};
+    CStorageSVList* trackedList = nullptr;
+    CStorageValue* svsTracked = nullptr;
+};

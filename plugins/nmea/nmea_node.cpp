@@ -1,0 +1,40 @@
+#include "nmea_node.h"
+
+#include <string>
+
+#include "nmea_commands.h"
+#include "nmea_protocol.h"
+
+NmeaNode::NmeaNode(const NmeaNodeIdentity& identity) : identity(identity) {}
+
+void NmeaNode::StoreFrame(const uint8_t* bytes, int length) {
+    CMessageNode::StoreFrame(bytes, length);
+    // The text form drops the terminator and keeps the checksum.
+    int end = FrameLength();
+    if (end > 0 && FrameBytes()[end - 1] == '\n') --end;
+    if (end > 0 && FrameBytes()[end - 1] == '\r') --end;
+    SetTextAnsi(std::string(reinterpret_cast<const char*>(FrameBytes()), static_cast<size_t>(end)));
+}
+
+bool NmeaNode::BuildRateCommand(bool enable, uint8_t* buffer, int& outLength, int capacity) {
+    if (identity.rateId == kNoRateCommand) {
+        outLength = 0;
+        return false;
+    }
+    return NmeaBuildRateCommand(identity.rateId, enable, buffer, outLength, capacity);
+}
+
+ModuleHandle NmeaNode::ResourceModule() const { return NmeaModule(); }
+int NmeaNode::ResourceDialogId() const { return identity.dialogId; }
+const char16_t* NmeaNode::Label() const { return identity.label; }
+const char16_t* NmeaNode::Description() const { return identity.description; }
+const char16_t* NmeaNode::Name() const { return identity.name; }
+uint32_t NmeaNode::OwnMask() const { return MASK_ORDINARY; }
+
+bool NmeaNode::HasFormatter(const uint8_t* bytes, int length, const char16_t* letters) {
+    constexpr int kMinimumSentence = 7;
+    if (!bytes || length < kMinimumSentence) return false;
+    return bytes[3] == letters[0] && bytes[4] == letters[1] && bytes[5] == letters[2];
+}
+
+bool NmeaTxtNode::Accept(const uint8_t* bytes, int length) { return HasFormatter(bytes, length, u"TXT"); }

@@ -1,0 +1,61 @@
+#include "nmea_sentence_node.h"
+
+#include "nmea_commands.h"
+
+bool NmeaSentenceNode::Accept(const uint8_t* bytes, int length) {
+    return HasFormatter(bytes, length, Name() + 2) && bytes[1] == 'G' && bytes[2] == 'P';
+}
+
+void NmeaSentenceNode::Reset() {
+    epochStamp = (boundDatabase ? boundDatabase->GetEpochCounter() : 0) - 1;
+    NmeaNode::Reset();
+}
+
+void NmeaSentenceNode::BindDatabase(CStorageDatabase* database) {
+    boundDatabase = database;
+    NmeaNode::BindDatabase(database);
+    BindEntries(database);
+}
+
+void NmeaSentenceNode::BindEntries(const CStorageDatabase*) {}
+
+bool NmeaSentenceNode::SameEpoch(CStorageDatabase* database) { return !database || !DecodedInEpoch(*database); }
+
+bool NmeaSentenceNode::Decode(CStorageDatabase* database) {
+    if (!database) return false;
+    epochStamp = database->GetEpochCounter();
+    return DecodeFields(StoredFields(), *database);
+}
+
+bool NmeaSentenceNode::DecodeFields(const NmeaFields&, CStorageDatabase&) { return false; }
+
+int NmeaSentenceNode::BuildPoll(CDialogPage&, uint8_t* buffer, int& outLength, int capacity) {
+    return NmeaBuildPoll(*this, buffer, outLength, capacity) ? outLength : 0;
+}
+
+NmeaTimedSentenceNode::NmeaTimedSentenceNode(const NmeaNodeIdentity& identity, int timeField)
+    : NmeaSentenceNode(identity), timeField(timeField) {}
+
+void NmeaTimedSentenceNode::BindEntries(const CStorageDatabase* database) {
+    utc = FindEntry<CStorageValueStatisticsTimeUTC>(database, ENTRY_TIME_UTC);
+}
+
+std::optional<NmeaDate> NmeaTimedSentenceNode::DateOf(const NmeaFields&) const { return std::nullopt; }
+
+bool NmeaTimedSentenceNode::SameEpoch(CStorageDatabase* database) {
+    if (!NmeaSentenceNode::SameEpoch(database)) return false;
+    const NmeaFields fields = StoredFields();
+    const std::optional<NmeaTime> time = fields.Time(timeField);
+    if (!utc || !time) return true;
+    if (const std::optional<NmeaDate> date = DateOf(fields))
+        return utc->IsSameEpochDateTime(time->second, time->minute, time->hour, date->day, date->month, date->year);
+    return utc->IsSameEpochTimeOfDay(time->second, time->minute, time->hour);
+}
+
+bool NmeaTimedSentenceNode::DecodeFields(const NmeaFields& fields, CStorageDatabase&) {
+    const std::optional<NmeaTime> time = fields.Time(timeField);
+    if (!utc || !time) return false;
+    if (const std::optional<NmeaDate> date = DateOf(fields))
+        return utc->SetDateTime(time->second, time->minute, time->hour, date->day, date->month, date->year);
+    return utc->SetTimeOfDay(time->second, time->minute, time->hour);
+}

@@ -1,0 +1,54 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+
+#include "nmea_entries.h"
+#include "nmea_fields.h"
+#include "nmea_node.h"
+
+// A node for one standard sentence of the talker GP. NMEA carries no epoch marker, so each node
+// remembers the epoch in which it last decoded: a second sentence of its kind opens a new epoch.
+class NmeaSentenceNode : public NmeaNode {
+public:
+    using NmeaNode::NmeaNode;
+
+    bool Accept(const uint8_t* bytes, int length) override;
+    void Reset() override;
+    void BindDatabase(CStorageDatabase* database) override;
+    bool SameEpoch(CStorageDatabase* database) override;
+    bool Decode(CStorageDatabase* database) override;
+    int BuildPoll(CDialogPage& page, uint8_t* buffer, int& outLength, int capacity) override;
+
+protected:
+    // Looks up the entries the node writes; null database: none.
+    virtual void BindEntries(const CStorageDatabase* database);
+    // Stores the values of the sentence; true when any stored value changed.
+    virtual bool DecodeFields(const NmeaFields& fields, CStorageDatabase& database);
+
+    NmeaFields StoredFields() const { return NmeaFields(FrameBytes(), FrameLength()); }
+    bool DecodedInEpoch(const CStorageDatabase& database) const { return epochStamp == database.GetEpochCounter(); }
+    CStorageDatabase* BoundDatabase() const { return boundDatabase; }
+
+private:
+    CStorageDatabase* boundDatabase = nullptr;
+    uint32_t epochStamp = UINT32_MAX;
+};
+
+// A sentence that tells the UTC time of its fix: besides the node's own rule, a time that
+// differs from the running epoch's opens a new epoch.
+class NmeaTimedSentenceNode : public NmeaSentenceNode {
+public:
+    NmeaTimedSentenceNode(const NmeaNodeIdentity& identity, int timeField = 1);
+
+    bool SameEpoch(CStorageDatabase* database) override;
+
+protected:
+    void BindEntries(const CStorageDatabase* database) override;
+    bool DecodeFields(const NmeaFields& fields, CStorageDatabase& database) override;
+    // The date that goes with the time, for sentences that carry one; the year has four digits.
+    virtual std::optional<NmeaDate> DateOf(const NmeaFields& fields) const;
+
+private:
+    int timeField;
+    CStorageValueStatisticsTimeUTC* utc = nullptr;
+};
