@@ -1,0 +1,28 @@
+#include "time_conversions.h"
+
+#include "host/core/entry_ids.h"
+#include "host/core/leap_seconds.h"
+#include "shared/calendar.h"
+
+using namespace conversion;
+
+void CTimeUtcToGps::Bind(CStorageDatabase& database) {
+    utc = FindValue(database, entry::kUtc);
+    gpsTime = FindValue(database, entry::kGpsTime);
+}
+
+bool CTimeUtcToGps::Run() {
+    if (!Holds(utc) || utc->GetValue() < kGpsEpochUtc) return false;
+    return Fill(gpsTime, GpsTimeFromUtc(utc->GetValue()));
+}
+
+void CTimeGpsToUtc::Bind(CStorageDatabase& database) {
+    gpsTime = FindValue(database, entry::kGpsTime);
+    utc = database.FindAs<CStorageValueStatisticsTimeUTC>(entry::kUtc);
+}
+
+bool CTimeGpsToUtc::Run() {
+    if (!Holds(gpsTime) || !utc || utc->IsValid()) return false;
+    const CivilTime civil = CivilFromSeconds(UtcFromGpsTime(gpsTime->GetValue()));
+    return utc->SetDateTime(civil.second, civil.minute, civil.hour, civil.day, civil.month, civil.year);
+}
