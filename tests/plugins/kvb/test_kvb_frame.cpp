@@ -1,43 +1,14 @@
 #include <gtest/gtest.h>
-#include <sys/mman.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "plugins/kvb/kvb_frame.h"
+#include "tests/plugins/kvb/guarded_bytes.h"
 #include "tests/plugins/kvb/kvb_test_frames.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-// Bytes placed right before an inaccessible page: reading one byte past them crashes the test.
-class GuardedBytes {
-public:
-    explicit GuardedBytes(const Bytes& bytes, size_t count) {
-        pageSize = static_cast<size_t>(sysconf(_SC_PAGESIZE));
-        mappingSize = 2 * pageSize + (count / pageSize + 1) * pageSize;
-        mapping = static_cast<uint8_t*>(mmap(nullptr, mappingSize, PROT_READ | PROT_WRITE,
-                                             MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
-        uint8_t* guard = mapping + mappingSize - pageSize;
-        mprotect(guard, pageSize, PROT_NONE);
-        start = guard - count;
-        std::copy_n(bytes.begin(), count, start);
-    }
-    explicit GuardedBytes(const Bytes& bytes) : GuardedBytes(bytes, bytes.size()) {}
-    ~GuardedBytes() { munmap(mapping, mappingSize); }
-    GuardedBytes(const GuardedBytes&) = delete;
-    GuardedBytes& operator=(const GuardedBytes&) = delete;
-
-    uint8_t* data() { return start; }
-
-private:
-    size_t pageSize;
-    size_t mappingSize;
-    uint8_t* mapping;
-    uint8_t* start;
-};
 
 int CheckPrefix(const Bytes& bytes, size_t count) {
     GuardedBytes guarded(bytes, count);

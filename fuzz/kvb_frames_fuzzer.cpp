@@ -1,0 +1,90 @@
+// Arbitrary bytes against the KVB plug-in: the recogniser at every position, the stream through
+// the splitter into the message tree (with the frames' checksums made valid, so that the bytes
+// reach the message nodes instead of dying at the checksum), and every node offered the raw bytes
+// as the host offers it frames that it sends.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "host/core/frame_splitter.h"
+#include "host/core/protocol_root.h"
+#include "plugins/kvb/kvb_frame.h"
+#include "plugins/kvb/kvb_plugin.h"
+
+namespace {
+
+struct KvbTree {
+    KvbTree() {
+        KvbPlugin().protocol.PopulateTree(u"KVB", &root);
+        KvbPlugin().capabilityMask = ~0u;
+    }
+
+    CProtocolRoot root{KvbCheckFrame, u"KVB", nullptr, CKvbProtocol::kInformationPage, MASK_EXPERT};
+    ProtocolEntry entry{u"KVB", KvbCheckFrame, &root};
+};
+
+// Reads the input as chunks, each led by a byte: its low 7 bits give the chunk's length; with the
+// high bit set the chunk is garbage, else it is class, id and payload of a frame to complete.
+std::vector<uint8_t> StreamFromChunks(const uint8_t* data, size_t size) {
+    std::vector<uint8_t> stream;
+    size_t at = 0;
+    while (at < size) {
+        const uint8_t lead = data[at++];
+        const size_t length = std::min<size_t>(lead & 0x7F, size - at);
+        const uint8_t* chunk = data + at;
+        at += length;
+        if (lead & 0x80 || length < 2) {
+            stream.insert(stream.end(), chunk, chunk + length);
+            continue;
+        }
+        std::vector<uint8_t> frame(length + 6, 0);
+        std::copy(chunk + 2, chunk + length, frame.begin() + kKvbHeaderLength);
+        KvbWriteFrame(chunk[0], chunk[1], frame.data(), static_cast<int>(frame.size()));
+        stream.insert(stream.end(), frame.begin(), frame.end());
+    }
+    return stream;
+}
+
+void ExerciseNode(CMessageNode& node, size_t seed) {
+    uint8_t buffer[16];
+    char16_t name[12];
+    int length = 0;
+    node.Name();
+    node.BuildPollIfSupported(buffer, static_cast<int>(seed % sizeof buffer), length, name,
+                              static_cast<int>(seed % 13), static_cast<int>(seed % 80));
+    node.BuildRateCommand(seed & 1, buffer, length, static_cast<int>(seed % sizeof buffer));
+}
+
+void OfferToEveryNode(CMessageNode& node, const std::vector<uint8_t>& bytes, uint32_t mask) {
+    node.Accept(bytes.data(), static_cast<int>(bytes.size()));
+    for (auto position = node.GetFirstChild(); position;) {
+        CMessageNode* child = node.GetNextChild(position);
+        child->Find(bytes.data(), static_cast<int>(bytes.size()), mask);
+        OfferToEveryNode(*child, bytes, mask);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static KvbTree tree;
+    const std::vector<uint8_t> bytes(data, data + size);
+    const uint32_t mask = size & 1 ? ~0u : MASK_ORDINARY;
+    KvbPlugin().protocol.SetMode(size & 2 ? 1 : 0);
+
+    for (size_t at = 0; at < bytes.size(); ++at)
+        KvbCheckFrame(bytes.data() + at, static_cast<int32_t>(bytes.size() - at));
+
+    const std::vector<uint8_t> stream = StreamFromChunks(data, size);
+    CFrameSplitter splitter;
+    splitter.AddProtocol(&tree.entry, KvbCheckFrame);
+    FeedStream(splitter, stream.data(), stream.size(), [&](const FrameRecord& record) {
+        if (!record.protocol) return;
+        if (CMessageNode* node = tree.root.Find(record.bytes, record.length, mask))
+            ExerciseNode(*node, static_cast<size_t>(record.length));
+    });
+
+    OfferToEveryNode(tree.root, bytes, mask);
+    return 0;
+}
