@@ -1,0 +1,110 @@
+// Arbitrary bytes against the NMEA plug-in: the recogniser at every position, sentences built
+// from the input (with valid checksums, so that they reach the decoders) through the splitter,
+// the message tree and the document's epoch handling into the real database, and every node
+// offered the raw bytes as the host offers it sentences that it sends.
+#include <cstddef>
+#include <cstdint>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "host/core/protocol_root.h"
+#include "host/core/veltro_doc.h"
+#include "plugins/nmea/nmea_catalogue.h"
+#include "plugins/nmea/nmea_commands.h"
+#include "plugins/nmea/nmea_frame_check.h"
+#include "shared/dialog_page.h"
+
+namespace {
+
+class NoPage : public CDialogPage {
+public:
+    std::u16string GetControlText(int) const override { return {}; }
+    void SetControlText(int, const std::u16string&) override {}
+    bool IsChecked(int) const override { return false; }
+    void SetChecked(int, bool) override {}
+    void SetTextLimit(int, int) override {}
+    void MoveControl(int, int, int, int, int) override {}
+    void RedrawControl(int) override {}
+};
+
+// The document brings the database, its catalogue and the epoch history; it loads no plug-ins,
+// the NMEA tree is built here from the instrumented sources.
+struct NmeaHost {
+    NmeaHost() {
+        PopulateNmeaTree(root);
+        root.BindDatabase(&document.Database());
+    }
+
+    CVeltroDoc document{DocumentSettings{16, "/nonexistent/", nullptr}};
+    CProtocolRoot root{NmeaCheckFrame, u"NMEA", nullptr, 657, MASK_EXPERT};
+    ProtocolEntry entry{u"NMEA", NmeaCheckFrame, &root};
+};
+
+const char* const kAddresses[] = {"GPGGA", "GPGLL", "GPGSA", "GPGSV", "GPRMC", "GPVTG", "GPZDA", "GPGST",
+                                  "GPGRS", "GPGBS", "GPDTM", "GPTXT", "GNGSV", "GNGGA", "PKVB"};
+
+// Each input line becomes a sentence: its first byte picks the address, the rest are its fields.
+// A first byte beyond the addresses passes the line on as it is.
+std::string StreamFromLines(const uint8_t* data, size_t size) {
+    std::string stream;
+    size_t at = 0;
+    while (at < size) {
+        size_t end = at;
+        while (end < size && data[end] != '\n') ++end;
+        const std::string line(data + at, data + end);
+        at = end + 1;
+        if (line.empty()) continue;
+        const auto pick = static_cast<uint8_t>(line[0]);
+        if (pick >= std::size(kAddresses)) {
+            stream += line + "\n";
+            continue;
+        }
+        const std::string body = std::string(kAddresses[pick]) + "," + line.substr(1);
+        uint8_t sum = 0;
+        for (char c : body) sum ^= static_cast<uint8_t>(c);
+        static const char kHex[] = "0123456789ABCDEF";
+        stream += "$" + body + "*" + kHex[sum >> 4] + kHex[sum & 15] + "\r\n";
+    }
+    return stream;
+}
+
+void ExerciseNode(CMessageNode& node, size_t seed) {
+    NoPage page;
+    uint8_t buffer[16];
+    int length = 0;
+    node.BuildPoll(page, buffer, length, static_cast<int>(seed % (sizeof buffer + 1)));
+    node.BuildRateCommand(seed & 1, buffer, length, static_cast<int>(seed % (sizeof buffer + 1)));
+}
+
+void OfferToEveryNode(CMessageNode& node, const std::vector<uint8_t>& bytes) {
+    node.Accept(bytes.data(), static_cast<int>(bytes.size()));
+    for (auto position = node.GetFirstChild(); position;) {
+        CMessageNode* child = node.GetNextChild(position);
+        child->Find(bytes.data(), static_cast<int>(bytes.size()), ~0u);
+        OfferToEveryNode(*child, bytes);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static NmeaHost host;
+    const std::vector<uint8_t> bytes(data, data + size);
+    for (size_t at = 0; at < bytes.size(); ++at)
+        NmeaCheckFrame(bytes.data() + at, static_cast<int32_t>(bytes.size() - at));
+
+    const std::string stream = StreamFromLines(data, size);
+    CFrameSplitter splitter;
+    splitter.AddProtocol(&host.entry, NmeaCheckFrame);
+    FeedStream(splitter, reinterpret_cast<const uint8_t*>(stream.data()), stream.size(), [&](const FrameRecord& record) {
+        if (!record.protocol) return;
+        if (CMessageNode* node = host.root.Find(record.bytes, record.length, MessageMask)) {
+            host.document.ProcessMessage(node, false);
+            ExerciseNode(*node, static_cast<size_t>(record.length));
+        }
+    });
+
+    OfferToEveryNode(host.root, bytes);
+    return 0;
+}
