@@ -51,8 +51,8 @@ void ExerciseNode(CMessageNode& node, size_t seed) {
     char16_t name[12];
     int length = 0;
     node.Name();
-    node.BuildPollIfSupported(buffer, static_cast<int>(seed % sizeof buffer), length, name,
-                              static_cast<int>(seed % 13), static_cast<int>(seed % 80));
+    node.BuildPollIfSupported(buffer, static_cast<int>(seed % sizeof buffer), length, name, static_cast<int>(seed % 13),
+                              static_cast<int>(seed % 80));
     node.BuildRateCommand(seed & 1, buffer, length, static_cast<int>(seed % sizeof buffer));
 }
 

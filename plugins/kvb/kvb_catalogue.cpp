@@ -27,6 +27,7 @@ constexpr uint8_t kTimeMarkChannels[] = {0, 1, 2};
 constexpr KvbPoll kNoPoll = KvbPoll::None;
 constexpr KvbPoll kPagePoll = KvbPoll::FromPage;
 
+// clang-format off
 // Class, id, {name, label, description, own mask, page}, accepted total lengths[, poll, ...].
 constexpr KvbMessageInfo kMessages[] = {
     {0x01, 0x01, {u"NAV-POSECEF", u"POSECEF (Position ECEF)", u"Position in ECEF Frame", kOrdinary, 1023},
@@ -104,6 +105,7 @@ constexpr KvbMessageInfo kMessages[] = {
 
     {0x0A, 0x04, {u"MON-VER", u"VER (Version)", u"Version", kOrdinary, 1046}, RepeatedBlocks(48, 30)},
 };
+// clang-format on
 
 // A count byte beyond the fixed part could be read from a frame too short to hold it.
 constexpr bool LengthRulesAreSound() {

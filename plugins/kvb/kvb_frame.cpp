@@ -53,8 +53,8 @@ uint8_t* KvbWriteFrame(uint8_t messageClass, uint8_t id, uint8_t* frame, int tot
     return frame + totalLength;
 }
 
-bool KvbBuildFrame(uint8_t messageClass, uint8_t id, std::span<const uint8_t> payload, uint8_t* buffer,
-                   int& outLength, int capacity) {
+bool KvbBuildFrame(uint8_t messageClass, uint8_t id, std::span<const uint8_t> payload, uint8_t* buffer, int& outLength,
+                   int capacity) {
     outLength = kKvbFrameOverhead + static_cast<int>(payload.size());
     if (capacity < outLength) return false;
     std::copy(payload.begin(), payload.end(), buffer + kKvbHeaderLength);
@@ -66,19 +66,18 @@ bool KvbBuildPoll(uint8_t messageClass, uint8_t id, uint8_t* buffer, int& outLen
     return KvbBuildFrame(messageClass, id, {}, buffer, outLength, capacity);
 }
 
-bool KvbBuildRateCommand(uint8_t messageClass, uint8_t id, bool enable, uint8_t* buffer, int& outLength,
-                         int capacity) {
+bool KvbBuildRateCommand(uint8_t messageClass, uint8_t id, bool enable, uint8_t* buffer, int& outLength, int capacity) {
     const uint8_t payload[] = {messageClass, id, static_cast<uint8_t>(enable ? 1 : 0)};
     return KvbBuildFrame(kKvbClassCfg, kKvbIdCfgMsg, payload, buffer, outLength, capacity);
 }
 
-void KvbBuildPollStep(uint8_t messageClass, uint8_t id, std::span<const uint8_t> payload, uint8_t* buffer,
-                      int capacity, int& outLength) {
+void KvbBuildPollStep(uint8_t messageClass, uint8_t id, std::span<const uint8_t> payload, uint8_t* buffer, int capacity,
+                      int& outLength) {
     if (!KvbBuildFrame(messageClass, id, payload, buffer, outLength, capacity)) outLength = -1;
 }
 
-int KvbBuildPollIfSupported(const CMessageNode& node, uint8_t messageClass, uint8_t id, uint8_t* buffer,
-                            int capacity, int& outLength) {
+int KvbBuildPollIfSupported(const CMessageNode& node, uint8_t messageClass, uint8_t id, uint8_t* buffer, int capacity,
+                            int& outLength) {
     if (capacity >= kKvbFrameOverhead && (node.OwnMask() & KvbPlugin().capabilityMask) == 0)
         outLength = 0;
     else

@@ -38,26 +38,25 @@ uint8_t* KvbWriteFrame(uint8_t messageClass, uint8_t id, uint8_t* frame, int tot
 
 // Writes a whole frame with the given payload. outLength is the frame's length in every case;
 // false, with nothing written, when it exceeds the capacity.
-bool KvbBuildFrame(uint8_t messageClass, uint8_t id, std::span<const uint8_t> payload, uint8_t* buffer,
-                   int& outLength, int capacity);
+bool KvbBuildFrame(uint8_t messageClass, uint8_t id, std::span<const uint8_t> payload, uint8_t* buffer, int& outLength,
+                   int capacity);
 
 // The poll of a message: its frame with an empty payload (8 bytes).
 bool KvbBuildPoll(uint8_t messageClass, uint8_t id, uint8_t* buffer, int& outLength, int capacity);
 
 // CFG-MSG switching a message's output on (rate 1) or off (rate 0); 11 bytes.
-bool KvbBuildRateCommand(uint8_t messageClass, uint8_t id, bool enable, uint8_t* buffer, int& outLength,
-                         int capacity);
+bool KvbBuildRateCommand(uint8_t messageClass, uint8_t id, bool enable, uint8_t* buffer, int& outLength, int capacity);
 
 // One step of polling a configuration: outLength is the frame's length, or -1 when the buffer is
 // too small for it.
-void KvbBuildPollStep(uint8_t messageClass, uint8_t id, std::span<const uint8_t> payload, uint8_t* buffer,
-                      int capacity, int& outLength);
+void KvbBuildPollStep(uint8_t messageClass, uint8_t id, std::span<const uint8_t> payload, uint8_t* buffer, int capacity,
+                      int& outLength);
 
 // The poll of a node that only receivers with a matching capability (given to Configure) support:
 // outLength -1 when the buffer is too small, 0 when the receiver lacks the capability, else 8.
 // Returns the number of polls that follow, always 0.
-int KvbBuildPollIfSupported(const CMessageNode& node, uint8_t messageClass, uint8_t id, uint8_t* buffer,
-                            int capacity, int& outLength);
+int KvbBuildPollIfSupported(const CMessageNode& node, uint8_t messageClass, uint8_t id, uint8_t* buffer, int capacity,
+                            int& outLength);
 
 // Completes every frame of a send list with the class and id already at its offsets 2 and 3.
 // Returns the number of records.

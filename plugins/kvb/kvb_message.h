@@ -51,7 +51,7 @@ private:
     const KvbMessageInfo& message;
 };
 
-template <typename Message>
+template <typename Node>
 CKvbMessage* MakeKvbMessage(const KvbMessageInfo& info) {
-    return new (std::nothrow) Message(info);
+    return new (std::nothrow) Node(info);
 }

@@ -103,8 +103,7 @@ TEST(KvbFinalizeFrames, CompletesEveryFrameOfASendList) {
     Bytes first = {0, 0, 0x06, 0x08, 0, 0, 0xE8, 0x03, 0x01, 0x00, 0x01, 0x00, 0, 0};
     Bytes second = {0, 0, 0x06, 0x16, 0, 0, 0, 0};
     GuardedBytes tooShort(Bytes(5, 0xEE));
-    SendRecord records[] = {
-        {14, first.data()}, {0, nullptr}, {5, tooShort.data()}, {8, second.data()}};
+    SendRecord records[] = {{14, first.data()}, {0, nullptr}, {5, tooShort.data()}, {8, second.data()}};
 
     EXPECT_EQ(4, KvbFinalizeFrames(records));
     EXPECT_EQ(KvbTestFrame(0x06, 0x08, {0xE8, 0x03, 0x01, 0x00, 0x01, 0x00}), first);
