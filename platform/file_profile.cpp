@@ -1,0 +1,295 @@
+#include "file_profile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+#include "platform/text.h"
+
+namespace platform {
+
+namespace {
+
+constexpr const char* kFileName = "Veltro3.ini";
+constexpr const char* kCompanyFolder = "Korvala";
+constexpr off_t kMaximumFileSize = 16 * 1024 * 1024;
+constexpr const char* kHexDigits = "0123456789abcdef";
+
+// ---- Texts
+
+bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c < 0xDC00; }
+bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c < 0xE000; }
+
+bool NeedsCodeEscape(std::u16string_view text, size_t i) {
+    const char16_t c = text[i];
+    if (c < 0x20 || c == 0x7F) return true;
+    // At the start of a line these would make a key look like a comment or a section.
+    if (i == 0 && (c == u';' || c == u'[')) return true;
+    if (IsHighSurrogate(c)) return i + 1 == text.size() || !IsLowSurrogate(text[i + 1]);
+    if (IsLowSurrogate(c)) return i == 0 || !IsHighSurrogate(text[i - 1]);
+    return false;
+}
+
+std::string Escape(std::u16string_view text) {
+    std::string out;
+    size_t plainStart = 0;
+    auto flushPlain = [&](size_t end) { out += WideToUtf8(text.substr(plainStart, end - plainStart)); };
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        const bool code = NeedsCodeEscape(text, i);
+        if (!code && c != u'\\' && c != u'=') continue;
+        flushPlain(i);
+        plainStart = i + 1;
+        if (code) {
+            out += "\\u";
+            for (int shift = 12; shift >= 0; shift -= 4) out += kHexDigits[(c >> shift) & 0xF];
+        } else {
+            out += '\\';
+            out += static_cast<char>(c);
+        }
+    }
+    flushPlain(text.size());
+    return out;
+}
+
+std::optional<unsigned> HexValue(std::string_view digits) {
+    unsigned value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
+    if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+    return value;
+}
+
+std::optional<std::u16string> Unescape(std::string_view text) {
+    std::u16string out;
+    size_t plainStart = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\') continue;
+        out += Utf8ToWide(text.substr(plainStart, i - plainStart));
+        if (i + 1 == text.size()) return std::nullopt;
+        const char kind = text[++i];
+        if (kind == '\\' || kind == '=') {
+            out += static_cast<char16_t>(kind);
+        } else if (kind == 'u' && i + 4 < text.size()) {
+            const auto code = HexValue(text.substr(i + 1, 4));
+            if (!code) return std::nullopt;
+            out += static_cast<char16_t>(*code);
+            i += 4;
+        } else {
+            return std::nullopt;
+        }
+        plainStart = i + 1;
+    }
+    out += Utf8ToWide(text.substr(plainStart));
+    return out;
+}
+
+// The position of the first "=" that is not escaped, or npos.
+size_t KeyEnd(std::string_view line) {
+    for (size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '\\') ++i;
+        else if (line[i] == '=') return i;
+    }
+    return std::string_view::npos;
+}
+
+// ---- Values
+
+std::string FormatValue(const CMemoryProfile::Value& value) {
+    if (const int* number = std::get_if<int>(&value)) {
+        char buffer[16];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, *number);
+        return "i:" + std::string(buffer, result.ptr);
+    }
+    if (const auto* text = std::get_if<std::u16string>(&value)) return "s:" + Escape(*text);
+    std::string out = "b:";
+    for (uint8_t byte : std::get<std::vector<uint8_t>>(value)) {
+        out += kHexDigits[byte >> 4];
+        out += kHexDigits[byte & 0xF];
+    }
+    return out;
+}
+
+std::optional<CMemoryProfile::Value> ParseValue(std::string_view text) {
+    if (text.size() < 2 || text[1] != ':') return std::nullopt;
+    const std::string_view body = text.substr(2);
+    switch (text[0]) {
+        case 'i': {
+            int number = 0;
+            const auto [end, error] = std::from_chars(body.data(), body.data() + body.size(), number);
+            if (error != std::errc() || end != body.data() + body.size()) return std::nullopt;
+            return number;
+        }
+        case 's': {
+            auto unescaped = Unescape(body);
+            if (!unescaped) return std::nullopt;
+            return std::move(*unescaped);
+        }
+        case 'b': {
+            if (body.size() % 2 != 0) return std::nullopt;
+            std::vector<uint8_t> bytes;
+            for (size_t i = 0; i < body.size(); i += 2) {
+                const auto byte = HexValue(body.substr(i, 2));
+                if (!byte) return std::nullopt;
+                bytes.push_back(static_cast<uint8_t>(*byte));
+            }
+            return bytes;
+        }
+        default: return std::nullopt;
+    }
+}
+
+// ---- Files
+
+std::string FormatProfile(const CMemoryProfile::Store& values) {
+    std::string out = "; Veltro settings: key=i:integer, key=s:text or key=b:bytes in hexadecimal.\n";
+    const std::u16string* section = nullptr;
+    for (const auto& [name, value] : values) {
+        if (!section || *section != name.first) {
+            section = &name.first;
+            out += "\n[" + Escape(*section) + "]\n";
+        }
+        out += Escape(name.second) + "=" + FormatValue(value) + "\n";
+    }
+    return out;
+}
+
+// The values of a profile file, or nullopt with the number of the first line that makes no sense.
+std::optional<CMemoryProfile::Store> ParseProfile(std::string_view text, int& badLine) {
+    CMemoryProfile::Store values;
+    std::optional<std::u16string> section;
+    badLine = 0;
+    while (!text.empty()) {
+        ++badLine;
+        const size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.empty() || line.front() == ';') continue;
+        if (line.front() == '[') {
+            if (line.size() < 2 || line.back() != ']') return std::nullopt;
+            section = Unescape(line.substr(1, line.size() - 2));
+            if (!section) return std::nullopt;
+            continue;
+        }
+        const size_t keyEnd = KeyEnd(line);
+        if (!section || keyEnd == std::string_view::npos) return std::nullopt;
+        auto key = Unescape(line.substr(0, keyEnd));
+        auto value = ParseValue(line.substr(keyEnd + 1));
+        if (!key || !value) return std::nullopt;
+        values[{*section, std::move(*key)}] = std::move(*value);
+    }
+    return values;
+}
+
+enum class ReadResult { Read, Missing, Failed };
+
+ReadResult ReadFile(const std::string& path, std::string& contents, std::string& reason) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) return ReadResult::Missing;
+        reason = std::strerror(errno);
+        return ReadResult::Failed;
+    }
+    struct stat info {};
+    ReadResult result = ReadResult::Read;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaximumFileSize) {
+        reason = "not a settings file";
+        result = ReadResult::Failed;
+    }
+    char buffer[65536];
+    while (result == ReadResult::Read) {
+        const ssize_t count = ::read(fd, buffer, sizeof buffer);
+        if (count == 0) break;
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0 || contents.size() + static_cast<size_t>(count) > kMaximumFileSize) {
+            reason = count < 0 ? std::strerror(errno) : "too large";
+            result = ReadResult::Failed;
+        } else {
+            contents.append(buffer, static_cast<size_t>(count));
+        }
+    }
+    ::close(fd);
+    return result;
+}
+
+bool WriteAll(int fd, std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t count = ::write(fd, data.data(), data.size());
+        if (count < 0 && errno == EINTR) continue;
+        if (count <= 0) return false;
+        data.remove_prefix(static_cast<size_t>(count));
+    }
+    return true;
+}
+
+// Writes a sibling temporary file and renames it over the target.
+bool ReplaceFile(const std::string& path, std::string_view contents) {
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+    const std::string temporary = path + "." + std::to_string(::getpid()) + ".tmp";
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    const bool written = WriteAll(fd, contents) && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    if (written && closed && ::rename(temporary.c_str(), path.c_str()) == 0) return true;
+    ::unlink(temporary.c_str());
+    return false;
+}
+
+std::string EnvironmentFolder(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+}  // namespace
+
+CFileProfile::CFileProfile(std::string path) : path(std::move(path)) { Load(); }
+
+std::string CFileProfile::DefaultPath() {
+    namespace fs = std::filesystem;
+    const std::string own = EnvironmentFolder("VELTRO_CONFIG_HOME");
+    if (!own.empty()) return (fs::path(own) / kFileName).string();
+    fs::path base = EnvironmentFolder("XDG_CONFIG_HOME");
+    // Relative paths in $XDG_CONFIG_HOME are invalid and to be ignored.
+    if (base.empty() || base.is_relative()) base = fs::path(EnvironmentFolder("HOME")) / ".config";
+    return (base / kCompanyFolder / kFileName).string();
+}
+
+void CFileProfile::Load() {
+    std::string contents;
+    std::string reason;
+    const ReadResult read = ReadFile(path, contents, reason);
+    if (read == ReadResult::Missing) return;
+    if (read == ReadResult::Failed) {
+        std::fprintf(stderr, "veltro: settings file %s could not be read (%s); using the defaults\n", path.c_str(),
+                     reason.c_str());
+        return;
+    }
+    int badLine = 0;
+    auto parsed = ParseProfile(contents, badLine);
+    if (!parsed) {
+        std::fprintf(stderr, "veltro: settings file %s is damaged at line %d; using the defaults\n", path.c_str(),
+                     badLine);
+        return;
+    }
+    values = std::move(*parsed);
+}
+
+void CFileProfile::OnChanged() {
+    if (Save() || writeFailureReported) return;
+    writeFailureReported = true;
+    std::fprintf(stderr, "veltro: settings file %s could not be written (%s)\n", path.c_str(), std::strerror(errno));
+}
+
+bool CFileProfile::Save() const { return ReplaceFile(path, FormatProfile(values)); }
+
+}  // namespace platform

@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "platform/file_profile.h"
+
+namespace fs = std::filesystem;
+using platform::CFileProfile;
+
+namespace {
+
+class FileProfileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "veltro-profile-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        folder = pattern;
+        path = (folder / "Korvala" / "Veltro3.ini").string();
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    void WriteFile(const std::string& text) {
+        fs::create_directories(fs::path(path).parent_path());
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    std::string ReadFile() {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    fs::path folder;
+    std::string path;
+};
+
+TEST_F(FileProfileTest, AMissingFileStartsEmptyWithoutComplaint) {
+    testing::internal::CaptureStderr();
+    CFileProfile profile(path);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_TRUE(profile.Values().empty());
+    EXPECT_EQ(profile.GetInt(u"Settings", u"Port", 7), 7);
+}
+
+TEST_F(FileProfileTest, EveryChangeIsOnDiskAsReadableText) {
+    CFileProfile profile(path);
+    profile.WriteInt(u"Database\\Completer", u"Time UTC to GPS", 0);
+    profile.WriteString(u"Settings", u"DefaultDirLog", u"/home/user/logs");
+    const std::string text = ReadFile();
+    EXPECT_NE(text.find("[Database\\\\Completer]\nTime UTC to GPS=i:0\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("[Settings]\nDefaultDirLog=s:/home/user/logs\n"), std::string::npos) << text;
+
+    profile.DeleteValue(u"Settings", u"DefaultDirLog");
+    EXPECT_EQ(ReadFile().find("DefaultDirLog"), std::string::npos);
+    // Only the file itself is left behind, no temporary files.
+    EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(path).parent_path()), fs::directory_iterator()), 1);
+}
+
+TEST_F(FileProfileTest, AnyContentReadsBackExactly) {
+    const std::u16string awkward = std::u16string(u" lead=\\n\r\n\t;[x]\"q\" ° \U0001F600 ") + char16_t(0) +
+                                   char16_t(0xD800) + u"x" + char16_t(0xDC00) + u"\\u0041";
+    {
+        CFileProfile profile(path);
+        profile.WriteString(u"Settings", u"Awkward", awkward);
+        profile.WriteString(u"Settings", u"Empty", u"");
+        profile.WriteString(awkward, awkward, awkward);
+        profile.WriteString(u"[x]", u";key=with=signs", u"=");
+        profile.WriteInt(u"Settings", u"Negative", -2147483647 - 1);
+        profile.WriteInt(u"Settings", u"Large", 2147483647);
+        profile.WriteBinary(u"View\\Chart", u"Bytes", {0x00, 0x0A, 0x5B, 0xFF});
+        profile.WriteBinary(u"View\\Chart", u"NoBytes", {});
+    }
+    CFileProfile reread(path);
+    EXPECT_EQ(reread.GetString(u"Settings", u"Awkward", u"-"), awkward);
+    EXPECT_EQ(reread.GetString(awkward, awkward, u"-"), awkward);
+    EXPECT_EQ(reread.GetString(u"[x]", u";key=with=signs", u"-"), u"=");
+    EXPECT_EQ(reread.GetInt(u"Settings", u"Negative", 0), -2147483647 - 1);
+    std::vector<uint8_t> bytes;
+    EXPECT_TRUE(reread.GetBinary(u"View\\Chart", u"Bytes", bytes));
+    EXPECT_EQ(bytes, (std::vector<uint8_t>{0x00, 0x0A, 0x5B, 0xFF}));
+    EXPECT_EQ(reread.Values().size(), 8u);
+}
+
+TEST_F(FileProfileTest, HandEditedFilesWithCommentsAndCrLfAreRead) {
+    WriteFile("; my settings\r\n\r\n[Settings]\r\nPort=i:3\r\nName=s:Caf\xc3\xa9\r\n");
+    CFileProfile profile(path);
+    EXPECT_EQ(profile.GetInt(u"Settings", u"Port", 0), 3);
+    EXPECT_EQ(profile.GetString(u"Settings", u"Name", u""), u"Café");
+}
+
+TEST_F(FileProfileTest, ADamagedFileIsReportedOnceAndReplacedByDefaults) {
+    for (const char* damaged : {"[Settings]\nPort=i:abc\n", "Port=i:1\n", "[Settings]\nPort\n", "[Settings\n",
+                                "[S]\nK=b:abc\n", "[S]\nK=s:bad\\q\n", "[S]\nK=s:cut\\u12\n", "[S]\nK=x:1\n",
+                                "[S]\nK=i:99999999999\n"}) {
+        WriteFile(damaged);
+        testing::internal::CaptureStderr();
+        CFileProfile profile(path);
+        const std::string report = testing::internal::GetCapturedStderr();
+        EXPECT_NE(report.find(path), std::string::npos) << damaged;
+        EXPECT_EQ(report.find('\n'), report.size() - 1) << damaged;
+        EXPECT_TRUE(profile.Values().empty()) << damaged;
+        profile.WriteInt(u"Settings", u"Port", 4);
+        EXPECT_EQ(CFileProfile(path).GetInt(u"Settings", u"Port", 0), 4) << damaged;
+    }
+}
+
+TEST_F(FileProfileTest, AnUnwritableLocationIsReportedOnce) {
+    fs::create_directories(path);  // a folder where the file should be
+    testing::internal::CaptureStderr();
+    CFileProfile profile(path);
+    profile.WriteInt(u"Settings", u"Port", 1);
+    profile.WriteInt(u"Settings", u"Port", 2);
+    const std::string report = testing::internal::GetCapturedStderr();
+    EXPECT_NE(report.find("could not be read"), std::string::npos) << report;
+    EXPECT_NE(report.find("could not be written"), std::string::npos) << report;
+    EXPECT_EQ(report.find("could not be written"), report.rfind("could not be written"));
+    EXPECT_EQ(profile.GetInt(u"Settings", u"Port", 0), 2);  // still usable in memory
+}
+
+// Sets or clears an environment variable for one test and restores it afterwards.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const char* value) : name(name) {
+        if (const char* old = std::getenv(name)) previous = old;
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    }
+    ~ScopedEnvironment() { previous.empty() ? ::unsetenv(name) : ::setenv(name, previous.c_str(), 1); }
+
+private:
+    const char* name;
+    std::string previous;
+};
+
+TEST(FileProfilePath, FollowsTheXdgConfigurationFolder) {
+    ScopedEnvironment home("HOME", "/home/tester");
+    {
+        ScopedEnvironment own("VELTRO_CONFIG_HOME", "/tmp/veltro-config");
+        EXPECT_EQ(CFileProfile::DefaultPath(), "/tmp/veltro-config/Veltro3.ini");
+    }
+    ScopedEnvironment own("VELTRO_CONFIG_HOME", nullptr);
+    {
+        ScopedEnvironment xdg("XDG_CONFIG_HOME", "/etc/xdg-user");
+        EXPECT_EQ(CFileProfile::DefaultPath(), "/etc/xdg-user/Korvala/Veltro3.ini");
+    }
+    {
+        ScopedEnvironment xdg("XDG_CONFIG_HOME", "relative/path");
+        EXPECT_EQ(CFileProfile::DefaultPath(), "/home/tester/.config/Korvala/Veltro3.ini");
+    }
+    ScopedEnvironment xdg("XDG_CONFIG_HOME", nullptr);
+    EXPECT_EQ(CFileProfile::DefaultPath(), "/home/tester/.config/Korvala/Veltro3.ini");
+}
+
+}  // namespace
