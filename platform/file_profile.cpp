@@ -95,8 +95,10 @@ std::optional<std::u16string> Unescape(std::string_view text) {
 // The position of the first "=" that is not escaped, or npos.
 size_t KeyEnd(std::string_view line) {
     for (size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '\\') ++i;
-        else if (line[i] == '=') return i;
+        if (line[i] == '\\')
+            ++i;
+        else if (line[i] == '=')
+            return i;
     }
     return std::string_view::npos;
 }
@@ -143,7 +145,8 @@ std::optional<CMemoryProfile::Value> ParseValue(std::string_view text) {
             }
             return bytes;
         }
-        default: return std::nullopt;
+        default:
+            return std::nullopt;
     }
 }
 

@@ -19,7 +19,8 @@ void AddConversions(CStorageDatabase& database) {
     database.AddConversion(std::make_unique<CVelocityLtpToCourse>(), u"Velocity LTP to COG/SOG/Speed");
     database.AddConversion(std::make_unique<CMagneticCourse>(), u"COG to COG (Mag)");
     database.AddConversion(std::make_unique<CSatelliteCno>(), u"Satellite CNO");
-    database.AddConversion(std::make_unique<CSatelliteListConversion>(CSatelliteListConversion::kUsed), u"Satellite List");
+    database.AddConversion(std::make_unique<CSatelliteListConversion>(CSatelliteListConversion::kUsed),
+                           u"Satellite List");
     database.AddConversion(std::make_unique<CSatelliteListConversion>(CSatelliteListConversion::kTracked),
                            u"Satellite Tracked");
 }

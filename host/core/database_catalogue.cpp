@@ -104,21 +104,31 @@ const Row kSatelliteRows[] = {
 };
 // clang-format on
 
+template <typename T>
+std::unique_ptr<CStorage> Make(std::u16string name, std::u16string description) {
+    return std::make_unique<T>(std::move(name), std::move(description));
+}
+
 std::unique_ptr<CStorage> MakeEntry(Kind kind, std::u16string name, std::u16string description) {
     switch (kind) {
-        case Value: return std::make_unique<CStorageValue>(std::move(name), std::move(description));
-        case Statistics: return std::make_unique<CStorageValueStatistics>(std::move(name), std::move(description));
+        case Value:
+            return Make<CStorageValue>(std::move(name), std::move(description));
+        case Statistics:
+            return Make<CStorageValueStatistics>(std::move(name), std::move(description));
         case TimeUtc:
-            return std::make_unique<CStorageValueStatisticsTimeUTC>(std::move(name), std::move(description));
+            return Make<CStorageValueStatisticsTimeUTC>(std::move(name), std::move(description));
         case TimeGps:
-            return std::make_unique<CStorageValueStatisticsTimeGPS>(std::move(name), std::move(description));
+            return Make<CStorageValueStatisticsTimeGPS>(std::move(name), std::move(description));
         case TimeTag:
-            return std::make_unique<CStorageValueStatisticsTTAG>(std::move(name), std::move(description));
-        case Angle: return std::make_unique<CStorageValueStatisticsAngle>(std::move(name), std::move(description));
+            return Make<CStorageValueStatisticsTTAG>(std::move(name), std::move(description));
+        case Angle:
+            return Make<CStorageValueStatisticsAngle>(std::move(name), std::move(description));
         case Angle360:
-            return std::make_unique<CStorageValueStatisticsAngle360>(std::move(name), std::move(description));
-        case Bitmask: return std::make_unique<CStorageValueBitmask>(std::move(name), std::move(description));
-        case SatelliteList: return std::make_unique<CStorageSVList>(std::move(name), std::move(description));
+            return Make<CStorageValueStatisticsAngle360>(std::move(name), std::move(description));
+        case Bitmask:
+            return Make<CStorageValueBitmask>(std::move(name), std::move(description));
+        case SatelliteList:
+            return Make<CStorageSVList>(std::move(name), std::move(description));
     }
     return nullptr;
 }

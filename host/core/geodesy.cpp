@@ -40,7 +40,7 @@ LocalVector EcefToLocal(const EcefVector& v, double latitude, double longitude) 
     const double sinLat = std::sin(latitude), cosLat = std::cos(latitude);
     const double sinLon = std::sin(longitude), cosLon = std::cos(longitude);
     return {-sinLat * cosLon * v.x - sinLat * sinLon * v.y + cosLat * v.z,  //
-            -sinLon * v.x + cosLon * v.y,                                  //
+            -sinLon * v.x + cosLon * v.y,                                   //
             -cosLat * cosLon * v.x - cosLat * sinLon * v.y - sinLat * v.z};
 }
 

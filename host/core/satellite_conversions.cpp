@@ -26,12 +26,13 @@ bool CSatelliteCno::Run() {
 
 const CSatelliteListConversion::Ids CSatelliteListConversion::kUsed = {entry::kUsedList, entry::kSatelliteUsed,
                                                                        entry::kSatellitesUsed};
-const CSatelliteListConversion::Ids CSatelliteListConversion::kTracked = {
-    entry::kTrackedList, entry::kSatelliteMode, entry::kSatellitesTracked};
+const CSatelliteListConversion::Ids CSatelliteListConversion::kTracked = {entry::kTrackedList, entry::kSatelliteMode,
+                                                                          entry::kSatellitesTracked};
 
 void CSatelliteListConversion::Bind(CStorageDatabase& database) {
     list = database.FindAs<CStorageSVList>(ids.list);
-    for (int slot = 0; slot < kSatelliteSlots; ++slot) flags[slot] = FindValue(database, SatelliteItemId(slot, ids.flagItem));
+    for (int slot = 0; slot < kSatelliteSlots; ++slot)
+        flags[slot] = FindValue(database, SatelliteItemId(slot, ids.flagItem));
     count = FindValue(database, ids.count);
 }
 

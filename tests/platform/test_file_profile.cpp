@@ -95,9 +95,9 @@ TEST_F(FileProfileTest, HandEditedFilesWithCommentsAndCrLfAreRead) {
 }
 
 TEST_F(FileProfileTest, ADamagedFileIsReportedOnceAndReplacedByDefaults) {
-    for (const char* damaged : {"[Settings]\nPort=i:abc\n", "Port=i:1\n", "[Settings]\nPort\n", "[Settings\n",
-                                "[S]\nK=b:abc\n", "[S]\nK=s:bad\\q\n", "[S]\nK=s:cut\\u12\n", "[S]\nK=x:1\n",
-                                "[S]\nK=i:99999999999\n"}) {
+    for (const char* damaged :
+         {"[Settings]\nPort=i:abc\n", "Port=i:1\n", "[Settings]\nPort\n", "[Settings\n", "[S]\nK=b:abc\n",
+          "[S]\nK=s:bad\\q\n", "[S]\nK=s:cut\\u12\n", "[S]\nK=x:1\n", "[S]\nK=i:99999999999\n"}) {
         WriteFile(damaged);
         testing::internal::CaptureStderr();
         CFileProfile profile(path);

@@ -61,9 +61,9 @@ TEST_F(CatalogueTest, EachEntryHasItsClass) {
     EXPECT_EQ(ClassOf(0xC004), RUNTIME_CLASS(CStorageSVList));
     EXPECT_EQ(ClassOf(0xC005), RUNTIME_CLASS(CStorageValueStatistics));
     const std::vector<const CRuntimeClass*> satellite = {
-        RUNTIME_CLASS(CStorageValueBitmask),          RUNTIME_CLASS(CStorageValueBitmask),
-        RUNTIME_CLASS(CStorageValueStatisticsAngle),  RUNTIME_CLASS(CStorageValueStatisticsAngle360),
-        RUNTIME_CLASS(CStorageValueStatistics),       RUNTIME_CLASS(CStorageValue)};
+        RUNTIME_CLASS(CStorageValueBitmask),         RUNTIME_CLASS(CStorageValueBitmask),
+        RUNTIME_CLASS(CStorageValueStatisticsAngle), RUNTIME_CLASS(CStorageValueStatisticsAngle360),
+        RUNTIME_CLASS(CStorageValueStatistics),      RUNTIME_CLASS(CStorageValue)};
     for (int slot : {0, 31, 32, 51})
         for (int item = 1; item <= 6; ++item) EXPECT_EQ(ClassOf(SatelliteItemId(slot, item)), satellite[item - 1]);
 }

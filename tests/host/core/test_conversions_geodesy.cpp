@@ -56,9 +56,8 @@ TEST(Geodesy, VelocityRotationsAreInverse) {
     for (double latitude : {-90.0, -20.0, 0.0, 64.0, 90.0}) {
         for (double longitude : {-180.0, -100.0, 0.0, 10.0, 180.0}) {
             const LocalVector in{3.5, -7.25, 1.5};
-            const LocalVector out =
-                EcefToLocal(LocalToEcef(in, latitude * kDegree, longitude * kDegree), latitude * kDegree,
-                            longitude * kDegree);
+            const LocalVector out = EcefToLocal(LocalToEcef(in, latitude * kDegree, longitude * kDegree),
+                                                latitude * kDegree, longitude * kDegree);
             EXPECT_NEAR(out.north, in.north, 1e-12);
             EXPECT_NEAR(out.east, in.east, 1e-12);
             EXPECT_NEAR(out.down, in.down, 1e-12);

@@ -26,7 +26,7 @@ TEST(GeoidSeparation, GridNodesGiveTheirTableValue) {
     EXPECT_DOUBLE_EQ(GeoidSeparation(80, 0), 33);
     EXPECT_DOUBLE_EQ(GeoidSeparation(80, 50), 13);
     EXPECT_DOUBLE_EQ(GeoidSeparation(-80, 30), 4);
-    EXPECT_DOUBLE_EQ(GeoidSeparation(0, 80), Node(8, 8));    // Indian Ocean low, EGM96 about -103 m
+    EXPECT_DOUBLE_EQ(GeoidSeparation(0, 80), Node(8, 8));  // Indian Ocean low, EGM96 about -103 m
     EXPECT_DOUBLE_EQ(GeoidSeparation(0, 80), -103);
     EXPECT_DOUBLE_EQ(GeoidSeparation(50, 350), Node(3, 35));
 }
@@ -36,8 +36,8 @@ TEST(GeoidSeparation, BetweenNodesTheCornersAreWeighted) {
     EXPECT_DOUBLE_EQ(GeoidSeparation(45, 15), (Node(3, 1) + Node(3, 2) + Node(4, 1) + Node(4, 2)) / 4);
     // Latitude 47.5: y = 0.25 of the way from row 3 to row 4; longitude 12.5: x = 0.25.
     const double y = 0.25, x = 0.25;
-    const double expected = Node(3, 1) * W(1 - y, 1 - x) + Node(3, 2) * W(1 - y, x) + Node(4, 1) * W(y, 1 - x) +
-                            Node(4, 2) * W(y, x);
+    const double expected =
+        Node(3, 1) * W(1 - y, 1 - x) + Node(3, 2) * W(1 - y, x) + Node(4, 1) * W(y, 1 - x) + Node(4, 2) * W(y, x);
     EXPECT_NEAR(GeoidSeparation(47.5, 12.5), expected, 1e-12);
 }
 
