@@ -116,15 +116,10 @@ TEST_F(CatalogueTest, RangesAreInTheStoredUnit) {
         double low, high, step;
     };
     for (const Expected& e : std::vector<Expected>{{0x2001, 0, 2147483647, 0.001},
-                                                   {0x2041, 0, 4294967.296, 0.001},
                                                    {0x3001, -kPi / 2, kPi / 2, 1e-7},
-                                                   {0x3002, -kPi, kPi, 1e-7},
-                                                   {0x3004, -10000, 1000000, 0.5},
                                                    {0x4023, -kPi, kPi, 0.001},
-                                                   {0x6003, 0, 20, 1e-6},
-                                                   {0x7001, 0, 8, 1},
-                                                   {SatelliteItemId(7, 3), -kPi / 2, kPi / 2, 0.01},
-                                                   {SatelliteItemId(7, 5), 0, 65, 0.1}}) {
+                                                   {0x3004, -10000, 1000000, 0.5},
+                                                   {SatelliteItemId(7, 3), -kPi / 2, kPi / 2, 0.01}}) {
         double low, high, step;
         Value(e.id).GetRange(low, high, step);
         EXPECT_EQ(low, e.low) << std::hex << e.id;
