@@ -18,7 +18,7 @@ struct VELTRO_EXPORT CRuntimeClass {
 class VELTRO_EXPORT CObject {
 public:
     virtual const CRuntimeClass* GetRuntimeClass() const { return &classCObject; }
-    virtual ~CObject() = default;
+    virtual ~CObject();
     virtual void Serialize() {}
 
     bool IsKindOf(const CRuntimeClass* runtimeClass) const { return GetRuntimeClass()->IsDerivedFrom(runtimeClass); }
