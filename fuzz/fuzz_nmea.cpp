@@ -97,13 +97,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string stream = StreamFromLines(data, size);
     CFrameSplitter splitter;
     splitter.AddProtocol(&host.entry, NmeaCheckFrame);
-    FeedStream(splitter, reinterpret_cast<const uint8_t*>(stream.data()), stream.size(), [&](const FrameRecord& record) {
-        if (!record.protocol) return;
-        if (CMessageNode* node = host.root.Find(record.bytes, record.length, MessageMask)) {
-            host.document.ProcessMessage(node, false);
-            ExerciseNode(*node, static_cast<size_t>(record.length));
-        }
-    });
+    FeedStream(splitter, reinterpret_cast<const uint8_t*>(stream.data()), stream.size(),
+               [&](const FrameRecord& record) {
+                   if (!record.protocol) return;
+                   if (CMessageNode* node = host.root.Find(record.bytes, record.length, MessageMask)) {
+                       host.document.ProcessMessage(node, false);
+                       ExerciseNode(*node, static_cast<size_t>(record.length));
+                   }
+               });
 
     OfferToEveryNode(host.root, bytes);
     return 0;

@@ -43,8 +43,9 @@ bool NmeaBuildPoll(const CMessageNode& node, uint8_t* buffer, int& outLength, in
 bool NmeaBuildRateCommand(int messageId, bool enable, uint8_t* buffer, int& outLength, int capacity) {
     outLength = 0;
     if (!buffer || capacity < kRateCommandLength) return false;
-    const uint8_t frame[] = {0xA4, 0x51, 0x06, 0x01, 0x03, 0x00, kStandardNmeaClass, static_cast<uint8_t>(messageId),
-                             static_cast<uint8_t>(enable ? 1 : 0)};
+    const auto id = static_cast<uint8_t>(messageId);
+    const uint8_t rate = enable ? 1 : 0;
+    const uint8_t frame[] = {0xA4, 0x51, 0x06, 0x01, 0x03, 0x00, kStandardNmeaClass, id, rate};
     std::memcpy(buffer, frame, sizeof frame);
     AppendFletcherChecksum(buffer, sizeof frame - 2);
     outLength = kRateCommandLength;

@@ -57,7 +57,9 @@ void NmeaGsvNode::Reset() {
 // ---- NmeaGsvPageNode
 
 NmeaGsvPageNode::NmeaGsvPageNode(int pageNumber)
-    : NmeaSentenceNode(kPageIdentity), pageNumber(pageNumber), label(u"page " + std::u16string(1, static_cast<char16_t>(u'0' + pageNumber))) {}
+    : NmeaSentenceNode(kPageIdentity),
+      pageNumber(pageNumber),
+      label(u"page " + std::u16string(1, static_cast<char16_t>(u'0' + pageNumber))) {}
 
 const char16_t* NmeaGsvPageNode::Label() const { return label.c_str(); }
 
@@ -94,7 +96,8 @@ bool NmeaGsvPageNode::DecodeFields(const NmeaFields& fields, CStorageDatabase& d
 
     const bool lastPage = *page == *total;
     if (trackedList)
-        changed |= trackedList->OrMask(static_cast<uint32_t>(tracked), static_cast<uint32_t>(tracked >> 32), lastPage, 0);
+        changed |=
+            trackedList->OrMask(static_cast<uint32_t>(tracked), static_cast<uint32_t>(tracked >> 32), lastPage, 0);
     if (lastPage) changed |= StoreTrackedCount();
     return changed;
 }
@@ -147,7 +150,8 @@ bool NmeaGsvPageNode::StoreDirection(std::optional<double> elevation, std::optio
         channels.SetElevation(channel, std::trunc(*elevation));
     }
     if (azimuthValid) {
-        if (slot >= 0) changed |= Store(azimuths[slot], (*azimuth > 180 ? *azimuth - 360 : *azimuth) * kRadiansPerDegree);
+        if (slot >= 0)
+            changed |= Store(azimuths[slot], (*azimuth > 180 ? *azimuth - 360 : *azimuth) * kRadiansPerDegree);
         channels.SetAzimuth(channel, std::trunc(*azimuth < 0 ? *azimuth + 360 : *azimuth));
     }
     return changed;

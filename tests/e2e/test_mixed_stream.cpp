@@ -38,8 +38,7 @@ std::vector<Piece> OneSecond(int second) {
         {Text(NmeaTestSentence("GPRMC," + time + ",A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W,A")), u"NMEA",
          u"GPRMC"},
         {KvbTestFrame(0x01, 0x20, textPayload), u"KVB", u"NAV-TIMEGPS"},
-        {Text(NmeaTestSentence("GPGSV,2,1,05,01,10,010,40,02,20,020,41,03,30,030,42,04,40,040,43")), u"NMEA",
-         u"GPGSV"},
+        {Text(NmeaTestSentence("GPGSV,2,1,05,01,10,010,40,02,20,020,41,03,30,030,42,04,40,040,43")), u"NMEA", u"GPGSV"},
         {Text(NmeaTestSentence("GPGSV,2,2,05,05,10,050,44")), u"NMEA", u"GPGSV"},
         {Text("\x13\x37 noise \xA4"), u"UNKNOWN", nullptr},
         {Text(NmeaTestSentence("PKVB,99,proprietary")), u"NMEA", nullptr},
@@ -63,11 +62,11 @@ protected:
     std::vector<Taken> FeedInReads(const ByteString& stream, size_t readSize) {
         std::vector<Taken> taken;
         for (size_t at = 0; at < stream.size(); at += readSize)
-            FeedStream(splitter, stream.data() + at, std::min(readSize, stream.size() - at),
-                       [&](const FrameRecord& record) {
-                           taken.push_back({ByteString(record.bytes, record.bytes + record.length),
-                                            document.ProcessRecord(record, true)});
-                       });
+            FeedStream(
+                splitter, stream.data() + at, std::min(readSize, stream.size() - at), [&](const FrameRecord& record) {
+                    taken.push_back(
+                        {ByteString(record.bytes, record.bytes + record.length), document.ProcessRecord(record, true)});
+                });
         return taken;
     }
 

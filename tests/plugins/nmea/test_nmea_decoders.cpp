@@ -120,8 +120,9 @@ TEST_F(NmeaDecoderTest, GsvCreatesPageNodesOnceAndJoinsTheCycle) {
     EXPECT_EQ(9, Value(kSatellitesTracked));
     EXPECT_EQ(uint64_t{0x1FF}, Mask(kTrackedList));
 
-    const std::string shortCycle[] = {NmeaTestSentence("GPGSV,2,1,05,01,10,010,40,02,20,020,41,03,30,030,42,04,40,040,43"),
-                                      NmeaTestSentence("GPGSV,2,2,05,05,10,050,40")};
+    const std::string shortCycle[] = {
+        NmeaTestSentence("GPGSV,2,1,05,01,10,010,40,02,20,020,41,03,30,030,42,04,40,040,43"),
+        NmeaTestSentence("GPGSV,2,2,05,05,10,050,40")};
     for (const std::string& page : shortCycle) Feed(page);
     EXPECT_EQ(1u, ClosedEpochs());
     EXPECT_NE(nullptr, gsv->FindChildByLabel(u"page 3"));

@@ -55,7 +55,8 @@ TEST(NmeaCheckFrame, AcceptsSentencesWithoutChecksum) {
 TEST(NmeaCheckFrame, RejectsBytesOutsideText) {
     EXPECT_EQ(0, Check("GPGGA\r\n"));
     EXPECT_EQ(0, Check(std::string("$GPTXT,a\0b\r\n", 13)));
-    EXPECT_EQ(0, Check("$GPTXT,a\xFF" "b\r\n"));
+    EXPECT_EQ(0, Check("$GPTXT,a\xFF"
+                       "b\r\n"));
     EXPECT_EQ(15, Check("$GPTXT,a\tb\x0B\x0C\r\r\n"));
 }
 

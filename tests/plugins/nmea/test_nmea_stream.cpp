@@ -14,7 +14,9 @@ constexpr double kPi = 3.1415926535898;
 constexpr double kDegree = kPi / 180;
 constexpr int kSeconds = 6;
 
-std::string TwoDigits(int n) { return std::string(1, static_cast<char>('0' + n / 10)) + static_cast<char>('0' + n % 10); }
+std::string TwoDigits(int n) {
+    return std::string(1, static_cast<char>('0' + n / 10)) + static_cast<char>('0' + n % 10);
+}
 
 // A GSV cycle of 1 to 4 pages with satellites 1, 2, ...: the last page carries three.
 std::string GsvCycle(int pages) {
@@ -76,8 +78,7 @@ TEST_F(NmeaStreamTest, ClosesOneEpochPerSecond) {
     const auto* tracked = document.Database().FindAs<CStorageValue>(kSatellitesTracked);
     for (int second = 0; second < kSeconds - 1; ++second) {
         EXPECT_DOUBLE_EQ(UtcOf(second), utc->GetSnapshotValue(document.History(), document.History()[second]));
-        EXPECT_EQ(4 * (1 + second % 4) - 1,
-                  tracked->GetSnapshotValue(document.History(), document.History()[second]));
+        EXPECT_EQ(4 * (1 + second % 4) - 1, tracked->GetSnapshotValue(document.History(), document.History()[second]));
     }
     Send("GPGGA,123506.00,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
     EXPECT_EQ(static_cast<size_t>(kSeconds), ClosedEpochs());
