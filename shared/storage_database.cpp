@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "platform/profile.h"
 #include "shared/epoch_history.h"
@@ -20,9 +21,16 @@ CStorageDatabase::~CStorageDatabase() {
 }
 
 void CStorageDatabase::Add(uint16_t id, std::unique_ptr<CStorage> entry) {
-    std::erase_if(ordered, [id](const auto& item) { return item.first == id; });
-    ordered.emplace_back(id, entry.get());
-    entries[id] = std::move(entry);
+    const auto place = std::find_if(ordered.begin(), ordered.end(), [id](const auto& item) { return item.first == id; });
+    if (place == ordered.end()) {
+        ordered.emplace_back(id, entry.get());
+        entries[id] = std::move(entry);
+        return;
+    }
+    // A replaced entry keeps its place; conversions must let go of the old one before it dies.
+    place->second = entry.get();
+    std::unique_ptr<CStorage> old = std::exchange(entries[id], std::move(entry));
+    for (const auto& conversion : conversions) conversion->Bind(*this);
 }
 
 CStorage* CStorageDatabase::Lookup(uint16_t id) const {

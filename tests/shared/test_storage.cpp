@@ -260,3 +260,29 @@ TEST_F(StorageTest, SatelliteStateReadsUsedBeforeStatus) {
     EXPECT_EQ(database.GetSatelliteState(3, &history, &history[0]), 3);
     EXPECT_EQ(database.GetSatelliteState(52, nullptr, nullptr), 0);
 }
+
+TEST(StorageDatabase, ReplacingAnEntryRebindsTheConversionsThatUseIt) {
+    // A conversion that copies entry 1 into entry 2, holding pointers as conversions do.
+    class CCopy : public CConversion {
+    public:
+        void Bind(CStorageDatabase& database) override {
+            from = database.FindAs<CStorageValue>(1);
+            to = database.FindAs<CStorageValue>(2);
+        }
+        bool Run() override { return from && to && to->SetValue(from->GetValue()); }
+
+    private:
+        CStorageValue* from = nullptr;
+        CStorageValue* to = nullptr;
+    };
+    CStorageDatabase database;
+    database.Add(1, std::make_unique<CStorageValue>(u"a", u"a"));
+    database.Add(2, std::make_unique<CStorageValue>(u"b", u"b"));
+    database.AddConversion(std::make_unique<CCopy>(), u"copy");
+    auto replacement = std::make_unique<CStorageValue>(u"a2", u"a2");
+    replacement->SetValue(7);
+    database.Add(1, std::move(replacement));
+    EXPECT_TRUE(database.RunConversions());
+    EXPECT_EQ(database.FindAs<CStorageValue>(2)->GetValue(), 7);
+    EXPECT_EQ(database.Entries().front().second->GetName(), u"a2");  // same place in the order
+}
