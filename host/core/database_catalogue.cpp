@@ -36,6 +36,19 @@ constexpr const char16_t* kNoYes = u"No\nYes";
 
 using enum Kind;
 
+// The dead-reckoning filter's values and the pseudorange residual of each satellite, which the
+// binary protocol reports too.
+constexpr uint16_t kDrTemperature = 0x8000;
+constexpr uint16_t kDrSpeedTicks = 0x8001;
+constexpr uint16_t kDrGyroMean = 0x8002;
+constexpr uint16_t kDrTickScale = 0x8010;
+constexpr uint16_t kDrGyroScale = 0x8011;
+constexpr uint16_t kDrGyroBias = 0x8012;
+constexpr uint16_t kDrTickScaleAccuracy = 0x8013;
+constexpr uint16_t kDrGyroScaleAccuracy = 0x8014;
+constexpr uint16_t kDrGyroBiasAccuracy = 0x8015;
+constexpr int kSatellitePseudorangeResidual = 8;
+
 // clang-format off
 const Row kCommonRows[] = {
     {kUtc, TimeUtc, u"UTC", u"Time UTC", nullptr, nullptr, 0, 2147483647, 0.001},
@@ -91,6 +104,17 @@ const Row kCommonRows[] = {
     {kUsedList, SatelliteList, u"Used SVs", u"Used SV List", nullptr, nullptr, kNoRange, kNoRange, kNoRange},
     {kSatellitesUsed, Statistics, u"SVs Used", u"SVs Used", nullptr, u"%.0f", 0, 32, 1},
     {kMeanCn0, Statistics, u"SV C/N0", u"SV C/N0", u"dBHz", u"%.2f", 0, 55, 0.01},
+    {kDrTemperature, Statistics, u"DR Temp", u"DR Sensor Temperature", u"°C", u"%.1f", -128, 128, 1.0 / 256},
+    {kDrSpeedTicks, Statistics, u"DR Speed Ticks", u"DR Speed Ticks", u"ticks", u"%.0f", -100000, 100000, 1},
+    {kDrGyroMean, Statistics, u"DR Gyro Mean", u"DR Gyro Mean Value", nullptr, u"%.2f", 0, 100000, 0.01},
+    {kDrTickScale, Statistics, u"DR Tick Scale", u"DR Tick Scale Factor", nullptr, u"%.6f", 0, 1000, 1e-6},
+    {kDrGyroScale, Statistics, u"DR Gyro Scale", u"DR Gyro Scale Factor", nullptr, u"%.5f", -1000, 1000, 1e-5},
+    {kDrGyroBias, Statistics, u"DR Gyro Bias", u"DR Gyro Bias", nullptr, u"%.5f", -1000, 1000, 1e-5},
+    {kDrTickScaleAccuracy, Statistics, u"DR Tick Scale Acc", u"DR Tick Scale Factor Accuracy", u"%", u"%.2f",
+        0, 100, 0.01},
+    {kDrGyroScaleAccuracy, Statistics, u"DR Gyro Scale Acc", u"DR Gyro Scale Factor Accuracy", u"%", u"%.2f",
+        0, 100, 0.01},
+    {kDrGyroBiasAccuracy, Statistics, u"DR Gyro Bias Acc", u"DR Gyro Bias Accuracy", u"%", u"%.2f", 0, 100, 0.01},
 };
 
 // Per-satellite rows: the id holds the item number; "%d" in the names stands for the satellite.
@@ -101,6 +125,8 @@ const Row kSatelliteRows[] = {
     {kSatelliteAzimuth, Angle360, u"SV%d Az", u"SV%d Azimuth", u"°", u"%.1f", -kPi, kPi, 0.01},
     {kSatelliteCn0, Statistics, u"SV%d C/N0", u"SV%d C/N0", u"dBHz", u"%.1f", 0, 65, 0.1},
     {kSatelliteChannel, Value, u"SV%d Ch", u"SV%d Channel", nullptr, u"%.0f", 0, 32, 1},
+    {kSatellitePseudorangeResidual, Statistics, u"SV%d PR Res", u"SV%d Pseudorange Residual", u"m", u"%.2f",
+        -1000, 1000, 0.01},
 };
 // clang-format on
 
