@@ -3,6 +3,12 @@
 #include <algorithm>
 
 #include "cfg_msg_message.h"
+#include "nav_ekf_status_message.h"
+#include "nav_scaled_messages.h"
+#include "nav_solution_messages.h"
+#include "nav_svinfo_message.h"
+#include "nav_time_messages.h"
+#include "nav_velned_message.h"
 
 namespace {
 
@@ -24,6 +30,7 @@ constexpr uint8_t kPorts[] = {0, 1, 2, 3};
 constexpr uint8_t kInfProtocols[] = {0, 1, 3, 12, 13, 14, 15};
 constexpr uint8_t kTimeMarkChannels[] = {0, 1, 2};
 
+constexpr KvbPoll kEmptyPoll = KvbPoll::Empty;
 constexpr KvbPoll kNoPoll = KvbPoll::None;
 constexpr KvbPoll kPagePoll = KvbPoll::FromPage;
 
@@ -31,34 +38,37 @@ constexpr KvbPoll kPagePoll = KvbPoll::FromPage;
 // Class, id, {name, label, description, own mask, page}, accepted total lengths[, poll, ...].
 constexpr KvbMessageInfo kMessages[] = {
     {0x01, 0x01, {u"NAV-POSECEF", u"POSECEF (Position ECEF)", u"Position in ECEF Frame", kOrdinary, 1023},
-     ExactLength(28)},
+     ExactLength(28), kEmptyPoll, {}, MakeKvbMessage<CNavPosEcefMessage>},
     {0x01, 0x02, {u"NAV-POSLLH", u"POSLLH (Geodetic Position)", u"Geodetic Position", kOrdinary, 1024},
-     ExactLength(36)},
+     ExactLength(36), kEmptyPoll, {}, MakeKvbMessage<CNavPosLlhMessage>},
     {0x01, 0x03, {u"NAV-STATUS", u"STATUS (Navigation Status)", u"Navigation Status", kOrdinary, 652},
-     ExactLength(24)},
+     ExactLength(24), kEmptyPoll, {}, MakeKvbMessage<CNavStatusMessage>},
     {0x01, 0x04, {u"NAV-DOP", u"DOP (Dilution of Precision)", u"Dilution of Precision", kOrdinary, 652},
-     ExactLength(26)},
+     ExactLength(26), kEmptyPoll, {}, MakeKvbMessage<CNavDopMessage>},
     {0x01, 0x06, {u"NAV-SOL", u"SOL (Navigation Solution)", u"Navigation Solution", kOrdinary, 652},
-     ExactLength(60)},
+     ExactLength(60), kEmptyPoll, {}, MakeKvbMessage<CNavSolMessage>},
     {0x01, 0x08,
      {u"NAV-POSUTM", u"POSUTM (Position UTM Grid)", u"Position in Universal-Transverse-Mercator Grid", kOrdinary,
       1037},
      ExactLength(26)},
     {0x01, 0x11, {u"NAV-VELECEF", u"VELECEF (Velocity ECEF)", u"Velocity in ECEF frame", kOrdinary, 1025},
-     ExactLength(28)},
+     ExactLength(28), kEmptyPoll, {}, MakeKvbMessage<CNavVelEcefMessage>},
     {0x01, 0x12, {u"NAV-VELNED", u"VELNED (Velocity WGS84)", u"Velocity in WGS 84", kOrdinary, 1026},
-     ExactLength(44)},
-    {0x01, 0x20, {u"NAV-TIMEGPS", u"TIMEGPS (GPS Time)", u"GPS System Time", kOrdinary, 1028}, ExactLength(24)},
+     ExactLength(44), kEmptyPoll, {}, MakeKvbMessage<CNavVelNedMessage>},
+    {0x01, 0x20, {u"NAV-TIMEGPS", u"TIMEGPS (GPS Time)", u"GPS System Time", kOrdinary, 1028},
+     ExactLength(24), kEmptyPoll, {}, MakeKvbMessage<CNavTimeGpsMessage>},
     {0x01, 0x21, {u"NAV-TIMEUTC", u"TIMEUTC (UTC Time)", u"Universal Time Coordinated", kOrdinary, 1029},
-     ExactLength(28)},
-    {0x01, 0x22, {u"NAV-CLOCK", u"CLOCK (Clock Status)", u"Clock Status", kOrdinary, 1031}, ExactLength(28)},
+     ExactLength(28), kEmptyPoll, {}, MakeKvbMessage<CNavTimeUtcMessage>},
+    {0x01, 0x22, {u"NAV-CLOCK", u"CLOCK (Clock Status)", u"Clock Status", kOrdinary, 1031},
+     ExactLength(28), kEmptyPoll, {}, MakeKvbMessage<CNavClockMessage>},
     {0x01, 0x30, {u"NAV-SVINFO", u"SVINFO (SV Information)", u"Satellite Status and Information", kOrdinary, 652},
-     CountedRecords(16, 10, 12)},
+     CountedRecords(16, 10, 12), kEmptyPoll, {}, MakeKvbMessage<CNavSvInfoMessage>},
     {0x01, 0x31, {u"NAV-DGPS", u"DGPS (DGPS Data)", u"DGPS Status", kOrdinary, 652}, CountedRecords(24, 18, 16, 12)},
     {0x01, 0x32, {u"NAV-SBAS", u"SBAS (SBAS Status)", u"SBAS Status", kOrdinary, 2112}, CountedRecords(20, 14, 12)},
     {0x01, 0x33, {u"NAV-SVPOS", u"SVPOS (SV Position)", u"Satellite Position", kExpert, 652},
      CountedRecords(16, 12, 20)},
-    {0x01, 0x40, {u"NAV-EKFSTATUS", u"EKFSTATUS (Status)", u"EKF Status", kOrdinary, 652}, ExactLength(44)},
+    {0x01, 0x40, {u"NAV-EKFSTATUS", u"EKFSTATUS (Status)", u"EKF Status", kOrdinary, 652},
+     ExactLength(44), kEmptyPoll, {}, MakeKvbMessage<CNavEkfStatusMessage>},
 
     {0x06, 0x00, {u"CFG-PRT", u"PRT (Ports)", u"Ports", kOrdinary, 102}, ExactLength(28), kPagePoll, kPorts},
     {0x06, 0x01, {u"CFG-MSG", u"MSG (Messages)", u"Messages", kOrdinary, 103}, ExactLength(14), kPagePoll, {},

@@ -1,0 +1,47 @@
+#pragma once
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "kvb_payload.h"
+#include "shared/storage_database.h"
+#include "shared/storage_values.h"
+
+// The program's value of pi, shared with the host's conversions.
+constexpr double kKvbPi = 3.1415926535898;
+
+constexpr double Radians(double degrees) { return degrees * kKvbPi * 0.005555555555555556; }
+
+// The receiver's units: cm, cm/s and hundredths; mm, ms and thousandths.
+constexpr double kHundredths = 0.01;
+constexpr double kThousandths = 0.001;
+
+// The entry of that identifier when it is of the expected kind, else null (also without a database).
+template <typename T = CStorageValue>
+T* FindEntry(const CStorageDatabase* database, uint16_t id) {
+    return database ? database->FindAs<T>(id) : nullptr;
+}
+
+// Stores a value into an entry the host may not define; true when the entry took a new value.
+inline bool SetIfBound(CStorageValue* entry, double value) { return entry && entry->SetValue(value); }
+
+// A payload field written as field value x scale into one entry.
+struct KvbScaledField {
+    uint16_t id;
+    uint8_t offset;
+    KvbFieldType type;
+    double scale;
+};
+
+// The entries of a table of scaled fields, bound once and written from each payload.
+class KvbScaledEntries {
+public:
+    explicit KvbScaledEntries(std::span<const KvbScaledField> fields) : fields(fields), entries(fields.size()) {}
+
+    void Bind(const CStorageDatabase* database);
+    bool Store(const KvbPayload& payload) const;
+
+private:
+    std::span<const KvbScaledField> fields;
+    std::vector<CStorageValue*> entries;
+};

@@ -1,0 +1,46 @@
+#include "nav_velned_message.h"
+
+#include "kvb_entry_ids.h"
+
+namespace {
+
+using enum KvbFieldType;
+
+constexpr size_t kPayloadSize = 36;
+constexpr double kHeadingUnit = 1e-5;
+
+// clang-format off
+constexpr KvbScaledField kVelNedFields[] = {
+    {ENTRY_VELOCITY_NORTH, 4, I4, kHundredths},
+    {ENTRY_VELOCITY_EAST, 8, I4, kHundredths},
+    {ENTRY_VELOCITY_DOWN, 12, I4, kHundredths},
+    {ENTRY_SPEED, 16, U4, kHundredths},
+    {ENTRY_SPEED_OVER_GROUND, 20, U4, kHundredths},
+    {ENTRY_VELOCITY_ACCURACY_3D, 28, U4, kHundredths},
+};
+// clang-format on
+
+// The course is stored from -pi to pi.
+double CourseRadians(int32_t heading) {
+    const double degrees = heading * kHeadingUnit;
+    return Radians(degrees > 180 ? degrees - 360 : degrees);
+}
+
+}  // namespace
+
+// iTOW, velN/velE/velD I4 at 4/8/12, speed U4 at 16, gSpeed U4 at 20, heading I4 at 24 (1e-5 degree),
+// sAcc U4 at 28; the course accuracy at 32 is not used.
+
+CNavVelNedMessage::CNavVelNedMessage(const KvbMessageInfo& info)
+    : CKvbTimedMessage(info, kPayloadSize), values(kVelNedFields) {}
+
+void CNavVelNedMessage::BindEntries(const CStorageDatabase* database) {
+    values.Bind(database);
+    courseOverGround = FindEntry(database, ENTRY_COURSE_OVER_GROUND);
+}
+
+bool CNavVelNedMessage::DecodePayload(const KvbPayload& payload, CStorageDatabase&) {
+    bool changed = values.Store(payload);
+    changed |= SetIfBound(courseOverGround, CourseRadians(payload.I4(24)));
+    return changed;
+}
