@@ -1,21 +1,25 @@
 #pragma once
 // KVB frames for tests, built here independently of the plug-in's writer.
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
+#include <iterator>
 #include <utility>
 #include <vector>
 
 inline std::vector<uint8_t> KvbTestFrame(uint8_t messageClass, uint8_t id, const std::vector<uint8_t>& payload) {
     const size_t n = payload.size();
-    std::vector<uint8_t> frame{0xA4, 0x51, messageClass, id, static_cast<uint8_t>(n), static_cast<uint8_t>(n >> 8)};
-    frame.insert(frame.end(), payload.begin(), payload.end());
+    std::vector<uint8_t> frame(n + 8);
+    const uint8_t header[] = {0xA4, 0x51, messageClass, id, static_cast<uint8_t>(n), static_cast<uint8_t>(n >> 8)};
+    std::copy(std::begin(header), std::end(header), frame.begin());
+    std::copy(payload.begin(), payload.end(), frame.begin() + 6);
     uint8_t a = 0, b = 0;
-    for (size_t i = 2; i < frame.size(); ++i) {
+    for (size_t i = 2; i < n + 6; ++i) {
         a = static_cast<uint8_t>(a + frame[i]);
         b = static_cast<uint8_t>(b + a);
     }
-    frame.push_back(a);
-    frame.push_back(b);
+    frame[n + 6] = a;
+    frame[n + 7] = b;
     return frame;
 }
 
