@@ -1,0 +1,64 @@
+#include "port_map.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "platform/profile.h"
+#include "platform/text.h"
+
+namespace platform {
+
+namespace {
+
+// Links such as /dev/serial/by-id/… name the same device as the node they point to.
+std::string Resolved(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::canonical(path, error);
+    return error ? path : target.string();
+}
+
+}  // namespace
+
+CPortMap::CPortMap(const CProfile& profile, SerialDeviceFolders folders)
+    : profile(profile), folders(std::move(folders)) {}
+
+std::string CPortMap::MappedPath(int n) const {
+    return WideToUtf8(profile.GetString(u"Ports", FormatW(u"COM%d", n), u""));
+}
+
+bool CPortMap::IsMapped(const std::string& device) const {
+    for (int n = 1; n <= kMaxPort; ++n) {
+        const std::string mapped = MappedPath(n);
+        if (!mapped.empty() && Resolved(mapped) == device) return true;
+    }
+    return false;
+}
+
+// The lowest number neither mapped nor given out; else the lowest one whose device is absent.
+int CPortMap::FreeNumber(const std::vector<std::string>& present) const {
+    for (int n = 1; n <= kMaxPort; ++n)
+        if (MappedPath(n).empty() && assigned[n].empty()) return n;
+    for (int n = 1; n <= kMaxPort; ++n)
+        if (MappedPath(n).empty() && std::find(present.begin(), present.end(), assigned[n]) == present.end()) return n;
+    return 0;
+}
+
+void CPortMap::AssignNewDevices() {
+    const std::vector<std::string> present = ListSerialDevices(folders);
+    for (const std::string& device : present) {
+        if (std::find(assigned.begin(), assigned.end(), device) != assigned.end() || IsMapped(device)) continue;
+        const int n = FreeNumber(present);
+        if (n == 0) return;
+        assigned[n] = device;
+    }
+}
+
+std::string CPortMap::DevicePath(int n) {
+    if (n < 1 || n > kMaxPort) return {};
+    std::string mapped = MappedPath(n);
+    if (!mapped.empty()) return mapped;
+    AssignNewDevices();
+    return assigned[n];
+}
+
+}  // namespace platform

@@ -1,0 +1,37 @@
+#pragma once
+#include <array>
+#include <string>
+#include <vector>
+
+#include "platform/serial_probe.h"
+
+namespace platform {
+
+class CProfile;
+
+// Which device a port number (COM1 … COM9) stands for. An explicit map in the profile comes
+// first: section "Ports", keys "COM1" … "COM9", values such as /dev/ttyUSB0 or
+// /dev/serial/by-id/…. The other numbers go to the serial devices present, in natural order; a
+// device keeps its number for the whole run, also while unplugged, so that it returns under it.
+class CPortMap {
+public:
+    static constexpr int kMaxPort = 9;
+
+    explicit CPortMap(const CProfile& profile, SerialDeviceFolders folders = {});
+
+    // Empty when no device is known for the number.
+    std::string DevicePath(int n);
+
+private:
+    std::string MappedPath(int n) const;
+    bool IsMapped(const std::string& device) const;
+    int FreeNumber(const std::vector<std::string>& present) const;
+    void AssignNewDevices();
+
+    const CProfile& profile;
+    const SerialDeviceFolders folders;
+    // Index = port number; index 0 stays unused.
+    std::array<std::string, kMaxPort + 1> assigned;
+};
+
+}  // namespace platform
