@@ -57,21 +57,6 @@ TEST_F(NmeaPluginTest, OrdersTheCatalogueByLabelWithTheCatchAllNodesLast) {
     EXPECT_EQ(expected, labels);
 }
 
-TEST_F(NmeaPluginTest, GivesEachNodeItsPageAndMask) {
-    EXPECT_EQ(652, Node(u"GPGGA")->ResourceDialogId());
-    EXPECT_EQ(658, Node(u"GPGSV")->ResourceDialogId());
-    EXPECT_EQ(660, Node(u"GPTXT")->ResourceDialogId());
-    EXPECT_EQ(u"Satellite fault Detection", std::u16string(Node(u"GPGBS")->Description()));
-    EXPECT_EQ(MASK_ORDINARY, Node(u"GPDTM")->OwnMask());
-    CMessageNode* unknown = document.FindNodeByProtocol(u"NMEA", u"?????", u"Unknown");
-    CMessageNode* custom = document.FindNodeByProtocol(u"NMEA", u"?????", u"Custom");
-    ASSERT_NE(nullptr, unknown);
-    ASSERT_NE(nullptr, custom);
-    EXPECT_EQ(654, unknown->ResourceDialogId());
-    EXPECT_EQ(659, custom->ResourceDialogId());
-    EXPECT_NE(nullptr, unknown->ResourceModule());
-}
-
 TEST_F(NmeaPluginTest, SentenceNodesPollAndSwitchTheirSentence) {
     NoPage page;
     uint8_t buffer[64];
