@@ -10,7 +10,7 @@
 #include "host/core/entry_ids.h"
 #include "host/core/veltro_doc.h"
 #include "shared/storage_values.h"
-#include "tests/plugins/kvb/kvb_test_frames.h"
+#include "tests/plugins/kvb/kvb_test_stream.h"
 #include "tests/plugins/nmea/nmea_test_sentences.h"
 
 namespace {
@@ -25,19 +25,33 @@ struct Piece {
 
 ByteString Text(const std::string& text) { return {text.begin(), text.end()}; }
 
-// One second of output: binary solution, sentences, a binary frame whose payload looks like a
-// sentence, a GSV cycle, and line noise.
+constexpr uint32_t kFirstTimeOfWeek = 302400000;                // ms
+constexpr uint16_t kDops[] = {210, 180, 110, 150, 95, 70, 64};  // 0.01: G, P, T, V, H, N, E
+
+ByteString NavDop(int second) {
+    KvbTestEpoch epoch{};
+    epoch.iTow = kFirstTimeOfWeek + 1000 * static_cast<uint32_t>(second);
+    std::copy(std::begin(kDops), std::end(kDops), epoch.dop);
+    return NavDopFrame(epoch);
+}
+
+// A version report whose text is a complete, valid sentence: it is binary payload all the same.
+ByteString MonVerHoldingASentence() {
+    ByteString payload = Text(NmeaTestSentence("GPTXT,01,01,02,inside"));
+    payload.resize(40);
+    return KvbTestFrame(0x0A, 0x04, payload);
+}
+
+// One second of output: binary and text messages of the same epoch, and line noise.
 std::vector<Piece> OneSecond(int second) {
     const std::string time = "12351" + std::to_string(second) + ".00";
-    const ByteString textPayload = Text("$GPTXT,01,01,02,");
     return {
-        {KvbTestFrameOfLength(0x01, 0x02, 36, {{6, static_cast<uint8_t>(second)}}), u"KVB", u"NAV-POSLLH"},
+        {NavDop(second), u"KVB", u"NAV-DOP"},
         {Text(NmeaTestSentence("GPGGA," + time + ",4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,")), u"NMEA",
          u"GPGGA"},
-        {KvbTestFrameOfLength(0x01, 0x06, 60), u"KVB", u"NAV-SOL"},
+        {MonVerHoldingASentence(), u"KVB", u"MON-VER"},
         {Text(NmeaTestSentence("GPRMC," + time + ",A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W,A")), u"NMEA",
          u"GPRMC"},
-        {KvbTestFrame(0x01, 0x20, textPayload), u"KVB", u"NAV-TIMEGPS"},
         {Text(NmeaTestSentence("GPGSV,2,1,05,01,10,010,40,02,20,020,41,03,30,030,42,04,40,040,43")), u"NMEA", u"GPGSV"},
         {Text(NmeaTestSentence("GPGSV,2,2,05,05,10,050,44")), u"NMEA", u"GPGSV"},
         {Text("\x13\x37 noise \xA4"), u"UNKNOWN", nullptr},
@@ -70,6 +84,11 @@ protected:
         return taken;
     }
 
+    double Snapshot(uint16_t id, const CEpochSnapshot& snapshot) {
+        const auto* value = document.Database().FindAs<CStorageValue>(id);
+        return value ? value->GetSnapshotValue(document.History(), snapshot) : NAN;
+    }
+
     bool IsUnder(CMessageNode* node, const char16_t* protocol) {
         if (std::u16string(protocol) == u"UNKNOWN") return node == &document.Plugins().UnknownRoot();
         return node->IsDescendantOf(document.Plugins().RootOf(protocol));
@@ -98,13 +117,20 @@ TEST_P(MixedStreamTest, EveryFrameReachesItsOwnNode) {
         }
     }
 
-    // The sentences between the binary frames were decoded, a second of them per epoch.
-    const auto* latitude = document.Database().FindAs<CStorageValue>(entry::kLatitude);
-    ASSERT_NE(nullptr, latitude);
-    EXPECT_NEAR((48 + 7.038 / 60) * 3.1415926535898 / 180, latitude->GetValue(), 1e-12);
-    const auto* tracked = document.Database().FindAs<CStorageValue>(entry::kSatellitesTracked);
-    EXPECT_EQ(5, tracked->GetValue());
-    EXPECT_LE(2u, document.History().Count());
+    // Both plug-ins decoded into the same epochs, one per second: the binary frame opens each.
+    ASSERT_EQ(2u, document.History().Count());
+    for (size_t second = 0; second < 2; ++second) {
+        SCOPED_TRACE(second);
+        const CEpochSnapshot& snapshot = document.History()[second];
+        EXPECT_DOUBLE_EQ((kFirstTimeOfWeek + 1000.0 * second) / 1000, Snapshot(entry::kTimeTag, snapshot));
+        EXPECT_DOUBLE_EQ(2.1, Snapshot(entry::kGdop, snapshot));
+        EXPECT_DOUBLE_EQ(0.64, Snapshot(entry::kEdop, snapshot));
+        EXPECT_DOUBLE_EQ(0.9, Snapshot(entry::kHdop, snapshot));  // GGA came after NAV-DOP
+        EXPECT_NEAR((48 + 7.038 / 60) * 3.1415926535898 / 180, Snapshot(entry::kLatitude, snapshot), 1e-12);
+        EXPECT_NEAR(22.4 * 1852 / 3600, Snapshot(entry::kSpeedOverGround, snapshot), 1e-12);
+        EXPECT_EQ(5, Snapshot(entry::kSatellitesTracked, snapshot));
+        EXPECT_EQ(12 * 3600 + 35 * 60 + 10 + second, std::fmod(Snapshot(entry::kUtc, snapshot), 86400));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(ReadSizes, MixedStreamTest, ::testing::Values(1, 7, 64, 4096));
