@@ -6,9 +6,9 @@
 #include "nav_ekf_status_message.h"
 #include "nav_scaled_messages.h"
 #include "nav_solution_messages.h"
-#include "nav_svinfo_message.h"
+#include "nav_sv_info_message.h"
 #include "nav_time_messages.h"
-#include "nav_velned_message.h"
+#include "nav_vel_ned_message.h"
 
 namespace {
 

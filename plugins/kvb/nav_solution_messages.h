@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "kvb_fix_status.h"
+#include "kvb_fix_status_entries.h"
 #include "kvb_nav_message.h"
 
 // NAV-STATUS: fix type and flags, time to first fix and time since start-up.

@@ -1,4 +1,4 @@
-#include "kvb_fix_status.h"
+#include "kvb_fix_status_entries.h"
 
 #include "kvb_entry_ids.h"
 #include "kvb_scaled_entries.h"

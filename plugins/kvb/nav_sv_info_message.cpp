@@ -1,4 +1,4 @@
-#include "nav_svinfo_message.h"
+#include "nav_sv_info_message.h"
 
 #include <bit>
 
@@ -93,8 +93,7 @@ void CNavSvInfoMessage::BindEntries(const CStorageDatabase* database) {
 
 // The channel count must describe exactly the records the frame holds.
 bool CNavSvInfoMessage::IsComplete(const KvbPayload& payload) const {
-    return payload.Size() >= kHeaderSize &&
-           payload.Size() == kHeaderSize + kRecordSize * payload.U1(kChannelCountOffset);
+    return payload.Size() == kHeaderSize + kRecordSize * payload.U1(kChannelCountOffset);
 }
 
 bool CNavSvInfoMessage::DecodePayload(const KvbPayload& payload, CStorageDatabase& database) {

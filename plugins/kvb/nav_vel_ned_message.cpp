@@ -1,4 +1,4 @@
-#include "nav_velned_message.h"
+#include "nav_vel_ned_message.h"
 
 #include "kvb_entry_ids.h"
 
