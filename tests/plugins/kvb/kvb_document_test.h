@@ -27,10 +27,6 @@ protected:
                    [&](const FrameRecord& record) { nodes.push_back(document.ProcessRecord(record, true)); });
         return nodes;
     }
-    void FeedAll(std::initializer_list<std::vector<uint8_t>> frames) {
-        for (const auto& frame : frames) Feed(frame);
-    }
-
     CMessageNode* Node(const char16_t* name) { return document.FindNodeByProtocol(u"KVB", name, nullptr); }
     CStorageValue* Entry(uint16_t id) { return document.Database().FindAs<CStorageValue>(id); }
     double Value(uint16_t id) {
