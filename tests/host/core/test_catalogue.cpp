@@ -38,13 +38,17 @@ TEST_F(CatalogueTest, EntriesComeInTheListedOrderThenSlotBySlot) {
         0x2001, 0x2011, 0x2021, 0x2031, 0x2041, 0x2051, 0x3001, 0x3002, 0x3003, 0x3004, 0x3011, 0x3012,
         0x3013, 0x3020, 0x3022, 0x3021, 0x4001, 0x4002, 0x4003, 0x4011, 0x4012, 0x4013, 0x4022, 0x4021,
         0x4023, 0x4031, 0x5001, 0x5002, 0x5003, 0x5006, 0x5007, 0x5004, 0x5005, 0x6001, 0x6002, 0x6003,
-        0x6011, 0x6012, 0x7002, 0x7001, 0x7003, 0xC004, 0xC003, 0xC006, 0xC002, 0xC001, 0xC005};
+        0x6011, 0x6012, 0x7002, 0x7001, 0x7003, 0xC004, 0xC003, 0xC006, 0xC002, 0xC001, 0xC005,
+        // the dead-reckoning filter's values
+        0x8000, 0x8001, 0x8002, 0x8010, 0x8011, 0x8012, 0x8013, 0x8014, 0x8015};
+    const std::vector<int> satelliteItems = {1, 2, 3, 4, 5, 6, 8};
+    const size_t perSlot = satelliteItems.size();
     const auto& entries = database.Entries();
-    ASSERT_EQ(entries.size(), common.size() + 52 * 6);
+    ASSERT_EQ(entries.size(), common.size() + 52 * perSlot);
     for (size_t i = 0; i < common.size(); ++i) EXPECT_EQ(entries[i].first, common[i]) << i;
-    for (int slot = 0; slot < 52; ++slot)
-        for (int item = 1; item <= 6; ++item)
-            EXPECT_EQ(entries[common.size() + slot * 6 + item - 1].first, 0xD000 + 16 * slot + item);
+    for (size_t slot = 0; slot < 52; ++slot)
+        for (size_t k = 0; k < perSlot; ++k)
+            EXPECT_EQ(entries[common.size() + slot * perSlot + k].first, 0xD000 + 16 * slot + satelliteItems[k]);
     for (const auto& [id, entry] : entries) EXPECT_EQ(entry->GroupMask(), 1u) << std::hex << id;
 }
 
