@@ -3,7 +3,7 @@
 #include <cmath>
 #include <memory>
 
-#include "host/core/entry_ids.h"
+#include "shared/entry_ids.h"
 #include "host/core/geodesy.h"
 #include "platform/text.h"
 #include "shared/epoch_history.h"
@@ -36,18 +36,6 @@ constexpr const char16_t* kNoYes = u"No\nYes";
 
 using enum Kind;
 
-// The dead-reckoning filter's values and the pseudorange residual of each satellite, which the
-// binary protocol reports too.
-constexpr uint16_t kDrTemperature = 0x8000;
-constexpr uint16_t kDrSpeedTicks = 0x8001;
-constexpr uint16_t kDrGyroMean = 0x8002;
-constexpr uint16_t kDrTickScale = 0x8010;
-constexpr uint16_t kDrGyroScale = 0x8011;
-constexpr uint16_t kDrGyroBias = 0x8012;
-constexpr uint16_t kDrTickScaleAccuracy = 0x8013;
-constexpr uint16_t kDrGyroScaleAccuracy = 0x8014;
-constexpr uint16_t kDrGyroBiasAccuracy = 0x8015;
-constexpr int kSatellitePseudorangeResidual = 8;
 
 // clang-format off
 const Row kCommonRows[] = {

@@ -1,6 +1,6 @@
 #include "position_conversions.h"
 
-#include "host/core/entry_ids.h"
+#include "shared/entry_ids.h"
 #include "host/core/geodesy.h"
 #include "host/core/geoid.h"
 

@@ -2,7 +2,7 @@
 
 #include <bit>
 
-#include "host/core/entry_ids.h"
+#include "shared/entry_ids.h"
 #include "shared/storage_sv_list.h"
 
 using namespace conversion;

@@ -1,6 +1,6 @@
 #include "time_conversions.h"
 
-#include "host/core/entry_ids.h"
+#include "shared/entry_ids.h"
 #include "host/core/leap_seconds.h"
 #include "shared/calendar.h"
 

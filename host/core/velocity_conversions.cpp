@@ -3,7 +3,7 @@
 #include <cmath>
 #include <memory>
 
-#include "host/core/entry_ids.h"
+#include "shared/entry_ids.h"
 #include "host/core/geodesy.h"
 
 using namespace conversion;

@@ -1,6 +1,6 @@
 #include "kvb_fix_status_entries.h"
 
-#include "kvb_entry_ids.h"
+#include "shared/entry_ids.h"
 #include "kvb_scaled_entries.h"
 
 namespace {
@@ -40,9 +40,9 @@ int NavigationMode(uint8_t gpsFix, uint8_t flags) {
 }  // namespace
 
 void KvbFixStatusEntries::Bind(const CStorageDatabase* database) {
-    navMode = FindEntry(database, ENTRY_NAV_MODE);
-    navOk = FindEntry(database, ENTRY_NAV_OK);
-    dgps = FindEntry(database, ENTRY_DGPS);
+    navMode = FindEntry(database, entry::kNavigationMode);
+    navOk = FindEntry(database, entry::kNavigationValid);
+    dgps = FindEntry(database, entry::kDgpsUsed);
 }
 
 bool KvbFixStatusEntries::Store(uint8_t gpsFix, uint8_t flags) const {

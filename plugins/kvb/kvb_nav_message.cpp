@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "kvb_entry_ids.h"
+#include "shared/entry_ids.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ bool CKvbNavMessage::Decode(CStorageDatabase* database) {
 // ---- CKvbTimedMessage
 
 void CKvbTimedMessage::BindDatabase(CStorageDatabase* database) {
-    timeTag = FindEntry<CStorageValueStatisticsTTAG>(database, ENTRY_TIME_TAG);
+    timeTag = FindEntry<CStorageValueStatisticsTTAG>(database, entry::kTimeTag);
     CKvbNavMessage::BindDatabase(database);
 }
 

@@ -1,6 +1,6 @@
 #include "nav_ekf_status_message.h"
 
-#include "kvb_entry_ids.h"
+#include "shared/entry_ids.h"
 
 namespace {
 
@@ -17,9 +17,9 @@ constexpr float kFineTickScaleNumerator = 1e8f;
 // the direction at 14, the calibration states at 15 and the flags at 34 are not values.
 // clang-format off
 constexpr KvbScaledField kSensorFields[] = {
-    {ENTRY_DR_SPEED_TICKS, 0, I4, 1},
-    {ENTRY_DR_GYRO_MEAN, 8, U4, kHundredths},
-    {ENTRY_DR_TEMPERATURE, 12, I2, 1.0 / 256},
+    {entry::kDrSpeedTicks, 0, I4, 1},
+    {entry::kDrGyroMean, 8, U4, kHundredths},
+    {entry::kDrTemperature, 12, I2, 1.0 / 256},
 };
 // clang-format on
 
@@ -27,19 +27,19 @@ constexpr KvbScaledField kSensorFields[] = {
 // factor at 28, the gyro bias at 30 and the gyro scale factor at 32.
 // clang-format off
 constexpr KvbScaledField kCalibrationFields[] = {
-    {ENTRY_DR_GYRO_BIAS, 20, I4, 0.001},
-    {ENTRY_DR_GYRO_SCALE, 24, I4, 0.001},
-    {ENTRY_DR_TICK_SCALE_ACCURACY, 28, I2, 0.1},
-    {ENTRY_DR_GYRO_BIAS_ACCURACY, 30, I2, 0.1},
-    {ENTRY_DR_GYRO_SCALE_ACCURACY, 32, I2, 0.1},
+    {entry::kDrGyroBias, 20, I4, 0.001},
+    {entry::kDrGyroScale, 24, I4, 0.001},
+    {entry::kDrTickScaleAccuracy, 28, I2, 0.1},
+    {entry::kDrGyroBiasAccuracy, 30, I2, 0.1},
+    {entry::kDrGyroScaleAccuracy, 32, I2, 0.1},
 };
 
 constexpr KvbScaledField kFineCalibrationFields[] = {
-    {ENTRY_DR_GYRO_BIAS, 20, I4, 1e-5},
-    {ENTRY_DR_GYRO_SCALE, 24, I4, 1e-5},
-    {ENTRY_DR_TICK_SCALE_ACCURACY, 28, I2, 0.01},
-    {ENTRY_DR_GYRO_BIAS_ACCURACY, 30, I2, 0.01},
-    {ENTRY_DR_GYRO_SCALE_ACCURACY, 32, I2, 0.01},
+    {entry::kDrGyroBias, 20, I4, 1e-5},
+    {entry::kDrGyroScale, 24, I4, 1e-5},
+    {entry::kDrTickScaleAccuracy, 28, I2, 0.01},
+    {entry::kDrGyroBiasAccuracy, 30, I2, 0.01},
+    {entry::kDrGyroScaleAccuracy, 32, I2, 0.01},
 };
 // clang-format on
 
@@ -55,7 +55,7 @@ void CNavEkfStatusMessage::BindEntries(const CStorageDatabase* database) {
     sensorValues.Bind(database);
     calibration.Bind(database);
     fineCalibration.Bind(database);
-    tickScale = FindEntry(database, ENTRY_DR_TICK_SCALE);
+    tickScale = FindEntry(database, entry::kDrTickScale);
 }
 
 bool CNavEkfStatusMessage::DecodePayload(const KvbPayload& payload, CStorageDatabase&) {

@@ -1,6 +1,6 @@
 #include "nav_scaled_messages.h"
 
-#include "kvb_entry_ids.h"
+#include "shared/entry_ids.h"
 
 namespace {
 
@@ -11,36 +11,36 @@ constexpr double kAngleUnit = kKvbPi * 5.555555555555555e-10;
 
 // clang-format off
 constexpr KvbScaledField kPosEcefFields[] = {
-    {ENTRY_ECEF_X, 4, I4, kHundredths},
-    {ENTRY_ECEF_Y, 8, I4, kHundredths},
-    {ENTRY_ECEF_Z, 12, I4, kHundredths},
-    {ENTRY_POSITION_ACCURACY_3D, 16, U4, kHundredths},
+    {entry::kEcefX, 4, I4, kHundredths},
+    {entry::kEcefY, 8, I4, kHundredths},
+    {entry::kEcefZ, 12, I4, kHundredths},
+    {entry::kPositionAccuracy3D, 16, U4, kHundredths},
 };
 
 constexpr KvbScaledField kPosLlhFields[] = {
-    {ENTRY_LONGITUDE, 4, I4, kAngleUnit},
-    {ENTRY_LATITUDE, 8, I4, kAngleUnit},
-    {ENTRY_ALTITUDE_HAE, 12, I4, kThousandths},
-    {ENTRY_ALTITUDE_MSL, 16, I4, kThousandths},
-    {ENTRY_POSITION_ACCURACY_H, 20, U4, kThousandths},
-    {ENTRY_POSITION_ACCURACY_V, 24, U4, kThousandths},
+    {entry::kLongitude, 4, I4, kAngleUnit},
+    {entry::kLatitude, 8, I4, kAngleUnit},
+    {entry::kHeightAboveEllipsoid, 12, I4, kThousandths},
+    {entry::kHeightAboveSeaLevel, 16, I4, kThousandths},
+    {entry::kPositionAccuracyHorizontal, 20, U4, kThousandths},
+    {entry::kPositionAccuracyVertical, 24, U4, kThousandths},
 };
 
 constexpr KvbScaledField kDopFields[] = {
-    {ENTRY_GDOP, 4, U2, kHundredths},
-    {ENTRY_PDOP, 6, U2, kHundredths},
-    {ENTRY_TDOP, 8, U2, kHundredths},
-    {ENTRY_VDOP, 10, U2, kHundredths},
-    {ENTRY_HDOP, 12, U2, kHundredths},
-    {ENTRY_NDOP, 14, U2, kHundredths},
-    {ENTRY_EDOP, 16, U2, kHundredths},
+    {entry::kGdop, 4, U2, kHundredths},
+    {entry::kPdop, 6, U2, kHundredths},
+    {entry::kTdop, 8, U2, kHundredths},
+    {entry::kVdop, 10, U2, kHundredths},
+    {entry::kHdop, 12, U2, kHundredths},
+    {entry::kNdop, 14, U2, kHundredths},
+    {entry::kEdop, 16, U2, kHundredths},
 };
 
 constexpr KvbScaledField kVelEcefFields[] = {
-    {ENTRY_VELOCITY_X, 4, I4, kHundredths},
-    {ENTRY_VELOCITY_Y, 8, I4, kHundredths},
-    {ENTRY_VELOCITY_Z, 12, I4, kHundredths},
-    {ENTRY_VELOCITY_ACCURACY_3D, 16, U4, kHundredths},
+    {entry::kVelocityX, 4, I4, kHundredths},
+    {entry::kVelocityY, 8, I4, kHundredths},
+    {entry::kVelocityZ, 12, I4, kHundredths},
+    {entry::kVelocityAccuracy3D, 16, U4, kHundredths},
 };
 // clang-format on
 

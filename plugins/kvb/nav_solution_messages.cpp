@@ -1,6 +1,6 @@
 #include "nav_solution_messages.h"
 
-#include "kvb_entry_ids.h"
+#include "shared/entry_ids.h"
 
 namespace {
 
@@ -13,16 +13,16 @@ constexpr uint8_t kWeekAndTimeValid = 0x0C;
 
 // clang-format off
 constexpr KvbScaledField kSolFields[] = {
-    {ENTRY_ECEF_X, 12, I4, kHundredths},
-    {ENTRY_ECEF_Y, 16, I4, kHundredths},
-    {ENTRY_ECEF_Z, 20, I4, kHundredths},
-    {ENTRY_POSITION_ACCURACY_3D, 24, U4, kHundredths},
-    {ENTRY_VELOCITY_X, 28, I4, kHundredths},
-    {ENTRY_VELOCITY_Y, 32, I4, kHundredths},
-    {ENTRY_VELOCITY_Z, 36, I4, kHundredths},
-    {ENTRY_VELOCITY_ACCURACY_3D, 40, U4, kHundredths},
-    {ENTRY_PDOP, 44, U2, kHundredths},
-    {ENTRY_SVS_USED, 47, U1, 1},
+    {entry::kEcefX, 12, I4, kHundredths},
+    {entry::kEcefY, 16, I4, kHundredths},
+    {entry::kEcefZ, 20, I4, kHundredths},
+    {entry::kPositionAccuracy3D, 24, U4, kHundredths},
+    {entry::kVelocityX, 28, I4, kHundredths},
+    {entry::kVelocityY, 32, I4, kHundredths},
+    {entry::kVelocityZ, 36, I4, kHundredths},
+    {entry::kVelocityAccuracy3D, 40, U4, kHundredths},
+    {entry::kPdop, 44, U2, kHundredths},
+    {entry::kSatellitesUsed, 47, U1, 1},
 };
 // clang-format on
 
@@ -39,8 +39,8 @@ void CNavStatusMessage::Reset() {
 
 void CNavStatusMessage::BindEntries(const CStorageDatabase* database) {
     fixStatus.Bind(database);
-    timeSinceStartup = FindEntry(database, ENTRY_TIME_SINCE_STARTUP);
-    timeToFirstFix = FindEntry(database, ENTRY_TIME_TO_FIRST_FIX);
+    timeSinceStartup = FindEntry(database, entry::kTimeSinceStartup);
+    timeToFirstFix = FindEntry(database, entry::kTimeToFirstFix);
 }
 
 bool CNavStatusMessage::DecodePayload(const KvbPayload& payload, CStorageDatabase&) {
@@ -65,7 +65,7 @@ CNavSolMessage::CNavSolMessage(const KvbMessageInfo& info)
 void CNavSolMessage::BindEntries(const CStorageDatabase* database) {
     values.Bind(database);
     fixStatus.Bind(database);
-    gpsTime = FindEntry<CStorageValueStatisticsTimeGPS>(database, ENTRY_TIME_GPS);
+    gpsTime = FindEntry<CStorageValueStatisticsTimeGPS>(database, entry::kGpsTime);
 }
 
 bool CNavSolMessage::DecodePayload(const KvbPayload& payload, CStorageDatabase&) {

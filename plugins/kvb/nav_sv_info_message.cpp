@@ -2,7 +2,7 @@
 
 #include <bit>
 
-#include "kvb_entry_ids.h"
+#include "shared/entry_ids.h"
 
 namespace {
 
@@ -77,18 +77,18 @@ struct CNavSvInfoMessage::SatelliteSets {
 CNavSvInfoMessage::CNavSvInfoMessage(const KvbMessageInfo& info) : CKvbTimedMessage(info, kHeaderSize) {}
 
 void CNavSvInfoMessage::BindEntries(const CStorageDatabase* database) {
-    usedList = FindEntry<CStorageSVList>(database, ENTRY_USED_SVS);
-    trackedList = FindEntry<CStorageSVList>(database, ENTRY_TRACKED_SVS);
-    svsUsed = FindEntry(database, ENTRY_SVS_USED);
-    svsTracked = FindEntry(database, ENTRY_SVS_TRACKED);
-    svsReceived = FindEntry(database, ENTRY_SVS_RECEIVED);
-    FindSlotEntries(database, ITEM_USED, used);
-    FindSlotEntries(database, ITEM_MODE_STATUS, modeStatus);
-    FindSlotEntries(database, ITEM_CHANNEL, channel);
-    FindSlotEntries(database, ITEM_AZIMUTH, azimuth);
-    FindSlotEntries(database, ITEM_ELEVATION, elevation);
-    FindSlotEntries(database, ITEM_CN0, cn0);
-    FindSlotEntries(database, ITEM_PSEUDORANGE_RESIDUAL, pseudorangeResidual);
+    usedList = FindEntry<CStorageSVList>(database, entry::kUsedList);
+    trackedList = FindEntry<CStorageSVList>(database, entry::kTrackedList);
+    svsUsed = FindEntry(database, entry::kSatellitesUsed);
+    svsTracked = FindEntry(database, entry::kSatellitesTracked);
+    svsReceived = FindEntry(database, entry::kSatellitesReceived);
+    FindSlotEntries(database, entry::kSatelliteUsed, used);
+    FindSlotEntries(database, entry::kSatelliteMode, modeStatus);
+    FindSlotEntries(database, entry::kSatelliteChannel, channel);
+    FindSlotEntries(database, entry::kSatelliteAzimuth, azimuth);
+    FindSlotEntries(database, entry::kSatelliteElevation, elevation);
+    FindSlotEntries(database, entry::kSatelliteCn0, cn0);
+    FindSlotEntries(database, entry::kSatellitePseudorangeResidual, pseudorangeResidual);
 }
 
 // The channel count must describe exactly the records the frame holds.

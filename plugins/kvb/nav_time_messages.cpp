@@ -1,6 +1,6 @@
 #include "nav_time_messages.h"
 
-#include "kvb_entry_ids.h"
+#include "shared/entry_ids.h"
 
 namespace {
 
@@ -16,15 +16,15 @@ constexpr uint8_t kGpsTimeValid = 0x03;
 // NAV-TIMEUTC valid: time of week, week number and UTC.
 constexpr uint8_t kUtcValid = 0x07;
 
-constexpr KvbScaledField kTimeGpsFields[] = {{ENTRY_TIME_ACCURACY, 12, U4, kThousandths}};
+constexpr KvbScaledField kTimeGpsFields[] = {{entry::kTimeAccuracy, 12, U4, kThousandths}};
 
-constexpr KvbScaledField kTimeUtcFields[] = {{ENTRY_TIME_ACCURACY, 4, U4, kThousandths}};
+constexpr KvbScaledField kTimeUtcFields[] = {{entry::kTimeAccuracy, 4, U4, kThousandths}};
 
 // clang-format off
 constexpr KvbScaledField kClockFields[] = {
-    {ENTRY_CLOCK_BIAS, 4, I4, kThousandths},
-    {ENTRY_TIME_ACCURACY, 12, U4, kThousandths},
-    {ENTRY_CLOCK_ACCURACY, 16, U4, kMillionths},
+    {entry::kClockBias, 4, I4, kThousandths},
+    {entry::kTimeAccuracy, 12, U4, kThousandths},
+    {entry::kClockAccuracy, 16, U4, kMillionths},
 };
 // clang-format on
 
@@ -39,7 +39,7 @@ CNavTimeGpsMessage::CNavTimeGpsMessage(const KvbMessageInfo& info)
 
 void CNavTimeGpsMessage::BindEntries(const CStorageDatabase* database) {
     values.Bind(database);
-    gpsTime = FindEntry<CStorageValueStatisticsTimeGPS>(database, ENTRY_TIME_GPS);
+    gpsTime = FindEntry<CStorageValueStatisticsTimeGPS>(database, entry::kGpsTime);
 }
 
 bool CNavTimeGpsMessage::DecodePayload(const KvbPayload& payload, CStorageDatabase&) {
@@ -57,7 +57,7 @@ CNavTimeUtcMessage::CNavTimeUtcMessage(const KvbMessageInfo& info)
 
 void CNavTimeUtcMessage::BindEntries(const CStorageDatabase* database) {
     values.Bind(database);
-    utc = FindEntry<CStorageValueStatisticsTimeUTC>(database, ENTRY_TIME_UTC);
+    utc = FindEntry<CStorageValueStatisticsTimeUTC>(database, entry::kUtc);
 }
 
 bool CNavTimeUtcMessage::DecodePayload(const KvbPayload& payload, CStorageDatabase&) {
@@ -78,7 +78,7 @@ CNavClockMessage::CNavClockMessage(const KvbMessageInfo& info)
 
 void CNavClockMessage::BindEntries(const CStorageDatabase* database) {
     values.Bind(database);
-    clockDrift = FindEntry(database, ENTRY_CLOCK_DRIFT);
+    clockDrift = FindEntry(database, entry::kClockDrift);
 }
 
 bool CNavClockMessage::DecodePayload(const KvbPayload& payload, CStorageDatabase&) {

@@ -1,6 +1,6 @@
 #include "nav_vel_ned_message.h"
 
-#include "kvb_entry_ids.h"
+#include "shared/entry_ids.h"
 
 namespace {
 
@@ -11,12 +11,12 @@ constexpr double kHeadingUnit = 1e-5;
 
 // clang-format off
 constexpr KvbScaledField kVelNedFields[] = {
-    {ENTRY_VELOCITY_NORTH, 4, I4, kHundredths},
-    {ENTRY_VELOCITY_EAST, 8, I4, kHundredths},
-    {ENTRY_VELOCITY_DOWN, 12, I4, kHundredths},
-    {ENTRY_SPEED, 16, U4, kHundredths},
-    {ENTRY_SPEED_OVER_GROUND, 20, U4, kHundredths},
-    {ENTRY_VELOCITY_ACCURACY_3D, 28, U4, kHundredths},
+    {entry::kVelocityNorth, 4, I4, kHundredths},
+    {entry::kVelocityEast, 8, I4, kHundredths},
+    {entry::kVelocityDown, 12, I4, kHundredths},
+    {entry::kSpeed, 16, U4, kHundredths},
+    {entry::kSpeedOverGround, 20, U4, kHundredths},
+    {entry::kVelocityAccuracy3D, 28, U4, kHundredths},
 };
 // clang-format on
 
@@ -36,7 +36,7 @@ CNavVelNedMessage::CNavVelNedMessage(const KvbMessageInfo& info)
 
 void CNavVelNedMessage::BindEntries(const CStorageDatabase* database) {
     values.Bind(database);
-    courseOverGround = FindEntry(database, ENTRY_COURSE_OVER_GROUND);
+    courseOverGround = FindEntry(database, entry::kCourseOverGround);
 }
 
 bool CNavVelNedMessage::DecodePayload(const KvbPayload& payload, CStorageDatabase&) {

@@ -20,9 +20,9 @@ bool StoreKnots(CStorageValue* speedOverGround, std::optional<double> knots) {
 }
 
 void NmeaFixStatusEntries::Bind(const CStorageDatabase* database) {
-    navOk = FindEntry(database, ENTRY_NAV_OK);
-    navMode = FindEntry(database, ENTRY_NAV_MODE);
-    dgps = FindEntry(database, ENTRY_DGPS);
+    navOk = FindEntry(database, entry::kNavigationValid);
+    navMode = FindEntry(database, entry::kNavigationMode);
+    dgps = FindEntry(database, entry::kDgpsUsed);
 }
 
 bool NmeaFixStatusEntries::StoreStatusAndMode(std::optional<char> status, std::optional<char> mode) const {
@@ -44,8 +44,8 @@ bool NmeaFixStatusEntries::StoreStatusAndMode(std::optional<char> status, std::o
 }
 
 void NmeaPositionEntries::Bind(const CStorageDatabase* database) {
-    latitude = FindEntry(database, ENTRY_LATITUDE);
-    longitude = FindEntry(database, ENTRY_LONGITUDE);
+    latitude = FindEntry(database, entry::kLatitude);
+    longitude = FindEntry(database, entry::kLongitude);
 }
 
 bool NmeaPositionEntries::Store(const NmeaFields& fields, int n) const {

@@ -3,43 +3,12 @@
 #include <cstdint>
 #include <optional>
 
+#include "shared/entry_ids.h"
 #include "shared/satellite_slots.h"
 #include "shared/storage_database.h"
 #include "shared/storage_values.h"
 
 class NmeaFields;
-
-// Identifiers of the database entries that NMEA sentences fill.
-enum NmeaEntryId : uint16_t {
-    ENTRY_TIME_UTC = 0x2001,
-    ENTRY_LATITUDE = 0x3001,
-    ENTRY_LONGITUDE = 0x3002,
-    ENTRY_ALTITUDE_HAE = 0x3003,
-    ENTRY_ALTITUDE_MSL = 0x3004,
-    ENTRY_SPEED_OVER_GROUND = 0x4022,
-    ENTRY_COURSE_OVER_GROUND = 0x4023,
-    ENTRY_COURSE_MAGNETIC = 0x4024,
-    ENTRY_MAGNETIC_VARIATION = 0x4025,
-    ENTRY_HDOP = 0x5001,
-    ENTRY_VDOP = 0x5002,
-    ENTRY_PDOP = 0x5005,
-    ENTRY_NAV_MODE = 0x7001,
-    ENTRY_NAV_OK = 0x7002,
-    ENTRY_DGPS = 0x7003,
-    ENTRY_SVS_USED = 0xC001,
-    ENTRY_USED_SVS = 0xC002,
-    ENTRY_SVS_TRACKED = 0xC003,
-    ENTRY_TRACKED_SVS = 0xC004,
-};
-
-// Per-satellite items of a slot (SatelliteItemId).
-enum NmeaSatelliteItem : int {
-    ITEM_MODE_STATUS = 1,
-    ITEM_USED = 2,
-    ITEM_ELEVATION = 3,
-    ITEM_AZIMUTH = 4,
-    ITEM_CN0 = 5,
-};
 
 // Values of the "Nav. Mode" choices that NMEA sentences can tell.
 constexpr int kNavModeDeadReckoning = 0;

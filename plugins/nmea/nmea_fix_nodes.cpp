@@ -22,10 +22,10 @@ void NmeaGgaNode::BindEntries(const CStorageDatabase* database) {
     NmeaTimedSentenceNode::BindEntries(database);
     position.Bind(database);
     status.Bind(database);
-    svsUsed = FindEntry(database, ENTRY_SVS_USED);
-    hdop = FindEntry(database, ENTRY_HDOP);
-    altitudeMsl = FindEntry(database, ENTRY_ALTITUDE_MSL);
-    altitudeHae = FindEntry(database, ENTRY_ALTITUDE_HAE);
+    svsUsed = FindEntry(database, entry::kSatellitesUsed);
+    hdop = FindEntry(database, entry::kHdop);
+    altitudeMsl = FindEntry(database, entry::kHeightAboveSeaLevel);
+    altitudeHae = FindEntry(database, entry::kHeightAboveEllipsoid);
 }
 
 bool NmeaGgaNode::DecodeFields(const NmeaFields& fields, CStorageDatabase& database) {
@@ -82,9 +82,9 @@ void NmeaRmcNode::BindEntries(const CStorageDatabase* database) {
     NmeaTimedSentenceNode::BindEntries(database);
     position.Bind(database);
     status.Bind(database);
-    courseOverGround = FindEntry(database, ENTRY_COURSE_OVER_GROUND);
-    speedOverGround = FindEntry(database, ENTRY_SPEED_OVER_GROUND);
-    magneticVariation = FindEntry(database, ENTRY_MAGNETIC_VARIATION);
+    courseOverGround = FindEntry(database, entry::kCourseOverGround);
+    speedOverGround = FindEntry(database, entry::kSpeedOverGround);
+    magneticVariation = FindEntry(database, entry::kMagneticDeclination);
 }
 
 std::optional<NmeaDate> NmeaRmcNode::DateOf(const NmeaFields& fields) const {
@@ -115,9 +115,9 @@ bool NmeaRmcNode::StoreMagneticVariation(const NmeaFields& fields) const {
 
 void NmeaVtgNode::BindEntries(const CStorageDatabase* database) {
     status.Bind(database);
-    courseOverGround = FindEntry(database, ENTRY_COURSE_OVER_GROUND);
-    courseMagnetic = FindEntry(database, ENTRY_COURSE_MAGNETIC);
-    speedOverGround = FindEntry(database, ENTRY_SPEED_OVER_GROUND);
+    courseOverGround = FindEntry(database, entry::kCourseOverGround);
+    courseMagnetic = FindEntry(database, entry::kMagneticCourse);
+    speedOverGround = FindEntry(database, entry::kSpeedOverGround);
 }
 
 bool NmeaVtgNode::DecodeFields(const NmeaFields& fields, CStorageDatabase&) {

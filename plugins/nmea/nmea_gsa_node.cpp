@@ -7,12 +7,12 @@ constexpr int kLastSatelliteField = 14;
 
 void NmeaGsaNode::BindEntries(const CStorageDatabase* database) {
     status.Bind(database);
-    FindSlotEntries(database, ITEM_USED, used);
-    usedList = FindEntry<CStorageSVList>(database, ENTRY_USED_SVS);
-    svsUsed = FindEntry(database, ENTRY_SVS_USED);
-    pdop = FindEntry(database, ENTRY_PDOP);
-    hdop = FindEntry(database, ENTRY_HDOP);
-    vdop = FindEntry(database, ENTRY_VDOP);
+    FindSlotEntries(database, entry::kSatelliteUsed, used);
+    usedList = FindEntry<CStorageSVList>(database, entry::kUsedList);
+    svsUsed = FindEntry(database, entry::kSatellitesUsed);
+    pdop = FindEntry(database, entry::kPdop);
+    hdop = FindEntry(database, entry::kHdop);
+    vdop = FindEntry(database, entry::kVdop);
 }
 
 bool NmeaGsaNode::DecodeFields(const NmeaFields& fields, CStorageDatabase& database) {

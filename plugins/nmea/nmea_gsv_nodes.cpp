@@ -72,12 +72,12 @@ bool NmeaGsvPageNode::SameEpoch(CStorageDatabase* database) {
 }
 
 void NmeaGsvPageNode::BindEntries(const CStorageDatabase* database) {
-    FindSlotEntries(database, ITEM_ELEVATION, elevations);
-    FindSlotEntries(database, ITEM_AZIMUTH, azimuths);
-    FindSlotEntries(database, ITEM_CN0, cn0s);
-    FindSlotEntries(database, ITEM_MODE_STATUS, modeStatuses);
-    trackedList = FindEntry<CStorageSVList>(database, ENTRY_TRACKED_SVS);
-    svsTracked = FindEntry(database, ENTRY_SVS_TRACKED);
+    FindSlotEntries(database, entry::kSatelliteElevation, elevations);
+    FindSlotEntries(database, entry::kSatelliteAzimuth, azimuths);
+    FindSlotEntries(database, entry::kSatelliteCn0, cn0s);
+    FindSlotEntries(database, entry::kSatelliteMode, modeStatuses);
+    trackedList = FindEntry<CStorageSVList>(database, entry::kTrackedList);
+    svsTracked = FindEntry(database, entry::kSatellitesTracked);
 }
 
 bool NmeaGsvPageNode::DecodeFields(const NmeaFields& fields, CStorageDatabase& database) {

@@ -37,7 +37,7 @@ NmeaTimedSentenceNode::NmeaTimedSentenceNode(const NmeaNodeIdentity& identity, i
     : NmeaSentenceNode(identity), timeField(timeField) {}
 
 void NmeaTimedSentenceNode::BindEntries(const CStorageDatabase* database) {
-    utc = FindEntry<CStorageValueStatisticsTimeUTC>(database, ENTRY_TIME_UTC);
+    utc = FindEntry<CStorageValueStatisticsTimeUTC>(database, entry::kUtc);
 }
 
 std::optional<NmeaDate> NmeaTimedSentenceNode::DateOf(const NmeaFields&) const { return std::nullopt; }

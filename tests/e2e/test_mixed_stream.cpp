@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/core/entry_ids.h"
+#include "shared/entry_ids.h"
 #include "host/core/veltro_doc.h"
 #include "shared/storage_values.h"
 #include "tests/plugins/kvb/kvb_test_stream.h"

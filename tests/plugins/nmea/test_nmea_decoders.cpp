@@ -1,6 +1,6 @@
 #include <string>
 
-#include "host/core/entry_ids.h"
+#include "shared/entry_ids.h"
 #include "shared/calendar.h"
 #include "shared/satellite_slots.h"
 #include "tests/plugins/nmea/nmea_document_test.h"

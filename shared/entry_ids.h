@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-// Identifiers of the database entries. The high nibble groups the quantity; per-satellite items
+// Identifiers of the database entries, shared by the catalogue and the decoders of the plug-ins. The high nibble groups the quantity; per-satellite items
 // are combined with a slot by SatelliteItemId (shared/satellite_slots.h).
 namespace entry {
 
@@ -61,6 +61,17 @@ constexpr uint16_t kTrackedList = 0xC004;
 constexpr uint16_t kMeanCn0 = 0xC005;
 constexpr uint16_t kSatellitesReceived = 0xC006;
 
+// The dead-reckoning filter.
+constexpr uint16_t kDrTemperature = 0x8000;
+constexpr uint16_t kDrSpeedTicks = 0x8001;
+constexpr uint16_t kDrGyroMean = 0x8002;
+constexpr uint16_t kDrTickScale = 0x8010;
+constexpr uint16_t kDrGyroScale = 0x8011;
+constexpr uint16_t kDrGyroBias = 0x8012;
+constexpr uint16_t kDrTickScaleAccuracy = 0x8013;
+constexpr uint16_t kDrGyroScaleAccuracy = 0x8014;
+constexpr uint16_t kDrGyroBiasAccuracy = 0x8015;
+
 // Per-satellite items.
 constexpr int kSatelliteMode = 1;
 constexpr int kSatelliteUsed = 2;
@@ -68,5 +79,6 @@ constexpr int kSatelliteElevation = 3;
 constexpr int kSatelliteAzimuth = 4;
 constexpr int kSatelliteCn0 = 5;
 constexpr int kSatelliteChannel = 6;
+constexpr int kSatellitePseudorangeResidual = 8;
 
 }  // namespace entry
