@@ -7,7 +7,11 @@ function(veltro_add_plugin name)
     CXX_VISIBILITY_PRESET hidden
     VISIBILITY_INLINES_HIDDEN ON)
   target_link_libraries(${name} PRIVATE veltro_shared)
-  target_link_options(${name} PRIVATE -Wl,--no-undefined)
+  # Hidden visibility still leaves the standard library's template instances exported; the
+  # version script leaves only the entry points.
+  set(exports ${PROJECT_SOURCE_DIR}/cmake/plugin_exports.map)
+  target_link_options(${name} PRIVATE -Wl,--no-undefined -Wl,--version-script=${exports})
+  set_target_properties(${name} PROPERTIES LINK_DEPENDS ${exports})
 endfunction()
 
 # A GoogleTest executable registered with CTest as one test.

@@ -7,7 +7,7 @@ int64_t DaysFromCivil(int year, int month, int day) {
     const int64_t y = static_cast<int64_t>(year) - (month <= 2 ? 1 : 0);
     const int64_t era = (y >= 0 ? y : y - 399) / 400;
     const int64_t yearOfEra = y - era * 400;
-    const int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const int64_t dayOfYear = (153 * (int64_t{month} + (month > 2 ? -3 : 9)) + 2) / 5 + int64_t{day} - 1;
     const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
     return era * 146097 + dayOfEra - 719468;
 }

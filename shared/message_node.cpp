@@ -146,7 +146,8 @@ void CMessageNode::SetText(std::u16string newText) {
 }
 
 void CMessageNode::StoreTextFrame(const uint8_t* bytes, int length) {
-    StoreFrame(bytes, length);
+    // Not the virtual one: text protocols call this from their own StoreFrame.
+    CMessageNode::StoreFrame(bytes, length);
     int end = frameLength;
     if (end > 0 && frame[end - 1] == '\n') --end;
     if (end > 0 && frame[end - 1] == '\r') --end;

@@ -7,14 +7,7 @@
 
 NmeaNode::NmeaNode(const NmeaNodeIdentity& identity) : identity(identity) {}
 
-void NmeaNode::StoreFrame(const uint8_t* bytes, int length) {
-    CMessageNode::StoreFrame(bytes, length);
-    // The text form drops the terminator and keeps the checksum.
-    int end = FrameLength();
-    if (end > 0 && FrameBytes()[end - 1] == '\n') --end;
-    if (end > 0 && FrameBytes()[end - 1] == '\r') --end;
-    SetTextAnsi(std::string(reinterpret_cast<const char*>(FrameBytes()), static_cast<size_t>(end)));
-}
+void NmeaNode::StoreFrame(const uint8_t* bytes, int length) { StoreTextFrame(bytes, length); }
 
 bool NmeaNode::BuildRateCommand(bool enable, uint8_t* buffer, int& outLength, int capacity) {
     if (identity.rateId == kNoRateCommand) {

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "plugins/kvb/kvb_frame.h"
-#include "tests/plugins/kvb/guarded_bytes.h"
+#include "tests/support/guarded_bytes.h"
 #include "tests/plugins/kvb/kvb_test_frames.h"
 
 namespace {

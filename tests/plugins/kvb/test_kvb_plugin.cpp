@@ -9,7 +9,7 @@
 #include "platform/text.h"
 #include "shared/dialog_page.h"
 #include "shared/protocol_object.h"
-#include "tests/plugins/kvb/guarded_bytes.h"
+#include "tests/support/guarded_bytes.h"
 #include "tests/plugins/kvb/kvb_test_frames.h"
 
 namespace {

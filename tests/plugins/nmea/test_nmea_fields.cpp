@@ -6,7 +6,7 @@
 
 #include "nmea_fields.h"
 #include "nmea_units.h"
-#include "tests/plugins/kvb/guarded_bytes.h"
+#include "tests/support/guarded_bytes.h"
 #include "tests/plugins/nmea/nmea_test_sentences.h"
 
 namespace {

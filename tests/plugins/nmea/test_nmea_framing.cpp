@@ -6,7 +6,7 @@
 #include "nmea_commands.h"
 #include "nmea_frame_check.h"
 #include "nmea_node.h"
-#include "tests/plugins/kvb/guarded_bytes.h"
+#include "tests/support/guarded_bytes.h"
 #include "tests/plugins/nmea/nmea_test_sentences.h"
 
 namespace {
@@ -75,12 +75,15 @@ TEST(NmeaCheckFrame, LimitsTheLengthByTalker) {
     EXPECT_EQ(0, Check("$GNGSV," + std::string(504, '1') + "\r\n"));
 }
 
-class NamedNode : public NmeaNode {
-public:
-    explicit NamedNode(const char16_t* name) : NmeaNode(identity), identity{name, name, name, 652, kNoRateCommand} {}
+// The identity is a base so that it exists before the node that refers to it.
+struct NamedIdentity {
+    NmeaNodeIdentity ownIdentity;
+};
 
-private:
-    NmeaNodeIdentity identity;
+class NamedNode : private NamedIdentity, public NmeaNode {
+public:
+    explicit NamedNode(const char16_t* name)
+        : NamedIdentity{{name, name, name, 652, kNoRateCommand}}, NmeaNode(ownIdentity) {}
 };
 
 TEST(NmeaBuildPoll, WritesTheStandardQuery) {
