@@ -2,11 +2,14 @@
 // decoding into the database and closing epochs.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <string>
 #include <vector>
 
 #include "host/core/veltro_doc.h"
 #include "shared/storage_values.h"
 #include "tests/plugins/kvb/kvb_test_stream.h"
+#include "tests/plugins/nmea/nmea_test_sentences.h"
 #include "tests/support/test_protocol.h"
 
 namespace {
@@ -61,6 +64,33 @@ void BM_IntakeKvbStream(benchmark::State& state) {
     RunIntake(state, document, KvbTestStream(1000));
 }
 BENCHMARK(BM_IntakeKvbStream)->Unit(benchmark::kMillisecond);
+
+// The same navigation output with the NMEA sentences a receiver sends beside it every epoch.
+std::vector<uint8_t> MixedStream(int epochs) {
+    std::vector<uint8_t> stream;
+    for (int n = 0; n < epochs; ++n) {
+        const KvbTestEpoch epoch = MakeTestEpoch(n, 12 + n % 5);
+        char time[16];
+        std::snprintf(time, sizeof time, "%02d%02d%02d.%02d", epoch.hour, epoch.min, epoch.sec,
+                      static_cast<int>(epoch.nano / 10000000));
+        const std::string t = time;
+        for (const auto& frame : {NavSolFrame(epoch), NavPosLlhFrame(epoch), NavVelNedFrame(epoch),
+                                  NavTimeUtcFrame(epoch), NavSvInfoFrame(epoch),
+                                  Bytes(NmeaTestSentence("GPGGA," + t + ",4936.074,N,00824.059,E,1,09,0.9,253.9,M,47.4,M,,")),
+                                  Bytes(NmeaTestSentence("GPRMC," + t + ",A,4936.074,N,00824.059,E,017.6,339.6,060322,,,A")),
+                                  Bytes(NmeaTestSentence("GPGSA,A,3,01,03,07,08,11,14,17,19,22,,,,1.8,1.1,1.5")),
+                                  Bytes(NmeaTestSentence("GPGSV,2,1,07,01,45,120,44,03,30,210,41,07,60,045,47,08,15,300,35")),
+                                  Bytes(NmeaTestSentence("GPGSV,2,2,07,11,25,090,39,14,70,180,48,17,05,010,28"))})
+            stream.insert(stream.end(), frame.begin(), frame.end());
+    }
+    return stream;
+}
+
+void BM_IntakeMixedStream(benchmark::State& state) {
+    CVeltroDoc document(DocumentSettings{900, VELTRO_PLUGIN_DIR, nullptr});
+    RunIntake(state, document, MixedStream(1000));
+}
+BENCHMARK(BM_IntakeMixedStream)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
