@@ -1,9 +1,5 @@
 #include "file_profile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -13,15 +9,14 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/file_contents.h"
 #include "platform/text.h"
 
 namespace platform {
 
 namespace {
 
-constexpr const char* kFileName = "Veltro3.ini";
-constexpr const char* kCompanyFolder = "Korvala";
-constexpr off_t kMaximumFileSize = 16 * 1024 * 1024;
+constexpr size_t kMaximumFileSize = 16 * 1024 * 1024;
 constexpr const char* kHexDigits = "0123456789abcdef";
 
 // ---- Texts
@@ -193,61 +188,6 @@ std::optional<CMemoryProfile::Store> ParseProfile(std::string_view text, int& ba
     return values;
 }
 
-enum class ReadResult { Read, Missing, Failed };
-
-ReadResult ReadFile(const std::string& path, std::string& contents, std::string& reason) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT) return ReadResult::Missing;
-        reason = std::strerror(errno);
-        return ReadResult::Failed;
-    }
-    struct stat info {};
-    ReadResult result = ReadResult::Read;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaximumFileSize) {
-        reason = "not a settings file";
-        result = ReadResult::Failed;
-    }
-    char buffer[65536];
-    while (result == ReadResult::Read) {
-        const ssize_t count = ::read(fd, buffer, sizeof buffer);
-        if (count == 0) break;
-        if (count < 0 && errno == EINTR) continue;
-        if (count < 0 || contents.size() + static_cast<size_t>(count) > kMaximumFileSize) {
-            reason = count < 0 ? std::strerror(errno) : "too large";
-            result = ReadResult::Failed;
-        } else {
-            contents.append(buffer, static_cast<size_t>(count));
-        }
-    }
-    ::close(fd);
-    return result;
-}
-
-bool WriteAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t count = ::write(fd, data.data(), data.size());
-        if (count < 0 && errno == EINTR) continue;
-        if (count <= 0) return false;
-        data.remove_prefix(static_cast<size_t>(count));
-    }
-    return true;
-}
-
-// Writes a sibling temporary file and renames it over the target.
-bool ReplaceFile(const std::string& path, std::string_view contents) {
-    std::error_code ignored;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
-    const std::string temporary = path + "." + std::to_string(::getpid()) + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) return false;
-    const bool written = WriteAll(fd, contents) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (written && closed && ::rename(temporary.c_str(), path.c_str()) == 0) return true;
-    ::unlink(temporary.c_str());
-    return false;
-}
-
 std::string EnvironmentFolder(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
@@ -257,20 +197,24 @@ std::string EnvironmentFolder(const char* name) {
 
 CFileProfile::CFileProfile(std::string path) : path(std::move(path)) { Load(); }
 
-std::string CFileProfile::DefaultPath() {
+std::string CFileProfile::Folder(const std::string& companyKey) {
     namespace fs = std::filesystem;
     const std::string own = EnvironmentFolder("VELTRO_CONFIG_HOME");
-    if (!own.empty()) return (fs::path(own) / kFileName).string();
+    if (!own.empty()) return own;
     fs::path base = EnvironmentFolder("XDG_CONFIG_HOME");
     // Relative paths in $XDG_CONFIG_HOME are invalid and to be ignored.
     if (base.empty() || base.is_relative()) base = fs::path(EnvironmentFolder("HOME")) / ".config";
-    return (base / kCompanyFolder / kFileName).string();
+    return (base / companyKey).string();
+}
+
+std::string CFileProfile::PathFor(const std::string& companyKey, const std::string& profileKey) {
+    return (std::filesystem::path(Folder(companyKey)) / (profileKey + ".ini")).string();
 }
 
 void CFileProfile::Load() {
     std::string contents;
     std::string reason;
-    const ReadResult read = ReadFile(path, contents, reason);
+    const ReadResult read = ReadFileContents(path, kMaximumFileSize, contents, reason);
     if (read == ReadResult::Missing) return;
     if (read == ReadResult::Failed) {
         std::fprintf(stderr, "veltro: settings file %s could not be read (%s); using the defaults\n", path.c_str(),
@@ -285,14 +229,28 @@ void CFileProfile::Load() {
         return;
     }
     values = std::move(*parsed);
+    savedText = FormatProfile(values);
 }
 
 void CFileProfile::OnChanged() {
+    if (batchDepth > 0) return;
     if (Save() || writeFailureReported) return;
     writeFailureReported = true;
     std::fprintf(stderr, "veltro: settings file %s could not be written (%s)\n", path.c_str(), std::strerror(errno));
 }
 
-bool CFileProfile::Save() const { return ReplaceFile(path, FormatProfile(values)); }
+bool CFileProfile::Save() {
+    std::string text = FormatProfile(values);
+    if (text == savedText) return true;
+    if (!ReplaceFileContents(path, text, 0600)) return false;
+    savedText = std::move(text);
+    return true;
+}
+
+CFileProfile::CWriteBatch::CWriteBatch(CFileProfile& profile) : profile(profile) { ++profile.batchDepth; }
+
+CFileProfile::CWriteBatch::~CWriteBatch() {
+    if (--profile.batchDepth == 0) profile.OnChanged();
+}
 
 }  // namespace platform

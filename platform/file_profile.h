@@ -11,13 +11,27 @@ namespace platform {
 // rewrites the file through a temporary file and a rename, so a crash never leaves half a file.
 class CFileProfile : public CMemoryProfile {
 public:
+    // While it lives, changes stay in memory; the file is written once at its end.
+    class CWriteBatch {
+    public:
+        explicit CWriteBatch(CFileProfile& profile);
+        ~CWriteBatch();
+        CWriteBatch(const CWriteBatch&) = delete;
+        CWriteBatch& operator=(const CWriteBatch&) = delete;
+
+    private:
+        CFileProfile& profile;
+    };
+
     // A missing file starts an empty profile; an unreadable or corrupt one is reported once on
     // stderr and replaced by an empty profile.
     explicit CFileProfile(std::string path);
 
-    // $VELTRO_CONFIG_HOME/Veltro3.ini when set, else Korvala/Veltro3.ini in the user's XDG
-    // configuration folder ($XDG_CONFIG_HOME, or ~/.config).
-    static std::string DefaultPath();
+    // The folder of the settings: $VELTRO_CONFIG_HOME when set, else the company's folder in the
+    // user's XDG configuration folder ($XDG_CONFIG_HOME, or ~/.config).
+    static std::string Folder(const std::string& companyKey);
+    // The profile's file in that folder: the profile key with ".ini".
+    static std::string PathFor(const std::string& companyKey, const std::string& profileKey);
 
     const std::string& Path() const { return path; }
 
@@ -26,9 +40,12 @@ protected:
 
 private:
     void Load();
-    bool Save() const;
+    bool Save();
 
     std::string path;
+    // What the file holds as far as this profile knows; an unchanged profile is not written again.
+    std::string savedText;
+    int batchDepth = 0;
     bool writeFailureReported = false;
 };
 

@@ -123,6 +123,40 @@ TEST_F(FileProfileTest, AnUnwritableLocationIsReportedOnce) {
     EXPECT_EQ(profile.GetInt(u"Settings", u"Port", 0), 2);  // still usable in memory
 }
 
+TEST_F(FileProfileTest, ABatchOfChangesIsWrittenOnceAtItsEnd) {
+    CFileProfile profile(path);
+    {
+        CFileProfile::CWriteBatch batch(profile);
+        profile.WriteInt(u"Settings", u"Port", 3);
+        profile.WriteInt(u"Settings", u"BaudRate", 9600);
+        EXPECT_FALSE(fs::exists(path));
+    }
+    EXPECT_EQ(CFileProfile(path).GetInt(u"Settings", u"BaudRate", 0), 9600);
+}
+
+TEST_F(FileProfileTest, UnchangedSettingsLeaveTheFileAlone) {
+    WriteFile("; hand-written\n[Settings]\nPort=i:3\n");
+    CFileProfile profile(path);
+    profile.WriteInt(u"Settings", u"Port", 3);
+    EXPECT_EQ(ReadFile(), "; hand-written\n[Settings]\nPort=i:3\n");
+    profile.WriteInt(u"Settings", u"Port", 4);
+    EXPECT_EQ(ReadFile().find("hand-written"), std::string::npos);
+}
+
+TEST_F(FileProfileTest, ALinkedFileIsReplacedBehindTheLinkWithItsPermissions) {
+    const fs::path real = folder / "dotfiles" / "veltro.ini";
+    fs::create_directories(real.parent_path());
+    std::ofstream(real) << "[Settings]\nPort=i:1\n";
+    ::chmod(real.c_str(), 0640);
+    fs::create_directories(fs::path(path).parent_path());
+    fs::create_symlink(real, path);
+
+    CFileProfile(path).WriteInt(u"Settings", u"Port", 2);
+    EXPECT_TRUE(fs::is_symlink(path));
+    EXPECT_EQ(CFileProfile(real.string()).GetInt(u"Settings", u"Port", 0), 2);
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms(0640));
+}
+
 // Sets or clears an environment variable for one test and restores it afterwards.
 class ScopedEnvironment {
 public:
@@ -141,19 +175,20 @@ TEST(FileProfilePath, FollowsTheXdgConfigurationFolder) {
     ScopedEnvironment home("HOME", "/home/tester");
     {
         ScopedEnvironment own("VELTRO_CONFIG_HOME", "/tmp/veltro-config");
-        EXPECT_EQ(CFileProfile::DefaultPath(), "/tmp/veltro-config/Veltro3.ini");
+        EXPECT_EQ(CFileProfile::PathFor("Korvala", "Veltro3"), "/tmp/veltro-config/Veltro3.ini");
+        EXPECT_EQ(CFileProfile::Folder("Korvala"), "/tmp/veltro-config");
     }
     ScopedEnvironment own("VELTRO_CONFIG_HOME", nullptr);
     {
         ScopedEnvironment xdg("XDG_CONFIG_HOME", "/etc/xdg-user");
-        EXPECT_EQ(CFileProfile::DefaultPath(), "/etc/xdg-user/Korvala/Veltro3.ini");
+        EXPECT_EQ(CFileProfile::PathFor("Korvala", "Veltro3"), "/etc/xdg-user/Korvala/Veltro3.ini");
     }
     {
         ScopedEnvironment xdg("XDG_CONFIG_HOME", "relative/path");
-        EXPECT_EQ(CFileProfile::DefaultPath(), "/home/tester/.config/Korvala/Veltro3.ini");
+        EXPECT_EQ(CFileProfile::PathFor("Korvala", "Veltro3"), "/home/tester/.config/Korvala/Veltro3.ini");
     }
     ScopedEnvironment xdg("XDG_CONFIG_HOME", nullptr);
-    EXPECT_EQ(CFileProfile::DefaultPath(), "/home/tester/.config/Korvala/Veltro3.ini");
+    EXPECT_EQ(CFileProfile::Folder("Korvala"), "/home/tester/.config/Korvala");
 }
 
 }  // namespace
