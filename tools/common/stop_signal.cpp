@@ -1,0 +1,42 @@
+#include "stop_signal.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+namespace {
+CStopSignal* installed = nullptr;
+}
+
+CStopSignal& CStopSignal::Install() {
+    static CStopSignal instance;
+    return instance;
+}
+
+CStopSignal::CStopSignal() {
+    int fds[2];
+    if (pipe2(fds, O_CLOEXEC | O_NONBLOCK) == 0) {
+        pipeRead = fds[0];
+        pipeWrite = fds[1];
+    }
+    installed = this;
+    struct sigaction action {};
+    action.sa_handler = &CStopSignal::OnSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+    signal(SIGPIPE, SIG_IGN);
+}
+
+void CStopSignal::Request() {
+    requested.store(true);
+    if (pipeWrite >= 0) {
+        const char byte = 1;
+        (void)!write(pipeWrite, &byte, 1);
+    }
+}
+
+// Only async-signal-safe work: an atomic store and a write to the pipe.
+void CStopSignal::OnSignal(int) {
+    if (installed) installed->Request();
+}

@@ -1,0 +1,183 @@
+#include "sim_nmea_writer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "platform/text.h"
+#include "plugins/nmea/nmea_frame_check.h"
+#include "shared/calendar.h"
+
+namespace {
+
+constexpr double kKnotsPerMeterPerSecond = 3600.0 / 1852.0;
+constexpr double kKilometresPerHourPerMeterPerSecond = 3.6;
+constexpr int kSatellitesPerGsvPage = 4;
+constexpr int kGsaSatelliteFields = 12;
+// SBAS satellites 120 to 151 are numbered 33 to 64 in NMEA.
+constexpr int kNmeaSbasOffset = 87;
+
+void AppendSentence(const std::string& body, std::vector<uint8_t>& out) {
+    const uint8_t sum = NmeaChecksum(reinterpret_cast<const uint8_t*>(body.data()), static_cast<int>(body.size()));
+    const std::string sentence = "$" + body + platform::FormatC("*%02X\r\n", sum);
+    out.insert(out.end(), sentence.begin(), sentence.end());
+}
+
+CivilTime UtcOf(const SimEpoch& e) { return CivilFromSeconds(static_cast<double>(e.UtcMs() / 1000)); }
+
+// hhmmss.ss; empty while the receiver does not know the time.
+std::string Time(const SimEpoch& e) {
+    if (!e.timeValid) return "";
+    const CivilTime t = UtcOf(e);
+    return platform::FormatC("%02d%02d%02d.%02d", t.hour, t.minute, static_cast<int>(t.second),
+                             static_cast<int>(e.UtcMs() % 1000 / 10));
+}
+
+std::string Date(const SimEpoch& e) {
+    if (!e.timeValid) return "";
+    const CivilTime t = UtcOf(e);
+    return platform::FormatC("%02d%02d%02d", t.day, t.month, t.year % 100);
+}
+
+// "ddmm.mmmmm,N" (degreeDigits 2) or "dddmm.mmmmm,E" (3); empty fields without a fix.
+std::string Angle(const SimEpoch& e, double degrees, int degreeDigits, char positive, char negative) {
+    if (!e.HasFix()) return ",";
+    constexpr long long kUnitsPerMinute = 100000;
+    const long long units = std::llround(std::abs(degrees) * 60 * kUnitsPerMinute);
+    const long long wholeDegrees = units / (60 * kUnitsPerMinute);
+    const long long minuteUnits = units % (60 * kUnitsPerMinute);
+    return platform::FormatC("%0*lld%02lld.%05lld,%c", degreeDigits, wholeDegrees, minuteUnits / kUnitsPerMinute,
+                             minuteUnits % kUnitsPerMinute, degrees < 0 ? negative : positive);
+}
+
+std::string Position(const SimEpoch& e) {
+    return Angle(e, e.latitude, 2, 'N', 'S') + "," + Angle(e, e.longitude, 3, 'E', 'W');
+}
+
+std::string Hundredths(double value) {
+    const int h = SimHundredths(value);
+    return platform::FormatC("%d.%02d", h / 100, h % 100);
+}
+
+// Decimal with a fixed count of digits; empty without a fix.
+std::string FixValue(const SimEpoch& e, const char* format, double value) {
+    return e.HasFix() ? platform::FormatC(format, value) : "";
+}
+
+char Status(const SimEpoch& e) { return e.HasFix() ? 'A' : 'V'; }
+
+char ModeIndicator(const SimEpoch& e) { return !e.HasFix() ? 'N' : e.differential ? 'D' : 'A'; }
+
+int NmeaNumber(const SimSatellite& s) { return s.IsSbas() ? s.svid - kNmeaSbasOffset : s.svid; }
+
+void Gga(const SimEpoch& e, std::vector<uint8_t>& out) {
+    const int quality = !e.HasFix() ? 0 : e.differential ? 2 : 1;
+    AppendSentence("GPGGA," + Time(e) + "," + Position(e) + platform::FormatC(",%d,%02d,", quality, e.UsedCount()) +
+                       Hundredths(e.dop.horizontal) + "," + FixValue(e, "%.1f", e.heightMsl) + ",M," +
+                       FixValue(e, "%.1f", e.height - e.heightMsl) + ",M,,",
+                   out);
+}
+
+void Gll(const SimEpoch& e, std::vector<uint8_t>& out) {
+    AppendSentence("GPGLL," + Position(e) + "," + Time(e) + "," + Status(e) + "," + ModeIndicator(e), out);
+}
+
+void Gsa(const SimEpoch& e, std::vector<uint8_t>& out) {
+    std::string body = platform::FormatC("GPGSA,A,%d", e.HasFix() ? static_cast<int>(e.fix) : 1);
+    int fields = 0;
+    for (const SimSatellite& s : e.satellites) {
+        if (!s.used || fields == kGsaSatelliteFields) continue;
+        body += platform::FormatC(",%02d", NmeaNumber(s));
+        ++fields;
+    }
+    body.append(static_cast<size_t>(kGsaSatelliteFields - fields), ',');
+    AppendSentence(
+        body + "," + Hundredths(e.dop.position) + "," + Hundredths(e.dop.horizontal) + "," + Hundredths(e.dop.vertical),
+        out);
+}
+
+std::string GsvSatellite(const SimSatellite& s) {
+    std::string group = platform::FormatC(",%02d,", NmeaNumber(s));
+    if (s.PositionKnown())
+        group += platform::FormatC("%02d,%03d", s.ElevationDegrees(), s.AzimuthDegrees());
+    else
+        group += ",";
+    return group + platform::FormatC(",%02d", s.Cn0());
+}
+
+// The tracked satellites, four to a page.
+void Gsv(const SimEpoch& e, std::vector<uint8_t>& out) {
+    std::vector<const SimSatellite*> tracked;
+    for (const SimSatellite& s : e.satellites)
+        if (s.tracked) tracked.push_back(&s);
+    const int count = static_cast<int>(tracked.size());
+    const int pages = std::max(1, (count + kSatellitesPerGsvPage - 1) / kSatellitesPerGsvPage);
+    for (int page = 1; page <= pages; ++page) {
+        std::string body = platform::FormatC("GPGSV,%d,%d,%02d", pages, page, count);
+        for (int i = (page - 1) * kSatellitesPerGsvPage; i < std::min(count, page * kSatellitesPerGsvPage); ++i)
+            body += GsvSatellite(*tracked[static_cast<size_t>(i)]);
+        AppendSentence(body, out);
+    }
+}
+
+void Rmc(const SimEpoch& e, std::vector<uint8_t>& out) {
+    AppendSentence("GPRMC," + Time(e) + "," + Status(e) + "," + Position(e) + "," +
+                       FixValue(e, "%.3f", e.GroundSpeed() * kKnotsPerMeterPerSecond) + "," +
+                       FixValue(e, "%.2f", e.heading) + "," + Date(e) + ",,," + ModeIndicator(e),
+                   out);
+}
+
+void Vtg(const SimEpoch& e, std::vector<uint8_t>& out) {
+    AppendSentence("GPVTG," + FixValue(e, "%.2f", e.heading) + ",T,,M," +
+                       FixValue(e, "%.3f", e.GroundSpeed() * kKnotsPerMeterPerSecond) + ",N," +
+                       FixValue(e, "%.3f", e.GroundSpeed() * kKilometresPerHourPerMeterPerSecond) + ",K," +
+                       ModeIndicator(e),
+                   out);
+}
+
+void Zda(const SimEpoch& e, std::vector<uint8_t>& out) {
+    std::string date = ",,";
+    if (e.timeValid) {
+        const CivilTime t = UtcOf(e);
+        date = platform::FormatC("%02d,%02d,%04d", t.day, t.month, t.year);
+    }
+    AppendSentence("GPZDA," + Time(e) + "," + date + ",00,00", out);
+}
+
+struct Sentence {
+    uint8_t id;
+    const char* formatter;
+    void (*write)(const SimEpoch&, std::vector<uint8_t>&);
+};
+
+constexpr Sentence kSentences[] = {
+    {0, "GGA", Gga}, {1, "GLL", Gll}, {2, "GSA", Gsa}, {3, "GSV", Gsv},
+    {4, "RMC", Rmc}, {5, "VTG", Vtg}, {8, "ZDA", Zda},
+};
+
+const Sentence* FindSentence(uint8_t id) {
+    auto found = std::find_if(std::begin(kSentences), std::end(kSentences), [id](auto& s) { return s.id == id; });
+    return found == std::end(kSentences) ? nullptr : found;
+}
+
+}  // namespace
+
+bool AppendNmeaSentence(uint8_t id, const SimEpoch& epoch, std::vector<uint8_t>& out) {
+    const Sentence* sentence = FindSentence(id);
+    if (!sentence) return false;
+    sentence->write(epoch, out);
+    return true;
+}
+
+bool IsNmeaSentence(uint8_t id) { return FindSentence(id) != nullptr; }
+
+int NmeaSentenceId(std::string_view formatter) {
+    for (const Sentence& s : kSentences)
+        if (formatter == s.formatter) return s.id;
+    return -1;
+}
+
+void AppendNmeaNotice(std::string_view text, std::vector<uint8_t>& out) {
+    AppendSentence("GPTXT,01,01,02," + std::string(text), out);
+}

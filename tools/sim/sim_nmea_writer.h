@@ -1,0 +1,18 @@
+#pragma once
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "tools/sim/sim_epoch.h"
+
+// The simulated receiver's NMEA output, written from the truth of an epoch. Sentences are
+// numbered as CFG-MSG numbers them in the class 0xF0: GGA 0, GLL 1, GSA 2, GSV 3, RMC 4, VTG 5,
+// ZDA 8.
+
+// The sentence (all pages of GSV) for the epoch; false for a number the receiver does not output.
+bool AppendNmeaSentence(uint8_t id, const SimEpoch& epoch, std::vector<uint8_t>& out);
+bool IsNmeaSentence(uint8_t id);
+// The number of a sentence formatter ("GGA"), or -1.
+int NmeaSentenceId(std::string_view formatter);
+// A GPTXT notice.
+void AppendNmeaNotice(std::string_view text, std::vector<uint8_t>& out);

@@ -1,0 +1,28 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "tools/sim/sim_tracking.h"
+#include "tools/sim/sim_trajectory.h"
+
+// What veltro-sim is asked to do.
+struct SimOptions {
+    // "pty" for a pseudo-terminal, "-" for standard output, else a file.
+    std::string output = "pty";
+    uint16_t periodMs = 1000;
+    // UTC seconds since 1970 of the first epoch; the system clock when not given.
+    std::optional<double> startUtc;
+    SimTrajectoryConfig trajectory{.motion = SimMotion::Drive};
+    SimStart start = SimStart::Hot;
+    bool kvb = true;
+    bool nmea = true;
+    bool flood = false;
+    uint64_t epochs = 0;
+    std::string truthPath;
+    bool help = false;
+};
+
+// False, with the reason, for an unknown option or a value out of range.
+bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std::string& error);
+const char* SimUsage();

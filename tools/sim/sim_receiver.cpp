@@ -1,0 +1,156 @@
+#include "sim_receiver.h"
+
+#include <string_view>
+
+#include "plugins/kvb/kvb_frame.h"
+#include "tools/sim/sim_kvb_writer.h"
+#include "tools/sim/sim_nmea_writer.h"
+
+namespace {
+// The order in which a navigation solution's outputs leave the receiver: binary first.
+constexpr SimOutput kOutputOrder[] = {
+    {kKvbClassNav, 0x06}, {kKvbClassNav, 0x01}, {kKvbClassNav, 0x02}, {kKvbClassNav, 0x03}, {kKvbClassNav, 0x04},
+    {kKvbClassNav, 0x11}, {kKvbClassNav, 0x12}, {kKvbClassNav, 0x20}, {kKvbClassNav, 0x21}, {kKvbClassNav, 0x22},
+    {kKvbClassNav, 0x30}, {kSimNmeaClass, 4},   {kSimNmeaClass, 5},   {kSimNmeaClass, 0},   {kSimNmeaClass, 2},
+    {kSimNmeaClass, 3},   {kSimNmeaClass, 1},   {kSimNmeaClass, 8},
+};
+
+constexpr uint8_t kCfgMsg = 0x01;
+constexpr uint8_t kCfgRst = 0x04;
+constexpr uint8_t kMonVer = 0x04;
+
+constexpr size_t kRatePollLength = 2;
+constexpr size_t kRateCommandLength = 3;
+constexpr size_t kRatePerTargetLength = 6;
+constexpr size_t kResetLength = 4;
+
+constexpr uint8_t kResetHardware = 0;
+constexpr uint8_t kResetSoftware = 1;
+constexpr uint8_t kResetStop = 8;
+constexpr uint8_t kResetStart = 9;
+constexpr uint16_t kClearEphemeris = 0x0001;
+
+constexpr uint8_t kInfProtocolNmea = 1;
+constexpr uint8_t kInfNotice = 0x04;
+
+const char* StartName(SimStart kind) {
+    switch (kind) {
+        case SimStart::Hot:
+            return "HOT";
+        case SimStart::Warm:
+            return "WARM";
+        case SimStart::Cold:
+            break;
+    }
+    return "COLD";
+}
+
+// What a reset clears decides how the receiver starts again.
+SimStart StartAfterClearing(uint16_t clearMask) {
+    if (clearMask == 0) return SimStart::Hot;
+    return clearMask == kClearEphemeris ? SimStart::Warm : SimStart::Cold;
+}
+}  // namespace
+
+CSimReceiver::CSimReceiver(const SimReceiverConfig& config)
+    : truth(config.truth),
+      rates(config.kvb, config.nmea),
+      settings(config.periodMs),
+      notice("VELTRO SIMULATED RECEIVER 1.00") {}
+
+const SimEpoch& CSimReceiver::NextEpoch(std::vector<uint8_t>& out) {
+    const SimEpoch& epoch = truth.Advance(PeriodMs());
+    if (stopped) return epoch;
+    Announce(out);
+    WriteOutputs(epoch, out);
+    ++solutions;
+    return epoch;
+}
+
+void CSimReceiver::WriteOutputs(const SimEpoch& epoch, std::vector<uint8_t>& out) {
+    for (const SimOutput& output : kOutputOrder) {
+        if (!rates.IsDue(output, solutions)) continue;
+        if (output.messageClass == kKvbClassNav)
+            AppendKvbNavMessage(output.id, epoch, out);
+        else
+            AppendNmeaSentence(output.id, epoch, out);
+    }
+}
+
+// A text notice after each start, when the configuration lets notices out in NMEA.
+void CSimReceiver::Announce(std::vector<uint8_t>& out) {
+    if (!notice.empty() && (settings.InfMask(kInfProtocolNmea) & kInfNotice)) AppendNmeaNotice(notice, out);
+    notice.clear();
+}
+
+void CSimReceiver::Receive(const uint8_t* bytes, size_t length, std::vector<uint8_t>& out) {
+    reader.Feed(bytes, length);
+    CSimCommandReader::Command command;
+    while (reader.Next(command)) Execute(command, out);
+}
+
+void CSimReceiver::Execute(const CSimCommandReader::Command& command, std::vector<uint8_t>& out) {
+    if (!command.isKvb) {
+        ExecuteNmeaQuery(command.bytes, out);
+        return;
+    }
+    const std::span<const uint8_t> frame(command.bytes);
+    ExecuteKvb(frame[2], frame[3], frame.subspan(kKvbHeaderLength, frame.size() - kKvbFrameOverhead), out);
+}
+
+void CSimReceiver::ExecuteKvb(uint8_t messageClass, uint8_t id, std::span<const uint8_t> payload,
+                              std::vector<uint8_t>& out) {
+    const bool isPoll = payload.empty();
+    if (messageClass == kKvbClassNav && isPoll && truth.Started()) AppendKvbNavMessage(id, truth.Current(), out);
+    if (messageClass == kKvbClassMon && id == kMonVer && isPoll) AppendKvbMonVer(out);
+    if (messageClass != kKvbClassCfg) return;
+    if (id == kCfgMsg)
+        ExecuteMessageRate(payload, out);
+    else if (id == kCfgRst)
+        ExecuteReset(payload);
+    else
+        ExecuteConfiguration(id, payload, out);
+}
+
+// CFG-MSG: two bytes poll a rate, three set it, six set it per target (the receiver's port is one).
+void CSimReceiver::ExecuteMessageRate(std::span<const uint8_t> payload, std::vector<uint8_t>& out) {
+    if (payload.size() < kRatePollLength) return;
+    const SimOutput output{payload[0], payload[1]};
+    if (payload.size() == kRatePollLength) {
+        uint8_t answer[kRatePerTargetLength] = {output.messageClass, output.id};
+        answer[2 + kSimPort] = rates.Rate(output);
+        AppendKvbFrame(kKvbClassCfg, kCfgMsg, answer, out);
+    } else if (payload.size() == kRateCommandLength) {
+        rates.Set(output, payload[2]);
+    } else if (payload.size() == kRatePerTargetLength) {
+        rates.Set(output, payload[2 + kSimPort]);
+    }
+}
+
+// CFG-RST: what is cleared decides the kind of start; hardware and software resets also restart
+// the time since start-up.
+void CSimReceiver::ExecuteReset(std::span<const uint8_t> payload) {
+    if (payload.size() != kResetLength) return;
+    const uint16_t clearMask = static_cast<uint16_t>(payload[0] | payload[1] << 8);
+    const uint8_t mode = payload[2];
+    stopped = mode == kResetStop;
+    if (stopped) return;
+    const SimStart kind = mode == kResetStart ? SimStart::Hot : StartAfterClearing(clearMask);
+    truth.Restart(kind, mode == kResetHardware || mode == kResetSoftware);
+    notice = std::string("RESET, ") + StartName(kind) + " START";
+}
+
+void CSimReceiver::ExecuteConfiguration(uint8_t id, std::span<const uint8_t> payload, std::vector<uint8_t>& out) {
+    if (settings.Set(id, payload)) return;
+    if (auto answer = settings.Poll(id, payload)) AppendKvbFrame(kKvbClassCfg, id, *answer, out);
+}
+
+// "$EIGPQ,GGA*hh": talker EI asks talker GP for one sentence.
+void CSimReceiver::ExecuteNmeaQuery(const std::vector<uint8_t>& sentence, std::vector<uint8_t>& out) {
+    constexpr size_t kFormatterAt = 7;
+    constexpr size_t kFormatterLength = 3;
+    const std::string_view text(reinterpret_cast<const char*>(sentence.data()), sentence.size());
+    if (text.size() < kFormatterAt + kFormatterLength || text.substr(3, 4) != "GPQ," || !truth.Started()) return;
+    const int id = NmeaSentenceId(text.substr(kFormatterAt, kFormatterLength));
+    if (id >= 0) AppendNmeaSentence(static_cast<uint8_t>(id), truth.Current(), out);
+}
