@@ -1,0 +1,153 @@
+#include "cli_options.h"
+
+#include <functional>
+#include <map>
+#include <string_view>
+
+#include "platform/serial_device.h"
+#include "tools/common/parse_number.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: veltro-cli COMMAND [options]\n"
+    "Veltro without windows: watch, record and read out a GPS receiver's stream.\n"
+    "\n"
+    "commands:\n"
+    "  monitor               print one line per navigation epoch until interrupted (Ctrl-C)\n"
+    "  record FILE           as monitor, and record the stream to FILE (recent traffic first)\n"
+    "  dump LOG              replay a log and print one row per navigation epoch\n"
+    "  messages LOG          replay a log and count the frames of each message\n"
+    "\n"
+    "connection (monitor, record):\n"
+    "  --port N|PATH         port COM1 … COM9, or a serial device such as /dev/ttyUSB0 (default 1)\n"
+    "  --baud RATE           line speed (default 57600)\n"
+    "  --autobaud            find the line speed by itself\n"
+    "  --simulate            start a simulated receiver (veltro-sim) and connect to it\n"
+    "  --poll NAME           poll a message once connected (NAV-SOL, GPGGA, MON-VER, ...); may repeat\n"
+    "  --enable NAME, --disable NAME   switch a message's periodic output on or off; may repeat\n"
+    "\n"
+    "dump:\n"
+    "  --values NAME,...     the values to print, named as the database names them (default:\n"
+    "                        UTC, Nav. Mode, Lat, Lon, Alt (MSL), SoG, SVs Used, SVs Tracked, PDOP)\n"
+    "  --format csv|json     (default csv)\n"
+    "\n"
+    "exit status: 0 done, 1 a file or port could not be used, 2 a wrong command line\n";
+
+std::vector<std::string> SplitList(std::string_view text) {
+    std::vector<std::string> items;
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t comma = std::min(text.find(',', start), text.size());
+        if (comma > start) items.emplace_back(text.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return items;
+}
+
+bool ParsePort(std::string_view text, ConnectionOptions& connection) {
+    if (text.find('/') != std::string_view::npos) {
+        connection.devicePath = text;
+        return true;
+    }
+    if (text.starts_with("COM")) text.remove_prefix(3);
+    return ParseNumber(text, 1, 9, connection.portNumber);
+}
+
+bool ParseCommand(std::string_view name, CliCommand& command) {
+    static const std::map<std::string_view, CliCommand> kCommands = {
+        {"monitor", CliCommand::Monitor},   {"record", CliCommand::Record}, {"dump", CliCommand::Dump},
+        {"messages", CliCommand::Messages}, {"help", CliCommand::Help},     {"--help", CliCommand::Help},
+        {"-h", CliCommand::Help},
+    };
+    auto found = kCommands.find(name);
+    if (found == kCommands.end()) return false;
+    command = found->second;
+    return true;
+}
+
+bool NeedsFile(CliCommand command) { return command != CliCommand::Help && command != CliCommand::Monitor; }
+
+// Options that apply to a command, by name; each takes the value that follows it, if any.
+struct Option {
+    bool takesValue;
+    std::function<bool(std::string_view)> apply;
+};
+
+std::map<std::string_view, Option> OptionsOf(CliCommand command, CliOptions& options) {
+    if (command == CliCommand::Monitor || command == CliCommand::Record)
+        return {
+            {"--port", {true, [&c = options.connection](std::string_view v) { return ParsePort(v, c); }}},
+            {"--baud",
+             {true,
+              [&c = options.connection](std::string_view v) {
+                  return ParseNumber(v, 1u, 4000000u, c.baudRate) && platform::IsSupportedBaudRate(c.baudRate);
+              }}},
+            {"--autobaud", {false, [&c = options.connection](std::string_view) { return c.autobaud = true; }}},
+            {"--simulate", {false, [&c = options.connection](std::string_view) { return c.simulate = true; }}},
+            {"--poll",
+             {true, [&list = options.send.polls](std::string_view v) { return !list.emplace_back(v).empty(); }}},
+            {"--enable",
+             {true, [&list = options.send.enable](std::string_view v) { return !list.emplace_back(v).empty(); }}},
+            {"--disable",
+             {true, [&list = options.send.disable](std::string_view v) { return !list.emplace_back(v).empty(); }}},
+        };
+    if (command == CliCommand::Dump)
+        return {
+            {"--values", {true, [&o = options](std::string_view v) { return !(o.values = SplitList(v)).empty(); }}},
+            {"--format",
+             {true,
+              [&o = options](std::string_view v) {
+                  o.format = v == "json" ? DumpFormat::Json : DumpFormat::Csv;
+                  return v == "json" || v == "csv";
+              }}},
+        };
+    return {};
+}
+
+bool ApplyOption(int argc, const char* const* argv, int& i, const std::map<std::string_view, Option>& known,
+                 std::string& error) {
+    const std::string name = argv[i];
+    auto option = known.find(name);
+    if (option == known.end()) {
+        error = "unknown option " + name;
+        return false;
+    }
+    if (!option->second.takesValue) return option->second.apply({});
+    if (i + 1 >= argc) {
+        error = "option " + name + " needs a value";
+        return false;
+    }
+    if (option->second.apply(argv[++i])) return true;
+    error = "invalid value for " + name + ": " + argv[i];
+    return false;
+}
+
+}  // namespace
+
+bool ParseCliOptions(int argc, const char* const* argv, CliOptions& options, std::string& error) {
+    if (argc < 2) return true;
+    if (!ParseCommand(argv[1], options.command)) {
+        error = std::string("unknown command ") + argv[1];
+        return false;
+    }
+    int i = 2;
+    if (NeedsFile(options.command)) {
+        if (argc <= i || std::string_view(argv[i]).starts_with("--")) {
+            error = "the command needs a file name";
+            return false;
+        }
+        options.file = argv[i++];
+    }
+    const auto known = OptionsOf(options.command, options);
+    for (; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--help") {
+            options.command = CliCommand::Help;
+            return true;
+        }
+        if (!ApplyOption(argc, argv, i, known, error)) return false;
+    }
+    return true;
+}
+
+const char* CliUsage() { return kUsage; }

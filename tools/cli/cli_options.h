@@ -1,0 +1,40 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+enum class CliCommand { Help, Monitor, Record, Dump, Messages };
+enum class DumpFormat { Csv, Json };
+
+// Which receiver to talk to: a port number (COM1 … COM9 through the port map) or a device path,
+// or a simulated receiver started for the purpose.
+struct ConnectionOptions {
+    int portNumber = 1;
+    std::string devicePath;
+    bool simulate = false;
+    uint32_t baudRate = 57600;
+    bool autobaud = false;
+};
+
+// Messages for the receiver, sent once the port is open: polls and output switches, each naming
+// a message as the message tree does ("NAV-SOL", "GPGSV", "MON-VER").
+struct SendOptions {
+    std::vector<std::string> polls;
+    std::vector<std::string> enable;
+    std::vector<std::string> disable;
+};
+
+struct CliOptions {
+    CliCommand command = CliCommand::Help;
+    // The log to record to, or to replay.
+    std::string file;
+    ConnectionOptions connection;
+    SendOptions send;
+    // Empty: the default columns.
+    std::vector<std::string> values;
+    DumpFormat format = DumpFormat::Csv;
+};
+
+// False, with the reason, for an unknown command or option, a missing or invalid value.
+bool ParseCliOptions(int argc, const char* const* argv, CliOptions& options, std::string& error);
+const char* CliUsage();
