@@ -1,0 +1,250 @@
+// The simulated receiver heard by the real host: its output cut by the splitter and decoded by
+// the real plug-ins must tell the simulator's truth, and the commands the host builds from its
+// message tree must change what the receiver sends.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "host/core/veltro_doc.h"
+#include "platform/text.h"
+#include "plugins/kvb/kvb_frame.h"
+#include "shared/entry_ids.h"
+#include "shared/storage_values.h"
+#include "tests/tools/sim/sim_test_start.h"
+#include "tools/cli/receiver_commands.h"
+#include "tools/sim/sim_receiver.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+constexpr double kRadiansPerDegree = 3.1415926535898 / 180;
+
+SimReceiverConfig Config(bool kvb, bool nmea) {
+    SimReceiverConfig config;
+    config.truth.startGpsMs = TestStartGpsMs();
+    config.truth.trajectory.motion = SimMotion::Drive;
+    config.kvb = kvb;
+    config.nmea = nmea;
+    return config;
+}
+
+Bytes KvbFrame(uint8_t messageClass, uint8_t id, const Bytes& payload) {
+    Bytes frame(payload.size() + kKvbFrameOverhead);
+    int length = 0;
+    KvbBuildFrame(messageClass, id, payload, frame.data(), length, static_cast<int>(frame.size()));
+    return frame;
+}
+
+class SimReceiverTest : public ::testing::Test {
+protected:
+    SimReceiverTest() { document.Plugins().RegisterWith(splitter); }
+
+    // The bytes through the host; the names of the messages that took them.
+    std::vector<std::u16string> Hear(const Bytes& bytes) {
+        std::vector<std::u16string> names;
+        FeedStream(splitter, bytes.data(), bytes.size(),
+                   [&](const FrameRecord& record) { names.push_back(document.ProcessRecord(record, false)->Name()); });
+        return names;
+    }
+    std::vector<std::u16string> NextEpoch(CSimReceiver& receiver) {
+        Bytes out;
+        receiver.NextEpoch(out);
+        return Hear(out);
+    }
+    // What the receiver answers to commands that the host builds from its message tree.
+    std::vector<std::u16string> Command(CSimReceiver& receiver, const SendOptions& send) {
+        std::vector<ReceiverCommand> commands;
+        std::string badName;
+        EXPECT_TRUE(BuildReceiverCommands(document, send, commands, badName)) << badName;
+        Bytes answers;
+        for (const ReceiverCommand& command : commands)
+            receiver.Receive(command.bytes.data(), command.bytes.size(), answers);
+        return Hear(answers);
+    }
+    Bytes Answer(CSimReceiver& receiver, const Bytes& command) {
+        Bytes answer;
+        receiver.Receive(command.data(), command.size(), answer);
+        return answer;
+    }
+    double Value(uint16_t id) { return document.Database().FindAs<CStorageValue>(id)->GetValue(); }
+
+    CVeltroDoc document{DocumentSettings{900, VELTRO_PLUGIN_DIR, nullptr}};
+    CFrameSplitter splitter;
+};
+
+SendOptions Polls(std::vector<std::string> names) {
+    SendOptions send;
+    send.polls = std::move(names);
+    return send;
+}
+
+int Count(const std::vector<std::u16string>& names, const std::u16string& name) {
+    return static_cast<int>(std::count(names.begin(), names.end(), name));
+}
+
+struct ProtocolCase {
+    const char* name;
+    bool kvb, nmea;
+    double degrees, metres, speed;  // what the protocol's resolution lets through
+};
+
+class SimTruthThroughTheHost : public SimReceiverTest, public ::testing::WithParamInterface<ProtocolCase> {};
+
+TEST_P(SimTruthThroughTheHost, DecodedValuesAreTheTruthOfEveryEpoch) {
+    const ProtocolCase& p = GetParam();
+    CSimReceiver receiver(Config(p.kvb, p.nmea));
+    int withFix = 0;
+    for (int n = 0; n < 120; ++n) {
+        SCOPED_TRACE(n);
+        Bytes out;
+        const SimEpoch& truth = receiver.NextEpoch(out);
+        Hear(out);
+        EXPECT_NEAR(Value(entry::kUtc), truth.UtcMs() / 1000.0, 1e-6);
+        // GSV without satellites carries no count.
+        if (truth.TrackedCount() > 0) {
+            EXPECT_EQ(Value(entry::kSatellitesTracked), truth.TrackedCount());
+        }
+        EXPECT_EQ(Value(entry::kNavigationValid), truth.HasFix() ? 1 : 0);
+        if (!truth.HasFix()) continue;
+        ++withFix;
+        EXPECT_NEAR(Value(entry::kLatitude), truth.latitude * kRadiansPerDegree, p.degrees * kRadiansPerDegree);
+        EXPECT_NEAR(Value(entry::kLongitude), truth.longitude * kRadiansPerDegree, p.degrees * kRadiansPerDegree);
+        EXPECT_NEAR(Value(entry::kHeightAboveSeaLevel), truth.heightMsl, p.metres);
+        EXPECT_NEAR(Value(entry::kHeightAboveEllipsoid), truth.height, 2 * p.metres);
+        EXPECT_NEAR(Value(entry::kSpeedOverGround), truth.GroundSpeed(), p.speed);
+        EXPECT_EQ(Value(entry::kSatellitesUsed), truth.UsedCount());
+        if (truth.fix == SimFix::ThreeD) {
+            EXPECT_NEAR(Value(entry::kPdop), truth.dop.position, 0.005);
+        }
+        EXPECT_EQ(Value(entry::kDgpsUsed), truth.differential ? 1 : 0);
+        if (truth.GroundSpeed() > 1) {
+            const double course = Value(entry::kCourseOverGround) / kRadiansPerDegree;
+            EXPECT_NEAR(std::remainder(course - truth.heading, 360.0), 0, 0.01);
+        }
+    }
+    EXPECT_GT(withFix, 100);
+}
+
+INSTANTIATE_TEST_SUITE_P(Protocols, SimTruthThroughTheHost,
+                         ::testing::Values(ProtocolCase{"KVB", true, false, 1e-7, 0.001, 0.01},
+                                           ProtocolCase{"NMEA", false, true, 2e-7, 0.05, 0.002}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SimReceiverTest, EveryOutputReachesItsOwnMessageAndNothingIsUnrecognised) {
+    CSimReceiver receiver(Config(true, true));
+    for (int n = 0; n < 3; ++n) NextEpoch(receiver);
+    const auto names = NextEpoch(receiver);
+    for (const char16_t* name :
+         {u"NAV-SOL", u"NAV-POSLLH", u"NAV-STATUS", u"NAV-DOP", u"NAV-VELNED", u"NAV-TIMEUTC", u"NAV-TIMEGPS",
+          u"NAV-CLOCK", u"NAV-SVINFO", u"GPGGA", u"GPGLL", u"GPGSA", u"GPRMC", u"GPVTG", u"GPZDA"})
+        EXPECT_EQ(1, Count(names, name)) << platform::WideToUtf8(name);
+    EXPECT_GE(Count(names, u"GPGSV"), 2);
+    EXPECT_EQ(0, Count(names, u"???"));
+}
+
+TEST_F(SimReceiverTest, RateCommandsFromTheMessageTreeSwitchOutputsOffAndOn) {
+    CSimReceiver receiver(Config(true, true));
+    auto before = NextEpoch(receiver);
+    EXPECT_EQ(0, Count(before, u"NAV-POSECEF"));
+    SendOptions switches;
+    switches.enable = {"NAV-POSECEF"};
+    switches.disable = {"NAV-SVINFO", "GPGSV"};
+    EXPECT_TRUE(Command(receiver, switches).empty());
+    const auto after = NextEpoch(receiver);
+    EXPECT_EQ(1, Count(after, u"NAV-POSECEF"));
+    EXPECT_EQ(0, Count(after, u"NAV-SVINFO"));
+    EXPECT_EQ(0, Count(after, u"GPGSV"));
+    EXPECT_EQ(1, Count(after, u"GPGGA"));
+}
+
+TEST_F(SimReceiverTest, ARateOfTwoOutputsEverySecondSolution) {
+    CSimReceiver receiver(Config(true, false));
+    Answer(receiver, KvbFrame(kKvbClassCfg, kKvbIdCfgMsg, {kKvbClassNav, 0x06, 2}));
+    std::vector<int> solutions;
+    for (int n = 0; n < 6; ++n) solutions.push_back(Count(NextEpoch(receiver), u"NAV-SOL"));
+    EXPECT_EQ((std::vector<int>{1, 0, 1, 0, 1, 0}), solutions);
+    // The same as the configuration editor writes it: one rate per target, the receiver's port 1.
+    Answer(receiver, KvbFrame(kKvbClassCfg, kKvbIdCfgMsg, {kKvbClassNav, 0x06, 0, 1, 0, 0}));
+    EXPECT_EQ(1, receiver.Rates().Rate({kKvbClassNav, 0x06}));
+}
+
+TEST_F(SimReceiverTest, PollsAreAnsweredAtOnceWithTheLatestSolution) {
+    CSimReceiver receiver(Config(true, true));
+    EXPECT_TRUE(Command(receiver, Polls({"NAV-CLOCK"})).empty()) << "no solution yet";
+    NextEpoch(receiver);
+    const auto answers = Command(receiver, Polls({"NAV-CLOCK", "GPZDA", "GPGSA", "MON-VER"}));
+    EXPECT_EQ((std::vector<std::u16string>{u"NAV-CLOCK", u"GPZDA", u"GPGSA", u"MON-VER"}), answers);
+}
+
+TEST_F(SimReceiverTest, ConfigurationPollsTellTheCurrentSettings) {
+    CSimReceiver receiver(Config(true, true));
+    const Bytes rate = Answer(receiver, KvbFrame(kKvbClassCfg, kKvbIdCfgMsg, {kKvbClassNav, 0x30}));
+    EXPECT_EQ(KvbFrame(kKvbClassCfg, kKvbIdCfgMsg, {kKvbClassNav, 0x30, 0, 1, 0, 0}), rate);
+    EXPECT_EQ((std::vector<std::u16string>{u"CFG-MSG"}), Hear(rate));
+
+    const Bytes port = Answer(receiver, KvbFrame(kKvbClassCfg, 0x00, {1}));
+    ASSERT_EQ(28u, port.size());
+    EXPECT_EQ(1, port[6]);
+    EXPECT_EQ(57600u, port[14] | port[15] << 8 | port[16] << 16 | static_cast<uint32_t>(port[17]) << 24);
+    EXPECT_EQ((std::vector<std::u16string>{u"CFG-PRT"}), Hear(port));
+
+    // A setting that was sent comes back from the next poll.
+    const Bytes sbas = {0, 0x03, 2, 0, 0x51, 0x08, 0, 0};
+    EXPECT_TRUE(Answer(receiver, KvbFrame(kKvbClassCfg, 0x16, sbas)).empty());
+    EXPECT_EQ(KvbFrame(kKvbClassCfg, 0x16, sbas), Answer(receiver, KvbFrame(kKvbClassCfg, 0x16, {})));
+}
+
+TEST_F(SimReceiverTest, CfgRateSetsTheNavigationPeriodWithinWhatTheReceiverCanDo) {
+    CSimReceiver receiver(Config(true, false));
+    EXPECT_EQ(1000u, receiver.PeriodMs());
+    Answer(receiver, KvbFrame(kKvbClassCfg, 0x08, {200, 0, 1, 0, 1, 0}));
+    EXPECT_EQ(200u, receiver.PeriodMs());
+    Answer(receiver, KvbFrame(kKvbClassCfg, 0x08, {50, 0, 1, 0, 1, 0}));
+    EXPECT_EQ(200u, receiver.PeriodMs());
+    EXPECT_EQ(KvbFrame(kKvbClassCfg, 0x08, {200, 0, 1, 0, 1, 0}), Answer(receiver, KvbFrame(kKvbClassCfg, 0x08, {})));
+}
+
+TEST_F(SimReceiverTest, ColdResetDropsTheFixAndReportsTheTimeToFirstFix) {
+    CSimReceiver receiver(Config(true, true));
+    for (int n = 0; n < 5; ++n) NextEpoch(receiver);
+    ASSERT_EQ(1, Value(entry::kNavigationValid));
+    // CFG-RST: clear everything, controlled GPS-only restart.
+    Answer(receiver, KvbFrame(kKvbClassCfg, 0x04, {0xFF, 0xFF, 2, 0}));
+    const auto first = NextEpoch(receiver);
+    EXPECT_EQ(1, Count(first, u"GPTXT"));
+    EXPECT_EQ(0, Value(entry::kNavigationValid));
+    int seconds = 1;
+    while (seconds < 80 && Value(entry::kNavigationValid) == 0) {
+        NextEpoch(receiver);
+        ++seconds;
+    }
+    EXPECT_GE(seconds, 30);
+    EXPECT_LT(seconds, 80);
+    EXPECT_NEAR(Value(entry::kTimeToFirstFix), seconds, 1e-9);
+}
+
+TEST_F(SimReceiverTest, StopHaltsTheOutputUntilStart) {
+    CSimReceiver receiver(Config(true, true));
+    NextEpoch(receiver);
+    Answer(receiver, KvbFrame(kKvbClassCfg, 0x04, {0, 0, 8, 0}));
+    EXPECT_TRUE(NextEpoch(receiver).empty());
+    Answer(receiver, KvbFrame(kKvbClassCfg, 0x04, {0, 0, 9, 0}));
+    EXPECT_EQ(1, Count(NextEpoch(receiver), u"NAV-SOL"));
+}
+
+TEST_F(SimReceiverTest, CommandsAreFoundAmidLineNoiseAndAcrossReads) {
+    CSimReceiver receiver(Config(true, false));
+    NextEpoch(receiver);
+    Bytes noise = {0x00, 0xA4, 0x13, '$', 'x', 0xFF};
+    const Bytes poll = KvbFrame(kKvbClassNav, 0x03, {});
+    noise.insert(noise.end(), poll.begin(), poll.begin() + 5);
+    const Bytes first = Answer(receiver, noise);
+    EXPECT_TRUE(first.empty());
+    const Bytes rest(poll.begin() + 5, poll.end());
+    EXPECT_EQ((std::vector<std::u16string>{u"NAV-STATUS"}), Hear(Answer(receiver, rest)));
+}
+
+}  // namespace
