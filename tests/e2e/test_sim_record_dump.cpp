@@ -1,0 +1,181 @@
+// The whole program against the simulated receiver, as a user runs it: veltro-sim on a
+// pseudo-terminal, veltro-cli recording from it, and veltro-cli reading the recording back.
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "host/core/veltro_doc.h"
+#include "tests/host/core/test_stream_file_support.h"
+#include "tests/tools/tool_process.h"
+
+namespace {
+
+// One CSV table keyed by its first column (the UTC text).
+using Row = std::map<std::string, std::string>;
+using Table = std::map<std::string, Row>;
+
+std::vector<std::string> Split(const std::string& line) {
+    std::vector<std::string> fields;
+    std::stringstream stream(line);
+    for (std::string field; std::getline(stream, field, ',');) fields.push_back(field);
+    if (!line.empty() && line.back() == ',') fields.emplace_back();
+    return fields;
+}
+
+// The first data row is left out: a recording may begin in the middle of an epoch.
+Table ParseCsv(const std::string& text, bool skipFirstRow) {
+    std::stringstream stream(text);
+    std::string line;
+    std::getline(stream, line);
+    const std::vector<std::string> header = Split(line);
+    Table table;
+    for (bool first = true; std::getline(stream, line); first = false) {
+        if (first && skipFirstRow) continue;
+        const std::vector<std::string> fields = Split(line);
+        Row row;
+        for (size_t i = 0; i < header.size() && i < fields.size(); ++i) row[header[i]] = fields[i];
+        table[fields.at(0)] = row;
+    }
+    return table;
+}
+
+double Number(const std::string& text) {
+    double value = NAN;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+constexpr const char* kValues = "UTC,Nav. OK,Lat,Lon,Alt (MSL),Alt (HAE),SVs Used,SVs Tracked,PDOP";
+
+class SimulatedReceiverTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(simulator.WaitForOutput([](auto& out) { return out.find('\n') != std::string::npos; }, 5000))
+            << simulator.Errors();
+        devicePath = simulator.Output().substr(0, simulator.Output().find('\n'));
+    }
+    void TearDown() override {
+        simulator.Signal(SIGTERM);
+        EXPECT_EQ(0, simulator.Wait(5000));
+    }
+
+    // Records until the monitor has printed the given number of epochs, then stops as Ctrl-C does.
+    void Record(std::vector<std::string> options, std::ptrdiff_t epochs) {
+        std::vector<std::string> args = {ToolPath("veltro-cli"), "record", log, "--port", devicePath};
+        args.insert(args.end(), options.begin(), options.end());
+        ToolProcess recorder(args);
+        EXPECT_TRUE(
+            recorder.WaitForOutput([&](auto& out) { return std::count(out.begin(), out.end(), '\n') >= epochs; }, 8000))
+            << recorder.Errors();
+        recorder.Signal(SIGINT);
+        EXPECT_EQ(0, recorder.Wait(5000)) << recorder.Errors();
+    }
+
+    Table Dump(const std::string& path) {
+        const ToolRun run = RunTool({ToolPath("veltro-cli"), "dump", path, "--values", kValues});
+        EXPECT_EQ(0, run.status) << run.errors;
+        return ParseCsv(run.output, true);
+    }
+
+    // The recording cut into its KVB and its NMEA part by the host's own splitter.
+    void SplitByProtocol(const std::string& kvbPath, const std::string& nmeaPath) {
+        CVeltroDoc document{DocumentSettings{900, VELTRO_PLUGIN_DIR, nullptr}};
+        CFrameSplitter splitter;
+        document.Plugins().RegisterWith(splitter);
+        std::map<std::u16string, std::vector<uint8_t>> parts;
+        const std::vector<uint8_t> bytes = ReadFileBytes(log);
+        FeedStream(splitter, bytes.data(), bytes.size(), [&](const FrameRecord& record) {
+            if (record.protocol)
+                parts[record.protocol->name].insert(parts[record.protocol->name].end(), record.bytes,
+                                                    record.bytes + record.length);
+        });
+        WriteFileBytes(kvbPath, parts[u"KVB"]);
+        WriteFileBytes(nmeaPath, parts[u"NMEA"]);
+    }
+
+    TempFolder folder;
+    const std::string log = folder.File("receiver.kvb");
+    const std::string truthPath = folder.File("truth.csv");
+    ToolProcess simulator{
+        {ToolPath("veltro-sim"), "--rate", "5", "--start", "2024-03-01T12:00:00Z", "--truth", truthPath}};
+    std::string devicePath;
+};
+
+TEST_F(SimulatedReceiverTest, RecordingDumpsTheSimulatorsTruthAndBothProtocolsAgree) {
+    Record({}, 15);
+    std::ifstream truthFile(truthPath);
+    const Table truth = ParseCsv(std::string(std::istreambuf_iterator<char>(truthFile), {}), false);
+
+    int compared = 0;
+    for (const auto& [utc, row] : Dump(log)) {
+        SCOPED_TRACE(utc);
+        ASSERT_EQ(1u, truth.count(utc));
+        const Row& t = truth.at(utc);
+        EXPECT_EQ(row.at("Nav. OK") == "Yes", t.at("fix") != "0");
+        if (row.at("Nav. OK") != "Yes") continue;
+        EXPECT_NEAR(Number(row.at("Lat")), Number(t.at("latitude")), 2e-7);
+        EXPECT_NEAR(Number(row.at("Lon")), Number(t.at("longitude")), 2e-7);
+        EXPECT_NEAR(Number(row.at("Alt (MSL)")), Number(t.at("height_msl")), 0.051);
+        EXPECT_NEAR(Number(row.at("Alt (HAE)")), Number(t.at("height")), 0.11);
+        EXPECT_EQ(row.at("SVs Used"), t.at("used"));
+        EXPECT_EQ(row.at("SVs Tracked"), t.at("tracked"));
+        if (t.at("fix") == "3") {
+            EXPECT_NEAR(Number(row.at("PDOP")), Number(t.at("pdop")), 0.0051);
+        }
+        ++compared;
+    }
+    EXPECT_GE(compared, 8);
+
+    const std::string kvbLog = folder.File("kvb.kvb"), nmeaLog = folder.File("nmea.kvb");
+    SplitByProtocol(kvbLog, nmeaLog);
+    const Table kvb = Dump(kvbLog), nmea = Dump(nmeaLog);
+    int agreed = 0;
+    for (const auto& [utc, k] : kvb) {
+        SCOPED_TRACE(utc);
+        if (!nmea.count(utc)) continue;
+        const Row& n = nmea.at(utc);
+        EXPECT_EQ(k.at("Nav. OK"), n.at("Nav. OK"));
+        if (k.at("Nav. OK") != "Yes") continue;
+        EXPECT_NEAR(Number(k.at("Lat")), Number(n.at("Lat")), 2e-7);
+        EXPECT_NEAR(Number(k.at("Lon")), Number(n.at("Lon")), 2e-7);
+        EXPECT_NEAR(Number(k.at("Alt (MSL)")), Number(n.at("Alt (MSL)")), 0.051);
+        EXPECT_EQ(k.at("SVs Used"), n.at("SVs Used"));
+        EXPECT_EQ(k.at("SVs Tracked"), n.at("SVs Tracked"));
+        EXPECT_NEAR(Number(k.at("PDOP")), Number(n.at("PDOP")), 0.0051);
+        ++agreed;
+    }
+    EXPECT_GE(agreed, 8);
+}
+
+std::map<std::string, int> MessageCounts(const std::string& path) {
+    const ToolRun run = RunTool({ToolPath("veltro-cli"), "messages", path});
+    EXPECT_EQ(0, run.status) << run.errors;
+    std::map<std::string, int> counts;
+    std::stringstream stream(run.output);
+    for (std::string line; std::getline(stream, line);) {
+        const size_t start = line.find_first_not_of(' ');
+        const size_t gap = line.find("  ", start);
+        counts[line.substr(gap + 2)] = std::stoi(line.substr(start, gap - start));
+    }
+    return counts;
+}
+
+TEST_F(SimulatedReceiverTest, PollsAndRateCommandsOfTheHostChangeWhatTheReceiverSends) {
+    Record({"--poll", "MON-VER", "--disable", "GPGSV", "--disable", "NAV-SVINFO", "--enable", "NAV-POSECEF"}, 10);
+    std::map<std::string, int> counts = MessageCounts(log);
+    const int epochs = counts["NMEA / GPGGA (Global Positioning System Fix Data)"];
+    EXPECT_GE(epochs, 10);
+    EXPECT_EQ(1, counts["KVB / MON (Monitor) / VER (Version)"]);
+    EXPECT_GE(counts["KVB / NAV (Navigation) / POSECEF (Position ECEF)"], epochs - 1);
+    // An epoch may have left the receiver before the commands arrived.
+    EXPECT_LE(counts["KVB / NAV (Navigation) / SVINFO (SV Information)"], 1);
+    EXPECT_LE(counts["NMEA / GPGSV (GNSS Satellites in View) / page 1"], 1);
+    EXPECT_EQ(0, counts["unrecognised bytes"]);
+}
+
+}  // namespace
