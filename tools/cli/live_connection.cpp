@@ -72,14 +72,20 @@ CLiveConnection::~CLiveConnection() {
 
 std::string CLiveConnection::PortName() {
     const int n = connection.Settings().port;
-    return platform::FormatC("COM%d (%s)", n, ports.DevicePath(n).c_str());
+    const std::string device = ports.DevicePath(n);
+    return platform::FormatC("COM%d", n) + (device.empty() ? "" : " (" + device + ")");
 }
 
 bool CLiveConnection::Open(std::string& error) {
     const int n = connection.Settings().port;
+    const std::string device = ports.DevicePath(n);
+    if (device.empty()) {
+        error = platform::FormatC("COM%d: no serial device is known for this number", n);
+        return false;
+    }
     const platform::SerialError probe = port.ProbePort(n);
     if (probe != platform::kSerialOk) {
-        error = PortName() + ": " + platform::WideToUtf8(platform::DescribeSerialError(probe, ports.DevicePath(n)));
+        error = platform::FormatC("COM%d: ", n) + platform::WideToUtf8(platform::DescribeSerialError(probe, device));
         return false;
     }
     if (!port.Start(ThreadPriority::BelowNormal)) {

@@ -1,0 +1,153 @@
+// veltro-cli run as a user runs it: its commands, its answers to wrong command lines, missing
+// files and ports, and a receiver that goes away and comes back.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "tests/host/core/test_stream_file_support.h"
+#include "tests/platform/test_serial_terminal.h"
+#include "tests/tools/tool_process.h"
+
+namespace {
+
+const std::string kCli = ToolPath("veltro-cli");
+const std::string kSim = ToolPath("veltro-sim");
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+size_t Lines(const std::string& text) { return static_cast<size_t>(std::count(text.begin(), text.end(), '\n')); }
+
+// A simulated receiver on a pseudo-terminal, for as long as it lives.
+class Simulator {
+public:
+    explicit Simulator(std::vector<std::string> options = {}) : process(Args(std::move(options))) {
+        process.WaitForOutput([](auto& out) { return Contains(out, "\n"); }, 5000);
+        devicePath = process.Output().substr(0, process.Output().find('\n'));
+    }
+    ~Simulator() {
+        process.Signal(SIGTERM);
+        process.Wait(5000);
+    }
+    const std::string& DevicePath() const { return devicePath; }
+
+private:
+    static std::vector<std::string> Args(std::vector<std::string> options) {
+        options.insert(options.begin(), {kSim, "--rate", "5"});
+        return options;
+    }
+
+    ToolProcess process;
+    std::string devicePath;
+};
+
+TEST(CliCommandLine, HelpAndWrongCommandLines) {
+    const ToolRun help = RunTool({kCli, "--help"});
+    EXPECT_EQ(0, help.status);
+    EXPECT_TRUE(Contains(help.output, "usage: veltro-cli"));
+    EXPECT_EQ(0, RunTool({kCli}).status);
+
+    for (const auto& args : std::vector<std::vector<std::string>>{{kCli, "frobnicate"},
+                                                                  {kCli, "monitor", "--bogus"},
+                                                                  {kCli, "monitor", "--baud", "12345x"},
+                                                                  {kCli, "monitor", "--port", "12"},
+                                                                  {kCli, "dump"},
+                                                                  {kCli, "dump", "x.kvb", "--format", "xml"},
+                                                                  {kCli, "messages", "x.kvb", "--values", "Lat"}}) {
+        const ToolRun run = RunTool(args);
+        EXPECT_EQ(2, run.status) << args.back();
+        EXPECT_TRUE(Contains(run.errors, "usage: veltro-cli")) << run.errors;
+    }
+}
+
+TEST(CliFiles, UnreadableLogsAndUncreatableRecordingsFailWithTheirMessage) {
+    const ToolRun dump = RunTool({kCli, "dump", "/nonexistent/log.kvb"});
+    EXPECT_EQ(1, dump.status);
+    EXPECT_EQ("veltro-cli: ERROR: Log file could not be opened.\n", dump.errors);
+    EXPECT_EQ("", dump.output);
+    EXPECT_EQ(1, RunTool({kCli, "messages", "/"}).status);
+
+    Simulator simulator;
+    const ToolRun record = RunTool({kCli, "record", "/nonexistent/log.kvb", "--port", simulator.DevicePath()});
+    EXPECT_EQ(1, record.status);
+    EXPECT_TRUE(Contains(record.errors, "ERROR: Log file could not be created.")) << record.errors;
+}
+
+TEST(CliFiles, AnUnknownValueNameListsTheValidOnes) {
+    TempFolder folder;
+    const ToolRun run = RunTool({kCli, "dump", folder.File("none.kvb"), "--values", "Lat,Latitude"});
+    EXPECT_EQ(2, run.status);
+    EXPECT_TRUE(Contains(run.errors, "no value is named \"Latitude\"")) << run.errors;
+    for (const char* name : {"\n  UTC\n", "\n  Lat\n", "\n  SVs Used\n", "\n  SV1 C/N0\n", "\n  SV209 El\n"})
+        EXPECT_TRUE(Contains(run.errors, name)) << name;
+}
+
+TEST(CliPorts, MissingAndBusyPortsFailWithTheReason) {
+    const ToolRun missing = RunTool({kCli, "monitor", "--port", "/dev/veltro-no-such-device"});
+    EXPECT_EQ(1, missing.status);
+    EXPECT_TRUE(Contains(missing.errors, "/dev/veltro-no-such-device")) << missing.errors;
+
+    PseudoTerminal terminal;
+    ASSERT_TRUE(terminal.IsOpen());
+    LockingProcess other(terminal.SlavePath());
+    ASSERT_TRUE(other.Locked());
+    const ToolRun busy = RunTool({kCli, "monitor", "--port", terminal.SlavePath()});
+    EXPECT_EQ(1, busy.status);
+    EXPECT_TRUE(Contains(busy.errors, terminal.SlavePath())) << busy.errors;
+    EXPECT_NE(missing.errors.substr(missing.errors.find(": ")), busy.errors.substr(busy.errors.find(": ")));
+}
+
+TEST(CliLive, MonitorWithItsOwnSimulatorPrintsEpochsAndEndsOnCtrlC) {
+    ToolProcess monitor({kCli, "monitor", "--simulate"});
+    EXPECT_TRUE(monitor.WaitForOutput([](auto& out) { return Contains(out, "  3D  lat "); }, 8000)) << monitor.Errors();
+    monitor.Signal(SIGINT);
+    EXPECT_EQ(0, monitor.Wait(5000));
+    EXPECT_TRUE(Contains(monitor.Output(), "m/s  sats ")) << monitor.Output();
+}
+
+// The watchdog notices the device going and coming back: a link that names first one simulated
+// receiver's terminal and then another's.
+TEST(CliLive, AReceiverThatGoesAwayIsReportedAndReconnected) {
+    TempFolder folder;
+    const std::string link = folder.File("receiver");
+    auto first = std::make_unique<Simulator>();
+    std::filesystem::create_symlink(first->DevicePath(), link);
+    ToolProcess monitor({kCli, "monitor", "--port", link});
+    ASSERT_TRUE(monitor.WaitForOutput([](auto& out) { return Lines(out) >= 2; }, 8000)) << monitor.Errors();
+
+    first.reset();
+    Simulator second;
+    std::filesystem::remove(link);
+    std::filesystem::create_symlink(second.DevicePath(), link);
+    const size_t before = Lines(monitor.Output());
+    EXPECT_TRUE(monitor.WaitForOutput([&](auto& out) { return Lines(out) >= before + 3; }, 8000));
+    monitor.Signal(SIGINT);
+    EXPECT_EQ(0, monitor.Wait(5000));
+    EXPECT_TRUE(Contains(monitor.Errors(), "lost")) << monitor.Errors();
+    EXPECT_TRUE(Contains(monitor.Errors(), "reconnected")) << monitor.Errors();
+}
+
+TEST(CliReplay, AFloodOfEpochsIsCountedAndDumpedInFull) {
+    TempFolder folder;
+    const std::string log = folder.File("flood.kvb");
+    ASSERT_EQ(0, RunTool({kSim, "--output", log, "--flood", "--epochs", "60", "--rate", "10"}).status);
+
+    const ToolRun messages = RunTool({kCli, "messages", log});
+    EXPECT_EQ(0, messages.status) << messages.errors;
+    EXPECT_TRUE(Contains(messages.output, "        60  KVB / NAV (Navigation) / SOL (Navigation Solution)\n"))
+        << messages.output;
+    EXPECT_TRUE(Contains(messages.output, "        60  NMEA / GPZDA (Time & Date)\n"));
+    EXPECT_TRUE(Contains(messages.output, "         0  unrecognised bytes\n"));
+
+    // The last epoch is never closed: nothing follows it.
+    const ToolRun csv = RunTool({kCli, "dump", log});
+    EXPECT_EQ(60u, Lines(csv.output));
+    EXPECT_TRUE(csv.output.starts_with("UTC,Nav. Mode,Lat,Lon,Alt (MSL),SoG,SVs Used,SVs Tracked,PDOP\n"));
+    const ToolRun json = RunTool({kCli, "dump", log, "--format", "json", "--values", "UTC,Used SVs,Nav. Mode"});
+    EXPECT_TRUE(json.output.starts_with("[\n{\"UTC\": \"")) << json.output.substr(0, 80);
+    EXPECT_TRUE(json.output.ends_with("}\n]\n"));
+    EXPECT_EQ(59u, static_cast<size_t>(std::count(json.output.begin(), json.output.end(), '{')));
+    EXPECT_TRUE(Contains(json.output, "\"Nav. Mode\": \"3D\"}"));
+}
+
+}  // namespace
