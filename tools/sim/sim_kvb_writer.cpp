@@ -196,8 +196,6 @@ void AppendKvbFrame(uint8_t messageClass, uint8_t id, std::span<const uint8_t> p
     KvbBuildFrame(messageClass, id, payload, out.data() + at, length, capacity);
 }
 
-bool IsKvbNavMessage(uint8_t id) { return FindNavMessage(id) != nullptr; }
-
 bool AppendKvbNavMessage(uint8_t id, const SimEpoch& epoch, std::vector<uint8_t>& out) {
     const NavMessage* message = FindNavMessage(id);
     if (!message) return false;

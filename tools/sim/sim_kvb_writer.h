@@ -11,6 +11,5 @@
 void AppendKvbFrame(uint8_t messageClass, uint8_t id, std::span<const uint8_t> payload, std::vector<uint8_t>& out);
 // The navigation message (class 0x01) with this id; false for one the receiver does not output.
 bool AppendKvbNavMessage(uint8_t id, const SimEpoch& epoch, std::vector<uint8_t>& out);
-bool IsKvbNavMessage(uint8_t id);
 // MON-VER: software and hardware version and one extension.
 void AppendKvbMonVer(std::vector<uint8_t>& out);

@@ -170,8 +170,6 @@ bool AppendNmeaSentence(uint8_t id, const SimEpoch& epoch, std::vector<uint8_t>&
     return true;
 }
 
-bool IsNmeaSentence(uint8_t id) { return FindSentence(id) != nullptr; }
-
 int NmeaSentenceId(std::string_view formatter) {
     for (const Sentence& s : kSentences)
         if (formatter == s.formatter) return s.id;

@@ -11,7 +11,6 @@
 
 // The sentence (all pages of GSV) for the epoch; false for a number the receiver does not output.
 bool AppendNmeaSentence(uint8_t id, const SimEpoch& epoch, std::vector<uint8_t>& out);
-bool IsNmeaSentence(uint8_t id);
 // The number of a sentence formatter ("GGA"), or -1.
 int NmeaSentenceId(std::string_view formatter);
 // A GPTXT notice.

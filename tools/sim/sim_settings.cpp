@@ -132,8 +132,6 @@ const CSimSettings::Layout* CSimSettings::LayoutOf(uint8_t id) {
     return found == std::end(kLayouts) ? nullptr : found;
 }
 
-bool CSimSettings::IsKnown(uint8_t id) const { return LayoutOf(id) != nullptr; }
-
 bool CSimSettings::Set(uint8_t id, std::span<const uint8_t> payload) {
     const Layout* layout = LayoutOf(id);
     if (!layout || payload.size() != layout->length) return false;

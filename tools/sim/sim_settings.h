@@ -19,7 +19,6 @@ public:
     // Plausible settings of a receiver fresh from the factory; measurementPeriodMs for CFG-RATE.
     explicit CSimSettings(uint16_t measurementPeriodMs);
 
-    bool IsKnown(uint8_t id) const;
     // False when the payload neither sets nor polls the message.
     bool Set(uint8_t id, std::span<const uint8_t> payload);
     // The answer to a poll, when the payload polls a message the receiver knows.
