@@ -150,4 +150,15 @@ TEST(CliReplay, AFloodOfEpochsIsCountedAndDumpedInFull) {
     EXPECT_TRUE(Contains(json.output, "\"Nav. Mode\": \"3D\"}"));
 }
 
+TEST(CliReplay, ALogOfLineNoiseIsReadToItsEndAsUnrecognisedBytes) {
+    TempFolder folder;
+    const std::string log = folder.File("noise.kvb");
+    WriteFileBytes(log, PatternBytes(50000, 7));
+    const ToolRun messages = RunTool({kCli, "messages", log});
+    EXPECT_EQ(0, messages.status) << messages.errors;
+    EXPECT_TRUE(Contains(messages.output, "unrecognised bytes\n"));
+    const ToolRun dump = RunTool({kCli, "dump", log});
+    EXPECT_EQ(0, dump.status) << dump.errors;
+}
+
 }  // namespace

@@ -247,4 +247,25 @@ TEST_F(SimReceiverTest, CommandsAreFoundAmidLineNoiseAndAcrossReads) {
     EXPECT_EQ((std::vector<std::u16string>{u"NAV-STATUS"}), Hear(Answer(receiver, rest)));
 }
 
+TEST_F(SimReceiverTest, ArbitraryBytesFromTheHostNeverUpsetTheReceiver) {
+    CSimReceiver receiver(Config(true, true));
+    NextEpoch(receiver);
+    // Random bytes, salted with the starts of frames and sentences so that parsers get deep.
+    Bytes noise(200000);
+    uint32_t state = 12345;
+    for (uint8_t& b : noise) {
+        state = state * 1664525u + 1013904223u;
+        const uint8_t r = static_cast<uint8_t>(state >> 24);
+        b = r < 8 ? kKvbSync1 : r < 16 ? kKvbSync2 : r < 20 ? '$' : r < 24 ? kKvbClassCfg : r;
+    }
+    Bytes answers;
+    for (size_t at = 0; at < noise.size(); at += 333)
+        receiver.Receive(noise.data() + at, std::min<size_t>(333, noise.size() - at), answers);
+    // Whatever the noise set, the receiver still computes and its rate stays within its range.
+    EXPECT_GE(receiver.PeriodMs(), 100u);
+    EXPECT_LE(receiver.PeriodMs(), 10000u);
+    Hear(answers);
+    NextEpoch(receiver);
+}
+
 }  // namespace
