@@ -13,20 +13,9 @@
 #include "plugins/nmea/nmea_catalogue.h"
 #include "plugins/nmea/nmea_commands.h"
 #include "plugins/nmea/nmea_frame_check.h"
-#include "shared/dialog_page.h"
+#include "shared/blank_page.h"
 
 namespace {
-
-class NoPage : public CDialogPage {
-public:
-    std::u16string GetControlText(int) const override { return {}; }
-    void SetControlText(int, const std::u16string&) override {}
-    bool IsChecked(int) const override { return false; }
-    void SetChecked(int, bool) override {}
-    void SetTextLimit(int, int) override {}
-    void MoveControl(int, int, int, int, int) override {}
-    void RedrawControl(int) override {}
-};
 
 // The document brings the database, its catalogue and the epoch history; it loads no plug-ins,
 // the NMEA tree is built here from the instrumented sources.
@@ -70,7 +59,7 @@ std::string StreamFromLines(const uint8_t* data, size_t size) {
 }
 
 void ExerciseNode(CMessageNode& node, size_t seed) {
-    NoPage page;
+    CBlankPage page;
     uint8_t buffer[16];
     int length = 0;
     node.BuildPoll(page, buffer, length, static_cast<int>(seed % (sizeof buffer + 1)));

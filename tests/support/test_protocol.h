@@ -13,6 +13,19 @@ constexpr uint16_t kTestValueId = 0x9002;
 constexpr uint8_t kTestTimeType = 1;
 constexpr uint8_t kTestValueType = 2;
 
+inline int TestCheckFrame(const uint8_t* bytes, int32_t count) {
+    if (count < 1) return -1;
+    if (bytes[0] != 'T') return 0;
+    if (count < 2) return -1;
+    if (bytes[1] != 'S') return 0;
+    if (count < 4) return -1;
+    const int total = bytes[2] + 5;
+    if (count < total) return -1;
+    uint8_t sum = 0;
+    for (int i = 3; i < total - 1; ++i) sum = static_cast<uint8_t>(sum + bytes[i]);
+    return sum == bytes[total - 1] ? total : 0;
+}
+
 inline std::vector<uint8_t> TestFrame(uint8_t type, const std::vector<uint8_t>& payload) {
     std::vector<uint8_t> frame{'T', 'S', static_cast<uint8_t>(payload.size()), type};
     uint8_t sum = type;

@@ -7,20 +7,6 @@
 
 namespace {
 
-// Recognises the test protocol, with the same rules as the test plug-in.
-int CheckTestFrame(const uint8_t* bytes, int32_t count) {
-    if (count < 1) return -1;
-    if (bytes[0] != 'T') return 0;
-    if (count < 2) return -1;
-    if (bytes[1] != 'S') return 0;
-    if (count < 4) return -1;
-    const int total = bytes[2] + 5;
-    if (count < total) return -1;
-    uint8_t sum = 0;
-    for (int i = 3; i < total - 1; ++i) sum = static_cast<uint8_t>(sum + bytes[i]);
-    return sum == bytes[total - 1] ? total : 0;
-}
-
 // A protocol whose frames start with 0xEE and never complete.
 constexpr uint8_t kEndlessSync = 0xEE;
 int CheckEndlessFrame(const uint8_t* bytes, int32_t count) { return count > 0 && bytes[0] == kEndlessSync ? -1 : 0; }
@@ -35,7 +21,7 @@ class SplitterTest : public ::testing::Test {
 protected:
     void SetUp() override {
         splitter.AddProtocol(&endless, CheckEndlessFrame);
-        splitter.AddProtocol(&protocol, CheckTestFrame);
+        splitter.AddProtocol(&protocol, TestCheckFrame);
     }
 
     std::vector<Piece> Feed(const std::vector<uint8_t>& bytes) {
@@ -47,7 +33,7 @@ protected:
     }
 
     ProtocolEntry endless{u"END", CheckEndlessFrame, nullptr};
-    ProtocolEntry protocol{u"TST", CheckTestFrame, nullptr};
+    ProtocolEntry protocol{u"TST", TestCheckFrame, nullptr};
     CFrameSplitter splitter;
 };
 

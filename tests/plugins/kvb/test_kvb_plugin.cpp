@@ -7,7 +7,7 @@
 #include "host/core/veltro_doc.h"
 #include "platform/shared_library.h"
 #include "platform/text.h"
-#include "shared/dialog_page.h"
+#include "shared/blank_page.h"
 #include "shared/protocol_object.h"
 #include "tests/support/guarded_bytes.h"
 #include "tests/plugins/kvb/kvb_test_frames.h"
@@ -15,17 +15,6 @@
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-class NoPage : public CDialogPage {
-public:
-    std::u16string GetControlText(int) const override { return {}; }
-    void SetControlText(int, const std::u16string&) override {}
-    bool IsChecked(int) const override { return false; }
-    void SetChecked(int, bool) override {}
-    void SetTextLimit(int, int) override {}
-    void MoveControl(int, int, int, int, int) override {}
-    void RedrawControl(int) override {}
-};
 
 struct Poll {
     int following;
@@ -162,7 +151,7 @@ TEST_F(KvbPluginTest, ExpertMessagesTakeFramesOnlyWhenTheMaskEnablesThem) {
 TEST_F(KvbPluginTest, ShortAndLyingFramesAreReadOnlyWithinTheirLength) {
     for (const char16_t* name : {u"NAV-SVINFO", u"NAV-DGPS", u"NAV-SBAS", u"NAV-SVPOS"}) {
         CMessageNode* message = Node(name);
-        NoPage page;
+        CBlankPage page;
         Bytes poll(8, 0);
         int length = 0;
         ASSERT_EQ(8, message->BuildPoll(page, poll.data(), length, 8));
@@ -246,7 +235,7 @@ TEST_F(KvbPluginTest, CfgMsgPollsEveryOutputInExtendedModeAndNamesIt) {
 }
 
 TEST_F(KvbPluginTest, NavigationMessagesOfferPollsAndRateCommands) {
-    NoPage page;
+    CBlankPage page;
     Bytes buffer(16, 0);
     int length = 0;
     EXPECT_EQ(8, Node(u"NAV-SOL")->BuildPoll(page, buffer.data(), length, 16));

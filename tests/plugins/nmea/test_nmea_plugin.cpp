@@ -2,22 +2,11 @@
 #include <vector>
 
 #include "platform/text.h"
-#include "shared/dialog_page.h"
+#include "shared/blank_page.h"
 #include "shared/protocol_object.h"
 #include "tests/plugins/nmea/nmea_document_test.h"
 
 namespace {
-
-class NoPage : public CDialogPage {
-public:
-    std::u16string GetControlText(int) const override { return {}; }
-    void SetControlText(int, const std::u16string&) override {}
-    bool IsChecked(int) const override { return false; }
-    void SetChecked(int, bool) override {}
-    void SetTextLimit(int, int) override {}
-    void MoveControl(int, int, int, int, int) override {}
-    void RedrawControl(int) override {}
-};
 
 using NmeaPluginTest = NmeaDocumentTest;
 
@@ -58,7 +47,7 @@ TEST_F(NmeaPluginTest, OrdersTheCatalogueByLabelWithTheCatchAllNodesLast) {
 }
 
 TEST_F(NmeaPluginTest, SentenceNodesPollAndSwitchTheirSentence) {
-    NoPage page;
+    CBlankPage page;
     uint8_t buffer[64];
     int length = 0;
     EXPECT_EQ(15, Node(u"GPZDA")->BuildPoll(page, buffer, length, sizeof buffer));

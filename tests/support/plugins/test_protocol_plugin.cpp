@@ -11,19 +11,6 @@ namespace {
 
 ModuleHandle moduleHandle;
 
-int TestCheckFrame(const uint8_t* bytes, int32_t count) {
-    if (count < 1) return -1;
-    if (bytes[0] != 'T') return 0;
-    if (count < 2) return -1;
-    if (bytes[1] != 'S') return 0;
-    if (count < 4) return -1;
-    const int total = bytes[2] + 5;
-    if (count < total) return -1;
-    uint8_t sum = 0;
-    for (int i = 3; i < total - 1; ++i) sum = static_cast<uint8_t>(sum + bytes[i]);
-    return sum == bytes[total - 1] ? total : 0;
-}
-
 uint32_t PayloadU32(const CMessageNode& node) {
     if (node.FrameLength() < 9) return 0;
     const uint8_t* p = node.FrameBytes() + 4;
