@@ -2,24 +2,11 @@
 
 #include "host/core/veltro_doc.h"
 #include "platform/text.h"
-#include "shared/dialog_page.h"
+#include "shared/blank_page.h"
 
 namespace {
 
 constexpr int kCommandCapacity = 64;
-
-// Polls of navigation messages and sentences read nothing from their page; a page without
-// controls stands in for the one a window would show.
-class CBlankPage : public CDialogPage {
-public:
-    std::u16string GetControlText(int) const override { return {}; }
-    void SetControlText(int, const std::u16string&) override {}
-    bool IsChecked(int) const override { return false; }
-    void SetChecked(int, bool) override {}
-    void SetTextLimit(int, int) override {}
-    void MoveControl(int, int, int, int, int) override {}
-    void RedrawControl(int) override {}
-};
 
 CMessageNode* FindMessage(CVeltroDoc& document, const std::string& name) {
     const std::u16string wide = platform::Utf8ToWide(name);
