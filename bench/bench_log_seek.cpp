@@ -23,7 +23,7 @@ const std::string& LogOfMegabytes(int megabytes) {
     static TempFolder folder;
     static std::map<int, std::string> paths;
     auto [entry, added] = paths.try_emplace(megabytes, folder.File(std::to_string(megabytes).c_str()));
-    if (added) WriteFileBytes(entry->second, receiver_log::ReceiverLog(static_cast<size_t>(megabytes) << 20));
+    if (added) WriteFileBytes(entry->second, ReceiverTestLog(static_cast<size_t>(megabytes) << 20));
     return entry->second;
 }
 

@@ -271,6 +271,6 @@ void ExpectReplayEqualsLive(const char* pluginFolder, const std::vector<uint8_t>
 TEST(ReplayEqualsLive, TestProtocol) { ExpectReplayEqualsLive(VELTRO_TEST_PLUGIN_DIR "simple/", TestProtocolStream()); }
 
 TEST(ReplayEqualsLive, KvbAndNmeaThroughTheRealPlugins) {
-    const std::vector<uint8_t> stream = receiver_log::ReceiverLog(120000);
+    const std::vector<uint8_t> stream = ReceiverTestLog(120000);
     ExpectReplayEqualsLive(VELTRO_PLUGIN_DIR, stream);
 }
