@@ -1,15 +1,21 @@
-// Until the windows exist, veltro runs headless: it loads its plug-ins, and when given log
-// files, replays them through the same intake and prints how many frames reached each message.
+// Until the windows exist, veltro runs headless: the application with a frame without windows.
+// Given a log file, it replays it at full speed through the same intake as live data and prints
+// how many frames reached each message; otherwise it reads the receiver until interrupted.
+#include <csignal>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <map>
-#include <vector>
 
+#include "host/core/headless_frame.h"
+#include "host/core/stream_file_thread.h"
+#include "host/core/veltro_app.h"
 #include "host/core/veltro_doc.h"
 #include "platform/text.h"
 
 namespace {
+
+volatile std::sig_atomic_t interrupted = 0;
+
+void OnSignal(int) { interrupted = 1; }
 
 std::u16string PathOf(const CMessageNode* node) {
     std::u16string path = node->Label();
@@ -17,37 +23,56 @@ std::u16string PathOf(const CMessageNode* node) {
     return path;
 }
 
-int Replay(CVeltroDoc& document, const char* fileName) {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file) {
-        std::fprintf(stderr, "veltro: cannot read %s\n", fileName);
-        return 1;
+class CMessageCounter : public IDocumentObserver {
+public:
+    void OnUpdate(uint32_t hint, CMessageNode* node) override {
+        if ((hint & HINT_MESSAGE) && node) ++counts[PathOf(node)];
     }
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    CFrameSplitter splitter;
-    document.Plugins().RegisterWith(splitter);
+    void Print() const {
+        for (const auto& [path, n] : counts) std::printf("%8zu  %s\n", n, platform::WideToUtf8(path).c_str());
+    }
+
+private:
     std::map<std::u16string, size_t> counts;
-    auto count = [&](const FrameRecord& record) { ++counts[PathOf(document.ProcessRecord(record, false))]; };
-    FeedStream(splitter, bytes.data(), bytes.size(), count);
-    const uint8_t* rest = nullptr;
-    int restLength = 0;
-    splitter.TakeAll(rest, restLength);
-    if (restLength > 0) count(FrameRecord{nullptr, rest, restLength});
-    std::printf("%s: %zu bytes, %zu epochs\n", fileName, bytes.size(),
-                static_cast<size_t>(document.Database().GetEpochCounter()));
-    for (const auto& [path, n] : counts) std::printf("%8zu  %s\n", n, platform::WideToUtf8(path).c_str());
-    return 0;
+};
+
+bool ReplayFinished(const CStreamFileThread& log) { return log.State() == LogState::None || log.IsPaused(); }
+
+void PrintProtocols(CVeltroDoc& document) {
+    std::printf("%s: protocols", platform::WideToUtf8(CVeltroApp::DisplayName()).c_str());
+    for (const auto& entry : document.Plugins().Protocols())
+        std::printf(" %s", platform::WideToUtf8(entry->name).c_str());
+    std::printf("\n");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    CVeltroDoc document;
-    std::printf("Veltro 4.02: protocols");
-    for (const auto& entry : document.Plugins().Protocols())
-        std::printf(" %s", platform::WideToUtf8(entry->name).c_str());
-    std::printf("\n");
-    int status = 0;
-    for (int i = 1; i < argc; ++i) status |= Replay(document, argv[i]);
-    return status;
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+    const CStreamFileThread* replay = nullptr;
+    CHeadlessFrameFactory frames([&] { return interrupted != 0 || (replay && ReplayFinished(*replay)); });
+    CVeltroApp app(AppOptions{{argv + 1, argv + argc}, {}, {}, {}}, frames);
+    if (!app.InitInstance()) return app.ExitInstance();
+
+    PrintProtocols(app.Document());
+    const std::string& fileName = app.CommandLine().fileName;
+    if (!fileName.empty() && app.Log().State() == LogState::None) {
+        app.ExitInstance();
+        return 1;
+    }
+    CMessageCounter counter;
+    app.Document().AddObserver(&counter);
+    if (!fileName.empty()) {
+        app.Log().Seek(app.Log().Length());
+        replay = &app.Log();
+    }
+    app.MainFrame()->RunMessageLoop();
+    app.Document().RemoveObserver(&counter);
+
+    if (replay)
+        std::printf("%s: %lld bytes, %zu epochs\n", fileName.c_str(), static_cast<long long>(replay->Position()),
+                    static_cast<size_t>(app.Document().Database().GetEpochCounter()));
+    counter.Print();
+    return app.ExitInstance();
 }

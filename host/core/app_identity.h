@@ -1,0 +1,9 @@
+#pragma once
+
+// Who the program is: its title and version, shown as the main window's caption, and the keys
+// that its settings live under (the company's folder, and the profile named after the title
+// followed by the digit 3).
+inline constexpr char16_t kAppTitle[] = u"Veltro";
+inline constexpr char16_t kAppVersion[] = u"4.02";
+inline constexpr char kCompanyKey[] = "Korvala";
+inline constexpr char kProfileKey[] = "Veltro3";
