@@ -1,0 +1,87 @@
+// veltro: the program with its main window. "--simulate" (or "--simulate=HZ" for a navigation
+// rate of 1 to 10 Hz) starts a simulated receiver and connects to it.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QSocketNotifier>
+#include <QWidget>
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/core/main_frame.h"
+#include "host/core/veltro_app.h"
+#include "host/views/main_frame_factory.h"
+#include "host/views/simulated_receiver.h"
+
+namespace {
+
+constexpr std::string_view kSimulate = "--simulate";
+
+// The rate asked for with --simulate, 0 without it; the option is taken out of the arguments.
+int TakeSimulateOption(std::vector<std::string>& arguments) {
+    int rate = 0;
+    std::erase_if(arguments, [&](const std::string& argument) {
+        if (!argument.starts_with(kSimulate)) return false;
+        const std::string_view value = std::string_view(argument).substr(kSimulate.size());
+        if (value.empty())
+            rate = 1;
+        else if (value.front() == '=')
+            rate = std::clamp(std::atoi(value.data() + 1), 1, 10);
+        else
+            return false;
+        return true;
+    });
+    return rate;
+}
+
+int signalPipe[2] = {-1, -1};
+
+void OnSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = write(signalPipe[1], &byte, 1);
+}
+
+// Ctrl-C and a polite kill close the window as its close box does, so that settings and a
+// recording are saved and the workers end.
+void CloseOnSignals(QWidget& window) {
+    if (pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+        char byte;
+        while (read(signalPipe[0], &byte, 1) > 0) {
+        }
+        window.close();
+    });
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication qt(argc, argv);
+    // The window ends the program through its own closing question, not Qt.
+    QApplication::setQuitOnLastWindowClosed(false);
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    CSimulatedReceiver simulator;
+    if (const int rate = TakeSimulateOption(arguments)) {
+        std::string error;
+        if (!simulator.Start(rate, error)) {
+            std::fprintf(stderr, "veltro: %s\n", error.c_str());
+            return 1;
+        }
+        arguments.insert(arguments.end(), {"-port", simulator.DevicePath()});
+    }
+    CMainFrameFactory frames;
+    CVeltroApp app(AppOptions{arguments, {}, {}, {}}, frames);
+    if (!app.InitInstance()) return app.ExitInstance();
+    if (auto* window = dynamic_cast<QWidget*>(app.MainFrame())) CloseOnSignals(*window);
+    app.MainFrame()->RunMessageLoop();
+    return app.ExitInstance();
+}

@@ -1,0 +1,213 @@
+#include "log_commands.h"
+
+#include <filesystem>
+
+#include "host/core/log_file_name.h"
+#include "host/core/main_frame_core.h"
+#include "host/core/port_thread.h"
+#include "host/core/stream_file_thread.h"
+#include "host/core/veltro_app.h"
+#include "host/core/veltro_doc.h"
+#include "host/views/log_file_dialogs.h"
+#include "platform/file_profile.h"
+#include "platform/text.h"
+#include "resources/veltro/command_ids.h"
+
+namespace {
+
+constexpr char16_t kSettings[] = u"Settings";
+constexpr char16_t kDefaultDirLog[] = u"DefaultDirLog";
+
+bool IsRecentFile(unsigned command) {
+    return command >= cmd::kFirstRecentFile && command < cmd::kFirstRecentFile + CVeltroApp::kRecentFiles;
+}
+
+}  // namespace
+
+CLogCommands::CLogCommands(CVeltroApp& app, CMainFrameCore& core, ILogFileDialogs& dialogs)
+    : app(app), core(core), log(app.Log()), document(app.Document()), dialogs(dialogs) {}
+
+bool CLogCommands::IsReplaying() const { return log.IsActive() || log.State() == LogState::Open; }
+
+bool CLogCommands::HasFile() const { return log.State() != LogState::None; }
+
+CommandState CLogCommands::QueryPlay(int32_t pacing) const {
+    const bool playing = log.State() == LogState::Playing && !log.IsPaused() && log.Pacing() == pacing;
+    return CommandState::Enabled(log.State() != LogState::Recording, playing);
+}
+
+std::optional<CommandState> CLogCommands::Query(unsigned command) const {
+    const bool recording = log.State() == LogState::Recording;
+    switch (command) {
+        case cmd::kNew:
+        case cmd::kSave:
+        case cmd::kOpen:
+            return CommandState::Enabled(!recording);
+        case cmd::kClose:
+            return CommandState::Enabled(HasFile());
+        case cmd::kEject: {
+            CommandState state = CommandState::Enabled(HasFile());
+            state.hiddenOnToolbar = !HasFile();
+            return state;
+        }
+        case cmd::kStop:
+            return CommandState::Enabled(log.IsActive() || recording);
+        case cmd::kPause:
+            return CommandState::Enabled(log.IsActive() || recording, log.IsPaused());
+        case cmd::kRecord:
+            return CommandState::Enabled(!HasFile() || (log.State() == LogState::Open && !log.IsReadOnly()), recording);
+        case cmd::kStep:
+        case cmd::kGotoBegin:
+        case cmd::kGotoEnd:
+            return CommandState::Enabled(IsReplaying());
+        case cmd::kScan:
+            return CommandState::Enabled(IsReplaying(), log.State() == LogState::Seeking);
+        case cmd::kPlaySlow:
+            return QueryPlay(kPacingSlow);
+        case cmd::kPlayNormal:
+            return QueryPlay(kPacingNormal);
+        case cmd::kPlayFast:
+            return QueryPlay(kPacingFast);
+        default:
+            if (IsRecentFile(command)) return CommandState::Enabled(!recording);
+            return {};
+    }
+}
+
+bool CLogCommands::Execute(unsigned command) {
+    switch (command) {
+        case cmd::kNew:
+            NewRecording();
+            break;
+        case cmd::kSave:
+            SaveHistory();
+            break;
+        case cmd::kOpen:
+            OpenLog();
+            break;
+        case cmd::kClose:
+        case cmd::kEject:
+            log.CloseFile();
+            break;
+        case cmd::kStop:
+            log.Stop();
+            break;
+        case cmd::kPause:
+            TogglePause();
+            break;
+        case cmd::kRecord:
+            Record();
+            break;
+        case cmd::kStep:
+            log.Step();
+            break;
+        case cmd::kPlaySlow:
+            Play(kPacingSlow);
+            break;
+        case cmd::kPlayNormal:
+            Play(kPacingNormal);
+            break;
+        case cmd::kPlayFast:
+            Play(kPacingFast);
+            break;
+        case cmd::kScan:
+            Scan();
+            break;
+        case cmd::kGotoBegin:
+            GotoBegin();
+            break;
+        case cmd::kGotoEnd:
+            GotoEnd();
+            break;
+        default:
+            if (!IsRecentFile(command)) return false;
+            OpenRecentFile(command - cmd::kFirstRecentFile);
+    }
+    return true;
+}
+
+std::optional<std::string> CLogCommands::AskSaveFile() {
+    const std::string folder = platform::WideToUtf8(app.Profile().GetString(kSettings, kDefaultDirLog, u""));
+    std::optional<std::string> path = dialogs.AskSaveFile(folder, ProposeLogFileName(app.PortThread().CurrentPort()));
+    if (path) RememberFolder(*path);
+    return path;
+}
+
+void CLogCommands::RememberFolder(const std::string& path) {
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    app.Profile().WriteString(kSettings, kDefaultDirLog, platform::Utf8ToWide(folder));
+}
+
+void CLogCommands::NewRecording() {
+    const std::optional<std::string> path = AskSaveFile();
+    if (path && core.RecordTo(*path)) app.AddToRecentFileList(*path);
+}
+
+// The recent traffic goes to a file of its own, and the live stream is decoded on.
+void CLogCommands::SaveHistory() {
+    const std::optional<std::string> path = AskSaveFile();
+    if (!path || !core.RecordTo(*path)) return;
+    log.CloseFile();
+    app.AddToRecentFileList(*path);
+}
+
+bool CLogCommands::OpenLog() {
+    const std::string folder = platform::WideToUtf8(app.Profile().GetString(kSettings, kDefaultDirLog, u""));
+    const std::optional<ILogFileDialogs::OpenChoice> choice = dialogs.AskOpenFile(folder);
+    if (!choice) return false;
+    RememberFolder(choice->path);
+    return app.OpenDocumentFile(choice->path, choice->readOnly);
+}
+
+void CLogCommands::Record() {
+    if (HasFile())
+        log.StartRecording();
+    else
+        NewRecording();
+}
+
+void CLogCommands::Play(int32_t pacing) {
+    if (!HasFile() && !OpenLog()) return;
+    log.SetPacing(pacing);
+    log.Play();
+    log.SetPaused(false);
+}
+
+// Decodes the rest of the log without drawing, up to its end or until paused.
+void CLogCommands::Scan() {
+    log.Seek(log.Length());
+    log.SetPaused(false);
+}
+
+// A paused replay shows where it stopped.
+void CLogCommands::TogglePause() {
+    log.TogglePause();
+    if (log.IsPaused()) document.ForceUpdate();
+}
+
+// The replay starts over, and so does what it decoded.
+void CLogCommands::GotoBegin() {
+    log.Rewind(0);
+    document.OnNewDocument();
+}
+
+// Skips the rest of the log without decoding it.
+void CLogCommands::GotoEnd() {
+    log.Rewind(log.Length());
+    document.ForceUpdate();
+}
+
+void CLogCommands::OpenRecentFile(size_t index) {
+    const std::vector<std::string>& files = app.RecentFiles().Entries();
+    if (index < files.size()) app.OpenDocumentFile(files[index], true);
+}
+
+std::vector<CommandListItem> CLogCommands::RecentFileItems() const {
+    std::vector<CommandListItem> items;
+    const std::vector<std::string>& files = app.RecentFiles().Entries();
+    for (size_t i = 0; i < files.size(); ++i) {
+        const std::u16string path = platform::Utf8ToWide(files[i]);
+        items.push_back({cmd::kFirstRecentFile + static_cast<unsigned>(i), NumberedMenuText(i, path), path});
+    }
+    return items;
+}

@@ -1,0 +1,48 @@
+#include "log_file_dialogs.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QGridLayout>
+
+#include "host/core/log_file_texts.h"
+#include "resources/veltro/strings.h"
+
+namespace {
+
+// Field n of the document template's lines.
+QString TemplateField(int n) { return QString::fromUtf16(kDocumentTemplate.text).split(u'\n').value(n); }
+
+QString LogFilter() { return TemplateField(3) + ";;" + QString::fromUtf16(kAllFilesFilter); }
+
+void Prepare(QFileDialog& dialog, const std::string& folder) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(LogFilter());
+    dialog.setDefaultSuffix(TemplateField(4).mid(1));
+    if (!folder.empty()) dialog.setDirectory(QString::fromStdString(folder));
+}
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace
+
+std::optional<std::string> CQtLogFileDialogs::AskSaveFile(const std::string& folder,
+                                                          const std::u16string& proposedName) {
+    QFileDialog dialog(parent);
+    Prepare(dialog, folder);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectFile(QString::fromStdU16String(proposedName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return LocalPath(dialog.selectedFiles().front());
+}
+
+std::optional<ILogFileDialogs::OpenChoice> CQtLogFileDialogs::AskOpenFile(const std::string& folder) {
+    QFileDialog dialog(parent);
+    Prepare(dialog, folder);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    auto* readOnly = new QCheckBox(QString::fromUtf16(kOpenReadOnly), &dialog);
+    readOnly->setChecked(true);
+    // The dialog's own grid takes the box below its last row.
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) grid->addWidget(readOnly, grid->rowCount(), 0, 1, -1);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return OpenChoice{LocalPath(dialog.selectedFiles().front()), readOnly->isChecked()};
+}

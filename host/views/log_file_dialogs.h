@@ -1,0 +1,31 @@
+#pragma once
+#include <optional>
+#include <string>
+
+class QWidget;
+
+// The file dialogs of the log commands, behind an interface so that tests can choose files.
+class ILogFileDialogs {
+public:
+    struct OpenChoice {
+        std::string path;
+        bool readOnly;
+    };
+
+    virtual ~ILogFileDialogs() = default;
+    // The file for a new recording or a saved history; empty when cancelled.
+    virtual std::optional<std::string> AskSaveFile(const std::string& folder, const std::u16string& proposedName) = 0;
+    // A log to replay, and whether the read-only box was ticked; empty when cancelled.
+    virtual std::optional<OpenChoice> AskOpenFile(const std::string& folder) = 0;
+};
+
+class CQtLogFileDialogs : public ILogFileDialogs {
+public:
+    explicit CQtLogFileDialogs(QWidget* parent) : parent(parent) {}
+
+    std::optional<std::string> AskSaveFile(const std::string& folder, const std::u16string& proposedName) override;
+    std::optional<OpenChoice> AskOpenFile(const std::string& folder) override;
+
+private:
+    QWidget* parent;
+};

@@ -1,0 +1,188 @@
+#include "main_frame_base.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QSplashScreen>
+
+#include "host/core/port_thread.h"
+#include "host/core/stream_file_thread.h"
+#include "host/core/veltro_app.h"
+#include "host/core/window_messages.h"
+#include "host/views/log_file_dialogs.h"
+#include "host/views/message_box.h"
+#include "host/views/toolbar_icons.h"
+#include "platform/file_profile.h"
+#include "platform/port_map.h"
+#include "platform/text.h"
+#include "resources/veltro/strings.h"
+
+namespace {
+
+constexpr char16_t kWindowSection[] = u"Window";
+constexpr char16_t kGeometryKey[] = u"Geometry";
+constexpr QSize kDefaultSize(800, 600);
+
+// Worker threads queue messages at any time; the user-interface thread handles them from its
+// event loop. The application object outlives every window, and the window is held weakly, so
+// a late wake-up finds nothing to do rather than a destroyed frame.
+void WakeUpFromEventLoop(const std::shared_ptr<platform::CMessageWindow>& window) {
+    std::weak_ptr<platform::CMessageWindow> weak = window;
+    window->SetWakeUp([weak] {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [weak] {
+                if (const auto target = weak.lock()) target->DispatchPending();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+QPixmap SplashPicture() {
+    QPixmap picture(360, 160);
+    picture.fill(QColor(20, 40, 70));
+    QPainter painter(&picture);
+    ProgramIcon().paint(&painter, QRect(24, 48, 64, 64));
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setPixelSize(28);
+    painter.setFont(font);
+    painter.drawText(QRect(104, 0, 240, 160), Qt::AlignVCenter, QString::fromStdU16String(CVeltroApp::DisplayName()));
+    return picture;
+}
+
+}  // namespace
+
+CMainFrameBase::CMainFrameBase(CVeltroApp& app, const FramePrompts& prompts)
+    : app(app),
+      ownMessages(prompts.messages ? nullptr : std::make_unique<CQtMessageBox>(this)),
+      messages(prompts.messages ? *prompts.messages : *ownMessages),
+      ownFiles(prompts.files ? nullptr : std::make_unique<CQtLogFileDialogs>(this)),
+      files(prompts.files ? *prompts.files : *ownFiles),
+      logic(app, *this),
+      portReadTap(
+          std::make_shared<platform::CMessageWindow>([this](unsigned message, uintptr_t wParam, intptr_t lParam) {
+              return OnTappedMessage(message, wParam, lParam);
+          })),
+      connectionCommands(logic.Connection(), app.PortThread(), app.Log()),
+      logCommands(app, logic.Core(), files) {
+    colors.Load(app.Profile());
+    setWindowIcon(ProgramIcon());
+    RestoreGeometry();
+    WakeUpFromEventLoop(logic.Window());
+    WakeUpFromEventLoop(portReadTap);
+    StartTimers();
+}
+
+// The windows close first: a worker blocked in a hand-off is released before anything it might
+// be waiting for goes away.
+CMainFrameBase::~CMainFrameBase() {
+    portReadTap->Close();
+    logic.Window()->Close();
+    watchdogTimer.stop();
+    updateTimer.stop();
+    SaveGeometry();
+    colors.Save(app.Profile());
+}
+
+intptr_t CMainFrameBase::OnTappedMessage(unsigned message, uintptr_t wParam, intptr_t lParam) {
+    const intptr_t result = logic.Window()->Send(message, wParam, lParam);
+    if (message == WM_PORT_READ && !closed) OnPortRead(static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam));
+    return result;
+}
+
+void CMainFrameBase::StartTimers() {
+    watchdogTimer.setInterval(static_cast<int>(CMainFrameLogic::kWatchdogTimerMs));
+    updateTimer.setInterval(static_cast<int>(CMainFrameLogic::kUpdateTimerMs));
+    connect(&watchdogTimer, &QTimer::timeout, this, [this] {
+        logic.OnWatchdogTimer();
+        OnWatchdogTick();
+    });
+    connect(&updateTimer, &QTimer::timeout, this, [this] { logic.OnUpdateTimer(); });
+    watchdogTimer.start();
+    updateTimer.start();
+}
+
+void CMainFrameBase::RestoreGeometry() {
+    std::vector<uint8_t> geometry;
+    if (app.Profile().GetBinary(kWindowSection, kGeometryKey, geometry) &&
+        restoreGeometry(
+            QByteArray(reinterpret_cast<const char*>(geometry.data()), static_cast<qsizetype>(geometry.size()))))
+        return;
+    resize(kDefaultSize);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void CMainFrameBase::SaveGeometry() {
+    const QByteArray geometry = saveGeometry();
+    app.Profile().WriteBinary(kWindowSection, kGeometryKey, std::vector<uint8_t>(geometry.begin(), geometry.end()));
+}
+
+void CMainFrameBase::SetCaption(const std::u16string& caption) { setWindowTitle(QString::fromStdU16String(caption)); }
+
+void CMainFrameBase::ShowSplash() {
+    splash = std::make_unique<QSplashScreen>(SplashPicture());
+    splash->show();
+}
+
+// The port thread starts after this: from now on its reads pass the frame on their way.
+void CMainFrameBase::Show() {
+    app.PortThread().SetTarget(portReadTap);
+    show();
+    if (splash) splash->finish(this);
+}
+
+void CMainFrameBase::RunMessageLoop() {
+    if (closed) return;
+    QEventLoop loop;
+    messageLoop = &loop;
+    loop.exec();
+    messageLoop = nullptr;
+}
+
+bool CMainFrameBase::SendToReceiver(CMessageNode* node, const uint8_t* bytes, int length) {
+    return logic.Core().SendToReceiver(node, bytes, length);
+}
+
+// Asked every second; the device of a port is looked up only when the port or its rate changed.
+std::u16string CMainFrameBase::ConnectionText() const {
+    const CPortThread& port = app.PortThread();
+    const int n = port.CurrentPort();
+    const uint32_t rate = port.BaudRate();
+    if (n == connectionShown.port && rate == connectionShown.rate) return connectionShown.text;
+    connectionShown = {n, rate, kStatusClosed};
+    if (n != 0) connectionShown.text = platform::FormatW(kStatusConnected, n, app.Ports().DevicePath(n).c_str(), rate);
+    return connectionShown.text;
+}
+
+void CMainFrameBase::ReportError(const std::u16string& text) { messages.Show(text, IMessageBox::Icon::Stop); }
+
+std::optional<CommandState> CMainFrameBase::QueryBaseCommand(unsigned command) {
+    if (std::optional<CommandState> state = connectionCommands.Query(command)) return state;
+    return logCommands.Query(command);
+}
+
+bool CMainFrameBase::ExecuteBaseCommand(unsigned command) {
+    return connectionCommands.Execute(command) || logCommands.Execute(command);
+}
+
+bool CMainFrameBase::QueryClose() {
+    if (app.Log().State() != LogState::Recording) return true;
+    return messages.AskYesNo(kExitWhileRecording.text, IMessageBox::Icon::Warning);
+}
+
+void CMainFrameBase::closeEvent(QCloseEvent* event) {
+    if (!QueryClose()) {
+        event->ignore();
+        return;
+    }
+    closed = true;
+    logic.SetComplete(false);
+    app.Log().CloseFile();
+    event->accept();
+    if (messageLoop) messageLoop->quit();
+}

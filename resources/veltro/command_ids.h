@@ -1,0 +1,67 @@
+#pragma once
+
+// Command identifiers of the program's menus and toolbar. The port, rate and autobaud commands
+// are the connection's own (host/core/connection_control.h, host/core/baud_rates.h).
+namespace cmd {
+
+// File
+constexpr unsigned kNew = 40076;
+constexpr unsigned kSave = 40077;
+constexpr unsigned kOpen = 57601;
+constexpr unsigned kClose = 40075;
+constexpr unsigned kDatabaseEmpty = 40038;
+constexpr unsigned kPreferences = 40557;
+constexpr unsigned kOrbitpack = 40574;
+constexpr unsigned kLogUpload = 40575;
+constexpr unsigned kFirstRecentFile = 57616;
+constexpr unsigned kExit = 57665;
+
+// View
+constexpr unsigned kSvSummary = 40588;
+constexpr unsigned kNavSummary = 40589;
+constexpr unsigned kWorldMap = 40523;
+constexpr unsigned kPacketConsole = 40175;
+constexpr unsigned kBinaryConsole = 40011;
+constexpr unsigned kTextConsole = 40485;
+constexpr unsigned kMessageView = 40125;
+constexpr unsigned kStatisticsView = 40594;
+constexpr unsigned kDeviationMap = 40045;
+constexpr unsigned kNewChartView = 40014;
+constexpr unsigned kFirstRecentChart = 40127;
+constexpr unsigned kLastRecentChart = 40142;
+constexpr unsigned kNewMapView = 40593;
+constexpr unsigned kFirstRecentMap = 40499;
+constexpr unsigned kLastRecentMap = 40514;
+constexpr unsigned kRedraw = 40472;
+constexpr unsigned kViewToolbar = 40601;
+
+// Rx: receiver commands and assistance
+constexpr unsigned kDebugMessages = 40576;
+constexpr unsigned kColdstart = 40008;
+constexpr unsigned kWarmstart = 40010;
+constexpr unsigned kHotstart = 40009;
+constexpr unsigned kAidwellOnline = 40563;
+
+// Play
+constexpr unsigned kEject = 40176;
+constexpr unsigned kStop = 40188;
+constexpr unsigned kPause = 40179;
+constexpr unsigned kRecord = 40184;
+constexpr unsigned kStep = 40187;
+constexpr unsigned kPlaySlow = 40181;
+constexpr unsigned kPlayNormal = 40182;
+constexpr unsigned kPlayFast = 40183;
+constexpr unsigned kScan = 40185;
+constexpr unsigned kGotoBegin = 40177;
+constexpr unsigned kGotoEnd = 40178;
+
+constexpr unsigned kAbout = 57664;
+
+// The connection indicator: one button, whichever the state shows.
+constexpr unsigned kIndicatorReceiving = 40469;
+constexpr unsigned kIndicatorClosed = 40470;
+constexpr unsigned kIndicatorQuiet = 40599;
+constexpr unsigned kIndicatorLineErrors = 40600;
+constexpr unsigned kIndicatorQuietAfterErrors = 40596;
+
+}  // namespace cmd

@@ -1,0 +1,39 @@
+#pragma once
+#include "host/core/log_file_texts.h"
+
+// The program's texts that the windows show. The log's and the send path's messages are with the
+// code that raises them (host/core/log_file_texts.h, host/core/main_frame_core.h).
+
+// A port's status-bar prompt and menu text, formatted with its number.
+inline constexpr StringResource kPortPrompt{40209, u"Open COM%d\nCOM%d"};
+
+inline constexpr char16_t kAboutTitle[] = u"About Veltro";
+// Followed by the build date.
+inline constexpr char16_t kAboutText[] =
+    u"Veltro 4.02\n\nGPS receiver evaluation and configuration.\n\n"
+    u"Korvala Positioning\nsupport@korvala.example\n\nBuilt ";
+
+inline constexpr char16_t kViewSetupNotRestored[] =
+    u"The stored view setup does not fit this version of the view and has been removed from the list.";
+
+// The connection indicator's tool tips, one per button.
+inline constexpr char16_t kIndicatorClosedText[] = u"Not connected: click to connect";
+inline constexpr char16_t kIndicatorReceivingText[] = u"Receiving: click to disconnect";
+inline constexpr char16_t kIndicatorQuietText[] = u"Connected, no data: click to disconnect";
+inline constexpr char16_t kIndicatorLineErrorsText[] = u"Receiving with line errors: click to disconnect";
+inline constexpr char16_t kIndicatorQuietAfterErrorsText[] = u"No data after line errors: click to disconnect";
+
+// The connection (port number, device, rate), the received bytes and the log, as the status bar
+// shows them.
+inline constexpr char16_t kStatusConnected[] = u"COM%d %s, %u baud";
+inline constexpr char16_t kStatusClosed[] = u"Not connected";
+inline constexpr char16_t kStatusReceived[] = u"%llu bytes received";
+inline constexpr char16_t kStatusReplay[] = u"Replay: %lld of %lld bytes";
+inline constexpr char16_t kStatusRecording[] = u"Recording: %lld bytes";
+
+// The placeholder view shown while a view of the menu is not available.
+inline constexpr char16_t kPlaceholderNoTime[] = u"No time from the receiver yet";
+inline constexpr char16_t kPlaceholderTime[] = u"%04d-%02d-%02d %02d:%02d:%02d UTC";
+
+inline constexpr char16_t kOpenReadOnly[] = u"Open as read-only";
+inline constexpr char16_t kAllFilesFilter[] = u"All Files (*.*)";
