@@ -249,7 +249,7 @@ std::string ReplayedState(const char* pluginFolder, const std::string& path) {
 
 std::vector<uint8_t> TestProtocolStream() {
     std::vector<uint8_t> stream;
-    for (uint32_t epoch = 0; epoch < 1000; ++epoch) {
+    for (uint32_t epoch = 0; epoch < 300; ++epoch) {
         stream = Joined(stream, TestFrameU32(kTestTimeType, epoch * 1000));
         stream = Joined(stream, TestFrameU32(kTestValueType, epoch * 7));
         if (epoch % 40 == 0) stream = Joined(stream, {0x00, 'T', 0xFF});
