@@ -22,6 +22,6 @@ if command -v clang++ >/dev/null; then
   echo "== fuzz smoke runs"
   CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRO_FUZZ=ON \
     -DVELTRO_BENCH=OFF -DVELTRO_TESTS=OFF
-  cmake --build build-fuzz -j "$jobs"
+  cmake --build build-fuzz -j "$jobs" --target veltro_fuzzers
   ctest --test-dir build-fuzz --output-on-failure -L fuzz
 fi
