@@ -7,7 +7,9 @@
 #include <set>
 
 #include "host/views/command_bar.h"
+#include "host/views/placeholder_view.h"
 #include "tests/host/views/gui_test_support.h"
+#include "tests/platform/test_serial_terminal.h"
 
 namespace {
 
@@ -59,4 +61,22 @@ TEST_F(ScreenshotTest, TheMainWindowAndEachOfItsMenus) {
         EXPECT_TRUE(ShowsSomething(picture));
         EXPECT_TRUE(picture.save(kFolder + "/" + FileName(menu->title()))) << menu->title().toStdString();
     }
+}
+
+TEST_F(ScreenshotTest, TheMainWindowReceivingFromAReceiver) {
+    PseudoTerminal receiver;
+    ASSERT_TRUE(receiver.IsOpen());
+    CMainFrameMobile& frame = Start({"-port", receiver.SlavePath()});
+    frame.resize(800, 600);
+    std::string stream;
+    for (int second = 1; second <= 3; ++second)
+        stream += NmeaSentence("GPRMC,12000" + std::to_string(second) +
+                               ".00,A,4717.11399,N,00833.91590,E,0.004,77.52,010324,,,A") +
+                  NmeaFix(second);
+    receiver.Send({stream.begin(), stream.end()});
+    const auto* view = dynamic_cast<const CPlaceholderView*>(frame.ActiveView());
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(RunEventsUntil([&] { return view->TimeText() == u"2024-03-01 12:00:03 UTC"; }));
+    RunEventsUntil([] { return false; }, std::chrono::milliseconds(1100));
+    EXPECT_TRUE(frame.grab().toImage().save(kFolder + "/main_window_receiving.png"));
 }
