@@ -6,6 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 jobs=$(nproc)
+# Let ccache reuse objects compiled in another checkout of the tree (CI clones afresh).
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 
 echo "== build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
