@@ -409,5 +409,5 @@ TEST_F(MainFrameTest, ClosingWithTheReceiverTalkingAndAReplayRunningEndsPromptly
     const auto start = std::chrono::steady_clock::now();
     EXPECT_TRUE(frame.close());
     EXPECT_EQ(app->ExitInstance(), 0);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2000));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(CVeltroApp::kThreadStopTimeoutMs));
 }
