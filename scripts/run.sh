@@ -5,4 +5,8 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
+# The windows need a display; without one the headless front end shows the same receiver.
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  exec build/bin/veltro --simulate "$@"
+fi
 exec build/bin/veltro-cli monitor --simulate "$@"
