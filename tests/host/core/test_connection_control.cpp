@@ -99,7 +99,7 @@ TEST_F(ConnectionTest, ADeviceReplacedBetweenTwoTicksIsClosedAndReopened) {
     terminal.CloseMaster();
     Unplug();
     fs::create_symlink(replacement.SlavePath(), link);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (port.ProbePort(2) == platform::kSerialOk && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     connection.OnWatchdogTimer();

@@ -54,7 +54,7 @@ protected:
         return 0;
     }
     bool DispatchUntil(const std::function<bool()>& done) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (!done() && std::chrono::steady_clock::now() < deadline) window->WaitAndDispatch(50);
         return done();
     }
@@ -143,7 +143,7 @@ TEST_F(PortThreadTest, StopEndsAReaderHandingAFrameToAWindowThatShutsDown) {
     terminal.Send(TestFrameU32(kTestValueType, 1));
     StartReading();
     auto waitForQueued = [&](int count) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (messagesQueued < count && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         return messagesQueued >= count;
