@@ -1,5 +1,7 @@
 #include "view_registry.h"
 
+#include "host/views/consoles/console_views.h"
+#include "host/views/forms/form_views.h"
 #include "host/views/placeholder_view.h"
 #include "host/views/view_classes.h"
 
@@ -17,5 +19,7 @@ std::unique_ptr<CView> CViewRegistry::Create(const std::u16string& viewClass) co
 CViewRegistry CViewRegistry::Standard() {
     CViewRegistry registry;
     registry.Register(view_class::kPlaceholder, [] { return std::make_unique<CPlaceholderView>(); });
+    RegisterFormViews(registry);
+    RegisterConsoleViews(registry);
     return registry;
 }

@@ -1,0 +1,6 @@
+#pragma once
+
+class CViewRegistry;
+
+// Registers the packet, binary and text consoles.
+void RegisterConsoleViews(CViewRegistry& registry);
