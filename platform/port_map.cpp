@@ -23,6 +23,7 @@ CPortMap::CPortMap(const CProfile& profile, SerialDeviceFolders folders)
     : profile(profile), folders(std::move(folders)) {}
 
 std::string CPortMap::MappedPath(int n) const {
+    if (!thisRun[n].empty()) return thisRun[n];
     return WideToUtf8(profile.GetString(u"Ports", FormatW(u"COM%d", n), u""));
 }
 
@@ -59,6 +60,10 @@ std::string CPortMap::DevicePath(int n) {
     if (!mapped.empty()) return mapped;
     AssignNewDevices();
     return assigned[n];
+}
+
+void CPortMap::UseForThisRun(int n, const std::string& device) {
+    if (n >= 1 && n <= kMaxPort) thisRun[n] = device;
 }
 
 }  // namespace platform

@@ -21,6 +21,9 @@ public:
 
     // Empty when no device is known for the number.
     std::string DevicePath(int n);
+    // A device named on the command line stands for the number until the program ends; the
+    // profile's mapping is left alone, so a temporary device is not remembered for the next start.
+    void UseForThisRun(int n, const std::string& device);
 
 private:
     std::string MappedPath(int n) const;
@@ -32,6 +35,7 @@ private:
     const SerialDeviceFolders folders;
     // Index = port number; index 0 stays unused.
     std::array<std::string, kMaxPort + 1> assigned;
+    std::array<std::string, kMaxPort + 1> thisRun;
 };
 
 }  // namespace platform

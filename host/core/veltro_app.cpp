@@ -117,10 +117,10 @@ void CVeltroApp::ApplyCommandLine() {
     if (!commandLine.fileName.empty()) OpenDocumentFile(commandLine.fileName, true);
 }
 
-// The device takes the number of the port in use, or of the one remembered.
+// The device takes the number of the port in use, or of the one remembered, for this run only.
 void CVeltroApp::ConnectToPortDevice(const std::string& device) {
     const int n = portThread->IsOpen() ? portThread->CurrentPort() : mainFrame->Logic().Connection().Settings().port;
-    profile->WriteString(u"Ports", platform::FormatW(u"COM%d", n), platform::Utf8ToWide(device));
+    ports->UseForThisRun(n, device);
     ConnectToPort(n);
 }
 

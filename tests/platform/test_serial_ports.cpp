@@ -80,6 +80,11 @@ TEST_F(SerialPortsTest, ExplicitMapWinsAndDevicesKeepTheirNumbers) {
     AddTty("ttyUSB0");
     EXPECT_EQ(ports.DevicePath(1), Dev("ttyUSB0"));
     EXPECT_EQ(ports.DevicePath(3), Dev("ttyUSB2"));
+
+    // A device named for this run wins over the map and leaves the profile as it was.
+    ports.UseForThisRun(2, "/dev/pts/7");
+    EXPECT_EQ(ports.DevicePath(2), "/dev/pts/7");
+    EXPECT_EQ(profile.GetString(u"Ports", u"COM2", u""), (root / "by-id" / "gps").u16string());
 }
 
 TEST_F(SerialPortsTest, AbsentDevicesGiveUpTheirNumbersOnlyWhenAllAreTaken) {

@@ -31,7 +31,8 @@ TEST(VeltroProgram, RunsAgainstTheSimulatorAndEndsCleanlyWhenAskedTo) {
     EXPECT_EQ(program.exitCode(), 0);
 
     const platform::CFileProfile saved((settings.path() + "/Veltro3.ini").toStdString());
-    EXPECT_EQ(saved.GetString(u"Ports", u"COM1", u"").substr(0, 9), u"/dev/pts/");
+    // The simulator's terminal is gone after the run, so it is not remembered as COM1.
+    EXPECT_EQ(saved.GetString(u"Ports", u"COM1", u""), u"");
     EXPECT_EQ(saved.GetInt(u"Settings", u"DoConnect", 0), 1);
     std::vector<uint8_t> geometry;
     EXPECT_TRUE(saved.GetBinary(u"Window", u"Geometry", geometry));
