@@ -14,6 +14,11 @@ constexpr int SatelliteSlot(int number) {
     return -1;
 }
 
+// Satellites 33 to 64 in NMEA numbering are the SBAS satellites 120 to 151.
+constexpr int SatelliteNumberOfNmea(int nmeaNumber) {
+    return nmeaNumber >= 33 && nmeaNumber <= 64 ? nmeaNumber + 87 : nmeaNumber;
+}
+
 // The satellite number shown for a slot, or 0 outside 0..51.
 constexpr int SatelliteNumber(int slot) {
     if (slot >= 0 && slot < 32) return slot + 1;

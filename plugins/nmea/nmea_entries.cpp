@@ -1,7 +1,7 @@
 #include "nmea_entries.h"
 
-#include "nmea_fields.h"
-#include "nmea_units.h"
+#include "shared/nmea_fields.h"
+#include "shared/nmea_units.h"
 
 void FindSlotEntries(const CStorageDatabase* database, int item, SlotEntries& entries) {
     for (int slot = 0; slot < kSatelliteSlots; ++slot) entries[slot] = FindEntry(database, SatelliteItemId(slot, item));

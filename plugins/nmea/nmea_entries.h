@@ -16,11 +16,6 @@ constexpr int kNavMode2D = 2;
 constexpr int kNavMode2DOr3D = 3;
 constexpr int kNavMode3D = 4;
 
-// Satellites 33 to 64 in NMEA numbering are the SBAS satellites 120 to 151.
-constexpr int SatelliteNumberOfNmea(int nmeaNumber) {
-    return nmeaNumber >= 33 && nmeaNumber <= 64 ? nmeaNumber + 87 : nmeaNumber;
-}
-
 using SlotEntries = std::array<CStorageValue*, kSatelliteSlots>;
 
 // The entry of that identifier when it is of the expected kind, else null (also without a database).

@@ -1,6 +1,6 @@
 #include "nmea_fix_nodes.h"
 
-#include "nmea_units.h"
+#include "shared/nmea_units.h"
 
 namespace {
 constexpr int kFixInvalid = 0;

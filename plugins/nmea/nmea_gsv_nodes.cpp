@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "nmea_units.h"
+#include "shared/nmea_units.h"
 
 namespace {
 

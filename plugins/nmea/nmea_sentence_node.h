@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "nmea_entries.h"
-#include "nmea_fields.h"
+#include "shared/nmea_fields.h"
 #include "nmea_node.h"
 
 // A node for one standard sentence of the talker GP. NMEA carries no epoch marker, so each node

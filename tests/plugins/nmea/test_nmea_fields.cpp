@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
-#include "nmea_fields.h"
-#include "nmea_units.h"
+#include "shared/nmea_fields.h"
+#include "shared/nmea_units.h"
 #include "tests/support/guarded_bytes.h"
 #include "tests/plugins/nmea/nmea_test_sentences.h"
 

@@ -1,9 +1,9 @@
-#include "nmea_fields.h"
+#include "shared/nmea_fields.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "nmea_units.h"
+#include "shared/nmea_units.h"
 
 namespace {
 

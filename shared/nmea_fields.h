@@ -3,6 +3,8 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/export.h"
+
 struct NmeaTime {
     int hour;
     int minute;
@@ -16,19 +18,20 @@ struct NmeaDate {
 };
 
 // hhmmss.sss; nothing for a time outside 00:00:00 to 23:59:59.999.
-std::optional<NmeaTime> ParseNmeaTime(double t);
+VELTRO_EXPORT std::optional<NmeaTime> ParseNmeaTime(double t);
 // ddmmyy as one number; the year stays two-digit.
-std::optional<NmeaDate> ParseNmeaDate(int ddmmyy);
+VELTRO_EXPORT std::optional<NmeaDate> ParseNmeaDate(int ddmmyy);
 // ddmm.mmmm with N/S, dddmm.mmmm with E/W, in radians; nothing beyond the poles or the date line.
-std::optional<double> ParseNmeaLatitude(double ddmm, char hemisphere);
-std::optional<double> ParseNmeaLongitude(double dddmm, char hemisphere);
+VELTRO_EXPORT std::optional<double> ParseNmeaLatitude(double ddmm, char hemisphere);
+VELTRO_EXPORT std::optional<double> ParseNmeaLongitude(double dddmm, char hemisphere);
 // A two-digit year placed in 1980-2079, the years a GPS receiver can report.
-int FourDigitYear(int twoDigitYear);
+VELTRO_EXPORT int FourDigitYear(int twoDigitYear);
 
-// Read access to the fields of one sentence. Field 0 is the address ("$GPGGA"); field n is the
-// text after the n-th comma, up to the next comma, "*", CR or LF. Every read stays inside the
-// given bytes; a field that is empty, missing or unreadable is absent.
-class NmeaFields {
+// Read access to the fields of one sentence, for every plug-in that reads NMEA text. Field 0 is
+// the address ("$GPGGA"); field n is the text after the n-th comma, up to the next comma, "*", CR
+// or LF. Every read stays inside the given bytes; a field that is empty, missing or unreadable is
+// absent.
+class VELTRO_EXPORT NmeaFields {
 public:
     NmeaFields(const uint8_t* bytes, int length);
 
