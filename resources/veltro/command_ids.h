@@ -65,3 +65,24 @@ constexpr unsigned kIndicatorLineErrors = 40600;
 constexpr unsigned kIndicatorQuietAfterErrors = 40596;
 
 }  // namespace cmd
+
+// The text views' own commands: the edit context menu, the consoles' and the progress views'
+// toolbars.
+namespace cmd {
+
+constexpr unsigned kEditDelete = 57632;
+constexpr unsigned kEditClearAll = 57633;
+constexpr unsigned kEditCopy = 57634;
+constexpr unsigned kEditCut = 57635;
+constexpr unsigned kEditPaste = 57637;
+constexpr unsigned kEditSelectAll = 57642;
+// Console: run and pause; progress view: keep open off and on.
+constexpr unsigned kViewRun = 40570;
+constexpr unsigned kViewPause = 40571;
+constexpr unsigned kViewTogglePause = 40097;
+constexpr unsigned kProgressBar = 40572;
+constexpr unsigned kProgressAction = 40573;
+constexpr unsigned kFilter = 40032;
+constexpr unsigned kFilterEdit = 40034;
+
+}  // namespace cmd

@@ -130,3 +130,39 @@ inline constexpr MenuEntry kMainToolbar[] = {
     menu_detail::Item(cmd::kViewToolbar, u"View Toolbar"),
 };
 // clang-format on
+
+// clang-format off
+// Menu 226: the text views' context menu.
+inline constexpr MenuEntry kEditContextMenu[] = {
+    menu_detail::Item(cmd::kEditCut, u"Cu&t"),
+    menu_detail::Item(cmd::kEditCopy, u"&Copy"),
+    menu_detail::Item(cmd::kEditPaste, u"&Paste"),
+    menu_detail::Item(cmd::kEditDelete, u"&Delete"),
+    menu_detail::Separator(),
+    menu_detail::Item(cmd::kEditSelectAll, u"Select A&ll"),
+    menu_detail::Item(cmd::kEditClearAll, u"C&lear All"),
+};
+
+// Toolbar 112: the consoles' run, pause, clear and filter; the filter's edit box takes the place
+// of its button.
+inline constexpr MenuEntry kConsoleToolbar[] = {
+    menu_detail::Item(cmd::kViewRun, u"Run"),
+    menu_detail::Item(cmd::kViewPause, u"Pause"),
+    menu_detail::Separator(),
+    menu_detail::Item(cmd::kEditClearAll, u"Clear All"),
+    menu_detail::Separator(),
+    menu_detail::Item(cmd::kFilter, u"Filter"),
+    menu_detail::Item(cmd::kFilterEdit, u"Filter Text"),
+};
+
+// Toolbar 123: the progress views' keep-open switch, their own action and the progress bar in
+// the place of its button.
+inline constexpr MenuEntry kProgressToolbar[] = {
+    menu_detail::Item(cmd::kViewRun, u"Close When Done"),
+    menu_detail::Item(cmd::kViewPause, u"Keep Open"),
+    menu_detail::Separator(),
+    menu_detail::Item(cmd::kProgressAction, u"Action"),
+    menu_detail::Separator(),
+    menu_detail::Item(cmd::kProgressBar, u"Progress"),
+};
+// clang-format on

@@ -37,3 +37,10 @@ inline constexpr char16_t kPlaceholderTime[] = u"%04d-%02d-%02d %02d:%02d:%02d U
 
 inline constexpr char16_t kOpenReadOnly[] = u"Open as read-only";
 inline constexpr char16_t kAllFilesFilter[] = u"All Files (*.*)";
+
+// The receiver time that stamps the text views' lines (a strftime format), and its stand-in while
+// no time is known.
+inline constexpr StringResource kStampTimeFormat{187, u"%H:%M:%S"};
+inline constexpr StringResource kStampNoTime{215, u"??:??:??"};
+inline constexpr StringResource kProcessStillRunning{
+    230, u"Process still running, closing this windows will interrupt the current process\n\nClose anyway?"};

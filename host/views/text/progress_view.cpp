@@ -1,0 +1,85 @@
+#include "progress_view.h"
+
+#include <QProgressBar>
+#include <QTimer>
+
+#include "host/views/command_bar.h"
+#include "host/views/main_frame_mobile.h"
+#include "host/views/message_box.h"
+#include "host/views/text/view_tool_bar.h"
+#include "resources/veltro/strings.h"
+
+CProgressView::CProgressView(IMessageBox* messages)
+    : ownMessages(messages ? nullptr : std::make_unique<CQtMessageBox>(this)),
+      messages(messages ? *messages : *ownMessages) {
+    AddKeyCommand(cmd::kViewTogglePause, QKeySequence(Qt::Key_Pause));
+}
+
+CProgressView::~CProgressView() = default;
+
+QToolBar* CProgressView::CreateViewToolBar(QWidget* parent) {
+    CViewToolBar* toolBar = NewToolBar(kProgressToolbar, parent);
+    progressBar = new QProgressBar(toolBar);
+    progressBar->setTextVisible(false);
+    toolBar->ReplaceButton(cmd::kProgressBar, progressBar);
+    toolBar->UpdateButtons();
+    return toolBar;
+}
+
+QProgressBar* CProgressView::ProgressBar() const { return progressBar; }
+
+bool CProgressView::CanClose() {
+    return finished || messages.AskYesNo(kProcessStillRunning.text, IMessageBox::Icon::Question);
+}
+
+void CProgressView::SetFinished(bool jobFinished) {
+    finished = jobFinished;
+    UpdateToolBar();
+}
+
+// Posted, not run here: the switch destroys this view.
+void CProgressView::OnFinished() {
+    if (keepOpen) return;
+    auto* frame = dynamic_cast<CMainFrameMobile*>(window());
+    if (!frame) return;
+    QTimer::singleShot(0, frame, [frame] { frame->CommandBar().Run(cmd::kSvSummary); });
+}
+
+CommandState CProgressView::QueryCommand(unsigned command) {
+    switch (command) {
+        case cmd::kViewPause: {
+            CommandState state = CommandState::Enabled(!finished);
+            state.hiddenOnToolbar = keepOpen;
+            return state;
+        }
+        case cmd::kViewRun: {
+            CommandState state = CommandState::Enabled(!finished);
+            state.hiddenOnToolbar = !keepOpen;
+            return state;
+        }
+        case cmd::kViewTogglePause:
+            return CommandState::Enabled(true);
+        case cmd::kProgressAction:
+            return CommandState::Enabled(!finished);
+        case cmd::kProgressBar:
+            return CommandState::Enabled(true);
+        default:
+            return CReadOnlyEditViewEx::QueryCommand(command);
+    }
+}
+
+void CProgressView::OnCommand(unsigned command) {
+    switch (command) {
+        case cmd::kViewPause:
+            keepOpen = true;
+            break;
+        case cmd::kViewRun:
+            keepOpen = false;
+            break;
+        case cmd::kViewTogglePause:
+            keepOpen = !keepOpen;
+            break;
+        default:
+            CReadOnlyEditViewEx::OnCommand(command);
+    }
+}
