@@ -9,6 +9,7 @@
 #include "nav_sv_info_message.h"
 #include "nav_time_messages.h"
 #include "nav_vel_ned_message.h"
+#include "pkvb_sentences.h"
 
 namespace {
 
@@ -134,9 +135,27 @@ constexpr bool LengthRulesAreSound() {
 }
 static_assert(LengthRulesAreSound());
 
+// clang-format off
+// {name, label, description, own mask, page}, sentence number, node class.
+constexpr PkvbSentenceInfo kSentences[] = {
+    {{u"PKVB00", u"00 (Position Data)", u"Position Data", kOrdinary, 652}, 0,
+     MakePkvbSentence<CPkvbGeodeticSentence>},
+    {{u"PKVB01", u"01 (UTM Position Data)", u"UTM Position Data", kOrdinary, 652}, 1,
+     MakePkvbSentence<CPkvbPositionSentence>},
+    {{u"PKVB02", u"02 (Local Grid Position Data)", u"Local Grid Position Data", kExpert, 652}, 2,
+     MakePkvbSentence<CPkvbPositionSentence>},
+    {{u"PKVB03", u"03 (Satellite Data)", u"Satellite Data", kOrdinary, 652}, 3,
+     MakePkvbSentence<CPkvbSatelliteSentence>},
+    {{u"PKVB04", u"04 (Time of Day)", u"Time of Day", kOrdinary, 652}, 4, MakePkvbSentence<CPkvbTimeSentence>},
+};
+// clang-format on
+
 }  // namespace
 
 const std::span<const KvbClassInfo> kKvbClasses = kClasses;
 const std::span<const KvbMessageInfo> kKvbMessages = kMessages;
 const KvbNodeInfo kKvbUnknownMessage = {u"??-??", u"??-?? (Unknown)", u"Unknown", kOrdinary, 0};
 const KvbNodeInfo kKvbCustomMessage = {u"??-??", u"??-?? (Custom)", u"Custom", kOrdinary, 659};
+
+const KvbNodeInfo kPkvbClass = {u"PKVB", u"PKVB", u"PKVB", kExpert, 1006};
+const std::span<const PkvbSentenceInfo> kPkvbSentences = kSentences;

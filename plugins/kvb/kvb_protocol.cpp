@@ -11,10 +11,10 @@ struct TreeBuilder {
     void (*populate)(CMessageNode& root);
 };
 
-// The proprietary sentences travel in the NMEA stream but belong to this plug-in: their builder
-// joins this list under "NMEA".
+// The proprietary sentences travel in the NMEA stream but belong to this plug-in.
 constexpr TreeBuilder kTreeBuilders[] = {
     {u"KVB", PopulateKvbTree},
+    {u"NMEA", PopulatePkvbTree},
 };
 
 }  // namespace

@@ -27,3 +27,10 @@ void PopulateKvbTree(CMessageNode& root) {
     root.AddChild(new (std::nothrow) CKvbPseudoMessage(kKvbUnknownMessage), true, true);
     root.AddChild(new (std::nothrow) CKvbPseudoMessage(kKvbCustomMessage), false, true);
 }
+
+void PopulatePkvbTree(CMessageNode& root) {
+    auto* classNode = new (std::nothrow) CPkvbClassNode(kPkvbClass);
+    if (!classNode) return;
+    for (const PkvbSentenceInfo& sentence : kPkvbSentences) classNode->AddChild(sentence.create(sentence), true, false);
+    root.AddChild(classNode, true, false);
+}
