@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <span>
 #include <string>
 
 #include "platform/text.h"
@@ -145,36 +146,91 @@ void Zda(const SimEpoch& e, std::vector<uint8_t>& out) {
     AppendSentence("GPZDA," + Time(e) + "," + date + ",00,00", out);
 }
 
+// ---- The maker's proprietary sentences, "$PKVB,nn,..."
+
+// "G3", "D2": GPS or differential fix and its dimension; "NF" without a fix.
+std::string NavigationStatus(const SimEpoch& e) {
+    if (!e.HasFix()) return "NF";
+    return platform::FormatC("%c%d", e.differential ? 'D' : 'G', static_cast<int>(e.fix));
+}
+
+// Position, navigation status, accuracies, motion, DOPs and the satellites used.
+void Pkvb00(const SimEpoch& e, std::vector<uint8_t>& out) {
+    AppendSentence("PKVB,00," + Time(e) + "," + Position(e) + "," + FixValue(e, "%.3f", e.height) + "," +
+                       NavigationStatus(e) + "," + FixValue(e, "%.1f", e.hAcc) + "," + FixValue(e, "%.1f", e.vAcc) +
+                       "," + FixValue(e, "%.3f", e.GroundSpeed() * kKilometresPerHourPerMeterPerSecond) + "," +
+                       FixValue(e, "%.2f", e.heading) + "," + FixValue(e, "%.3f", e.velocity.down) + ",," +
+                       Hundredths(e.dop.horizontal) + "," + Hundredths(e.dop.vertical) + "," + Hundredths(e.dop.time) +
+                       platform::FormatC(",%d,0,0", e.UsedCount()),
+                   out);
+}
+
+// "U" used in the fix, "e" ephemeris known but not used, "-" neither.
+char SatelliteState(const SimSatellite& s) { return s.used ? 'U' : s.ephemeris ? 'e' : '-'; }
+
+// Every satellite on a channel: number, state, azimuth, elevation, C/N0 and lock time (unknown).
+void Pkvb03(const SimEpoch& e, std::vector<uint8_t>& out) {
+    std::string body = platform::FormatC("PKVB,03,%02d", static_cast<int>(e.satellites.size()));
+    for (const SimSatellite& s : e.satellites) {
+        body += platform::FormatC(",%02d,%c,", NmeaNumber(s), SatelliteState(s));
+        body += s.PositionKnown() ? platform::FormatC("%03d,%02d", s.AzimuthDegrees(), s.ElevationDegrees()) : ",";
+        body += s.tracked ? platform::FormatC(",%02d,", s.Cn0()) : ",,";
+    }
+    AppendSentence(body, out);
+}
+
+// UTC, its time of week, GPS week and time of week, and the clock's bias (ns) and drift (ns/s).
+void Pkvb04(const SimEpoch& e, std::vector<uint8_t>& out) {
+    std::string times = ",,";
+    if (e.timeValid) {
+        constexpr int64_t kMsPerWeek = 7 * 86400 * int64_t{1000};
+        const int64_t utcOfWeekMs = (e.TimeOfWeekMs() - e.leapSeconds * int64_t{1000} + kMsPerWeek) % kMsPerWeek;
+        times = platform::FormatC("%.2f,%d,%.2f", utcOfWeekMs / 1000.0, e.Week(), e.TimeOfWeekMs() / 1000.0);
+    }
+    AppendSentence("PKVB,04," + Time(e) + "," + Date(e) + "," + times +
+                       platform::FormatC(",%.0f,%.3f,", e.clockBiasNs, e.clockDriftNsPerS),
+                   out);
+}
+
 struct Sentence {
     uint8_t id;
     const char* formatter;
     void (*write)(const SimEpoch&, std::vector<uint8_t>&);
 };
 
+constexpr Sentence kProprietarySentences[] = {{0, "00", Pkvb00}, {3, "03", Pkvb03}, {4, "04", Pkvb04}};
+
 constexpr Sentence kSentences[] = {
     {0, "GGA", Gga}, {1, "GLL", Gll}, {2, "GSA", Gsa}, {3, "GSV", Gsv},
     {4, "RMC", Rmc}, {5, "VTG", Vtg}, {8, "ZDA", Zda},
 };
 
-const Sentence* FindSentence(uint8_t id) {
-    auto found = std::find_if(std::begin(kSentences), std::end(kSentences), [id](auto& s) { return s.id == id; });
-    return found == std::end(kSentences) ? nullptr : found;
+bool AppendFrom(std::span<const Sentence> sentences, uint8_t id, const SimEpoch& epoch, std::vector<uint8_t>& out) {
+    auto found = std::find_if(sentences.begin(), sentences.end(), [id](auto& s) { return s.id == id; });
+    if (found == sentences.end()) return false;
+    found->write(epoch, out);
+    return true;
+}
+
+int IdIn(std::span<const Sentence> sentences, std::string_view formatter) {
+    for (const Sentence& s : sentences)
+        if (formatter == s.formatter) return s.id;
+    return -1;
 }
 
 }  // namespace
 
 bool AppendNmeaSentence(uint8_t id, const SimEpoch& epoch, std::vector<uint8_t>& out) {
-    const Sentence* sentence = FindSentence(id);
-    if (!sentence) return false;
-    sentence->write(epoch, out);
-    return true;
+    return AppendFrom(kSentences, id, epoch, out);
 }
 
-int NmeaSentenceId(std::string_view formatter) {
-    for (const Sentence& s : kSentences)
-        if (formatter == s.formatter) return s.id;
-    return -1;
+int NmeaSentenceId(std::string_view formatter) { return IdIn(kSentences, formatter); }
+
+bool AppendPkvbSentence(uint8_t number, const SimEpoch& epoch, std::vector<uint8_t>& out) {
+    return AppendFrom(kProprietarySentences, number, epoch, out);
 }
+
+int PkvbSentenceNumber(std::string_view digits) { return IdIn(kProprietarySentences, digits); }
 
 void AppendNmeaNotice(std::string_view text, std::vector<uint8_t>& out) {
     AppendSentence("GPTXT,01,01,02," + std::string(text), out);

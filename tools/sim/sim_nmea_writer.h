@@ -13,5 +13,10 @@
 bool AppendNmeaSentence(uint8_t id, const SimEpoch& epoch, std::vector<uint8_t>& out);
 // The number of a sentence formatter ("GGA"), or -1.
 int NmeaSentenceId(std::string_view formatter);
+// The proprietary sentence "$PKVB,nn,..." with that number (class 0xF1 for CFG-MSG); false for
+// one the receiver does not output: it writes 00 (position), 03 (satellites) and 04 (time).
+bool AppendPkvbSentence(uint8_t number, const SimEpoch& epoch, std::vector<uint8_t>& out);
+// The number of a proprietary sentence from its two digits ("03"), or -1.
+int PkvbSentenceNumber(std::string_view digits);
 // A GPTXT notice.
 void AppendNmeaNotice(std::string_view text, std::vector<uint8_t>& out);

@@ -12,7 +12,8 @@ constexpr SimOutput kOutputOrder[] = {
     {kKvbClassNav, 0x06}, {kKvbClassNav, 0x01}, {kKvbClassNav, 0x02}, {kKvbClassNav, 0x03}, {kKvbClassNav, 0x04},
     {kKvbClassNav, 0x11}, {kKvbClassNav, 0x12}, {kKvbClassNav, 0x20}, {kKvbClassNav, 0x21}, {kKvbClassNav, 0x22},
     {kKvbClassNav, 0x30}, {kSimNmeaClass, 4},   {kSimNmeaClass, 5},   {kSimNmeaClass, 0},   {kSimNmeaClass, 2},
-    {kSimNmeaClass, 3},   {kSimNmeaClass, 1},   {kSimNmeaClass, 8},
+    {kSimNmeaClass, 3},   {kSimNmeaClass, 1},   {kSimNmeaClass, 8},   {kSimPkvbClass, 0},   {kSimPkvbClass, 3},
+    {kSimPkvbClass, 4},
 };
 
 constexpr uint8_t kCfgMsg = 0x01;
@@ -45,6 +46,23 @@ const char* StartName(SimStart kind) {
     return "COLD";
 }
 
+// "$EIGPQ,GGA*hh": talker EI asks talker GP for one standard sentence; -1 for any other text.
+int StandardQueryId(std::string_view text) {
+    constexpr size_t kFormatterAt = 7;
+    constexpr size_t kFormatterLength = 3;
+    if (text.size() < kFormatterAt + kFormatterLength || text.substr(3, 4) != "GPQ,") return -1;
+    return NmeaSentenceId(text.substr(kFormatterAt, kFormatterLength));
+}
+
+// "$PKVB,04*hh" asks for one proprietary sentence; -1 for any other text.
+int ProprietaryQueryNumber(std::string_view text) {
+    constexpr std::string_view kAddress = "$PKVB,";
+    constexpr size_t kNumberLength = 2;
+    constexpr size_t kChecksumAt = kAddress.size() + kNumberLength;
+    if (!text.starts_with(kAddress) || text.size() <= kChecksumAt || text[kChecksumAt] != '*') return -1;
+    return PkvbSentenceNumber(text.substr(kAddress.size(), kNumberLength));
+}
+
 // What a reset clears decides how the receiver starts again.
 SimStart StartAfterClearing(uint16_t clearMask) {
     if (clearMask == 0) return SimStart::Hot;
@@ -72,8 +90,10 @@ void CSimReceiver::WriteOutputs(const SimEpoch& epoch, std::vector<uint8_t>& out
         if (!rates.IsDue(output, solutions)) continue;
         if (output.messageClass == kKvbClassNav)
             AppendKvbNavMessage(output.id, epoch, out);
-        else
+        else if (output.messageClass == kSimNmeaClass)
             AppendNmeaSentence(output.id, epoch, out);
+        else
+            AppendPkvbSentence(output.id, epoch, out);
     }
 }
 
@@ -145,12 +165,11 @@ void CSimReceiver::ExecuteConfiguration(uint8_t id, std::span<const uint8_t> pay
     if (auto answer = settings.Poll(id, payload)) AppendKvbFrame(kKvbClassCfg, id, *answer, out);
 }
 
-// "$EIGPQ,GGA*hh": talker EI asks talker GP for one sentence.
 void CSimReceiver::ExecuteNmeaQuery(const std::vector<uint8_t>& sentence, std::vector<uint8_t>& out) {
-    constexpr size_t kFormatterAt = 7;
-    constexpr size_t kFormatterLength = 3;
+    if (!truth.Started()) return;
     const std::string_view text(reinterpret_cast<const char*>(sentence.data()), sentence.size());
-    if (text.size() < kFormatterAt + kFormatterLength || text.substr(3, 4) != "GPQ," || !truth.Started()) return;
-    const int id = NmeaSentenceId(text.substr(kFormatterAt, kFormatterLength));
-    if (id >= 0) AppendNmeaSentence(static_cast<uint8_t>(id), truth.Current(), out);
+    if (const int number = ProprietaryQueryNumber(text); number >= 0)
+        AppendPkvbSentence(static_cast<uint8_t>(number), truth.Current(), out);
+    else if (const int id = StandardQueryId(text); id >= 0)
+        AppendNmeaSentence(static_cast<uint8_t>(id), truth.Current(), out);
 }

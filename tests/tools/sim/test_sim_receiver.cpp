@@ -160,6 +160,44 @@ TEST_F(SimReceiverTest, RateCommandsFromTheMessageTreeSwitchOutputsOffAndOn) {
     EXPECT_EQ(1, Count(after, u"GPGGA"));
 }
 
+// The proprietary sentences are switched on from the message tree; alone, they tell the truth.
+TEST_F(SimReceiverTest, ProprietarySentencesTellTheTruthOnceSwitchedOn) {
+    CSimReceiver receiver(Config(false, false));
+    EXPECT_EQ(std::vector<std::u16string>{u"GPTXT"}, NextEpoch(receiver)) << "the start notice alone";
+    SendOptions switches;
+    switches.enable = {"PKVB00", "PKVB03", "PKVB04"};
+    EXPECT_TRUE(Command(receiver, switches).empty());
+    int withFix = 0;
+    for (int n = 0; n < 60; ++n) {
+        SCOPED_TRACE(n);
+        Bytes out;
+        const SimEpoch& truth = receiver.NextEpoch(out);
+        ASSERT_EQ((std::vector<std::u16string>{u"PKVB00", u"PKVB03", u"PKVB04"}), Hear(out));
+        EXPECT_NEAR(Value(entry::kUtc), truth.UtcMs() / 1000.0, 1e-6);
+        EXPECT_NEAR(Value(entry::kGpsTime), truth.gpsMs / 1000.0, 1e-6);
+        EXPECT_NEAR(Value(entry::kClockBias), truth.clockBiasNs * 0.001, 0.00051);  // whole ns
+        EXPECT_EQ(Value(entry::kSatellitesTracked), truth.TrackedCount());
+        EXPECT_EQ(Value(entry::kNavigationValid), truth.HasFix() ? 1 : 0);
+        if (!truth.HasFix()) continue;
+        ++withFix;
+        EXPECT_NEAR(Value(entry::kLatitude), truth.latitude * kRadiansPerDegree, 2e-7 * kRadiansPerDegree);
+        EXPECT_NEAR(Value(entry::kLongitude), truth.longitude * kRadiansPerDegree, 2e-7 * kRadiansPerDegree);
+        EXPECT_NEAR(Value(entry::kHeightAboveEllipsoid), truth.height, 0.001);
+        EXPECT_NEAR(Value(entry::kSpeedOverGround), truth.GroundSpeed(), 0.001);
+        EXPECT_NEAR(Value(entry::kVelocityDown), truth.velocity.down, 0.001);
+        EXPECT_EQ(Value(entry::kSatellitesUsed), truth.UsedCount());
+        EXPECT_EQ(Value(entry::kNavigationMode), truth.fix == SimFix::ThreeD ? 4 : 2);
+        EXPECT_EQ(Value(entry::kDgpsUsed), truth.differential ? 1 : 0);
+        EXPECT_NEAR(Value(entry::kHdop), truth.dop.horizontal, 0.005);
+    }
+    EXPECT_GT(withFix, 50);
+
+    switches.enable.clear();
+    switches.disable = {"PKVB03"};
+    EXPECT_TRUE(Command(receiver, switches).empty());
+    EXPECT_EQ((std::vector<std::u16string>{u"PKVB00", u"PKVB04"}), NextEpoch(receiver));
+}
+
 TEST_F(SimReceiverTest, ARateOfTwoOutputsEverySecondSolution) {
     CSimReceiver receiver(Config(true, false));
     Answer(receiver, KvbFrame(kKvbClassCfg, kKvbIdCfgMsg, {kKvbClassNav, 0x06, 2}));
@@ -175,8 +213,11 @@ TEST_F(SimReceiverTest, PollsAreAnsweredAtOnceWithTheLatestSolution) {
     CSimReceiver receiver(Config(true, true));
     EXPECT_TRUE(Command(receiver, Polls({"NAV-CLOCK"})).empty()) << "no solution yet";
     NextEpoch(receiver);
-    const auto answers = Command(receiver, Polls({"NAV-CLOCK", "GPZDA", "GPGSA", "MON-VER"}));
-    EXPECT_EQ((std::vector<std::u16string>{u"NAV-CLOCK", u"GPZDA", u"GPGSA", u"MON-VER"}), answers);
+    const auto answers = Command(receiver, Polls({"NAV-CLOCK", "GPZDA", "GPGSA", "MON-VER", "PKVB04", "PKVB00"}));
+    EXPECT_EQ((std::vector<std::u16string>{u"NAV-CLOCK", u"GPZDA", u"GPGSA", u"MON-VER", u"PKVB04", u"PKVB00"}),
+              answers);
+    // Sentences that the receiver does not write are not answered.
+    EXPECT_TRUE(Command(receiver, Polls({"PKVB01"})).empty());
 }
 
 TEST_F(SimReceiverTest, ConfigurationPollsTellTheCurrentSettings) {
