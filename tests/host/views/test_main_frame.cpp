@@ -103,8 +103,10 @@ TEST_F(MainFrameTest, StartsWithAPlaceholderAndOffersViewsThatDoNotExistYetDisab
     EXPECT_EQ(frame.ActiveView()->ViewClass(), view_class::kPlaceholder);
     EXPECT_EQ(frame.centralWidget(), frame.ActiveView());
 
-    for (unsigned command : {cmd::kSvSummary, cmd::kTextConsole, cmd::kNewChartView, cmd::kPreferences})
+    for (unsigned command : {cmd::kSvSummary, cmd::kStatisticsView, cmd::kNewChartView, cmd::kPreferences})
         EXPECT_FALSE(Enabled(frame, command)) << command;
+    for (unsigned command : {cmd::kPacketConsole, cmd::kBinaryConsole, cmd::kTextConsole})
+        EXPECT_TRUE(Enabled(frame, command)) << command;
     // With no setup stored, the recent chart views are one disabled item.
     QAction* recent = Item(frame, cmd::kFirstRecentChart);
     ASSERT_NE(recent, nullptr);
