@@ -242,15 +242,17 @@ CStorageValueStatisticsTimeUTC::CStorageValueStatisticsTimeUTC(std::u16string na
     format = u"%H:%M:%s %m/%d/%Y";
 }
 
-std::u16string CStorageValueStatisticsTimeUTC::Format(double v) const {
+std::u16string CStorageValueStatisticsTimeUTC::Format(double v) const { return FormatWith(format, v); }
+
+std::u16string CStorageValueStatisticsTimeUTC::FormatWith(const std::u16string& timeFormat, double v) const {
     if (std::isnan(v) || v < 0) return noValueText;
     const CivilTime civil = CivilFromSeconds(v);
     std::u16string out;
-    for (size_t i = 0; i < format.size(); ++i) {
-        if (format[i] == u'%' && i + 1 < format.size())
-            out += FormatUtcToken(format[++i], v, civil);
+    for (size_t i = 0; i < timeFormat.size(); ++i) {
+        if (timeFormat[i] == u'%' && i + 1 < timeFormat.size())
+            out += FormatUtcToken(timeFormat[++i], v, civil);
         else
-            out += format[i];
+            out += timeFormat[i];
     }
     return out;
 }

@@ -105,6 +105,8 @@ public:
     CStorageValueStatisticsTimeUTC(std::u16string name, std::u16string description);
 
     std::u16string Format(double v) const override;
+    // The time with a format of the same tokens as the entry's own ("%H:%M:%s", "%m/%d/%Y").
+    std::u16string FormatWith(const std::u16string& timeFormat, double v) const;
     void Reset() override;
 
     bool SetDateTime(double second, int minute, int hour, int day, int month, int year);

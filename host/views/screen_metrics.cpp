@@ -16,3 +16,5 @@ QFont RequestFont(std::u16string_view face, int pixelHeight, bool bold) {
     font.setBold(bold);
     return font;
 }
+
+QFont SharedTextFont(const ScreenDensity& density) { return RequestFont(u"Tahoma", density.PointsToPixels(9)); }

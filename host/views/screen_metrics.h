@@ -15,3 +15,6 @@ struct ScreenDensity {
 // The handheld's faces ("Arial", "Tahoma", "Courier New") by name; where the desktop lacks them,
 // its own sans-serif or fixed-pitch face stands in.
 QFont RequestFont(std::u16string_view face, int pixelHeight, bool bold = false);
+
+// The frame's text font that the drawing views share for their labels and values.
+QFont SharedTextFont(const ScreenDensity& density);

@@ -96,16 +96,18 @@ protected:
 
 }  // namespace
 
-TEST_F(MainFrameTest, StartsWithAPlaceholderAndOffersViewsThatDoNotExistYetDisabled) {
+TEST_F(MainFrameTest, StartsWithTheSvSummaryAndOffersViewsThatDoNotExistYetDisabled) {
     CMainFrameMobile& frame = Start({});
     EXPECT_EQ(frame.windowTitle(), "Veltro 4.02");
     ASSERT_NE(frame.ActiveView(), nullptr);
-    EXPECT_EQ(frame.ActiveView()->ViewClass(), view_class::kPlaceholder);
+    EXPECT_EQ(frame.ActiveView()->ViewClass(), view_class::kMainFormSVInfo);
     EXPECT_EQ(frame.centralWidget(), frame.ActiveView());
+    EXPECT_TRUE(Checked(frame, cmd::kSvSummary));
 
-    for (unsigned command : {cmd::kSvSummary, cmd::kStatisticsView, cmd::kNewChartView, cmd::kPreferences})
+    for (unsigned command : {cmd::kStatisticsView, cmd::kNewChartView, cmd::kPreferences})
         EXPECT_FALSE(Enabled(frame, command)) << command;
-    for (unsigned command : {cmd::kPacketConsole, cmd::kBinaryConsole, cmd::kTextConsole})
+    for (unsigned command : {cmd::kSvSummary, cmd::kNavSummary, cmd::kPacketConsole, cmd::kBinaryConsole,
+                             cmd::kTextConsole})
         EXPECT_TRUE(Enabled(frame, command)) << command;
     // With no setup stored, the recent chart views are one disabled item.
     QAction* recent = Item(frame, cmd::kFirstRecentChart);

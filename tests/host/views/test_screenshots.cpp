@@ -7,7 +7,9 @@
 #include <set>
 
 #include "host/views/command_bar.h"
-#include "host/views/placeholder_view.h"
+#include "host/views/forms/data_view.h"
+#include "host/views/forms/data_view_layout.h"
+#include "host/views/forms/main_form.h"
 #include "tests/host/views/gui_test_support.h"
 #include "tests/platform/test_serial_terminal.h"
 
@@ -74,9 +76,9 @@ TEST_F(ScreenshotTest, TheMainWindowReceivingFromAReceiver) {
                                ".00,A,4717.11399,N,00833.91590,E,0.004,77.52,010324,,,A") +
                   NmeaFix(second);
     receiver.Send({stream.begin(), stream.end()});
-    const auto* view = dynamic_cast<const CPlaceholderView*>(frame.ActiveView());
-    ASSERT_NE(view, nullptr);
-    ASSERT_TRUE(RunEventsUntil([&] { return view->TimeText() == u"2024-03-01 12:00:03 UTC"; }));
+    const auto* summary = dynamic_cast<const CMainFormSVInfo*>(frame.ActiveView());
+    ASSERT_NE(summary, nullptr);
+    ASSERT_TRUE(RunEventsUntil([&] { return summary->Data()->RowTexts()[ROW_UTC] == u"12:00:03.000"; }));
     RunEventsUntil([] { return false; }, std::chrono::milliseconds(1100));
     EXPECT_TRUE(frame.grab().toImage().save(kFolder + "/main_window_receiving.png"));
 }

@@ -1,0 +1,107 @@
+#include "satellite_pos_view.h"
+
+#include <QPainter>
+#include <cmath>
+
+#include "host/core/veltro_doc.h"
+#include "host/views/color_table.h"
+#include "host/views/satellites/sky_plot_geometry.h"
+#include "shared/entry_ids.h"
+#include "shared/storage_values.h"
+
+namespace {
+
+constexpr int kCompassBox = 40;
+
+// Fresh: set in the running epoch or less than 20 epochs ago.
+bool IsFresh(const CStorageValue* value) {
+    return value && (value->IsValid() || value->Age() < 20) && std::isfinite(value->GetValue());
+}
+
+QRect BoxAround(QPoint centre, int size) { return QRect(centre.x() - size / 2, centre.y() - size / 2, size, size); }
+
+void DrawCompassLetters(QPainter& painter, const SkyPlotFrame& frame) {
+    const QPoint c = frame.centre;
+    const int r = frame.radius;
+    const std::pair<QPoint, const char*> letters[] = {
+        {{c.x(), c.y() - r}, "N"}, {{c.x() + r, c.y()}, "E"}, {{c.x(), c.y() + r}, "S"}, {{c.x() - r, c.y()}, "W"}};
+    for (const auto& [at, letter] : letters)
+        painter.drawText(BoxAround(at, kCompassBox), Qt::AlignCenter, QLatin1String(letter));
+}
+
+void DrawSymbol(QPainter& painter, QPoint at, const SkySymbolSize& size, int number, const QColor& label) {
+    const int s = size.circleRadius;
+    const int p = size.panelSpan;
+    const int half = PanelHalfHeight(p);
+    painter.drawEllipse(QRect(at.x() - s, at.y() - s, 2 * s + 1, 2 * s + 1));
+    for (const int side : {p, -p}) {
+        painter.drawLine(at, QPoint(at.x() + side, at.y()));
+        painter.drawLine(QPoint(at.x() + side, at.y() - half), QPoint(at.x() + side, at.y() + half));
+    }
+    painter.save();
+    painter.setPen(label);
+    painter.drawText(BoxAround(at, 4 * s), Qt::AlignCenter, QString::number(number));
+    painter.restore();
+}
+
+}  // namespace
+
+void CSatellitePosView::OnInitialUpdate() { OnUpdate(nullptr, HINT_FORCED, nullptr); }
+
+void CSatellitePosView::OnUpdate(CView*, uint32_t hint, CMessageNode*) {
+    if (!IsWindow()) return;
+    bool repaint = false;
+    if (hint & HINT_NEW_DOCUMENT) {
+        satellites.fill({});
+        repaint = true;
+    }
+    if ((hint & HINT_FORCED) || ((hint & HINT_VALUES) && (hint & HINT_REFRESH_DUE))) repaint |= ReadSatellites();
+    if (repaint) update();
+}
+
+bool CSatellitePosView::ReadSatellites() {
+    bool changed = false;
+    for (int slot = 0; slot < kSatelliteSlots; ++slot) {
+        const Satellite now = ReadSatellite(slot);
+        changed |= now != satellites[static_cast<size_t>(slot)];
+        satellites[static_cast<size_t>(slot)] = now;
+    }
+    return changed;
+}
+
+CSatellitePosView::Satellite CSatellitePosView::ReadSatellite(int slot) const {
+    const CStorageDatabase& database = Document().Database();
+    const auto* azimuth = database.FindAs<CStorageValue>(SatelliteItemId(slot, entry::kSatelliteAzimuth));
+    const auto* elevation = database.FindAs<CStorageValue>(SatelliteItemId(slot, entry::kSatelliteElevation));
+    if (!IsFresh(azimuth) || !IsFresh(elevation) || elevation->GetValue() < 0) return {};
+    return {true, elevation->GetValue(), azimuth->GetValue(), database.GetSatelliteState(slot, nullptr, nullptr)};
+}
+
+void CSatellitePosView::OnDraw(QPainter& painter, const QRect& rect) {
+    const CColorTable& colors = Context().colors;
+    const QColor background = colors.Color(CColorTable::kBackground);
+    const QColor scale = colors.Color(CColorTable::kScale);
+    painter.fillRect(rect, background);
+    painter.setPen(QPen(scale, 1));
+    painter.setBrush(background);
+
+    const SkyPlotFrame frame = SkyPlotFrameOf(rect.width(), rect.height());
+    const QPoint c = frame.centre;
+    painter.drawEllipse(c, frame.radius, frame.radius);
+    painter.drawEllipse(c, frame.radius / 2, frame.radius / 2);
+    painter.fillRect(c.x(), c.y(), 1, 1, scale);
+
+    painter.setFont(SharedTextFont(Context().density));
+    DrawCompassLetters(painter, frame);
+
+    const ScreenDensity& density = Context().density;
+    const SkySymbolSize size = SkySymbolSizeOf(frame.radius, density.x);
+    painter.setFont(RequestFont(u"Arial", density.PointsToPixels(size.labelPoints)));
+    for (int slot = 0; slot < kSatelliteSlots; ++slot) {
+        const Satellite& satellite = satellites[static_cast<size_t>(slot)];
+        if (!satellite.visible) continue;
+        painter.setBrush(colors.Color(satellite.state));
+        DrawSymbol(painter, SkyPoint(frame, satellite.elevation, satellite.azimuth), size, SatelliteNumber(slot),
+                   background);
+    }
+}
