@@ -119,7 +119,7 @@ void CDataView::DrawDopBar(QPainter& painter, const QRect& cell, double value, i
     painter.drawText(inside, Qt::AlignRight | kFlags, ToQString(platform::FormatW(u"%i", scale)));
     const int length = DopBarLength(cell.width(), value, scale);
     const QRect bar(cell.left(), cell.bottom() - kBarHeight, length, kBarHeight);
-    DrawFrame(painter, bar, painter.pen().color());
+    DrawFrame(painter, bar, Context().colors.Color(CColorTable::kScale));
     painter.drawText(QRect(bar.right() + 1 + kBarTextGap, cell.top(), cell.width(), cell.height()), Qt::AlignLeft | kFlags,
                      ToQString(text));
 }

@@ -8,7 +8,6 @@
 #include "host/views/satellites/satellite_signal_history_view.h"
 #include "host/views/satellites/satellite_signal_level_view.h"
 #include "host/views/view_classes.h"
-#include "host/views/view_registry.h"
 #include "tests/host/views/forms/simulated_document.h"
 #include "tests/host/views/forms/view_pixels.h"
 
@@ -51,12 +50,6 @@ TEST(MainFormLayout, HalvesAreIntegerHalves) {
     EXPECT_EQ(nav[1], QRect(400, 0, 400, 300));
     EXPECT_EQ(nav[2], QRect(0, 300, 400, 300));
     EXPECT_EQ(nav[3], QRect(400, 300, 400, 300));
-}
-
-TEST_F(MainFormTest, BothSummariesAreMenuViews) {
-    const CViewRegistry registry = CViewRegistry::Standard();
-    EXPECT_NE(dynamic_cast<CMainFormSVInfo*>(registry.Create(view_class::kMainFormSVInfo).get()), nullptr);
-    EXPECT_NE(dynamic_cast<CMainFormNAVInfo*>(registry.Create(view_class::kMainFormNAVInfo).get()), nullptr);
 }
 
 TEST_F(MainFormTest, TheSvSummaryPlacesItsThreeViewsAndFollowsResizing) {

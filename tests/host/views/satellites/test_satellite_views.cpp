@@ -48,12 +48,12 @@ protected:
 }  // namespace
 
 TEST(SatelliteSystem, NamesByNumber) {
-    EXPECT_STREQ(reinterpret_cast<const char*>(SatelliteSystemName(0)), "");
     const std::pair<int, std::u16string> names[] = {
-        {1, u"GPS"},     {37, u"GPS"},       {38, u"Glonass"}, {61, u"Glonass"}, {62, u"SV"},    {119, u"SV"},
-        {122, u"WAAS"},  {138, u"WAAS"},     {120, u"EGNOS"},  {131, u"EGNOS"},  {129, u"MSAS"}, {137, u"MSAS"},
-        {133, u"SBAS"},  {158, u"SBAS"},     {159, u"Galileo"}, {208, u"Galileo"}, {209, u"Giove-A"},
-        {210, u"SV"},    {70, u"SV"},        {-1, u"SV"}};
+        {0, u""},         {1, u"GPS"},      {37, u"GPS"},       {38, u"Glonass"},  {61, u"Glonass"},
+        {62, u"SV"},      {70, u"SV"},      {119, u"SV"},       {122, u"WAAS"},    {138, u"WAAS"},
+        {120, u"EGNOS"},  {131, u"EGNOS"},  {129, u"MSAS"},     {137, u"MSAS"},    {133, u"SBAS"},
+        {158, u"SBAS"},   {159, u"Galileo"}, {208, u"Galileo"}, {209, u"Giove-A"}, {210, u"SV"},
+        {-1, u"SV"}};
     for (const auto& [number, name] : names) EXPECT_EQ(SatelliteSystemName(number), name) << number;
 }
 
@@ -148,10 +148,13 @@ TEST_F(SatelliteViewTest, TheSkyPlotDrawsFreshSatellitesAboveTheHorizonWhereThey
     EXPECT_EQ(image.pixelColor(240 - 6, 100 - 6), Color(kTracking));
     EXPECT_FALSE(HasColor(image, QRect(130, 170, 40, 30), Color(kUsed)));
 
-    // An update without due values reads nothing.
+    // Values are read at a due refresh that brings values.
     SetSatellite(9, 10, 180, true);
-    document.ForceUpdate();
+    view.OnUpdate(nullptr, HINT_REFRESH_DUE, nullptr);
+    EXPECT_FALSE(view.Shown(SatelliteSlot(9)).visible);
+    view.OnUpdate(nullptr, HINT_REFRESH_DUE | HINT_VALUES, nullptr);
     ASSERT_TRUE(view.Shown(SatelliteSlot(9)).visible);
+    // Stale after 20 epochs without a position.
     for (int epoch = 1; epoch < 20; ++epoch) CloseEpoch();
     document.ForceUpdate();
     EXPECT_TRUE(view.Shown(SatelliteSlot(9)).visible);
