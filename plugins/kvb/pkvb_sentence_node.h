@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <new>
+#include <optional>
 
 #include "kvb_node.h"
 #include "shared/nmea_fields.h"

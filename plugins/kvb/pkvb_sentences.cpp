@@ -12,8 +12,8 @@ namespace {
 
 bool Store(CStorageValue* entry, std::optional<double> value) { return value && SetIfBound(entry, *value); }
 
-// Within -180 to 360 degrees; stored from -pi to pi.
-bool StoreCourse(CStorageValue* entry, std::optional<double> degrees) {
+// A course or an azimuth within -180 to 360 degrees; stored from -pi to pi.
+bool StoreBearing(CStorageValue* entry, std::optional<double> degrees) {
     if (!degrees || *degrees < -180 || *degrees > 360) return false;
     return SetIfBound(entry, Radians(*degrees > 180 ? *degrees - 360 : *degrees));
 }
@@ -63,7 +63,7 @@ bool CPkvbPositionSentence::DecodeFields(const NmeaFields& fields, CStorageDatab
     for (const PlainField& plain : plainFields) changed |= Store(plain.entry, fields.Number(plain.field));
     if (const std::optional<double> speed = fields.Number(kSpeedField); speed && *speed >= 0)
         changed |= SetIfBound(speedOverGround, *speed * kMetresPerSecondPerKmh);
-    changed |= StoreCourse(courseOverGround, fields.Number(kCourseField));
+    changed |= StoreBearing(courseOverGround, fields.Number(kCourseField));
     if (const std::optional<int> used = fields.Integer(kSvsUsedField)) changed |= SetIfBound(svsUsed, *used);
     return changed;
 }
@@ -164,7 +164,7 @@ bool CPkvbSatelliteSentence::DecodeFields(const NmeaFields& fields, CStorageData
 bool CPkvbSatelliteSentence::StoreSatellite(const SatelliteReport& report) const {
     bool changed = SetIfBound(modeStatus[report.slot], report.modeStatus);
     changed |= Store(cn0[report.slot], report.cn0);
-    changed |= StoreCourse(azimuth[report.slot], report.azimuth);
+    changed |= StoreBearing(azimuth[report.slot], report.azimuth);
     if (report.elevation) changed |= SetIfBound(elevation[report.slot], Radians(*report.elevation));
     return changed;
 }
