@@ -7,8 +7,6 @@
 #include "host/views/color_table.h"
 #include "host/views/consoles/console_views.h"
 #include "host/views/text/view_tool_bar.h"
-#include "host/views/view_classes.h"
-#include "host/views/view_registry.h"
 #include "platform/profile.h"
 #include "platform/text.h"
 #include "resources/veltro/command_ids.h"
@@ -206,9 +204,3 @@ TEST_F(ConsoleTest, FiveHundredLinesMakeRoomForTheNextEntryAtOnce) {
     EXPECT_TRUE(lines.last().endsWith(QStringLiteral("  newest")));
 }
 
-TEST(ConsoleRegistration, TheThreeConsolesAreAvailable) {
-    const CViewRegistry registry = CViewRegistry::Standard();
-    for (const char16_t* viewClass :
-         {view_class::kPacketConsoleView, view_class::kBinaryConsoleView, view_class::kTextConsoleView})
-        EXPECT_NE(dynamic_cast<CConsoleView*>(registry.Create(viewClass).get()), nullptr);
-}
