@@ -11,6 +11,7 @@
 #include "host/views/color_table.h"
 #include "host/views/consoles/console_views.h"
 #include "platform/profile.h"
+#include "tests/host/views/test_view_host.h"
 #include "tests/plugins/kvb/kvb_test_frames.h"
 #include "tests/plugins/nmea/nmea_test_sentences.h"
 
@@ -18,13 +19,6 @@ namespace {
 
 constexpr int kMessages = 100000;
 constexpr int kMessagesPerEpoch = 16;
-
-class NoHost : public IViewHost {
-public:
-    bool SendToReceiver(CMessageNode*, const uint8_t*, int) override { return false; }
-    bool CanSend() const override { return false; }
-    std::u16string ConnectionText() const override { return {}; }
-};
 
 std::vector<std::vector<uint8_t>> EpochFrames() {
     std::vector<std::vector<uint8_t>> frames = {
@@ -61,7 +55,7 @@ void BM_Console(benchmark::State& state) {
     const std::vector<CMessageNode*> nodes = EpochNodes(document);
     CColorTable colors;
     platform::CMemoryProfile profile;
-    NoHost host;
+    TestViewHost host;
     Console console;
     console.Create(ViewContext{document, colors, profile, host, {}}, u"Console", nullptr);
     console.resize(480, 640);

@@ -44,6 +44,7 @@ public:
     bool SendToReceiver(CMessageNode* node, const uint8_t* bytes, int length) override;
     bool CanSend() const override { return connectionCommands.CanSend(); }
     std::u16string ConnectionText() const override;
+    IMessageBox& Messages() override { return messages; }
 
     const CColorTable& Colors() const { return colors; }
 

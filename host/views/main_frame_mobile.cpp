@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QToolBar>
 
 #include "host/core/port_thread.h"
@@ -215,6 +216,10 @@ std::optional<CommandState> CMainFrameMobile::QueryFrameCommand(unsigned command
         default:
             return {};
     }
+}
+
+void CMainFrameMobile::PostCommand(unsigned command) {
+    QTimer::singleShot(0, this, [this, command] { commandBar->Run(command); });
 }
 
 void CMainFrameMobile::OnCommand(unsigned command) {

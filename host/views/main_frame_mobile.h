@@ -35,6 +35,8 @@ public:
     CCommandBar& CommandBar() const { return *commandBar; }
     unsigned IndicatorButton() const { return indicator.Button(); }
 
+    void PostCommand(unsigned command) override;
+
     // WM_PORT_READ, after the connection's automatic baud detection.
     void OnPortRead(uint32_t bytesRead, uint32_t errorBits) override;
 

@@ -11,6 +11,7 @@
 class CColorTable;
 class CMessageNode;
 class CVeltroDoc;
+class IMessageBox;
 class QToolBar;
 
 namespace platform {
@@ -26,6 +27,10 @@ public:
     virtual bool CanSend() const = 0;
     // "COM1 57600 baud", or that no port is open.
     virtual std::u16string ConnectionText() const = 0;
+    // The frame's questions and notices, which tests answer instead of a user.
+    virtual IMessageBox& Messages() = 0;
+    // Runs a frame command once the caller has returned, since the command may destroy the caller.
+    virtual void PostCommand(unsigned command) = 0;
 };
 
 // What every view is bound to.

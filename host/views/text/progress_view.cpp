@@ -1,17 +1,13 @@
 #include "progress_view.h"
 
 #include <QProgressBar>
-#include <QTimer>
 
 #include "host/views/command_bar.h"
-#include "host/views/main_frame_mobile.h"
 #include "host/views/message_box.h"
 #include "host/views/text/view_tool_bar.h"
 #include "resources/veltro/strings.h"
 
-CProgressView::CProgressView(IMessageBox* messages)
-    : ownMessages(messages ? nullptr : std::make_unique<CQtMessageBox>(this)),
-      messages(messages ? *messages : *ownMessages) {
+CProgressView::CProgressView() {
     AddKeyCommand(cmd::kViewTogglePause, QKeySequence(Qt::Key_Pause));
 }
 
@@ -29,7 +25,7 @@ QToolBar* CProgressView::CreateViewToolBar(QWidget* parent) {
 QProgressBar* CProgressView::ProgressBar() const { return progressBar; }
 
 bool CProgressView::CanClose() {
-    return finished || messages.AskYesNo(kProcessStillRunning.text, IMessageBox::Icon::Question);
+    return finished || Context().host.Messages().AskYesNo(kProcessStillRunning.text, IMessageBox::Icon::Question);
 }
 
 void CProgressView::SetFinished(bool jobFinished) {
@@ -37,12 +33,10 @@ void CProgressView::SetFinished(bool jobFinished) {
     UpdateToolBar();
 }
 
-// Posted, not run here: the switch destroys this view.
+// Posted: the switch destroys this view.
 void CProgressView::OnFinished() {
     if (keepOpen) return;
-    auto* frame = dynamic_cast<CMainFrameMobile*>(window());
-    if (!frame) return;
-    QTimer::singleShot(0, frame, [frame] { frame->CommandBar().Run(cmd::kSvSummary); });
+    if (IsWindow()) Context().host.PostCommand(cmd::kSvSummary);
 }
 
 CommandState CProgressView::QueryCommand(unsigned command) {

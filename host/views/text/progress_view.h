@@ -1,10 +1,8 @@
 #pragma once
 #include <QPointer>
-#include <memory>
 
 #include "host/views/text/read_only_edit_view_ex.h"
 
-class IMessageBox;
 class QProgressBar;
 
 // The text log of a long job, with a progress bar in its toolbar. While the job runs, closing the
@@ -12,8 +10,7 @@ class QProgressBar;
 // keep it open. Derived views run the job, drive the bar and append their messages.
 class CProgressView : public CReadOnlyEditViewEx {
 public:
-    // Questions go to messages; to a Qt message box over the view when null.
-    explicit CProgressView(IMessageBox* messages = nullptr);
+    CProgressView();
     ~CProgressView() override;
 
     QToolBar* CreateViewToolBar(QWidget* parent) override;
@@ -37,8 +34,6 @@ protected:
     void OnFinished();
 
 private:
-    std::unique_ptr<IMessageBox> ownMessages;
-    IMessageBox& messages;
     QPointer<QProgressBar> progressBar;
     bool keepOpen = false;
     bool finished = true;

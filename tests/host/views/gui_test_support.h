@@ -22,6 +22,7 @@
 #include "host/views/main_frame_factory.h"
 #include "host/views/main_frame_mobile.h"
 #include "host/views/message_box.h"
+#include "tests/host/views/test_view_host.h"
 
 class QtEnvironment : public ::testing::Environment {
 public:
@@ -35,24 +36,6 @@ public:
 
 private:
     std::unique_ptr<QApplication> application;
-};
-
-// Answers the program's questions and keeps what it was told.
-class FakePrompts : public IMessageBox, public ILogFileDialogs {
-public:
-    void Show(const std::u16string& text, Icon) override { shown.push_back(text); }
-    bool AskYesNo(const std::u16string& text, Icon) override {
-        asked.push_back(text);
-        return answerYes;
-    }
-    std::optional<std::string> AskSaveFile(const std::string&, const std::u16string&) override { return saveFile; }
-    std::optional<OpenChoice> AskOpenFile(const std::string&) override { return openFile; }
-
-    std::vector<std::u16string> shown;
-    std::vector<std::u16string> asked;
-    bool answerYes = true;
-    std::optional<std::string> saveFile;
-    std::optional<OpenChoice> openFile;
 };
 
 // Handles the window's events until done answers true or the time is up; answers done.

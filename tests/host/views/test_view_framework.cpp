@@ -15,15 +15,9 @@
 #include "host/views/view_registry.h"
 #include "platform/profile.h"
 #include "resources/veltro/command_ids.h"
+#include "tests/host/views/test_view_host.h"
 
 namespace {
-
-class NoHost : public IViewHost {
-public:
-    bool SendToReceiver(CMessageNode*, const uint8_t*, int) override { return false; }
-    bool CanSend() const override { return false; }
-    std::u16string ConnectionText() const override { return u"Not connected"; }
-};
 
 // Paints itself in one colour, counts its updates and keeps a state block of four bytes.
 class SolidView : public CMemDCView {
@@ -54,7 +48,7 @@ protected:
     CVeltroDoc document{DocumentSettings{10, "/nonexistent/", nullptr}};
     CColorTable colors;
     platform::CMemoryProfile profile;
-    NoHost host;
+    TestViewHost host;
 };
 
 std::vector<uint8_t> Block(uint8_t value) { return {value, value, value}; }

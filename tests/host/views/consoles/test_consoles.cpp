@@ -16,13 +16,6 @@
 
 namespace {
 
-class NoHost : public IViewHost {
-public:
-    bool SendToReceiver(CMessageNode*, const uint8_t*, int) override { return false; }
-    bool CanSend() const override { return false; }
-    std::u16string ConnectionText() const override { return u"Not connected"; }
-};
-
 const std::string kGga =
     NmeaTestSentence("GPGGA,120001.00,4717.11399,N,00833.91590,E,1,08,1.01,499.6,M,48.0,M,,");
 const std::string kRmc =
@@ -69,7 +62,7 @@ protected:
     CFrameSplitter splitter;
     CColorTable colors;
     platform::CMemoryProfile profile;
-    NoHost host;
+    TestViewHost host;
     std::vector<std::unique_ptr<QToolBar>> toolBars;
 };
 

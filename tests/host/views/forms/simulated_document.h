@@ -9,15 +9,9 @@
 #include "host/views/color_table.h"
 #include "host/views/view.h"
 #include "platform/profile.h"
+#include "tests/host/views/test_view_host.h"
 #include "tests/tools/sim/sim_test_start.h"
 #include "tools/sim/sim_receiver.h"
-
-class NoViewHost : public IViewHost {
-public:
-    bool SendToReceiver(CMessageNode*, const uint8_t*, int) override { return false; }
-    bool CanSend() const override { return false; }
-    std::u16string ConnectionText() const override { return u"Not connected"; }
-};
 
 class SimulatedDocument {
 public:
@@ -41,7 +35,7 @@ public:
     CVeltroDoc document{DocumentSettings{900, VELTRO_PLUGIN_DIR, nullptr}};
     CColorTable colors;
     platform::CMemoryProfile profile;
-    NoViewHost host;
+    TestViewHost host;
 
 private:
     static SimReceiverConfig Config() {

@@ -34,7 +34,7 @@ protected:
     CVeltroDoc document{DocumentSettings{10, "/nonexistent/", nullptr}};
     CColorTable colors;
     platform::CMemoryProfile profile;
-    NoViewHost host;
+    TestViewHost host;
     CDataView view;
 };
 

@@ -42,7 +42,7 @@ protected:
     CVeltroDoc document{DocumentSettings{10, "/nonexistent/", nullptr}};
     CColorTable colors;
     platform::CMemoryProfile profile;
-    NoViewHost host;
+    TestViewHost host;
 };
 
 }  // namespace

@@ -17,17 +17,9 @@
 
 namespace {
 
-class NoHost : public IViewHost {
-public:
-    bool SendToReceiver(CMessageNode*, const uint8_t*, int) override { return false; }
-    bool CanSend() const override { return false; }
-    std::u16string ConnectionText() const override { return u"Not connected"; }
-};
-
 // A job that the test starts and ends.
 class TestProgressView : public CProgressView {
 public:
-    using CProgressView::CProgressView;
     void Start() { SetFinished(false); }
     void Finish() {
         AppendFormat(u"Done\n");
@@ -49,7 +41,7 @@ protected:
     CVeltroDoc document{DocumentSettings{10, "/nonexistent/", nullptr}};
     CColorTable colors;
     platform::CMemoryProfile profile;
-    NoHost host;
+    TestViewHost host;
     platform::ManualTickClock clock{100000};
 };
 
@@ -116,9 +108,9 @@ TEST_F(TextViewTest, TheViewFollowsTheEndUnlessTheUserHoldsASelection) {
 }
 
 TEST_F(TextViewTest, TheProgressViewAsksBeforeItIsClosedWhileItsJobRuns) {
-    FakePrompts prompts;
-    TestProgressView view(&prompts);
+    TestProgressView view;
     Open(view);
+    FakePrompts& prompts = host.prompts;
     std::unique_ptr<QToolBar> bar(view.CreateViewToolBar(nullptr));
     auto& buttons = static_cast<CViewToolBar&>(*bar);
     ASSERT_NE(view.ProgressBar(), nullptr);
@@ -148,7 +140,7 @@ class ProgressFrameTest : public GuiAppTest {
 protected:
     CMainFrameMobile& StartWithProgressView() {
         CViewRegistry registry = CViewRegistry::Standard();
-        registry.Register(view_class::kOPKUpdateView, [this] { return std::make_unique<TestProgressView>(&prompts); });
+        registry.Register(view_class::kOPKUpdateView, [] { return std::make_unique<TestProgressView>(); });
         registry.Register(view_class::kMainFormSVInfo, [] { return std::make_unique<CReadOnlyEditViewEx>(); });
         return Start({}, std::move(registry));
     }
