@@ -1,5 +1,13 @@
 # A protocol plug-in: a shared library named NAME.so (no "lib" prefix) that exports only
 # Initialize and Configure, so that it neither imports from nor collides with the host.
+# Shared objects resolve every symbol when they are linked, except in a fuzz build: clang keeps the
+# sanitizers' run-time library in the executable.
+if(VELTRO_FUZZ)
+  set(VELTRO_NO_UNDEFINED "")
+else()
+  set(VELTRO_NO_UNDEFINED -Wl,--no-undefined)
+endif()
+
 function(veltro_add_plugin name)
   add_library(${name} MODULE ${ARGN})
   set_target_properties(${name} PROPERTIES
@@ -10,7 +18,7 @@ function(veltro_add_plugin name)
   # Hidden visibility still leaves the standard library's template instances exported; the
   # version script leaves only the entry points.
   set(exports ${PROJECT_SOURCE_DIR}/cmake/plugin_exports.map)
-  target_link_options(${name} PRIVATE -Wl,--no-undefined -Wl,--version-script=${exports})
+  target_link_options(${name} PRIVATE ${VELTRO_NO_UNDEFINED} -Wl,--version-script=${exports})
   set_target_properties(${name} PROPERTIES LINK_DEPENDS ${exports})
 endfunction()
 

@@ -1,4 +1,4 @@
-// Arbitrary bytes against the NMEA plug-in: the recogniser at every position, sentences built
+// Arbitrary bytes against the NMEA plug-in and the proprietary sentences: the recogniser at every position, sentences built
 // from the input (with valid checksums, so that they reach the decoders) through the splitter,
 // the message tree and the document's epoch handling into the real database, and every node
 // offered the raw bytes as the host offers it sentences that it sends.
@@ -12,16 +12,19 @@
 #include "host/core/veltro_doc.h"
 #include "plugins/nmea/nmea_catalogue.h"
 #include "plugins/nmea/nmea_commands.h"
+#include "plugins/kvb/kvb_tree.h"
 #include "plugins/nmea/nmea_frame_check.h"
 #include "shared/blank_page.h"
 
 namespace {
 
 // The document brings the database, its catalogue and the epoch history; it loads no plug-ins,
-// the NMEA tree is built here from the instrumented sources.
+// the NMEA tree (with the proprietary sentences of the KVB plug-in) is built here from the
+// instrumented sources.
 struct NmeaHost {
     NmeaHost() {
         PopulateNmeaTree(root);
+        PopulatePkvbTree(root);
         root.BindDatabase(&document.Database());
     }
 
