@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "kvb_payload.h"
-#include "shared/storage_database.h"
+#include "shared/database_entries.h"
 #include "shared/storage_values.h"
 
 // The program's value of pi, shared with the host's conversions.
@@ -15,12 +15,6 @@ constexpr double Radians(double degrees) { return degrees * kKvbPi * 0.005555555
 // The receiver's units: cm, cm/s and hundredths; mm, ms and thousandths.
 constexpr double kHundredths = 0.01;
 constexpr double kThousandths = 0.001;
-
-// The entry of that identifier when it is of the expected kind, else null (also without a database).
-template <typename T = CStorageValue>
-T* FindEntry(const CStorageDatabase* database, uint16_t id) {
-    return database ? database->FindAs<T>(id) : nullptr;
-}
 
 // Stores a value into an entry the host may not define; true when the entry took a new value.
 inline bool SetIfBound(CStorageValue* entry, double value) { return entry && entry->SetValue(value); }

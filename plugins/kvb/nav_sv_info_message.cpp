@@ -30,10 +30,6 @@ int QualityClass(int8_t quality, uint8_t flags) {
 
 void SetBit(uint64_t& mask, int slot) { mask |= uint64_t{1} << slot; }
 
-void FindSlotEntries(const CStorageDatabase* database, int item, std::array<CStorageValue*, kSatelliteSlots>& entries) {
-    for (int slot = 0; slot < kSatelliteSlots; ++slot) entries[slot] = FindEntry(database, SatelliteItemId(slot, item));
-}
-
 bool OrMaskIfBound(CStorageSVList* list, uint64_t mask) {
     return list && list->OrMask(static_cast<uint32_t>(mask), static_cast<uint32_t>(mask >> 32), true, 0);
 }

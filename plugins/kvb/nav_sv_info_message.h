@@ -1,10 +1,9 @@
 #pragma once
-#include <array>
 #include <cstdint>
 
 #include "kvb_nav_message.h"
 #include "shared/channel_history.h"
-#include "shared/satellite_slots.h"
+#include "shared/database_entries.h"
 #include "shared/storage_sv_list.h"
 
 // NAV-SVINFO: one record per receiver channel with its satellite, signal, direction and
@@ -22,7 +21,6 @@ protected:
 private:
     struct ChannelRecord;
     struct SatelliteSets;
-    using SlotEntries = std::array<CStorageValue*, kSatelliteSlots>;
 
     static void StoreChannel(const ChannelRecord& record, CChannelHistory& channels);
     bool StoreSatellite(const ChannelRecord& record, int slot) const;

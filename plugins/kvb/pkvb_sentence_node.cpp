@@ -4,9 +4,7 @@
 #include <string>
 
 #include "kvb_frame.h"
-#include "kvb_scaled_entries.h"
 #include "platform/text.h"
-#include "shared/entry_ids.h"
 
 namespace {
 
@@ -84,7 +82,7 @@ bool CPkvbSentenceNode::BuildRateCommand(bool enable, uint8_t* buffer, int& outL
 // ---- CPkvbTimedSentence
 
 void CPkvbTimedSentence::BindEntries(const CStorageDatabase* database) {
-    utc = FindEntry<CStorageValueStatisticsTimeUTC>(database, entry::kUtc);
+    fixTime.Bind(database);
 }
 
 std::optional<NmeaDate> CPkvbTimedSentence::DateOf(const NmeaFields& fields) const {
@@ -97,17 +95,9 @@ std::optional<NmeaDate> CPkvbTimedSentence::DateOf(const NmeaFields& fields) con
 bool CPkvbTimedSentence::SameEpoch(CStorageDatabase* database) {
     if (!CPkvbSentenceNode::SameEpoch(database)) return false;
     const NmeaFields fields = StoredFields();
-    const std::optional<NmeaTime> time = fields.Time(kTimeField);
-    if (!utc || !time) return true;
-    if (const std::optional<NmeaDate> date = DateOf(fields))
-        return utc->IsSameEpochDateTime(time->second, time->minute, time->hour, date->day, date->month, date->year);
-    return utc->IsSameEpochTimeOfDay(time->second, time->minute, time->hour);
+    return fixTime.SameEpoch(fields.Time(kTimeField), DateOf(fields));
 }
 
 bool CPkvbTimedSentence::StoreTime(const NmeaFields& fields) const {
-    const std::optional<NmeaTime> time = fields.Time(kTimeField);
-    if (!utc || !time) return false;
-    if (const std::optional<NmeaDate> date = DateOf(fields))
-        return utc->SetDateTime(time->second, time->minute, time->hour, date->day, date->month, date->year);
-    return utc->SetTimeOfDay(time->second, time->minute, time->hour);
+    return fixTime.Store(fields.Time(kTimeField), DateOf(fields));
 }

@@ -5,6 +5,7 @@
 
 #include "kvb_node.h"
 #include "shared/nmea_fields.h"
+#include "shared/nmea_fix_time.h"
 #include "shared/storage_database.h"
 #include "shared/storage_values.h"
 
@@ -75,7 +76,7 @@ private:
     std::optional<NmeaDate> DateOf(const NmeaFields& fields) const;
 
     int dateField;
-    CStorageValueStatisticsTimeUTC* utc = nullptr;
+    NmeaFixTime fixTime;
 };
 
 template <typename Node>

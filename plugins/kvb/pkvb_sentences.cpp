@@ -131,12 +131,10 @@ struct CPkvbSatelliteSentence::SatelliteReport {
 };
 
 void CPkvbSatelliteSentence::BindEntries(const CStorageDatabase* database) {
-    for (int slot = 0; slot < kSatelliteSlots; ++slot) {
-        modeStatus[slot] = FindEntry(database, SatelliteItemId(slot, entry::kSatelliteMode));
-        elevation[slot] = FindEntry(database, SatelliteItemId(slot, entry::kSatelliteElevation));
-        azimuth[slot] = FindEntry(database, SatelliteItemId(slot, entry::kSatelliteAzimuth));
-        cn0[slot] = FindEntry(database, SatelliteItemId(slot, entry::kSatelliteCn0));
-    }
+    FindSlotEntries(database, entry::kSatelliteMode, modeStatus);
+    FindSlotEntries(database, entry::kSatelliteElevation, elevation);
+    FindSlotEntries(database, entry::kSatelliteAzimuth, azimuth);
+    FindSlotEntries(database, entry::kSatelliteCn0, cn0);
     trackedList = FindEntry<CStorageSVList>(database, entry::kTrackedList);
     svsTracked = FindEntry(database, entry::kSatellitesTracked);
 }

@@ -4,7 +4,7 @@
 
 #include "kvb_fix_status_entries.h"
 #include "pkvb_sentence_node.h"
-#include "shared/satellite_slots.h"
+#include "shared/database_entries.h"
 #include "shared/storage_sv_list.h"
 
 // Sentences 00, 01 and 02: the fix in geodetic, UTM or local grid coordinates, with its status,
@@ -56,7 +56,6 @@ protected:
     bool DecodeFields(const NmeaFields& fields, CStorageDatabase& database) override;
 
 private:
-    using SlotEntries = std::array<CStorageValue*, kSatelliteSlots>;
     struct SatelliteReport;
 
     bool StoreSatellite(const SatelliteReport& report) const;

@@ -3,10 +3,6 @@
 #include "shared/nmea_fields.h"
 #include "shared/nmea_units.h"
 
-void FindSlotEntries(const CStorageDatabase* database, int item, SlotEntries& entries) {
-    for (int slot = 0; slot < kSatelliteSlots; ++slot) entries[slot] = FindEntry(database, SatelliteItemId(slot, item));
-}
-
 bool Store(CStorageValue* entry, std::optional<double> value) { return entry && value && entry->SetValue(*value); }
 
 bool StoreCourse(CStorageValue* entry, std::optional<double> degrees) {

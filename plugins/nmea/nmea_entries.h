@@ -1,11 +1,9 @@
 #pragma once
-#include <array>
 #include <cstdint>
 #include <optional>
 
+#include "shared/database_entries.h"
 #include "shared/entry_ids.h"
-#include "shared/satellite_slots.h"
-#include "shared/storage_database.h"
 #include "shared/storage_values.h"
 
 class NmeaFields;
@@ -15,16 +13,6 @@ constexpr int kNavModeDeadReckoning = 0;
 constexpr int kNavMode2D = 2;
 constexpr int kNavMode2DOr3D = 3;
 constexpr int kNavMode3D = 4;
-
-using SlotEntries = std::array<CStorageValue*, kSatelliteSlots>;
-
-// The entry of that identifier when it is of the expected kind, else null (also without a database).
-template <typename T = CStorageValue>
-T* FindEntry(const CStorageDatabase* database, uint16_t id) {
-    return database ? database->FindAs<T>(id) : nullptr;
-}
-
-void FindSlotEntries(const CStorageDatabase* database, int item, SlotEntries& entries);
 
 // Stores a value into an entry that may be missing; true when the entry took a new value.
 bool Store(CStorageValue* entry, std::optional<double> value);

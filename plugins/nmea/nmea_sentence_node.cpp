@@ -37,7 +37,7 @@ NmeaTimedSentenceNode::NmeaTimedSentenceNode(const NmeaNodeIdentity& identity, i
     : NmeaSentenceNode(identity), timeField(timeField) {}
 
 void NmeaTimedSentenceNode::BindEntries(const CStorageDatabase* database) {
-    utc = FindEntry<CStorageValueStatisticsTimeUTC>(database, entry::kUtc);
+    fixTime.Bind(database);
 }
 
 std::optional<NmeaDate> NmeaTimedSentenceNode::DateOf(const NmeaFields&) const { return std::nullopt; }
@@ -45,17 +45,9 @@ std::optional<NmeaDate> NmeaTimedSentenceNode::DateOf(const NmeaFields&) const {
 bool NmeaTimedSentenceNode::SameEpoch(CStorageDatabase* database) {
     if (!NmeaSentenceNode::SameEpoch(database)) return false;
     const NmeaFields fields = StoredFields();
-    const std::optional<NmeaTime> time = fields.Time(timeField);
-    if (!utc || !time) return true;
-    if (const std::optional<NmeaDate> date = DateOf(fields))
-        return utc->IsSameEpochDateTime(time->second, time->minute, time->hour, date->day, date->month, date->year);
-    return utc->IsSameEpochTimeOfDay(time->second, time->minute, time->hour);
+    return fixTime.SameEpoch(fields.Time(timeField), DateOf(fields));
 }
 
 bool NmeaTimedSentenceNode::DecodeFields(const NmeaFields& fields, CStorageDatabase&) {
-    const std::optional<NmeaTime> time = fields.Time(timeField);
-    if (!utc || !time) return false;
-    if (const std::optional<NmeaDate> date = DateOf(fields))
-        return utc->SetDateTime(time->second, time->minute, time->hour, date->day, date->month, date->year);
-    return utc->SetTimeOfDay(time->second, time->minute, time->hour);
+    return fixTime.Store(fields.Time(timeField), DateOf(fields));
 }

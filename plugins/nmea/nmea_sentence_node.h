@@ -3,8 +3,9 @@
 #include <optional>
 
 #include "nmea_entries.h"
-#include "shared/nmea_fields.h"
 #include "nmea_node.h"
+#include "shared/nmea_fields.h"
+#include "shared/nmea_fix_time.h"
 
 // A node for one standard sentence of the talker GP. NMEA carries no epoch marker, so each node
 // remembers the epoch in which it last decoded: a second sentence of its kind opens a new epoch.
@@ -50,5 +51,5 @@ protected:
 
 private:
     int timeField;
-    CStorageValueStatisticsTimeUTC* utc = nullptr;
+    NmeaFixTime fixTime;
 };
