@@ -2,7 +2,6 @@
 // document's refresh after every epoch of a 115200-baud receiver at 10 Hz (about 16 messages).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPlainTextEdit>
 #include <memory>
 #include <vector>
@@ -80,13 +79,3 @@ BENCHMARK_TEMPLATE(BM_Console, CPacketConsoleView)->Unit(benchmark::kMillisecond
 BENCHMARK_TEMPLATE(BM_Console, CBinaryConsoleView)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
