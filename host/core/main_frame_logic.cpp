@@ -31,10 +31,15 @@ void CMainFrameLogic::SetComplete(bool isComplete) {
 
 void CMainFrameLogic::OnUpdateTimer() { app.Document().OnUpdateTimer(); }
 
+void CMainFrameLogic::OnPortRead(uint32_t bytesRead, uint32_t errorBits) {
+    connection.OnPortRead(bytesRead, errorBits);
+    if (portReadListener) portReadListener(bytesRead, errorBits);
+}
+
 intptr_t CMainFrameLogic::OnMessage(unsigned message, uintptr_t wParam, intptr_t lParam) {
     switch (message) {
         case WM_PORT_READ:
-            if (complete) connection.OnPortRead(static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam));
+            if (complete) OnPortRead(static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam));
             return 0;
         case WM_PORT_FRAME:
             core.OnPortFrame(reinterpret_cast<const FrameRecord*>(wParam), lParam);

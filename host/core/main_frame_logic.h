@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "host/core/connection_control.h"
@@ -32,6 +33,11 @@ public:
     // Closing begins: the port and replay messages are ignored from now on.
     void SetComplete(bool isComplete);
 
+    // Told of every read of the port after the connection has handled it, while the frame is
+    // complete: the frame's connection indicator follows the reads.
+    using PortReadListener = std::function<void(uint32_t bytesRead, uint32_t errorBits)>;
+    void SetPortReadListener(PortReadListener listener) { portReadListener = std::move(listener); }
+
     void OnWatchdogTimer() { connection.OnWatchdogTimer(); }
     void OnUpdateTimer();
 
@@ -46,11 +52,13 @@ private:
     };
 
     intptr_t OnMessage(unsigned message, uintptr_t wParam, intptr_t lParam);
+    void OnPortRead(uint32_t bytesRead, uint32_t errorBits);
 
     CVeltroApp& app;
     CPortWriter portWriter;
     CMainFrameCore core;
     CConnectionControl connection;
     std::shared_ptr<platform::CMessageWindow> window;
+    PortReadListener portReadListener;
     bool complete = false;
 };

@@ -63,35 +63,26 @@ CMainFrameBase::CMainFrameBase(CVeltroApp& app, const FramePrompts& prompts)
       ownFiles(prompts.files ? nullptr : std::make_unique<CQtLogFileDialogs>(this)),
       files(prompts.files ? *prompts.files : *ownFiles),
       logic(app, *this),
-      portReadTap(
-          std::make_shared<platform::CMessageWindow>([this](unsigned message, uintptr_t wParam, intptr_t lParam) {
-              return OnTappedMessage(message, wParam, lParam);
-          })),
       connectionCommands(logic.Connection(), app.PortThread(), app.Log()),
       logCommands(app, logic.Core(), files) {
     colors.Load(app.Profile());
     setWindowIcon(ProgramIcon());
     RestoreGeometry();
     WakeUpFromEventLoop(logic.Window());
-    WakeUpFromEventLoop(portReadTap);
+    logic.SetPortReadListener([this](uint32_t bytesRead, uint32_t errorBits) {
+        if (!closed) OnPortRead(bytesRead, errorBits);
+    });
     StartTimers();
 }
 
-// The windows close first: a worker blocked in a hand-off is released before anything it might
+// The window closes first: a worker blocked in a hand-off is released before anything it might
 // be waiting for goes away.
 CMainFrameBase::~CMainFrameBase() {
-    portReadTap->Close();
     logic.Window()->Close();
     watchdogTimer.stop();
     updateTimer.stop();
     SaveGeometry();
     colors.Save(app.Profile());
-}
-
-intptr_t CMainFrameBase::OnTappedMessage(unsigned message, uintptr_t wParam, intptr_t lParam) {
-    const intptr_t result = logic.Window()->Send(message, wParam, lParam);
-    if (message == WM_PORT_READ && !closed) OnPortRead(static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam));
-    return result;
 }
 
 void CMainFrameBase::StartTimers() {
@@ -129,9 +120,7 @@ void CMainFrameBase::ShowSplash() {
     splash->show();
 }
 
-// The port thread starts after this: from now on its reads pass the frame on their way.
 void CMainFrameBase::Show() {
-    app.PortThread().SetTarget(portReadTap);
     show();
     if (splash) splash->finish(this);
 }

@@ -67,7 +67,6 @@ protected:
 
 private:
     void ReportError(const std::u16string& text) override;
-    intptr_t OnTappedMessage(unsigned message, uintptr_t wParam, intptr_t lParam);
     void StartTimers();
     void RestoreGeometry();
     void SaveGeometry();
@@ -81,8 +80,6 @@ private:
     std::unique_ptr<ILogFileDialogs> ownFiles;
     ILogFileDialogs& files;
     CMainFrameLogic logic;
-    // Stands between the port thread and the logic's window, so that the frame sees every read.
-    std::shared_ptr<platform::CMessageWindow> portReadTap;
     CConnectionCommands connectionCommands;
     CLogCommands logCommands;
     QTimer watchdogTimer;
