@@ -78,6 +78,9 @@ void CSerialDevice::Close() {
     if (fd < 0) return;
     // The exclusive flag outlives this descriptor when another one keeps the terminal open.
     ioctl(fd, TIOCNXCL);
+    // Every write already waited for its bytes to leave; what is still queued is stuck behind a
+    // stalled line, and close would wait up to the driver's closing time (30 s) for it.
+    tcflush(fd, TCOFLUSH);
     ::close(fd);
     fd = -1;
     hungUp = false;
