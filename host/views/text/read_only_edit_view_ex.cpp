@@ -40,7 +40,9 @@ CReadOnlyEditViewEx::CReadOnlyEditViewEx() : lastInteraction(platform::GetTickCo
 }
 
 void CReadOnlyEditViewEx::SetLineLimits(int maxLines, int extraLines) {
-    if (buffer.SetLineLimits(maxLines, extraLines) > 0) Refresh();
+    if (buffer.SetLineLimits(maxLines, extraLines) == 0) return;
+    changed = true;
+    Refresh();
 }
 
 void CReadOnlyEditViewEx::Clear() {

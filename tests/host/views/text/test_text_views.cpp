@@ -70,6 +70,9 @@ TEST_F(TextViewTest, AppendedTextWaitsForTheDocumentsRefresh) {
     EXPECT_EQ(Shown(view), QString::fromUtf16(u"Done\nfirst\x0Bsecond\n"));
     EXPECT_EQ(view.Edit().blockCount(), 3);
     EXPECT_TRUE(view.QueryCommand(cmd::kEditClearAll).enabled);
+    // Lower limits trim what is shown at once.
+    view.SetLineLimits(3, 0);
+    EXPECT_EQ(Shown(view), QString::fromUtf16(u"first\x0Bsecond\n"));
 
     view.AppendStampedLine(u"stamped");
     document.ForceUpdate();
