@@ -114,14 +114,15 @@ void CReadOnlyEditViewEx::Refresh() {
     edit.setTextCursor(cursor);
     if (decision.scrollToEnd) {
         edit.verticalScrollBar()->setValue(edit.verticalScrollBar()->maximum());
-        edit.horizontalScrollBar()->setValue(0);
         ShowCaret(false);
-        if (decision.caretToEnd) recentlyScrolled = false;
     } else {
         edit.verticalScrollBar()->setValue(ShiftedBack(verticalScroll, removedLines));
-        edit.horizontalScrollBar()->setValue(horizontalScroll);
         ShowCaret(true);
     }
+    // Following the end starts again at the left edge; a reader elsewhere keeps their column.
+    const bool followsEnd = decision.caretToEnd && decision.scrollToEnd;
+    edit.horizontalScrollBar()->setValue(followsEnd ? 0 : horizontalScroll);
+    if (followsEnd) recentlyScrolled = false;
     UpdateToolBar();
 }
 

@@ -87,6 +87,8 @@ TEST_F(TextViewTest, TheViewFollowsTheEndUnlessTheUserHoldsASelection) {
     CReadOnlyEditViewEx view;
     Open(view);
     QScrollBar& scroll = *view.Edit().verticalScrollBar();
+    QScrollBar& across = *view.Edit().horizontalScrollBar();
+    view.AppendLine(std::u16string(200, u'w'));
     for (int i = 0; i < 100; ++i) view.AppendLine(u"line");
     view.Refresh();
     ASSERT_GT(scroll.maximum(), 0);
@@ -94,6 +96,8 @@ TEST_F(TextViewTest, TheViewFollowsTheEndUnlessTheUserHoldsASelection) {
 
     scroll.triggerAction(QAbstractSlider::SliderToMinimum);
     PressStylus(*view.Edit().viewport(), QEvent::MouseButtonPress);
+    ASSERT_GT(across.maximum(), 40);
+    across.setValue(40);
     const int caret = view.Edit().textCursor().position();
     clock.Advance(10000);
     for (int i = 0; i < 20; ++i) view.AppendLine(u"more");
@@ -101,13 +105,24 @@ TEST_F(TextViewTest, TheViewFollowsTheEndUnlessTheUserHoldsASelection) {
     EXPECT_EQ(scroll.value(), 0);
     EXPECT_EQ(view.Edit().textCursor().position(), caret);
 
-    // Let go, and four quiet seconds later the view follows again; the caret stays with the user.
+    // Let go, and four quiet seconds later the view follows again; the caret and the column stay
+    // with the user.
     PressStylus(*view.Edit().viewport(), QEvent::MouseButtonRelease);
     clock.Advance(4001);
     view.AppendLine(u"last");
     view.Refresh();
     EXPECT_EQ(scroll.value(), scroll.maximum());
     EXPECT_EQ(view.Edit().textCursor().position(), caret);
+    EXPECT_EQ(across.value(), 40);
+
+    // Back at the end, the caret follows the text to the bottom left.
+    view.Edit().moveCursor(QTextCursor::End);
+    across.setValue(40);
+    clock.Advance(4001);
+    view.AppendLine(u"after");
+    view.Refresh();
+    EXPECT_EQ(view.Edit().textCursor().position(), view.Edit().document()->characterCount() - 1);
+    EXPECT_EQ(across.value(), 0);
 }
 
 TEST_F(TextViewTest, TheProgressViewAsksBeforeItIsClosedWhileItsJobRuns) {
