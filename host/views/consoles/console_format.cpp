@@ -9,7 +9,8 @@ namespace {
 constexpr size_t kBytesPerLine = 16;
 constexpr char16_t kHiddenControl = 11;
 
-char16_t Shown(uint8_t byte) { return byte < 0x20 || byte == 0x7F ? kHiddenControl : byte; }
+// The character of a byte's code is a control character below 0x20 and from 0x7F to 0x9F.
+char16_t Shown(uint8_t byte) { return byte < 0x20 || (byte >= 0x7F && byte <= 0x9F) ? kHiddenControl : byte; }
 
 void AppendHex(std::u16string& text, unsigned value, int digits) {
     static constexpr char16_t kDigits[] = u"0123456789ABCDEF";

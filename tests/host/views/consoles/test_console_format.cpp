@@ -22,9 +22,10 @@ TEST(HexDump, SixteenBytesMakeOneLineSeventeenAPaddedSecond) {
     std::vector<uint8_t> bytes = Counting(16, 0x41);
     bytes[1] = 0x0D;
     bytes[2] = 0xE9;
+    bytes[3] = 0x85;
     bytes.push_back(0x0A);
     EXPECT_EQ(console::HexDump(bytes),
-              u"0000  41 0D E9 44 45 46 47 48 49 4A 4B 4C 4D 4E 4F 50  A\x0B\u00E9" u"DEFGHIJKLMNOP\n"
+              u"0000  41 0D E9 85 45 46 47 48 49 4A 4B 4C 4D 4E 4F 50  A\x0B\u00E9\x0B" u"EFGHIJKLMNOP\n"
               u"0010  0A " + std::u16string(15 * 3, u' ') + u" \x0B");
     EXPECT_EQ(console::HexDump({}), u"");
 }
