@@ -19,6 +19,8 @@ constexpr int kCellFrameColor = 14;
 constexpr int kBarHeight = 3;
 constexpr int kTextPadding = 2;
 constexpr int kBarTextGap = 3;
+// A text wider or higher than its cell is drawn whole, spilling over its neighbours.
+constexpr auto kTextFlags = Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip;
 
 constexpr uint16_t kValueIds[] = {entry::kLatitude,    entry::kLongitude,      entry::kHeightAboveEllipsoid,
                                   entry::kUtc,         entry::kSpeedOverGround, entry::kPdop,
@@ -98,7 +100,7 @@ void CDataView::OnDraw(QPainter& painter, const QRect& rect) {
     for (int row = 0; row < kDataRowCount; ++row) {
         const QRect cell = DataCell(inner, labelWidth, rowHeight, row);
         painter.setPen(colors.Color(CColorTable::kScale));
-        painter.drawText(QRect(inner.left(), cell.top(), labelWidth, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
+        painter.drawText(QRect(inner.left(), cell.top(), labelWidth, rowHeight), Qt::AlignLeft | kTextFlags,
                          QString::fromUtf16(kDataLabels[row]));
         DrawFrame(painter, cell, colors.Color(kCellFrameColor));
         const double bar = row == ROW_PDOP ? pdop : row == ROW_HDOP ? hdop : 0.0;
@@ -107,19 +109,17 @@ void CDataView::OnDraw(QPainter& painter, const QRect& rect) {
             continue;
         }
         if (row == ROW_FIX) painter.setPen(colors.Color(NavigationStatusColor(Document().Database())));
-        painter.drawText(cell.adjusted(0, 0, -kTextPadding, 0), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
-                         ToQString(texts[row]));
+        painter.drawText(cell.adjusted(0, 0, -kTextPadding, 0), Qt::AlignRight | kTextFlags, ToQString(texts[row]));
     }
 }
 
 void CDataView::DrawDopBar(QPainter& painter, const QRect& cell, double value, int scale, const std::u16string& text) {
     const QRect inside = cell.adjusted(kTextPadding, 0, -kTextPadding, 0);
-    constexpr auto kFlags = Qt::AlignVCenter | Qt::TextSingleLine;
-    painter.drawText(inside, Qt::AlignLeft | kFlags, QStringLiteral("0"));
-    painter.drawText(inside, Qt::AlignRight | kFlags, ToQString(platform::FormatW(u"%i", scale)));
+    painter.drawText(inside, Qt::AlignLeft | kTextFlags, QStringLiteral("0"));
+    painter.drawText(inside, Qt::AlignRight | kTextFlags, ToQString(platform::FormatW(u"%i", scale)));
     const int length = DopBarLength(cell.width(), value, scale);
     const QRect bar(cell.left(), cell.bottom() - kBarHeight, length, kBarHeight);
     DrawFrame(painter, bar, Context().colors.Color(CColorTable::kScale));
-    painter.drawText(QRect(bar.right() + 1 + kBarTextGap, cell.top(), cell.width(), cell.height()), Qt::AlignLeft | kFlags,
-                     ToQString(text));
+    painter.drawText(QRect(bar.right() + 1 + kBarTextGap, cell.top(), cell.width(), cell.height()),
+                     Qt::AlignLeft | kTextFlags, ToQString(text));
 }

@@ -134,6 +134,15 @@ TEST_F(DataViewTest, AFixWithDgpsSpeedTimeAndDopBars) {
         EXPECT_EQ(image.pixelColor(end - 1, barTop), Color(CColorTable::kScale)) << row;
         EXPECT_EQ(image.pixelColor(end + 1, barTop), Color(CColorTable::kBackground)) << row;
     }
+
+    // In a narrow panel the latitude is wider than its cell: it is drawn whole, into the gap behind
+    // its label.
+    view.resize(100, 200);
+    const QFontMetrics metrics(SharedTextFont(ScreenDensity{96, 96}));
+    const QRect cell = Cell(ROW_LAT);
+    const int labelEnd = DataPanelInner(view.rect()).left() + metrics.horizontalAdvance(QStringLiteral("Lat"));
+    const QRect gap(labelEnd + 1, cell.top() + 1, cell.left() - labelEnd - 1, cell.height() - 2);
+    EXPECT_TRUE(HasColor(Rendered(view), gap, Color(CColorTable::kScale)));
 }
 
 TEST_F(DataViewTest, APdopOf150IsShownButDoesNotScaleTheBars) {
