@@ -134,6 +134,7 @@ TEST_F(SatelliteViewTest, TheSkyPlotDrawsFreshSatellitesAboveTheHorizonWhereThey
     SetSatellite(7, 0, 90, false);
     Entry(SatelliteItemId(SatelliteSlot(7), entry::kSatelliteMode))->SetValue(1);
     SetSatellite(9, -3, 180, true);
+    SetSatellite(11, 30, INFINITY, true);
     CSatellitePosView view;
     Open(view, 300, 200);
     document.ForceUpdate();
@@ -141,6 +142,8 @@ TEST_F(SatelliteViewTest, TheSkyPlotDrawsFreshSatellitesAboveTheHorizonWhereThey
     EXPECT_EQ(view.Shown(SatelliteSlot(5)).state, kUsed);
     EXPECT_TRUE(view.Shown(SatelliteSlot(7)).visible);
     EXPECT_FALSE(view.Shown(SatelliteSlot(9)).visible);
+    // An azimuth that is no angle has no place on the plot.
+    EXPECT_FALSE(view.Shown(SatelliteSlot(11)).visible);
 
     // Satellite 5 in the centre, 7 on the horizon in the east; symbols of radius 10.
     const QImage image = Rendered(view);
