@@ -12,6 +12,12 @@ int64_t DaysFromCivil(int year, int month, int day) {
     return era * 146097 + dayOfEra - 719468;
 }
 
+bool IsCivilTime(double seconds) {
+    static const double first = static_cast<double>(DaysFromCivil(1, 1, 1)) * kSecondsPerDay;
+    static const double end = static_cast<double>(DaysFromCivil(10000, 1, 1)) * kSecondsPerDay;
+    return std::isfinite(seconds) && seconds >= first && seconds < end;
+}
+
 CivilTime CivilFromSeconds(double seconds) {
     const double days = std::floor(seconds / kSecondsPerDay);
     const double secondOfDay = seconds - days * kSecondsPerDay;

@@ -17,7 +17,11 @@ struct CivilTime {
 };
 
 VELTRO_EXPORT int64_t DaysFromCivil(int year, int month, int day);
+// Only for seconds that IsCivilTime accepts.
 VELTRO_EXPORT CivilTime CivilFromSeconds(double seconds);
+// Whether seconds name a moment of the years 1 to 9999; values from outside (a receiver, a log)
+// are checked with it before they become dates.
+VELTRO_EXPORT bool IsCivilTime(double seconds);
 
 constexpr double kSecondsPerDay = 86400.0;
 constexpr double kSecondsPerWeek = 604800.0;

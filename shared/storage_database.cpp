@@ -88,7 +88,7 @@ int CStorageDatabase::GetSatelliteState(int slot, const CEpochHistory* epochHist
                                         const CEpochSnapshot* snapshot) const {
     if (slot < 0 || slot >= kSatelliteSlots) return 0;
     const double used = CurrentOrSnapshot(SatelliteItemId(slot, 2), epochHistory, snapshot);
-    if (!std::isnan(used) && static_cast<int>(used) == 1) return 3;
+    if (used >= 1 && used < 2) return 3;
     const double status = CurrentOrSnapshot(SatelliteItemId(slot, 1), epochHistory, snapshot);
     if (!std::isnan(status) && (status == 1 || status == 2)) return static_cast<int>(status);
     return 0;

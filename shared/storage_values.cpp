@@ -245,7 +245,7 @@ CStorageValueStatisticsTimeUTC::CStorageValueStatisticsTimeUTC(std::u16string na
 std::u16string CStorageValueStatisticsTimeUTC::Format(double v) const { return FormatWith(format, v); }
 
 std::u16string CStorageValueStatisticsTimeUTC::FormatWith(const std::u16string& timeFormat, double v) const {
-    if (std::isnan(v) || v < 0) return noValueText;
+    if (v < 0 || !IsCivilTime(v)) return noValueText;
     const CivilTime civil = CivilFromSeconds(v);
     std::u16string out;
     for (size_t i = 0; i < timeFormat.size(); ++i) {

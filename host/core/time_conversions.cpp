@@ -23,6 +23,8 @@ void CTimeGpsToUtc::Bind(CStorageDatabase& database) {
 
 bool CTimeGpsToUtc::Run() {
     if (!Holds(gpsTime) || !utc || utc->IsValid()) return false;
-    const CivilTime civil = CivilFromSeconds(UtcFromGpsTime(gpsTime->GetValue()));
+    const double utcSeconds = UtcFromGpsTime(gpsTime->GetValue());
+    if (!IsCivilTime(utcSeconds)) return false;
+    const CivilTime civil = CivilFromSeconds(utcSeconds);
     return utc->SetDateTime(civil.second, civil.minute, civil.hour, civil.day, civil.month, civil.year);
 }

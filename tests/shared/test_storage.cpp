@@ -118,6 +118,9 @@ TEST_F(StorageTest, UtcTimeFormatsDateTokens) {
     EXPECT_EQ(utc->FormatCurrent(), u"Thursday 29 February 24, Feb Thu %");
     utc->SetFormat(u"%H:%M:%s %m/%d/%Y %B", u"");
     EXPECT_EQ(utc->Format(3723.5), u"01:02:03.500 ??/??/???? ");
+    // A time no calendar holds is shown as no value.
+    EXPECT_EQ(utc->Format(INFINITY), u"");
+    EXPECT_EQ(utc->Format(1e300), u"");
 }
 
 TEST_F(StorageTest, UtcTimeOfDayKeepsTheKnownDateAndCrossesMidnight) {
@@ -253,6 +256,8 @@ TEST_F(StorageTest, SatelliteStateReadsUsedBeforeStatus) {
     auto* mode = AddValue<CStorageValueBitmask>(SatelliteItemId(3, 1), u"mode");
     EXPECT_EQ(database.GetSatelliteState(3, nullptr, nullptr), 0);
     mode->SetValue(2);
+    EXPECT_EQ(database.GetSatelliteState(3, nullptr, nullptr), 2);
+    used->SetValue(1e300);
     EXPECT_EQ(database.GetSatelliteState(3, nullptr, nullptr), 2);
     used->SetValue(1);
     EXPECT_EQ(database.GetSatelliteState(3, nullptr, nullptr), 3);

@@ -37,7 +37,7 @@ std::string CValueColumn::Text(const CEpochHistory& history, const CEpochSnapsho
     if (std::isnan(v)) return "";
     switch (kind) {
         case Kind::Utc:
-            return UtcText(v);
+            return IsCivilTime(v) ? UtcText(v) : "";
         case Kind::Choice:
             return platform::WideToUtf8(static_cast<const CStorageValue&>(entry).Format(v));
         default:
