@@ -81,6 +81,10 @@ TEST_F(TextViewTest, AppendedTextWaitsForTheDocumentsRefresh) {
     document.NotifyNewDocument();
     EXPECT_EQ(Shown(view), QString());
     EXPECT_FALSE(view.QueryCommand(cmd::kEditClearAll).enabled);
+
+    // Without any refresh from the document (a quiet receiver), the text still shows soon.
+    view.AppendLine(u"late");
+    EXPECT_TRUE(RunEventsUntil([&] { return Shown(view) == QStringLiteral("late\n"); }));
 }
 
 TEST_F(TextViewTest, TheViewFollowsTheEndUnlessTheUserHoldsASelection) {
