@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -66,6 +67,12 @@ protected:
     std::vector<std::unique_ptr<QToolBar>> toolBars;
 };
 
+// For a person to look at; the tests check the text itself.
+void SavePicture(QWidget& view, const char* name) {
+    QDir().mkpath(QStringLiteral(VELTRO_SCREENSHOT_DIR));
+    EXPECT_TRUE(view.grab().save(QStringLiteral(VELTRO_SCREENSHOT_DIR "/") + QLatin1String(name)));
+}
+
 QStringList Texts(const QStringList& lines) {
     QStringList texts;
     for (const QString& line : lines) texts << line.mid(10);
@@ -91,6 +98,7 @@ TEST_F(ConsoleTest, ThePacketConsoleNamesEveryMessageOfBothPlugins) {
             << line.toStdString();
     // The receiver's time stamps the entries once it is known.
     EXPECT_TRUE(lines[2].startsWith(QStringLiteral("12:00:01  "))) << lines[2].toStdString();
+    SavePicture(view, "packet_console.png");
 
     EXPECT_TRUE(view.QueryCommand(cmd::kEditClearAll).enabled);
     view.RunCommand(cmd::kEditClearAll);
@@ -181,6 +189,7 @@ TEST_F(ConsoleTest, TheBinaryConsoleIndentsTheDumpsContinuationLines) {
                                                .toUpper());
     EXPECT_EQ(lines[1], QStringLiteral("          0010  %1 ").arg(frame[16], 2, 16, QLatin1Char('0')).toUpper() +
                             QString(46, u' ') + QChar(frame[16] < 0x20 ? 11 : frame[16]));
+    SavePicture(view, "binary_console.png");
 }
 
 TEST_F(ConsoleTest, FiveHundredLinesMakeRoomForTheNextEntryAtOnce) {
