@@ -1,7 +1,6 @@
 #include "pkvb_sentences.h"
 
 #include <algorithm>
-#include <bit>
 #include <optional>
 
 #include "kvb_scaled_entries.h"
@@ -131,12 +130,7 @@ struct CPkvbSatelliteSentence::SatelliteReport {
 };
 
 void CPkvbSatelliteSentence::BindEntries(const CStorageDatabase* database) {
-    FindSlotEntries(database, entry::kSatelliteMode, modeStatus);
-    FindSlotEntries(database, entry::kSatelliteElevation, elevation);
-    FindSlotEntries(database, entry::kSatelliteAzimuth, azimuth);
-    FindSlotEntries(database, entry::kSatelliteCn0, cn0);
-    trackedList = FindEntry<CStorageSVList>(database, entry::kTrackedList);
-    svsTracked = FindEntry(database, entry::kSatellitesTracked);
+    satellites.Bind(database);
 }
 
 bool CPkvbSatelliteSentence::DecodeFields(const NmeaFields& fields, CStorageDatabase&) {
@@ -153,17 +147,15 @@ bool CPkvbSatelliteSentence::DecodeFields(const NmeaFields& fields, CStorageData
         changed |= StoreSatellite(*report);
         if (report->modeStatus != kNoSignal) tracked |= uint64_t{1} << report->slot;
     }
-    changed |= trackedList &&
-               trackedList->OrMask(static_cast<uint32_t>(tracked), static_cast<uint32_t>(tracked >> 32), true, 0);
-    changed |= SetIfBound(svsTracked, std::popcount(tracked));
+    changed |= satellites.StoreTracked(tracked, true);
     return changed;
 }
 
 bool CPkvbSatelliteSentence::StoreSatellite(const SatelliteReport& report) const {
-    bool changed = SetIfBound(modeStatus[report.slot], report.modeStatus);
-    changed |= Store(cn0[report.slot], report.cn0);
-    changed |= StoreBearing(azimuth[report.slot], report.azimuth);
-    if (report.elevation) changed |= SetIfBound(elevation[report.slot], Radians(*report.elevation));
+    bool changed = SetIfBound(satellites.modeStatus[report.slot], report.modeStatus);
+    changed |= Store(satellites.cn0[report.slot], report.cn0);
+    changed |= StoreBearing(satellites.azimuth[report.slot], report.azimuth);
+    if (report.elevation) changed |= SetIfBound(satellites.elevation[report.slot], Radians(*report.elevation));
     return changed;
 }
 

@@ -5,7 +5,6 @@
 #include "kvb_fix_status_entries.h"
 #include "pkvb_sentence_node.h"
 #include "shared/database_entries.h"
-#include "shared/storage_sv_list.h"
 
 // Sentences 00, 01 and 02: the fix in geodetic, UTM or local grid coordinates, with its status,
 // accuracy, motion, DOPs and satellite count. The grid coordinates are shown, not stored.
@@ -60,12 +59,7 @@ private:
 
     bool StoreSatellite(const SatelliteReport& report) const;
 
-    SlotEntries modeStatus{};
-    SlotEntries elevation{};
-    SlotEntries azimuth{};
-    SlotEntries cn0{};
-    CStorageSVList* trackedList = nullptr;
-    CStorageValue* svsTracked = nullptr;
+    SatellitesInViewEntries satellites;
 };
 
 // Sentence 04: UTC date and time, GPS week and time of week, and the receiver's clock.

@@ -1,6 +1,5 @@
 #include "nmea_gsv_nodes.h"
 
-#include <bit>
 #include <cmath>
 #include <vector>
 
@@ -72,12 +71,7 @@ bool NmeaGsvPageNode::SameEpoch(CStorageDatabase* database) {
 }
 
 void NmeaGsvPageNode::BindEntries(const CStorageDatabase* database) {
-    FindSlotEntries(database, entry::kSatelliteElevation, elevations);
-    FindSlotEntries(database, entry::kSatelliteAzimuth, azimuths);
-    FindSlotEntries(database, entry::kSatelliteCn0, cn0s);
-    FindSlotEntries(database, entry::kSatelliteMode, modeStatuses);
-    trackedList = FindEntry<CStorageSVList>(database, entry::kTrackedList);
-    svsTracked = FindEntry(database, entry::kSatellitesTracked);
+    satellites.Bind(database);
 }
 
 bool NmeaGsvPageNode::DecodeFields(const NmeaFields& fields, CStorageDatabase& database) {
@@ -94,11 +88,7 @@ bool NmeaGsvPageNode::DecodeFields(const NmeaFields& fields, CStorageDatabase& d
     for (int i = 0; i < kSatellitesPerPage && firstSatellite + i < *inView; ++i)
         changed |= StoreSatellite(fields, kFirstSatelliteField + kFieldsPerSatellite * i, database.Channels(), tracked);
 
-    const bool lastPage = *page == *total;
-    if (trackedList)
-        changed |=
-            trackedList->OrMask(static_cast<uint32_t>(tracked), static_cast<uint32_t>(tracked >> 32), lastPage, 0);
-    if (lastPage) changed |= StoreTrackedCount();
+    changed |= satellites.StoreTracked(tracked, *page == *total);
     return changed;
 }
 
@@ -121,16 +111,16 @@ bool NmeaGsvPageNode::StoreSignal(std::optional<double> cn0, int slot, int chann
     bool changed = false;
     if (cn0 && *cn0 > 0 && *cn0 < kHighestCn0) {
         if (slot >= 0) {
-            changed |= Store(cn0s[slot], cn0);
+            changed |= Store(satellites.cn0[slot], cn0);
             // A satellite the receiver reported as ready stays ready.
-            const CStorageValue* status = modeStatuses[slot];
+            const CStorageValue* status = satellites.modeStatus[slot];
             if (status && (!status->IsValid() || status->GetValue() != kStatusReady))
-                changed |= Store(modeStatuses[slot], kStatusTracking);
+                changed |= Store(satellites.modeStatus[slot], kStatusTracking);
         }
         channels.SetCn0(channel, std::trunc(*cn0));
         channels.SetSignalState(channel, 1);
     } else {
-        if (slot >= 0) changed |= Store(modeStatuses[slot], kStatusNoSignal);
+        if (slot >= 0) changed |= Store(satellites.modeStatus[slot], kStatusNoSignal);
         channels.SetCn0(channel, 0);
         channels.SetSignalState(channel, 0);
     }
@@ -146,18 +136,13 @@ bool NmeaGsvPageNode::StoreDirection(std::optional<double> elevation, std::optio
 
     bool changed = false;
     if (elevationValid) {
-        if (slot >= 0) changed |= Store(elevations[slot], *elevation * kRadiansPerDegree);
+        if (slot >= 0) changed |= Store(satellites.elevation[slot], *elevation * kRadiansPerDegree);
         channels.SetElevation(channel, std::trunc(*elevation));
     }
     if (azimuthValid) {
         if (slot >= 0)
-            changed |= Store(azimuths[slot], (*azimuth > 180 ? *azimuth - 360 : *azimuth) * kRadiansPerDegree);
+            changed |= Store(satellites.azimuth[slot], (*azimuth > 180 ? *azimuth - 360 : *azimuth) * kRadiansPerDegree);
         channels.SetAzimuth(channel, std::trunc(*azimuth < 0 ? *azimuth + 360 : *azimuth));
     }
     return changed;
-}
-
-bool NmeaGsvPageNode::StoreTrackedCount() const {
-    if (!trackedList || !svsTracked) return false;
-    return Store(svsTracked, std::popcount(trackedList->GetMask() & kAllSatellitesMask));
 }

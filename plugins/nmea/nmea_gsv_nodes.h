@@ -2,7 +2,6 @@
 #include <string>
 
 #include "nmea_sentence_node.h"
-#include "shared/storage_sv_list.h"
 
 // Satellites in view, from any talker. A cycle spreads the satellites over up to nine pages; the
 // node creates a child per page as cycles announce them and keeps the pages of the running
@@ -40,14 +39,8 @@ private:
     bool StoreSignal(std::optional<double> cn0, int slot, int channel, CChannelHistory& channels) const;
     bool StoreDirection(std::optional<double> elevation, std::optional<double> azimuth, int slot, int channel,
                         CChannelHistory& channels) const;
-    bool StoreTrackedCount() const;
 
     int pageNumber;
     std::u16string label;
-    SlotEntries elevations{};
-    SlotEntries azimuths{};
-    SlotEntries cn0s{};
-    SlotEntries modeStatuses{};
-    CStorageSVList* trackedList = nullptr;
-    CStorageValue* svsTracked = nullptr;
+    SatellitesInViewEntries satellites;
 };
