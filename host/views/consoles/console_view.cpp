@@ -76,19 +76,8 @@ void CConsoleView::ApplyViewState() {
 }
 
 CommandState CConsoleView::QueryCommand(unsigned command) {
+    if (const std::optional<CommandState> state = RunPauseState(command, settings.paused, true)) return *state;
     switch (command) {
-        case cmd::kViewPause: {
-            CommandState state = CommandState::Enabled(true);
-            state.hiddenOnToolbar = settings.paused;
-            return state;
-        }
-        case cmd::kViewRun: {
-            CommandState state = CommandState::Enabled(true);
-            state.hiddenOnToolbar = !settings.paused;
-            return state;
-        }
-        case cmd::kViewTogglePause:
-            return CommandState::Enabled(true);
         case cmd::kFilter:
             return CommandState::Enabled(true, settings.filterEnabled);
         case cmd::kFilterEdit:
@@ -99,21 +88,8 @@ CommandState CConsoleView::QueryCommand(unsigned command) {
 }
 
 void CConsoleView::OnCommand(unsigned command) {
-    switch (command) {
-        case cmd::kViewPause:
-            settings.paused = true;
-            break;
-        case cmd::kViewRun:
-            settings.paused = false;
-            break;
-        case cmd::kViewTogglePause:
-            settings.paused = !settings.paused;
-            break;
-        case cmd::kFilter:
-            settings.filterEnabled = !settings.filterEnabled;
-            ShowFilterColor();
-            break;
-        default:
-            CReadOnlyEditViewEx::OnCommand(command);
-    }
+    if (RunPauseCommand(command, settings.paused)) return;
+    if (command != cmd::kFilter) return CReadOnlyEditViewEx::OnCommand(command);
+    settings.filterEnabled = !settings.filterEnabled;
+    ShowFilterColor();
 }

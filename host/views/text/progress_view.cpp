@@ -39,20 +39,10 @@ void CProgressView::OnFinished() {
     if (IsWindow()) Context().host.PostCommand(cmd::kSvSummary);
 }
 
+// Pause keeps the view open after the job; run lets it close.
 CommandState CProgressView::QueryCommand(unsigned command) {
+    if (const std::optional<CommandState> state = RunPauseState(command, keepOpen, !finished)) return *state;
     switch (command) {
-        case cmd::kViewPause: {
-            CommandState state = CommandState::Enabled(!finished);
-            state.hiddenOnToolbar = keepOpen;
-            return state;
-        }
-        case cmd::kViewRun: {
-            CommandState state = CommandState::Enabled(!finished);
-            state.hiddenOnToolbar = !keepOpen;
-            return state;
-        }
-        case cmd::kViewTogglePause:
-            return CommandState::Enabled(true);
         case cmd::kProgressAction:
             return CommandState::Enabled(!finished);
         case cmd::kProgressBar:
@@ -63,17 +53,5 @@ CommandState CProgressView::QueryCommand(unsigned command) {
 }
 
 void CProgressView::OnCommand(unsigned command) {
-    switch (command) {
-        case cmd::kViewPause:
-            keepOpen = true;
-            break;
-        case cmd::kViewRun:
-            keepOpen = false;
-            break;
-        case cmd::kViewTogglePause:
-            keepOpen = !keepOpen;
-            break;
-        default:
-            CReadOnlyEditViewEx::OnCommand(command);
-    }
+    if (!RunPauseCommand(command, keepOpen)) CReadOnlyEditViewEx::OnCommand(command);
 }

@@ -183,6 +183,30 @@ bool CReadOnlyEditViewEx::eventFilter(QObject* watched, QEvent* event) {
     return CReadOnlyEditView::eventFilter(watched, event);
 }
 
+std::optional<CommandState> CReadOnlyEditViewEx::RunPauseState(unsigned command, bool paused, bool enabled) {
+    if (command == cmd::kViewTogglePause) return CommandState::Enabled(true);
+    if (command != cmd::kViewPause && command != cmd::kViewRun) return std::nullopt;
+    CommandState state = CommandState::Enabled(enabled);
+    state.hiddenOnToolbar = paused == (command == cmd::kViewPause);
+    return state;
+}
+
+bool CReadOnlyEditViewEx::RunPauseCommand(unsigned command, bool& paused) {
+    switch (command) {
+        case cmd::kViewPause:
+            paused = true;
+            return true;
+        case cmd::kViewRun:
+            paused = false;
+            return true;
+        case cmd::kViewTogglePause:
+            paused = !paused;
+            return true;
+        default:
+            return false;
+    }
+}
+
 CommandState CReadOnlyEditViewEx::QueryCommand(unsigned command) {
     if (command == cmd::kEditClearAll) return CommandState::Enabled(!buffer.IsEmpty());
     return CReadOnlyEditView::QueryCommand(command);

@@ -1,6 +1,7 @@
 #pragma once
 #include <QTimer>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "host/views/text/edit_text_buffer.h"
@@ -42,6 +43,12 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // The run and pause buttons of a view's toolbar, of which only the one that changes the state
+    // shows, and the keyboard toggle: their state, nothing for other commands...
+    static std::optional<CommandState> RunPauseState(unsigned command, bool paused, bool enabled);
+    // ...and their effect on paused; false for other commands.
+    static bool RunPauseCommand(unsigned command, bool& paused);
 
 private:
     void Append(std::u16string_view converted);
