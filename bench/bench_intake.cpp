@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/core/veltro_doc.h"
+#include "host/core/intake/veltro_doc.h"
 #include "shared/storage_values.h"
 #include "tests/plugins/kvb/kvb_test_stream.h"
 #include "tests/plugins/nmea/nmea_test_sentences.h"

@@ -5,11 +5,11 @@
 #include <map>
 #include <memory>
 
-#include "host/core/main_frame_core.h"
-#include "host/core/stream_file_thread.h"
-#include "host/core/window_messages.h"
-#include "tests/host/core/test_stream_file_receiver.h"
-#include "tests/host/core/test_stream_file_support.h"
+#include "host/core/frame/main_frame_core.h"
+#include "host/core/log/stream_file_thread.h"
+#include "host/core/threads/window_messages.h"
+#include "tests/host/core/log/test_stream_file_receiver.h"
+#include "tests/host/core/log/test_stream_file_support.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "host/core/protocol_root.h"
-#include "host/core/veltro_doc.h"
+#include "host/core/intake/protocol_root.h"
+#include "host/core/intake/veltro_doc.h"
 #include "plugins/nmea/nmea_catalogue.h"
 #include "plugins/nmea/nmea_commands.h"
 #include "plugins/kvb/kvb_tree.h"

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "host/core/frame_splitter.h"
-#include "host/core/protocol_root.h"
+#include "host/core/intake/frame_splitter.h"
+#include "host/core/intake/protocol_root.h"
 #include "plugins/kvb/kvb_frame.h"
 #include "plugins/kvb/kvb_plugin.h"
 

@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "host/core/main_frame.h"
-#include "host/core/veltro_app.h"
+#include "host/core/frame/main_frame.h"
+#include "host/core/app/veltro_app.h"
 #include "host/views/main_frame_factory.h"
 #include "host/views/simulated_receiver.h"
 

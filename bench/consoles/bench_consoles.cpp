@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "host/core/veltro_doc.h"
+#include "host/core/intake/veltro_doc.h"
 #include "host/views/color_table.h"
 #include "host/views/consoles/console_views.h"
 #include "platform/profile.h"

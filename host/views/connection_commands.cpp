@@ -1,9 +1,9 @@
 #include "connection_commands.h"
 
-#include "host/core/baud_rates.h"
-#include "host/core/connection_control.h"
-#include "host/core/port_thread.h"
-#include "host/core/stream_file_thread.h"
+#include "host/core/connection/baud_rates.h"
+#include "host/core/connection/connection_control.h"
+#include "host/core/connection/port_thread.h"
+#include "host/core/log/stream_file_thread.h"
 #include "platform/text.h"
 #include "resources/veltro/command_ids.h"
 #include "resources/veltro/strings.h"

@@ -2,12 +2,12 @@
 
 #include <filesystem>
 
-#include "host/core/log_file_name.h"
-#include "host/core/main_frame_core.h"
-#include "host/core/port_thread.h"
-#include "host/core/stream_file_thread.h"
-#include "host/core/veltro_app.h"
-#include "host/core/veltro_doc.h"
+#include "host/core/log/log_file_name.h"
+#include "host/core/frame/main_frame_core.h"
+#include "host/core/connection/port_thread.h"
+#include "host/core/log/stream_file_thread.h"
+#include "host/core/app/veltro_app.h"
+#include "host/core/intake/veltro_doc.h"
 #include "host/views/log_file_dialogs.h"
 #include "platform/file_profile.h"
 #include "platform/text.h"

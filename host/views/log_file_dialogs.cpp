@@ -4,7 +4,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 
-#include "host/core/log_file_texts.h"
+#include "host/core/log/log_file_texts.h"
 #include "resources/veltro/strings.h"
 
 namespace {

@@ -8,10 +8,10 @@
 #include <QScreen>
 #include <QSplashScreen>
 
-#include "host/core/port_thread.h"
-#include "host/core/stream_file_thread.h"
-#include "host/core/veltro_app.h"
-#include "host/core/window_messages.h"
+#include "host/core/connection/port_thread.h"
+#include "host/core/log/stream_file_thread.h"
+#include "host/core/app/veltro_app.h"
+#include "host/core/threads/window_messages.h"
 #include "host/views/log_file_dialogs.h"
 #include "host/views/message_box.h"
 #include "host/views/toolbar_icons.h"

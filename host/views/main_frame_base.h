@@ -5,8 +5,8 @@
 #include <memory>
 #include <optional>
 
-#include "host/core/main_frame.h"
-#include "host/core/main_frame_logic.h"
+#include "host/core/frame/main_frame.h"
+#include "host/core/frame/main_frame_logic.h"
 #include "host/views/color_table.h"
 #include "host/views/command_state.h"
 #include "host/views/connection_commands.h"

@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "host/core/main_frame.h"
+#include "host/core/frame/main_frame.h"
 #include "host/views/main_frame_base.h"
 #include "host/views/view_registry.h"
 

@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "host/core/app_identity.h"
+#include "host/core/app/app_identity.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <ctime>
 
-#include "host/core/app_identity.h"
-#include "host/core/veltro_doc.h"
+#include "host/core/app/app_identity.h"
+#include "host/core/intake/veltro_doc.h"
 #include "host/views/color_table.h"
 #include "platform/text.h"
 #include "resources/veltro/strings.h"

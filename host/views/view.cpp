@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "host/core/veltro_doc.h"
+#include "host/core/intake/veltro_doc.h"
 
 CView::CView() = default;
 

@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "host/core/document_observer.h"
+#include "host/core/intake/document_observer.h"
 #include "host/views/screen_metrics.h"
 
 class CColorTable;

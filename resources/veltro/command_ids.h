@@ -1,7 +1,7 @@
 #pragma once
 
 // Command identifiers of the program's menus and toolbar. The port, rate and autobaud commands
-// are the connection's own (host/core/connection_control.h, host/core/baud_rates.h).
+// are the connection's own (host/core/connection/connection_control.h, host/core/connection/baud_rates.h).
 namespace cmd {
 
 // File

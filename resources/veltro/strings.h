@@ -1,8 +1,8 @@
 #pragma once
-#include "host/core/log_file_texts.h"
+#include "resources/string_resource.h"
 
 // The program's texts that the windows show. The log's and the send path's messages are with the
-// code that raises them (host/core/log_file_texts.h, host/core/main_frame_core.h).
+// code that raises them (host/core/log/log_file_texts.h, host/core/frame/main_frame_core.h).
 
 // A port's status-bar prompt and menu text, formatted with its number.
 inline constexpr StringResource kPortPrompt{40209, u"Open COM%d\nCOM%d"};

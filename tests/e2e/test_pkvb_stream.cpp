@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "host/core/veltro_doc.h"
+#include "host/core/intake/veltro_doc.h"
 #include "shared/entry_ids.h"
 #include "shared/protocol_object.h"
 #include "shared/satellite_slots.h"

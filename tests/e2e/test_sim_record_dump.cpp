@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "host/core/veltro_doc.h"
-#include "tests/host/core/test_stream_file_support.h"
+#include "host/core/intake/veltro_doc.h"
+#include "tests/host/core/log/test_stream_file_support.h"
 #include "tests/tools/tool_process.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "host/core/veltro_doc.h"
+#include "host/core/intake/veltro_doc.h"
 #include "shared/storage_sv_list.h"
 #include "shared/storage_values.h"
 

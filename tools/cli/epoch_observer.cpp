@@ -1,6 +1,6 @@
 #include "epoch_observer.h"
 
-#include "host/core/veltro_doc.h"
+#include "host/core/intake/veltro_doc.h"
 
 CEpochObserver::CEpochObserver(CVeltroDoc& document) : document(document) { document.AddObserver(this); }
 

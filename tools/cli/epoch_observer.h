@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "host/core/document_observer.h"
+#include "host/core/intake/document_observer.h"
 
 class CEpochHistory;
 class CEpochSnapshot;

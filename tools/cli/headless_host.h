@@ -1,9 +1,9 @@
 #pragma once
 #include <string>
 
-#include "host/core/main_frame_core.h"
-#include "host/core/stream_file_thread.h"
-#include "host/core/veltro_doc.h"
+#include "host/core/frame/main_frame_core.h"
+#include "host/core/log/stream_file_thread.h"
+#include "host/core/intake/veltro_doc.h"
 
 class CStopSignal;
 

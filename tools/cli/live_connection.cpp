@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "host/core/window_messages.h"
+#include "host/core/threads/window_messages.h"
 #include "platform/file_profile.h"
 #include "platform/serial_device.h"
 #include "platform/text.h"

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "host/core/connection_control.h"
-#include "host/core/main_frame_core.h"
-#include "host/core/port_thread.h"
+#include "host/core/connection/connection_control.h"
+#include "host/core/frame/main_frame_core.h"
+#include "host/core/connection/port_thread.h"
 #include "platform/message_window.h"
 #include "platform/port_map.h"
 #include "platform/profile.h"

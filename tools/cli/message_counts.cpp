@@ -1,6 +1,6 @@
 #include "message_counts.h"
 
-#include "host/core/veltro_doc.h"
+#include "host/core/intake/veltro_doc.h"
 #include "platform/text.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <map>
 #include <string>
 
-#include "host/core/document_observer.h"
+#include "host/core/intake/document_observer.h"
 
 class CVeltroDoc;
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "host/core/veltro_doc.h"
+#include "host/core/intake/veltro_doc.h"
 #include "platform/text.h"
 #include "shared/entry_ids.h"
 

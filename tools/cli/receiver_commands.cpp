@@ -1,6 +1,6 @@
 #include "receiver_commands.h"
 
-#include "host/core/veltro_doc.h"
+#include "host/core/intake/veltro_doc.h"
 #include "platform/text.h"
 #include "shared/blank_page.h"
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "host/core/geodesy.h"
+#include "host/core/reference/geodesy.h"
 #include "platform/text.h"
 #include "shared/calendar.h"
 #include "shared/storage_sv_list.h"

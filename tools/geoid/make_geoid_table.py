@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Writes host/core/geoid_table.cpp: the 10-degree geoid grid sampled from EGM96.
+"""Writes host/core/reference/geoid_table.cpp: the 10-degree geoid grid sampled from EGM96.
 
-Usage: make_geoid_table.py [GTX_FILE] > host/core/geoid_table.cpp
+Usage: make_geoid_table.py [GTX_FILE] > host/core/reference/geoid_table.cpp
 GTX_FILE defaults to /usr/share/proj/egm96_15.gtx (Debian package proj-data), the EGM96 geoid
 on a 15-minute grid. The build does not run this script; its output is kept in the tree.
 

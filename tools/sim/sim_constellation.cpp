@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "host/core/geodesy.h"
+#include "host/core/reference/geodesy.h"
 
 namespace {
 constexpr double kDegree = std::numbers::pi / 180;

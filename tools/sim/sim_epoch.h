@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "host/core/geodesy.h"
+#include "host/core/reference/geodesy.h"
 
 // One satellite as the simulated receiver sees it in one epoch.
 struct SimSatellite {

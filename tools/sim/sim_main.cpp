@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "host/core/leap_seconds.h"
+#include "host/core/reference/leap_seconds.h"
 #include "tools/common/stop_signal.h"
 #include "tools/sim/sim_link.h"
 #include "tools/sim/sim_options.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "host/core/geoid.h"
-#include "host/core/leap_seconds.h"
+#include "host/core/reference/geoid.h"
+#include "host/core/reference/leap_seconds.h"
 #include "tools/sim/sim_dop.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
-#include "host/core/veltro_doc.h"
+#include "host/core/intake/veltro_doc.h"
 #include "host/views/color_table.h"
 #include "host/views/text/view_tool_bar.h"
 

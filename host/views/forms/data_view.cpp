@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "host/core/veltro_doc.h"
+#include "host/core/intake/veltro_doc.h"
 #include "host/views/color_table.h"
 #include "host/views/forms/data_view_layout.h"
 #include "host/views/forms/navigation_status.h"

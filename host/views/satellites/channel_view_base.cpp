@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "host/core/veltro_doc.h"
+#include "host/core/intake/veltro_doc.h"
 
 void CChannelViewBase::OnUpdate(CView*, uint32_t hint, CMessageNode*) {
     if (!IsWindow()) return;

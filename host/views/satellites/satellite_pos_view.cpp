@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "host/core/veltro_doc.h"
+#include "host/core/intake/veltro_doc.h"
 #include "host/views/color_table.h"
 #include "host/views/satellites/sky_plot_geometry.h"
 #include "shared/entry_ids.h"

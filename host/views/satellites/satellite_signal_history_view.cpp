@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "host/core/veltro_doc.h"
+#include "host/core/intake/veltro_doc.h"
 #include "host/views/color_table.h"
 #include "host/views/satellites/pixel_drawing.h"
 #include "host/views/satellites/satellite_system.h"

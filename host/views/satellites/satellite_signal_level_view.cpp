@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "host/core/veltro_doc.h"
+#include "host/core/intake/veltro_doc.h"
 #include "host/views/color_table.h"
 #include "host/views/satellites/pixel_drawing.h"
 #include "host/views/satellites/signal_geometry.h"

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cstdarg>
 
-#include "host/core/veltro_doc.h"
+#include "host/core/intake/veltro_doc.h"
 #include "platform/text.h"
 #include "platform/ticks.h"
 

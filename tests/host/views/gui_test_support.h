@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "host/core/veltro_app.h"
-#include "host/core/veltro_doc.h"
+#include "host/core/app/veltro_app.h"
+#include "host/core/intake/veltro_doc.h"
 #include "host/views/log_file_dialogs.h"
 #include "host/views/main_frame_factory.h"
 #include "host/views/main_frame_mobile.h"

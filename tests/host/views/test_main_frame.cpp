@@ -7,11 +7,11 @@
 #include <atomic>
 #include <thread>
 
-#include "host/core/connection_control.h"
-#include "host/core/main_frame_core.h"
-#include "host/core/port_thread.h"
-#include "host/core/stream_file_thread.h"
-#include "host/core/window_messages.h"
+#include "host/core/connection/connection_control.h"
+#include "host/core/frame/main_frame_core.h"
+#include "host/core/connection/port_thread.h"
+#include "host/core/log/stream_file_thread.h"
+#include "host/core/threads/window_messages.h"
 #include "host/views/command_bar.h"
 #include "host/views/mem_dc_view.h"
 #include "host/views/recent_view_list.h"

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <array>
 
-#include "host/core/veltro_doc.h"
+#include "host/core/intake/veltro_doc.h"
 #include "host/views/color_table.h"
 #include "host/views/command_state.h"
 #include "host/views/connection_indicator.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "host/core/veltro_doc.h"
+#include "host/core/intake/veltro_doc.h"
 #include "platform/shared_library.h"
 #include "platform/text.h"
 #include "shared/blank_page.h"

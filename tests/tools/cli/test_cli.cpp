@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/host/core/test_stream_file_support.h"
+#include "tests/host/core/log/test_stream_file_support.h"
 #include "tests/platform/test_serial_terminal.h"
 #include "tests/tools/tool_process.h"
 

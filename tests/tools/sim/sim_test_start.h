@@ -2,7 +2,7 @@
 // A fixed start for simulator tests: 2024-03-01 12:00:00 UTC, 18 leap seconds.
 #include <cstdint>
 
-#include "host/core/leap_seconds.h"
+#include "host/core/reference/leap_seconds.h"
 #include "shared/calendar.h"
 
 inline double TestStartUtc() { return static_cast<double>(DaysFromCivil(2024, 3, 1)) * kSecondsPerDay + 12 * 3600; }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "host/core/veltro_doc.h"
+#include "host/core/intake/veltro_doc.h"
 #include "platform/text.h"
 #include "plugins/kvb/kvb_frame.h"
 #include "shared/entry_ids.h"

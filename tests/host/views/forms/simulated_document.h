@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "host/core/veltro_doc.h"
+#include "host/core/intake/veltro_doc.h"
 #include "host/views/color_table.h"
 #include "host/views/view.h"
 #include "platform/profile.h"

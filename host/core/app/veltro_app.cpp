@@ -1,0 +1,182 @@
+#include "veltro_app.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <vector>
+
+#include "host/core/app/app_identity.h"
+#include "host/core/frame/main_frame.h"
+#include "host/core/frame/main_frame_logic.h"
+#include "host/core/connection/port_thread.h"
+#include "host/core/log/stream_file_thread.h"
+#include "host/core/intake/veltro_doc.h"
+#include "platform/file_profile.h"
+#include "platform/port_map.h"
+#include "platform/text.h"
+
+namespace {
+
+// A worker that would not end runs on until the process ends. It is never destroyed, since that
+// would wait for it without limit, and neither is anything it may still use.
+void KeepUntilExit(std::shared_ptr<void> object) {
+    static auto* kept = new std::vector<std::shared_ptr<void>>();
+    kept->push_back(std::move(object));
+}
+
+std::string AbsolutePath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
+}
+
+}  // namespace
+
+CVeltroApp::CVeltroApp(AppOptions options, IFrameFactory& frames) : options(std::move(options)), frames(frames) {}
+
+CVeltroApp::~CVeltroApp() {
+    if (running) ExitInstance();
+}
+
+std::u16string CVeltroApp::DisplayName() { return std::u16string(kAppTitle) + u" " + kAppVersion; }
+
+void CVeltroApp::Report(const std::string& text) { std::fprintf(stderr, "veltro: %s\n", text.c_str()); }
+
+bool CVeltroApp::InitInstance() {
+    running = true;
+    exitCode = 1;
+    CreateProfileAndWorkers();
+    // Parsing only records the options; they take effect once the frame exists. Asking for help
+    // therefore ends the program before it touches a port or a setting.
+    ParseCommandLine(commandLine);
+    if (AnswerCommandLine()) {
+        exitCode = 0;
+        return false;
+    }
+    recentFiles.Load(*profile);
+    CreateDocument();
+    if (!CreateMainFrame()) return false;
+    ApplyCommandLine();
+    if (commandLine.showSplash) mainFrame->ShowSplash();
+    mainFrame->Show();
+    if (!StartThreads()) return false;
+    exitCode = 0;
+    return true;
+}
+
+void CVeltroApp::CreateProfileAndWorkers() {
+    const std::string profilePath =
+        options.profilePath.empty() ? platform::CFileProfile::PathFor(kCompanyKey, kProfileKey) : options.profilePath;
+    profile = std::make_unique<platform::CFileProfile>(profilePath);
+    ports = std::make_unique<platform::CPortMap>(*profile, options.serialDevices);
+    portThread = std::make_unique<CPortThread>(*ports);
+    log = std::make_unique<CStreamFileThread>();
+}
+
+bool CVeltroApp::AnswerCommandLine() const {
+    for (const std::string& problem : commandLine.problems) Report(problem);
+    if (commandLine.showHelp) std::fputs(CVeltroCommandLine::UsageText().c_str(), stdout);
+    if (commandLine.showVersion) std::printf("%s\n", platform::WideToUtf8(DisplayName()).c_str());
+    return commandLine.showHelp || commandLine.showVersion;
+}
+
+// The document loads the plug-ins; both workers cut their streams with every protocol they bring.
+void CVeltroApp::CreateDocument() {
+    document = std::make_unique<CVeltroDoc>(DocumentSettings{kHistoryCapacity, options.pluginFolder, profile.get()});
+    for (const auto& protocol : document->Plugins().Protocols())
+        portThread->AddProtocol(protocol.get(), protocol->check);
+    document->Plugins().RegisterWith(log->Splitter());
+}
+
+bool CVeltroApp::CreateMainFrame() {
+    mainFrame = frames.CreateMainFrame(*this);
+    if (!mainFrame) {
+        Report("the main window could not be created");
+        return false;
+    }
+    frameWindow = mainFrame->Logic().Window();
+    portThread->SetTarget(frameWindow);
+    log->Pacer().SetTarget(frameWindow.get());
+    mainFrame->SetCaption(DisplayName());
+    return true;
+}
+
+void CVeltroApp::ParseCommandLine(CVeltroCommandLine& info) const {
+    info.ParseArguments(options.arguments);
+    info.ParseText(platform::WideToUtf8(profile->GetString(u"Settings", u"CommandLine", u"")));
+}
+
+void CVeltroApp::ApplyCommandLine() {
+    MessageMask |= commandLine.messageGroups;
+    if (commandLine.historyCapacity) document->History().SetCapacity(static_cast<size_t>(*commandLine.historyCapacity));
+    if (commandLine.baudRate && !portThread->SetBaud(*commandLine.baudRate))
+        Report(platform::FormatC("the port does not take %u baud", *commandLine.baudRate));
+    if (!commandLine.portDevice.empty())
+        ConnectToPortDevice(commandLine.portDevice);
+    else if (commandLine.portNumber)
+        ConnectToPort(*commandLine.portNumber);
+    if (!commandLine.fileName.empty()) OpenDocumentFile(commandLine.fileName, true);
+}
+
+// The device takes the number of the port in use, or of the one remembered, for this run only.
+void CVeltroApp::ConnectToPortDevice(const std::string& device) {
+    const int n = portThread->IsOpen() ? portThread->CurrentPort() : mainFrame->Logic().Connection().Settings().port;
+    ports->UseForThisRun(n, device);
+    ConnectToPort(n);
+}
+
+void CVeltroApp::ConnectToPort(int n) {
+    CConnectionControl& connection = mainFrame->Logic().Connection();
+    // The open port may stand for another device now; it is opened anew.
+    if (portThread->CurrentPort() == n) connection.SelectPort(0);
+    connection.Settings().port = n;
+    connection.Settings().doConnect = true;
+    connection.SelectPort(n);
+    if (!portThread->IsOpen()) Report(platform::FormatC("port COM%d could not be opened", n));
+}
+
+bool CVeltroApp::OpenDocumentFile(const std::string& path, bool readOnly) {
+    if (!mainFrame || !mainFrame->Logic().Core().OpenLog(path, readOnly)) return false;
+    document->SetTitle(platform::Utf8ToWide(std::filesystem::path(path).filename().string()));
+    AddToRecentFileList(path);
+    return true;
+}
+
+void CVeltroApp::AddToRecentFileList(const std::string& path) { recentFiles.Add(AbsolutePath(path)); }
+
+bool CVeltroApp::StartThreads() {
+    if (portThread->Start(ThreadPriority::BelowNormal) && log->Pacer().Start(ThreadPriority::Lowest)) return true;
+    Report("the worker threads could not be started");
+    return false;
+}
+
+int CVeltroApp::ExitInstance() {
+    if (!running) return exitCode;
+    running = false;
+    // Everything the parts below save goes to the file in one write.
+    platform::CFileProfile::CWriteBatch batch(*profile);
+    mainFrame.reset();
+    if (document) recentFiles.Save(*profile);
+    StopThreads();
+    document.reset();
+    return exitCode;
+}
+
+// The frame's window is closed by now, so no worker waits on the user-interface thread.
+void CVeltroApp::StopThreads() {
+    portThread->Close();
+    const bool portEnded = portThread->Wait(kThreadStopTimeoutMs);
+    log->Pacer().Stop();
+    const bool logEnded = log->Pacer().Wait(kThreadStopTimeoutMs);
+    if (!portEnded) {
+        Report("the port thread did not end in time");
+        // It may still call the plug-ins' recognisers, which the document would unload.
+        KeepUntilExit(std::move(portThread));
+        KeepUntilExit(std::move(document));
+    }
+    if (!logEnded) {
+        Report("the log thread did not end in time");
+        KeepUntilExit(std::move(log));
+        KeepUntilExit(frameWindow);
+    }
+    frameWindow.reset();
+}

@@ -1,0 +1,93 @@
+#include "main_frame_core.h"
+
+#include <algorithm>
+#include <chrono>
+#include <system_error>
+
+#include "host/core/log/stream_file_thread.h"
+#include "host/core/intake/veltro_doc.h"
+#include "platform/text.h"
+
+namespace {
+// A seek decodes without redrawing; handling frames in batches spares a hand-off per frame, and
+// the bounds keep the window responsive meanwhile.
+constexpr int kSeekBatchFrames = 4096;
+constexpr auto kSeekBatchTime = std::chrono::milliseconds(5);
+}  // namespace
+
+CMainFrameCore::CMainFrameCore(CVeltroDoc& document, CStreamFileThread& log, IErrorReporter& errors)
+    : document(document), log(log), errors(errors) {}
+
+bool CMainFrameCore::DecodesLiveTraffic() const {
+    return log.State() == LogState::None || log.State() == LogState::Recording;
+}
+
+void CMainFrameCore::OnPortFrame(const FrameRecord* record, intptr_t lParam) {
+    if (!complete || !record || !record->bytes || record->length <= 0) return;
+    const size_t length = static_cast<size_t>(record->length);
+    receivedBytes += length;
+    log.AppendHistory(record->bytes, length);
+    if (DecodesLiveTraffic()) document.ProcessRecord(*record, lParam != 0);
+    Record(record->bytes, length);
+}
+
+void CMainFrameCore::OnFileFrame() {
+    if (!complete || log.IsPaused() || !log.IsActive()) return;
+    const auto deadline = std::chrono::steady_clock::now() + kSeekBatchTime;
+    int frames = 0;
+    do {
+        ProcessFileFrame();
+    } while (log.State() == LogState::Seeking && !log.IsPaused() && ++frames < kSeekBatchFrames &&
+             std::chrono::steady_clock::now() < deadline);
+    if (log.IsPaused()) document.ForceUpdate();
+}
+
+void CMainFrameCore::ProcessFileFrame() {
+    FrameRecord record;
+    if (log.NextFrame(record)) document.ProcessRecord(record, log.State() != LogState::Seeking);
+    log.FrameDone();
+}
+
+bool CMainFrameCore::SendToReceiver(CMessageNode* node, const uint8_t* bytes, int length) {
+    if (!bytes || length <= 0) return false;
+    const int written = port ? std::clamp(port->Write(bytes, length), 0, length) : 0;
+    if (written < length) errors.ReportError(kMessageNotSent.text);
+    if (written == 0) return false;
+    if (DecodesLiveTraffic()) {
+        CMessageNode* result =
+            node ? document.DispatchSent(node, bytes, written) : document.DispatchBytes(bytes, written);
+        document.ProcessMessage(result, true);
+    }
+    log.AppendHistory(bytes, static_cast<size_t>(written));
+    Record(bytes, static_cast<size_t>(written));
+    return written == length;
+}
+
+void CMainFrameCore::Record(const uint8_t* bytes, size_t length) {
+    if (!log.AppendRecord(bytes, length)) ReportLogWriteError();
+}
+
+void CMainFrameCore::ReportLogWriteError() {
+    std::u16string text = kLogNotWritten;
+    if (log.LastError() != 0) text += u"\n\n" + platform::Utf8ToWide(std::generic_category().message(log.LastError()));
+    errors.ReportError(text);
+}
+
+bool CMainFrameCore::RecordTo(const std::string& path) {
+    if (!log.Open(path, LogOpenMode::Record)) {
+        errors.ReportError(kLogNotCreated.text);
+        return false;
+    }
+    if (!log.WriteHistory()) {
+        ReportLogWriteError();
+        return false;
+    }
+    log.StartRecording();
+    return true;
+}
+
+bool CMainFrameCore::OpenLog(const std::string& path, bool readOnly) {
+    if (log.Open(path, readOnly ? LogOpenMode::Replay : LogOpenMode::ReplayWritable)) return true;
+    errors.ReportError(kLogNotOpened.text);
+    return false;
+}

@@ -1,0 +1,166 @@
+#include "veltro_doc.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "host/core/database/conversions.h"
+#include "host/core/database/database_catalogue.h"
+#include "platform/shared_library.h"
+#include "platform/ticks.h"
+#include "shared/satellite_slots.h"
+#include "shared/storage_sv_list.h"
+#include "shared/storage_values.h"
+
+uint32_t MessageMask = MASK_ORDINARY;
+
+namespace {
+constexpr uint16_t kTrackedSatellites = 0xC004;
+constexpr uint16_t kUtcTime = 0x2001;
+constexpr uint32_t kQuietGapMs = 100;
+constexpr uint32_t kMaxDelayMs = 500;
+}  // namespace
+
+CVeltroDoc::CVeltroDoc(const DocumentSettings& settings)
+    : lastMessageTick(platform::GetTickCount()),
+      firstPendingTick(lastMessageTick),
+      history(settings.historyCapacity),
+      database(settings.profile),
+      startTime(std::time(nullptr)) {
+    database.AttachHistory(&history);
+    BuildDatabaseCatalogue(database, history);
+    AddConversions(database);
+    plugins.LoadPlugins(settings.pluginFolder.empty() ? platform::ExecutableFolder() : settings.pluginFolder, database);
+}
+
+CVeltroDoc::~CVeltroDoc() = default;
+
+CMessageNode* CVeltroDoc::Dispatch(const FrameRecord& record) {
+    if (record.protocol) {
+        if (CMessageNode* node = record.protocol->root->Find(record.bytes, record.length, MessageMask)) return node;
+    }
+    return plugins.UnknownRoot().Find(record.bytes, record.length, MessageMask);
+}
+
+CMessageNode* CVeltroDoc::DispatchBytes(const uint8_t* bytes, int length) {
+    for (const auto& entry : plugins.Protocols()) {
+        if (entry->check(bytes, length) == length) {
+            if (CMessageNode* node = entry->root->Find(bytes, length, MessageMask)) return node;
+            break;
+        }
+    }
+    return plugins.UnknownRoot().Find(bytes, length, MessageMask);
+}
+
+CMessageNode* CVeltroDoc::DispatchSent(CMessageNode* node, const uint8_t* bytes, int length) {
+    CMessageNode* result = nullptr;
+    if (node) {
+        for (CMessageNode* ancestor = node->Parent(); ancestor; ancestor = ancestor->Parent())
+            ancestor->StoreFrame(bytes, length);
+        result = node->Find(bytes, length, MessageMask);
+    }
+    return result ? result : plugins.UnknownRoot().Find(bytes, length, MessageMask);
+}
+
+void CVeltroDoc::ProcessMessage(CMessageNode* node, bool refreshViews) {
+    if (!node) return;
+    const uint32_t tick = node->LastReceiveTick();
+    uint32_t hint = 0;
+    if (!node->SameEpoch(&database)) {
+        CloseEpoch();
+        hint = HINT_EPOCH;
+    }
+    if (node->Decode(&database)) {
+        database.RunConversions();
+        const auto* utc = database.FindAs<CStorageValue>(kUtcTime);
+        if (utc && utc->IsValid()) {
+            const double seconds = utc->GetValue() + 0.5;
+            if (seconds >= 0 && seconds < 4294967296.0) SetEpochTime(static_cast<uint32_t>(seconds));
+        }
+        hint |= HINT_VALUES;
+    }
+    hint |= HINT_MESSAGE;
+    lastMessageTick = tick;
+    if (pendingHints == 0) firstPendingTick = tick;
+    if (refreshViews) hint |= HINT_REFRESH_DUE;
+    pendingHints |= hint;
+    UpdateAllViews(HINT_MESSAGE, node);
+}
+
+CMessageNode* CVeltroDoc::ProcessRecord(const FrameRecord& record, bool refreshViews) {
+    CMessageNode* node = Dispatch(record);
+    ProcessMessage(node, refreshViews);
+    return node;
+}
+
+void CVeltroDoc::CloseEpoch() {
+    uint64_t mask = kAllSatellitesMask;
+    if (auto* tracked = database.FindAs<CStorageSVList>(kTrackedSatellites)) {
+        if (tracked->IsValid())
+            mask = tracked->GetMask();
+        else
+            tracked->StoreMask(mask);
+    }
+    if ((pendingHints & HINT_REFRESH_DUE) && (pendingHints & (HINT_VALUES | HINT_EPOCH))) Deliver(0);
+    auto snapshot = history.NewSnapshot(mask);
+    database.SaveSnapshot(history, *snapshot);
+    history.Push(std::move(snapshot));
+}
+
+void CVeltroDoc::SetEpochTime(uint32_t t) {
+    if (lastEpochTime == -1) firstEpochTime = t;
+    lastEpochTime = t;
+}
+
+void CVeltroDoc::OnUpdateTimer() {
+    if (!(pendingHints & HINT_REFRESH_DUE)) return;
+    const uint32_t now = platform::GetTickCount();
+    if (now - lastMessageTick > kQuietGapMs && (pendingHints & (HINT_VALUES | HINT_EPOCH)))
+        Deliver(0);
+    else if (now - firstPendingTick > kMaxDelayMs && (pendingHints & (HINT_VALUES | HINT_EPOCH | HINT_MESSAGE)))
+        Deliver(0);
+}
+
+void CVeltroDoc::ForceUpdate() { Deliver(HINT_FORCED); }
+
+void CVeltroDoc::NotifyNewDocument() { Deliver(HINT_NEW_DOCUMENT); }
+
+void CVeltroDoc::Deliver(uint32_t extraHints) {
+    UpdateAllViews(pendingHints | extraHints, nullptr);
+    database.EndRefresh();
+    pendingHints = 0;
+}
+
+void CVeltroDoc::UpdateAllViews(uint32_t hint, CMessageNode* node) {
+    if (!node) hint &= ~static_cast<uint32_t>(HINT_MESSAGE);
+    // A view may unregister itself while being told; walk a copy.
+    const std::vector<IDocumentObserver*> current = observers;
+    for (IDocumentObserver* observer : current) observer->OnUpdate(hint, node);
+}
+
+bool CVeltroDoc::OnNewDocument() {
+    database.Reset();
+    history.Clear();
+    for (const auto& entry : plugins.Protocols()) entry->root->Reset();
+    plugins.CustomRoot().Reset();
+    plugins.UnknownRoot().Reset();
+    lastEpochTime = firstEpochTime = -1;
+    startTime = std::time(nullptr);
+    NotifyNewDocument();
+    return true;
+}
+
+CMessageNode* CVeltroDoc::FindNodeByProtocol(const char16_t* protocolName, const char16_t* name,
+                                             const char16_t* description) {
+    if (!protocolName) return nullptr;
+    const std::u16string protocol = protocolName;
+    if (CProtocolRoot* root = plugins.RootOf(protocol)) return root->FindChild(name, description);
+    if (protocol == u"UNKNOWN") return &plugins.UnknownRoot();
+    if (protocol == u"CUSTOM") return &plugins.CustomRoot();
+    return nullptr;
+}
+
+void CVeltroDoc::AddObserver(IDocumentObserver* observer) {
+    if (std::find(observers.begin(), observers.end(), observer) == observers.end()) observers.push_back(observer);
+}
+
+void CVeltroDoc::RemoveObserver(IDocumentObserver* observer) { std::erase(observers, observer); }
