@@ -7,9 +7,9 @@
 
 #include "host/core/frame/main_frame_core.h"
 #include "host/core/log/stream_file_thread.h"
-#include "host/core/threads/window_messages.h"
 #include "tests/host/core/log/test_stream_file_receiver.h"
 #include "tests/host/core/log/test_stream_file_support.h"
+#include "tests/host/core/threads/test_ui_thread_sink.h"
 
 namespace {
 
@@ -35,10 +35,10 @@ void BM_LogSeekToEnd(benchmark::State& state) {
     NoErrors errors;
     CMainFrameCore core(document, log, errors);
     core.SetComplete(true);
-    platform::CMessageWindow window([&](unsigned message, uintptr_t, intptr_t) {
-        if (message == WM_FILE_FRAME) core.OnFileFrame();
-        return intptr_t{0};
-    });
+    TestUiThreadSink sink;
+    sink.fileFrame = [&] { core.OnFileFrame(); };
+    const std::shared_ptr<platform::CMessageWindow> owner = ui_thread::CreateWindow(sink);
+    platform::CMessageWindow& window = *owner;
     log.Pacer().SetTarget(&window);
     log.Pacer().Start(ThreadPriority::Lowest);
 

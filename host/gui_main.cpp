@@ -17,7 +17,7 @@
 #include "host/core/frame/main_frame.h"
 #include "host/core/app/veltro_app.h"
 #include "host/views/main_frame_factory.h"
-#include "host/views/simulated_receiver.h"
+#include "host/core/app/simulator_process.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     // The window ends the program through its own closing question, not Qt.
     QApplication::setQuitOnLastWindowClosed(false);
     std::vector<std::string> arguments(argv + 1, argv + argc);
-    CSimulatedReceiver simulator;
+    CSimulatorProcess simulator;
     if (const int rate = TakeSimulateOption(arguments)) {
         std::string error;
         if (!simulator.Start(rate, error)) {
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
         arguments.insert(arguments.end(), {"-port", simulator.DevicePath()});
     }
     CMainFrameFactory frames;
-    CVeltroApp app(AppOptions{arguments, {}, {}, {}}, frames);
+    CVeltroApp app(AppOptions{.arguments = arguments}, frames);
     if (!app.InitInstance()) return app.ExitInstance();
     if (auto* window = dynamic_cast<QWidget*>(app.MainFrame())) CloseOnSignals(*window);
     app.MainFrame()->RunMessageLoop();

@@ -195,7 +195,7 @@ std::string EnvironmentFolder(const char* name) {
 
 }  // namespace
 
-CFileProfile::CFileProfile(std::string path) : path(std::move(path)) { Load(); }
+CFileProfile::CFileProfile(std::string path, Access access) : path(std::move(path)), access(access) { Load(); }
 
 std::string CFileProfile::Folder(const std::string& companyKey) {
     namespace fs = std::filesystem;
@@ -233,7 +233,7 @@ void CFileProfile::Load() {
 }
 
 void CFileProfile::OnChanged() {
-    if (batchDepth > 0) return;
+    if (batchDepth > 0 || access == Access::ReadOnly) return;
     if (Save() || writeFailureReported) return;
     writeFailureReported = true;
     std::fprintf(stderr, "veltro: settings file %s could not be written (%s)\n", path.c_str(), std::strerror(errno));

@@ -23,9 +23,12 @@ public:
         CFileProfile& profile;
     };
 
+    // Whether changes go to the file, or stay in memory for the run.
+    enum class Access { ReadWrite, ReadOnly };
+
     // A missing file starts an empty profile; an unreadable or corrupt one is reported once on
     // stderr and replaced by an empty profile.
-    explicit CFileProfile(std::string path);
+    explicit CFileProfile(std::string path, Access access = Access::ReadWrite);
 
     // The folder of the settings: $VELTRO_CONFIG_HOME when set, else the company's folder in the
     // user's XDG configuration folder ($XDG_CONFIG_HOME, or ~/.config).
@@ -43,6 +46,7 @@ private:
     bool Save();
 
     std::string path;
+    Access access;
     // What the file holds as far as this profile knows; an unchanged profile is not written again.
     std::string savedText;
     int batchDepth = 0;

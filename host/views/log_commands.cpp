@@ -3,11 +3,10 @@
 #include <filesystem>
 
 #include "host/core/log/log_file_name.h"
-#include "host/core/frame/main_frame_core.h"
 #include "host/core/connection/port_thread.h"
-#include "host/core/log/stream_file_thread.h"
-#include "host/core/app/veltro_app.h"
+#include "host/core/frame/main_frame_logic.h"
 #include "host/core/intake/veltro_doc.h"
+#include "host/core/log/stream_file_thread.h"
 #include "host/views/log_file_dialogs.h"
 #include "platform/file_profile.h"
 #include "platform/text.h"
@@ -19,13 +18,17 @@ constexpr char16_t kSettings[] = u"Settings";
 constexpr char16_t kDefaultDirLog[] = u"DefaultDirLog";
 
 bool IsRecentFile(unsigned command) {
-    return command >= cmd::kFirstRecentFile && command < cmd::kFirstRecentFile + CVeltroApp::kRecentFiles;
+    return command >= cmd::kFirstRecentFile && command < cmd::kFirstRecentFile + CMainFrameLogic::kRecentFiles;
 }
 
 }  // namespace
 
-CLogCommands::CLogCommands(CVeltroApp& app, CMainFrameCore& core, ILogFileDialogs& dialogs)
-    : app(app), core(core), log(app.Log()), document(app.Document()), dialogs(dialogs) {}
+CLogCommands::CLogCommands(CMainFrameLogic& frame, ILogFileDialogs& dialogs)
+    : frame(frame),
+      profile(frame.Parts().profile),
+      log(frame.Parts().log),
+      document(frame.Parts().document),
+      dialogs(dialogs) {}
 
 bool CLogCommands::IsReplaying() const { return log.IsActive() || log.State() == LogState::Open; }
 
@@ -127,36 +130,36 @@ bool CLogCommands::Execute(unsigned command) {
 }
 
 std::optional<std::string> CLogCommands::AskSaveFile() {
-    const std::string folder = platform::WideToUtf8(app.Profile().GetString(kSettings, kDefaultDirLog, u""));
-    std::optional<std::string> path = dialogs.AskSaveFile(folder, ProposeLogFileName(app.PortThread().CurrentPort()));
+    const std::string folder = platform::WideToUtf8(profile.GetString(kSettings, kDefaultDirLog, u""));
+    std::optional<std::string> path = dialogs.AskSaveFile(folder, ProposeLogFileName(frame.Parts().port.CurrentPort()));
     if (path) RememberFolder(*path);
     return path;
 }
 
 void CLogCommands::RememberFolder(const std::string& path) {
     const std::string folder = std::filesystem::path(path).parent_path().string();
-    app.Profile().WriteString(kSettings, kDefaultDirLog, platform::Utf8ToWide(folder));
+    profile.WriteString(kSettings, kDefaultDirLog, platform::Utf8ToWide(folder));
 }
 
 void CLogCommands::NewRecording() {
     const std::optional<std::string> path = AskSaveFile();
-    if (path && core.RecordTo(*path)) app.AddToRecentFileList(*path);
+    if (path && frame.RecordTo(*path)) frame.AddToRecentFileList(*path);
 }
 
 // The recent traffic goes to a file of its own, and the live stream is decoded on.
 void CLogCommands::SaveHistory() {
     const std::optional<std::string> path = AskSaveFile();
-    if (!path || !core.RecordTo(*path)) return;
+    if (!path || !frame.RecordTo(*path)) return;
     log.CloseFile();
-    app.AddToRecentFileList(*path);
+    frame.AddToRecentFileList(*path);
 }
 
 bool CLogCommands::OpenLog() {
-    const std::string folder = platform::WideToUtf8(app.Profile().GetString(kSettings, kDefaultDirLog, u""));
+    const std::string folder = platform::WideToUtf8(profile.GetString(kSettings, kDefaultDirLog, u""));
     const std::optional<ILogFileDialogs::OpenChoice> choice = dialogs.AskOpenFile(folder);
     if (!choice) return false;
     RememberFolder(choice->path);
-    return app.OpenDocumentFile(choice->path, choice->readOnly);
+    return frame.OpenDocumentFile(choice->path, choice->readOnly);
 }
 
 void CLogCommands::Record() {
@@ -198,13 +201,13 @@ void CLogCommands::GotoEnd() {
 }
 
 void CLogCommands::OpenRecentFile(size_t index) {
-    const std::vector<std::string>& files = app.RecentFiles().Entries();
-    if (index < files.size()) app.OpenDocumentFile(files[index], true);
+    const std::vector<std::string>& files = frame.RecentFiles().Entries();
+    if (index < files.size()) frame.OpenDocumentFile(files[index], true);
 }
 
 std::vector<CommandListItem> CLogCommands::RecentFileItems() const {
     std::vector<CommandListItem> items;
-    const std::vector<std::string>& files = app.RecentFiles().Entries();
+    const std::vector<std::string>& files = frame.RecentFiles().Entries();
     for (size_t i = 0; i < files.size(); ++i) {
         const std::u16string path = platform::Utf8ToWide(files[i]);
         items.push_back({cmd::kFirstRecentFile + static_cast<unsigned>(i), NumberedMenuText(i, path), path});

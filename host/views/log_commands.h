@@ -5,17 +5,20 @@
 
 #include "host/views/command_state.h"
 
-class CMainFrameCore;
+class CMainFrameLogic;
 class CStreamFileThread;
-class CVeltroApp;
 class CVeltroDoc;
 class ILogFileDialogs;
+
+namespace platform {
+class CFileProfile;
+}
 
 // The File menu's log commands, the recent files and the Play menu: recording, saving the recent
 // traffic, opening a log and replaying it.
 class CLogCommands {
 public:
-    CLogCommands(CVeltroApp& app, CMainFrameCore& core, ILogFileDialogs& dialogs);
+    CLogCommands(CMainFrameLogic& frame, ILogFileDialogs& dialogs);
 
     // Empty for a command that is not one of these.
     std::optional<CommandState> Query(unsigned command) const;
@@ -45,8 +48,8 @@ private:
     std::optional<std::string> AskSaveFile();
     void RememberFolder(const std::string& path);
 
-    CVeltroApp& app;
-    CMainFrameCore& core;
+    CMainFrameLogic& frame;
+    platform::CFileProfile& profile;
     CStreamFileThread& log;
     CVeltroDoc& document;
     ILogFileDialogs& dialogs;

@@ -10,8 +10,7 @@
 
 #include "host/core/connection/port_thread.h"
 #include "host/core/log/stream_file_thread.h"
-#include "host/core/app/veltro_app.h"
-#include "host/core/threads/window_messages.h"
+#include "host/core/app/app_identity.h"
 #include "host/views/log_file_dialogs.h"
 #include "host/views/message_box.h"
 #include "host/views/toolbar_icons.h"
@@ -50,22 +49,22 @@ QPixmap SplashPicture() {
     QFont font = painter.font();
     font.setPixelSize(28);
     painter.setFont(font);
-    painter.drawText(QRect(104, 0, 240, 160), Qt::AlignVCenter, QString::fromStdU16String(CVeltroApp::DisplayName()));
+    painter.drawText(QRect(104, 0, 240, 160), Qt::AlignVCenter, QString::fromStdU16String(AppDisplayName()));
     return picture;
 }
 
 }  // namespace
 
-CMainFrameBase::CMainFrameBase(CVeltroApp& app, const FramePrompts& prompts)
-    : app(app),
+CMainFrameBase::CMainFrameBase(const FrameParts& parts, const FramePrompts& prompts)
+    : parts(parts),
       ownMessages(prompts.messages ? nullptr : std::make_unique<CQtMessageBox>(this)),
       messages(prompts.messages ? *prompts.messages : *ownMessages),
       ownFiles(prompts.files ? nullptr : std::make_unique<CQtLogFileDialogs>(this)),
       files(prompts.files ? *prompts.files : *ownFiles),
-      logic(app, *this),
-      connectionCommands(logic.Connection(), app.PortThread(), app.Log()),
-      logCommands(app, logic.Core(), files) {
-    colors.Load(app.Profile());
+      logic(parts, *this),
+      connectionCommands(logic.Connection(), parts.port, parts.log),
+      logCommands(logic, files) {
+    colors.Load(parts.profile);
     setWindowIcon(ProgramIcon());
     RestoreGeometry();
     WakeUpFromEventLoop(logic.Window());
@@ -82,7 +81,7 @@ CMainFrameBase::~CMainFrameBase() {
     watchdogTimer.stop();
     updateTimer.stop();
     SaveGeometry();
-    colors.Save(app.Profile());
+    colors.Save(parts.profile);
 }
 
 void CMainFrameBase::StartTimers() {
@@ -99,7 +98,7 @@ void CMainFrameBase::StartTimers() {
 
 void CMainFrameBase::RestoreGeometry() {
     std::vector<uint8_t> geometry;
-    if (app.Profile().GetBinary(kWindowSection, kGeometryKey, geometry) &&
+    if (parts.profile.GetBinary(kWindowSection, kGeometryKey, geometry) &&
         restoreGeometry(
             QByteArray(reinterpret_cast<const char*>(geometry.data()), static_cast<qsizetype>(geometry.size()))))
         return;
@@ -110,7 +109,7 @@ void CMainFrameBase::RestoreGeometry() {
 
 void CMainFrameBase::SaveGeometry() {
     const QByteArray geometry = saveGeometry();
-    app.Profile().WriteBinary(kWindowSection, kGeometryKey, std::vector<uint8_t>(geometry.begin(), geometry.end()));
+    parts.profile.WriteBinary(kWindowSection, kGeometryKey, std::vector<uint8_t>(geometry.begin(), geometry.end()));
 }
 
 void CMainFrameBase::SetCaption(const std::u16string& caption) { setWindowTitle(QString::fromStdU16String(caption)); }
@@ -134,17 +133,17 @@ void CMainFrameBase::RunMessageLoop() {
 }
 
 bool CMainFrameBase::SendToReceiver(CMessageNode* node, const uint8_t* bytes, int length) {
-    return logic.Core().SendToReceiver(node, bytes, length);
+    return logic.SendToReceiver(node, bytes, length);
 }
 
 // Asked every second; the device of a port is looked up only when the port or its rate changed.
 std::u16string CMainFrameBase::ConnectionText() const {
-    const CPortThread& port = app.PortThread();
+    const CPortThread& port = parts.port;
     const int n = port.CurrentPort();
     const uint32_t rate = port.BaudRate();
     if (n == connectionShown.port && rate == connectionShown.rate) return connectionShown.text;
     connectionShown = {n, rate, kStatusClosed};
-    if (n != 0) connectionShown.text = platform::FormatW(kStatusConnected, n, app.Ports().DevicePath(n).c_str(), rate);
+    if (n != 0) connectionShown.text = platform::FormatW(kStatusConnected, n, parts.ports.DevicePath(n).c_str(), rate);
     return connectionShown.text;
 }
 
@@ -160,7 +159,7 @@ bool CMainFrameBase::ExecuteBaseCommand(unsigned command) {
 }
 
 bool CMainFrameBase::QueryClose() {
-    if (app.Log().State() != LogState::Recording) return true;
+    if (parts.log.State() != LogState::Recording) return true;
     return messages.AskYesNo(kExitWhileRecording.text, IMessageBox::Icon::Warning);
 }
 
@@ -171,7 +170,7 @@ void CMainFrameBase::closeEvent(QCloseEvent* event) {
     }
     closed = true;
     logic.SetComplete(false);
-    app.Log().CloseFile();
+    parts.log.CloseFile();
     event->accept();
     if (messageLoop) messageLoop->quit();
 }

@@ -13,7 +13,6 @@
 #include "host/views/log_commands.h"
 #include "host/views/view.h"
 
-class CVeltroApp;
 class IMessageBox;
 class ILogFileDialogs;
 class QEventLoop;
@@ -31,7 +30,7 @@ struct FramePrompts {
 // send path, the closing question, and the settings written back when it is destroyed.
 class CMainFrameBase : public QMainWindow, public IMainFrame, public IViewHost, private IErrorReporter {
 public:
-    CMainFrameBase(CVeltroApp& app, const FramePrompts& prompts);
+    CMainFrameBase(const FrameParts& parts, const FramePrompts& prompts);
     ~CMainFrameBase() override;
 
     CMainFrameLogic& Logic() override { return logic; }
@@ -49,7 +48,7 @@ public:
     const CColorTable& Colors() const { return colors; }
 
 protected:
-    CVeltroApp& App() const { return app; }
+    const FrameParts& Parts() const { return parts; }
     IMessageBox& MessageBox() const { return messages; }
     CConnectionCommands& Connection() { return connectionCommands; }
     CLogCommands& LogCommands() { return logCommands; }
@@ -73,7 +72,7 @@ private:
     // May the window close? Asks while a recording runs.
     bool QueryClose();
 
-    CVeltroApp& app;
+    const FrameParts parts;
     CColorTable colors;
     std::unique_ptr<IMessageBox> ownMessages;
     IMessageBox& messages;

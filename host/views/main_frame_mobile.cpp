@@ -9,7 +9,7 @@
 
 #include "host/core/connection/port_thread.h"
 #include "host/core/log/stream_file_thread.h"
-#include "host/core/app/veltro_app.h"
+#include "host/core/app/app_identity.h"
 #include "host/core/intake/veltro_doc.h"
 #include "host/views/command_bar.h"
 #include "host/views/message_box.h"
@@ -104,8 +104,8 @@ std::u16string LogStatus(const CStreamFileThread& log) {
 
 }  // namespace
 
-CMainFrameMobile::CMainFrameMobile(CVeltroApp& app, CViewRegistry views, const FramePrompts& prompts)
-    : CMainFrameBase(app, prompts),
+CMainFrameMobile::CMainFrameMobile(const FrameParts& parts, CViewRegistry views, const FramePrompts& prompts)
+    : CMainFrameBase(parts, prompts),
       views(std::move(views)),
       density(ScreenDensity::OfPrimaryScreen()),
       commandBar(new CCommandBar(*this, *this)) {
@@ -126,7 +126,7 @@ CMainFrameMobile::~CMainFrameMobile() {
 void CMainFrameMobile::AddCommandLists() {
     commandBar->AddList(kDisconnectCommand + 1, kDisconnectCommand + ConnectionSettings::kMaxPorts,
                         [this] { return Connection().PortItems(); });
-    commandBar->AddList(cmd::kFirstRecentFile, cmd::kFirstRecentFile + CVeltroApp::kRecentFiles - 1,
+    commandBar->AddList(cmd::kFirstRecentFile, cmd::kFirstRecentFile + CMainFrameLogic::kRecentFiles - 1,
                         [this] { return LogCommands().RecentFileItems(); });
     for (const RecentViewKind& kind : kRecentViewKinds)
         commandBar->AddList(kind.first, kind.last, [this, &kind] { return RecentViewItems(kind); });
@@ -144,7 +144,7 @@ void CMainFrameMobile::CreateStatusBar() {
 void CMainFrameMobile::CreateTrayIcon() {
     if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
     trayIcon = new QSystemTrayIcon(ProgramIcon(), this);
-    trayIcon->setToolTip(QString::fromStdU16String(CVeltroApp::DisplayName()));
+    trayIcon->setToolTip(QString::fromStdU16String(AppDisplayName()));
     connect(trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason != QSystemTrayIcon::Trigger) return;
         showNormal();
@@ -164,7 +164,7 @@ bool CMainFrameMobile::SwitchView(const std::u16string& viewClass) {
     if (activeView && !activeView->CanLeave()) return false;
     std::unique_ptr<CView> view = views.Create(viewClass);
     if (!view) return false;
-    view->Create(ViewContext{App().Document(), Colors(), App().Profile(), *this, density}, viewClass, this);
+    view->Create(ViewContext{Parts().document, Colors(), Parts().profile, *this, density}, viewClass, this);
     ReplaceView(std::move(view));
     return true;
 }
@@ -239,10 +239,10 @@ bool CMainFrameMobile::ExecuteFrameCommand(unsigned command) {
     }
     switch (command) {
         case cmd::kRedraw:
-            App().Document().ForceUpdate();
+            Parts().document.ForceUpdate();
             break;
         case cmd::kDatabaseEmpty:
-            App().Document().OnNewDocument();
+            Parts().document.OnNewDocument();
             break;
         case cmd::kAbout:
             About();
@@ -261,7 +261,7 @@ bool CMainFrameMobile::ExecuteFrameCommand(unsigned command) {
 
 std::vector<CommandListItem> CMainFrameMobile::RecentViewItems(const RecentViewKind& kind) const {
     CRecentViewList list = kind.makeList();
-    list.Load(App().Profile());
+    list.Load(Parts().profile);
     std::vector<CommandListItem> items;
     for (size_t k = 0; k < list.Capacity() && !list.At(k).title.empty(); ++k)
         items.push_back({kind.first + static_cast<unsigned>(k), NumberedMenuText(k, list.At(k).title), {}});
@@ -272,7 +272,7 @@ std::vector<CommandListItem> CMainFrameMobile::RecentViewItems(const RecentViewK
 void CMainFrameMobile::OpenRecentView(const RecentViewKind& kind, unsigned command) {
     if (!SwitchView(kind.viewClass) || activeView->ViewClass() != kind.viewClass) return;
     CRecentViewList list = kind.makeList();
-    list.Load(App().Profile());
+    list.Load(Parts().profile);
     const size_t k = command - kind.first;
     if (activeView->SetViewState(list.At(k).block)) {
         list.Promote(k);
@@ -280,7 +280,7 @@ void CMainFrameMobile::OpenRecentView(const RecentViewKind& kind, unsigned comma
         MessageBox().Show(kViewSetupNotRestored, IMessageBox::Icon::Warning);
         list.Remove(k);
     }
-    list.Save(App().Profile());
+    list.Save(Parts().profile);
 }
 
 void CMainFrameMobile::ToggleViewToolBar() {
@@ -292,7 +292,7 @@ void CMainFrameMobile::About() {
 }
 
 void CMainFrameMobile::OnPortRead(uint32_t bytesRead, uint32_t errorBits) {
-    indicator.OnPortRead(App().PortThread().IsOpen(), bytesRead, errorBits, platform::GetTickCount());
+    indicator.OnPortRead(Parts().port.IsOpen(), bytesRead, errorBits, platform::GetTickCount());
     ShowIndicator();
 }
 
@@ -300,13 +300,13 @@ void CMainFrameMobile::OnWatchdogTick() { RefreshFrame(); }
 
 void CMainFrameMobile::RefreshFrame() {
     commandBar->UpdateToolBar();
-    indicator.OnPortState(App().PortThread().IsOpen());
+    indicator.OnPortState(Parts().port.IsOpen());
     ShowIndicator();
     const std::u16string connection = ConnectionText();
     connectionLabel->setText(ToQString(connection));
     receivedLabel->setText(
         ToQString(platform::FormatW(kStatusReceived, static_cast<unsigned long long>(Logic().Core().ReceivedBytes()))));
-    logLabel->setText(ToQString(LogStatus(App().Log())));
+    logLabel->setText(ToQString(LogStatus(Parts().log)));
     // The views that show the connection learn of a change that no data brought.
     if (connection != shownConnection && activeView) activeView->OnUpdate(nullptr, HINT_FORCED, nullptr);
     shownConnection = connection;

@@ -20,7 +20,7 @@ struct RecentViewKind;
 // one, and the About box.
 class CMainFrameMobile : public CMainFrameBase, private ICommandTarget {
 public:
-    CMainFrameMobile(CVeltroApp& app, CViewRegistry views, const FramePrompts& prompts);
+    CMainFrameMobile(const FrameParts& parts, CViewRegistry views, const FramePrompts& prompts);
     ~CMainFrameMobile() override;
 
     // Shows a view of the class; the view shown stays when it already is of that class, when it

@@ -1,9 +1,6 @@
 #include "view_registry.h"
 
-#include "host/views/consoles/console_views.h"
-#include "host/views/forms/form_views.h"
-#include "host/views/placeholder_view.h"
-#include "host/views/view_classes.h"
+#include "host/views/view.h"
 
 void CViewRegistry::Register(const std::u16string& viewClass, Factory factory) {
     factories[viewClass] = std::move(factory);
@@ -14,12 +11,4 @@ bool CViewRegistry::IsRegistered(const std::u16string& viewClass) const { return
 std::unique_ptr<CView> CViewRegistry::Create(const std::u16string& viewClass) const {
     const auto found = factories.find(viewClass);
     return found == factories.end() ? nullptr : found->second();
-}
-
-CViewRegistry CViewRegistry::Standard() {
-    CViewRegistry registry;
-    registry.Register(view_class::kPlaceholder, [] { return std::make_unique<CPlaceholderView>(); });
-    RegisterFormViews(registry);
-    RegisterConsoleViews(registry);
-    return registry;
 }

@@ -17,9 +17,6 @@ public:
     // Null for an unknown class.
     std::unique_ptr<CView> Create(const std::u16string& viewClass) const;
 
-    // Every view class the program has.
-    static CViewRegistry Standard();
-
 private:
     std::map<std::u16string, Factory> factories;
 };

@@ -2,73 +2,98 @@
 #include <cstdio>
 #include <memory>
 
+#include "host/core/app/simulator_process.h"
+#include "host/core/intake/veltro_doc.h"
+#include "host/core/log/stream_file_thread.h"
+#include "tools/cli/cli_app.h"
 #include "tools/cli/cli_options.h"
 #include "tools/cli/dump_table.h"
-#include "tools/cli/headless_host.h"
-#include "tools/cli/live_connection.h"
+#include "tools/cli/link_report.h"
 #include "tools/cli/message_counts.h"
 #include "tools/cli/monitor_lines.h"
 #include "tools/cli/receiver_commands.h"
-#include "tools/cli/simulator_process.h"
 #include "tools/common/stop_signal.h"
 
 namespace {
 
 constexpr int kFailed = 1;
 constexpr int kUsageError = 2;
+// The simulated receiver's navigation rate.
+constexpr int kSimulatorRateHz = 1;
 
 int Fail(const std::string& text) {
     std::fprintf(stderr, "veltro-cli: %s\n", text.c_str());
     return kFailed;
 }
 
+// The watchdog reopens the port after the device went away.
+RunConnection LiveConnection(const ConnectionOptions& options, const std::string& device) {
+    RunConnection connection;
+    connection.settings.port = device.empty() ? options.portNumber : 1;
+    connection.settings.doConnect = true;
+    connection.settings.autoConnect = true;
+    connection.settings.baudRate = options.baudRate;
+    connection.settings.autobaud = options.autobaud;
+    connection.device = device;
+    return connection;
+}
+
 // monitor and record: lines per epoch until interrupted; record also writes the stream.
 int RunLive(const CliOptions& options, CStopSignal& stop) {
-    CHeadlessHost host;
+    CSimulatorProcess simulator;
+    std::string error;
+    if (options.connection.simulate && !simulator.Start(kSimulatorRateHz, error)) return Fail(error);
+    const std::string& device = options.connection.simulate ? simulator.DevicePath() : options.connection.devicePath;
+    const RunConnection connection = LiveConnection(options.connection, device);
+    CCliApp cli(stop, connection);
+    if (!cli.Start()) return kFailed;
     std::vector<ReceiverCommand> commands;
     std::string badName;
-    if (!BuildReceiverCommands(host.Document(), options.send, commands, badName)) {
+    if (!BuildReceiverCommands(cli.Document(), options.send, commands, badName)) {
         std::fprintf(stderr, "veltro-cli: no such message or command: %s\n", badName.c_str());
         return kUsageError;
     }
-    CSimulatorProcess simulator;
-    std::string error;
-    if (options.connection.simulate && !simulator.Start(error)) return Fail(error);
-    const std::string& devicePath =
-        options.connection.simulate ? simulator.DevicePath() : options.connection.devicePath;
-    CMonitorLines lines(host.Document(), stdout);
-    CLiveConnection connection(host, options.connection, devicePath);
-    if (!connection.Open(error)) return Fail(error);
-    if (options.command == CliCommand::Record && !host.Core().RecordTo(options.file)) return kFailed;
-    connection.Send(commands);
-    connection.Run(stop);
-    host.Log().CloseFile();
+    CHeadlessFrame& frame = cli.Frame();
+    CLinkReport link(cli.App().PortThread(), cli.App().Ports(), connection.settings.port);
+    if (!link.CheckOpen(error)) return Fail(error);
+    frame.Logic().SetPortReadListener([&link](uint32_t, uint32_t errorBits) { link.OnPortRead(errorBits); });
+    frame.SetWatchdogListener([&link] { link.OnSecond(); });
+    CMonitorLines lines(cli.Document(), stdout);
+    if (options.command == CliCommand::Record && !frame.Logic().RecordTo(options.file)) return kFailed;
+    for (const ReceiverCommand& command : commands)
+        frame.Logic().SendToReceiver(command.node, command.bytes.data(), static_cast<int>(command.bytes.size()));
+    frame.RunMessageLoop();
+    cli.App().Log().CloseFile();
     return 0;
 }
 
+bool OpenLog(CCliApp& cli, const std::string& file) { return cli.Frame().Logic().OpenDocumentFile(file, true); }
+
 int RunDump(const CliOptions& options, CStopSignal& stop) {
-    CHeadlessHost host;
+    CCliApp cli(stop, std::nullopt);
+    if (!cli.Start()) return kFailed;
     std::vector<CValueColumn> columns;
     std::string unknown;
     const auto& names = options.values.empty() ? CDumpTable::kDefaultValues : options.values;
-    if (!CDumpTable::ResolveColumns(host.Document().Database(), names, columns, unknown)) {
+    if (!CDumpTable::ResolveColumns(cli.Document().Database(), names, columns, unknown)) {
         std::fprintf(stderr, "veltro-cli: no value is named \"%s\"; the values are:\n", unknown.c_str());
-        for (const std::string& name : CDumpTable::ValueNames(host.Document().Database()))
+        for (const std::string& name : CDumpTable::ValueNames(cli.Document().Database()))
             std::fprintf(stderr, "  %s\n", name.c_str());
         return kUsageError;
     }
-    if (!host.OpenLog(options.file)) return kFailed;
-    CDumpTable table(host.Document(), std::move(columns), options.format, stdout);
-    host.Replay(stop);
+    if (!OpenLog(cli, options.file)) return kFailed;
+    CDumpTable table(cli.Document(), std::move(columns), options.format, stdout);
+    cli.Frame().ReplayToEnd();
     table.Finish();
     return 0;
 }
 
 int RunMessages(const CliOptions& options, CStopSignal& stop) {
-    CHeadlessHost host;
-    if (!host.OpenLog(options.file)) return kFailed;
-    CMessageCounts counts(host.Document());
-    host.Replay(stop);
+    CCliApp cli(stop, std::nullopt);
+    if (!cli.Start()) return kFailed;
+    if (!OpenLog(cli, options.file)) return kFailed;
+    CMessageCounts counts(cli.Document());
+    cli.Frame().ReplayToEnd();
     counts.Print(stdout);
     return 0;
 }

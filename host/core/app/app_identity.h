@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 
 // Who the program is: its title and version, shown as the main window's caption, and the keys
 // that its settings live under (the company's folder, and the profile named after the title
@@ -7,3 +8,6 @@ inline constexpr char16_t kAppTitle[] = u"Veltro";
 inline constexpr char16_t kAppVersion[] = u"4.02";
 inline constexpr char kCompanyKey[] = "Korvala";
 inline constexpr char kProfileKey[] = "Veltro3";
+
+// The title and the version: the main window's caption.
+inline std::u16string AppDisplayName() { return std::u16string(kAppTitle) + u" " + kAppVersion; }

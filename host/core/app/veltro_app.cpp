@@ -1,11 +1,9 @@
 #include "veltro_app.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <vector>
 
 #include "host/core/app/app_identity.h"
-#include "host/core/frame/main_frame.h"
 #include "host/core/frame/main_frame_logic.h"
 #include "host/core/connection/port_thread.h"
 #include "host/core/log/stream_file_thread.h"
@@ -23,12 +21,6 @@ void KeepUntilExit(std::shared_ptr<void> object) {
     kept->push_back(std::move(object));
 }
 
-std::string AbsolutePath(const std::string& path) {
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    return error ? path : absolute.lexically_normal().string();
-}
-
 }  // namespace
 
 CVeltroApp::CVeltroApp(AppOptions options, IFrameFactory& frames) : options(std::move(options)), frames(frames) {}
@@ -37,9 +29,9 @@ CVeltroApp::~CVeltroApp() {
     if (running) ExitInstance();
 }
 
-std::u16string CVeltroApp::DisplayName() { return std::u16string(kAppTitle) + u" " + kAppVersion; }
-
-void CVeltroApp::Report(const std::string& text) { std::fprintf(stderr, "veltro: %s\n", text.c_str()); }
+void CVeltroApp::Report(const std::string& text) const {
+    std::fprintf(stderr, "%s: %s\n", options.programName.c_str(), text.c_str());
+}
 
 bool CVeltroApp::InitInstance() {
     running = true;
@@ -52,7 +44,6 @@ bool CVeltroApp::InitInstance() {
         exitCode = 0;
         return false;
     }
-    recentFiles.Load(*profile);
     CreateDocument();
     if (!CreateMainFrame()) return false;
     ApplyCommandLine();
@@ -66,7 +57,8 @@ bool CVeltroApp::InitInstance() {
 void CVeltroApp::CreateProfileAndWorkers() {
     const std::string profilePath =
         options.profilePath.empty() ? platform::CFileProfile::PathFor(kCompanyKey, kProfileKey) : options.profilePath;
-    profile = std::make_unique<platform::CFileProfile>(profilePath);
+    profile = std::make_unique<platform::CFileProfile>(
+        profilePath, options.saveSettings ? platform::CFileProfile::Access::ReadWrite : platform::CFileProfile::Access::ReadOnly);
     ports = std::make_unique<platform::CPortMap>(*profile, options.serialDevices);
     portThread = std::make_unique<CPortThread>(*ports);
     log = std::make_unique<CStreamFileThread>();
@@ -75,7 +67,7 @@ void CVeltroApp::CreateProfileAndWorkers() {
 bool CVeltroApp::AnswerCommandLine() const {
     for (const std::string& problem : commandLine.problems) Report(problem);
     if (commandLine.showHelp) std::fputs(CVeltroCommandLine::UsageText().c_str(), stdout);
-    if (commandLine.showVersion) std::printf("%s\n", platform::WideToUtf8(DisplayName()).c_str());
+    if (commandLine.showVersion) std::printf("%s\n", platform::WideToUtf8(AppDisplayName()).c_str());
     return commandLine.showHelp || commandLine.showVersion;
 }
 
@@ -88,7 +80,9 @@ void CVeltroApp::CreateDocument() {
 }
 
 bool CVeltroApp::CreateMainFrame() {
-    mainFrame = frames.CreateMainFrame(*this);
+    const FrameParts parts{*document, *portThread, *log, *profile, *ports,
+                           options.runConnection ? &*options.runConnection : nullptr};
+    mainFrame = frames.CreateMainFrame(parts);
     if (!mainFrame) {
         Report("the main window could not be created");
         return false;
@@ -96,13 +90,14 @@ bool CVeltroApp::CreateMainFrame() {
     frameWindow = mainFrame->Logic().Window();
     portThread->SetTarget(frameWindow);
     log->Pacer().SetTarget(frameWindow.get());
-    mainFrame->SetCaption(DisplayName());
+    mainFrame->SetCaption(AppDisplayName());
     return true;
 }
 
 void CVeltroApp::ParseCommandLine(CVeltroCommandLine& info) const {
     info.ParseArguments(options.arguments);
-    info.ParseText(platform::WideToUtf8(profile->GetString(u"Settings", u"CommandLine", u"")));
+    if (options.readStoredCommandLine)
+        info.ParseText(platform::WideToUtf8(profile->GetString(u"Settings", u"CommandLine", u"")));
 }
 
 void CVeltroApp::ApplyCommandLine() {
@@ -110,38 +105,19 @@ void CVeltroApp::ApplyCommandLine() {
     if (commandLine.historyCapacity) document->History().SetCapacity(static_cast<size_t>(*commandLine.historyCapacity));
     if (commandLine.baudRate && !portThread->SetBaud(*commandLine.baudRate))
         Report(platform::FormatC("the port does not take %u baud", *commandLine.baudRate));
-    if (!commandLine.portDevice.empty())
-        ConnectToPortDevice(commandLine.portDevice);
-    else if (commandLine.portNumber)
-        ConnectToPort(*commandLine.portNumber);
-    if (!commandLine.fileName.empty()) OpenDocumentFile(commandLine.fileName, true);
+    ConnectAsCommandLineAsks();
+    if (!commandLine.fileName.empty()) mainFrame->Logic().OpenDocumentFile(commandLine.fileName, true);
 }
 
-// The device takes the number of the port in use, or of the one remembered, for this run only.
-void CVeltroApp::ConnectToPortDevice(const std::string& device) {
-    const int n = portThread->IsOpen() ? portThread->CurrentPort() : mainFrame->Logic().Connection().Settings().port;
-    ports->UseForThisRun(n, device);
-    ConnectToPort(n);
+void CVeltroApp::ConnectAsCommandLineAsks() {
+    CMainFrameLogic& frame = mainFrame->Logic();
+    if (!commandLine.portDevice.empty()) {
+        if (!frame.ConnectToDevice(commandLine.portDevice))
+            Report("port " + commandLine.portDevice + " could not be opened");
+    } else if (commandLine.portNumber && !frame.ConnectToPort(*commandLine.portNumber)) {
+        Report(platform::FormatC("port COM%d could not be opened", *commandLine.portNumber));
+    }
 }
-
-void CVeltroApp::ConnectToPort(int n) {
-    CConnectionControl& connection = mainFrame->Logic().Connection();
-    // The open port may stand for another device now; it is opened anew.
-    if (portThread->CurrentPort() == n) connection.SelectPort(0);
-    connection.Settings().port = n;
-    connection.Settings().doConnect = true;
-    connection.SelectPort(n);
-    if (!portThread->IsOpen()) Report(platform::FormatC("port COM%d could not be opened", n));
-}
-
-bool CVeltroApp::OpenDocumentFile(const std::string& path, bool readOnly) {
-    if (!mainFrame || !mainFrame->Logic().Core().OpenLog(path, readOnly)) return false;
-    document->SetTitle(platform::Utf8ToWide(std::filesystem::path(path).filename().string()));
-    AddToRecentFileList(path);
-    return true;
-}
-
-void CVeltroApp::AddToRecentFileList(const std::string& path) { recentFiles.Add(AbsolutePath(path)); }
 
 bool CVeltroApp::StartThreads() {
     if (portThread->Start(ThreadPriority::BelowNormal) && log->Pacer().Start(ThreadPriority::Lowest)) return true;
@@ -155,7 +131,6 @@ int CVeltroApp::ExitInstance() {
     // Everything the parts below save goes to the file in one write.
     platform::CFileProfile::CWriteBatch batch(*profile);
     mainFrame.reset();
-    if (document) recentFiles.Save(*profile);
     StopThreads();
     document.reset();
     return exitCode;

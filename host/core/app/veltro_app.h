@@ -1,34 +1,36 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "host/core/app/command_line.h"
-#include "host/core/frame/recent_file_list.h"
+#include "host/core/frame/main_frame.h"
 #include "platform/serial_probe.h"
 
-class CPortThread;
-class CStreamFileThread;
-class CVeltroDoc;
-class IFrameFactory;
-class IMainFrame;
-
 namespace platform {
-class CFileProfile;
 class CMessageWindow;
-class CPortMap;
-}  // namespace platform
+}
 
 struct AppOptions {
     // The process's arguments, without the program's name.
-    std::vector<std::string> arguments;
+    std::vector<std::string> arguments{};
     // The settings file; empty for the user's own (named after the company and profile keys).
-    std::string profilePath;
+    std::string profilePath{};
     // Where the plug-ins are; empty for the executable's folder.
-    std::string pluginFolder;
+    std::string pluginFolder{};
     // Where serial devices are looked for.
-    platform::SerialDeviceFolders serialDevices;
+    platform::SerialDeviceFolders serialDevices{};
+    // The name that the program's reports on stderr begin with.
+    std::string programName = "veltro";
+    // False for a front end with a command line of its own: the setting "CommandLine" is then
+    // not read.
+    bool readStoredCommandLine = true;
+    // False: the settings are read, and what the run changes stays in memory.
+    bool saveSettings = true;
+    // The receiver of this run, in place of the stored connection settings.
+    std::optional<RunConnection> runConnection{};
 };
 
 // The application: its settings, the document, the two worker threads and the main frame, and
@@ -38,7 +40,6 @@ struct AppOptions {
 class CVeltroApp {
 public:
     static constexpr size_t kHistoryCapacity = 900;
-    static constexpr size_t kRecentFiles = 8;
     // How long each worker thread is given to end at exit.
     static constexpr uint32_t kThreadStopTimeoutMs = 5000;
 
@@ -56,12 +57,6 @@ public:
 
     // The process's arguments, then the stored setting "CommandLine".
     void ParseCommandLine(CVeltroCommandLine& info) const;
-    // Opens a log for replay, names the document after it and lists it among the recent files.
-    bool OpenDocumentFile(const std::string& path, bool readOnly);
-    void AddToRecentFileList(const std::string& path);
-
-    // The title and the version: the main window's caption.
-    static std::u16string DisplayName();
 
     // Valid between InitInstance and ExitInstance.
     platform::CFileProfile& Profile() { return *profile; }
@@ -71,7 +66,6 @@ public:
     CStreamFileThread& Log() { return *log; }
     IMainFrame* MainFrame() { return mainFrame.get(); }
     const CVeltroCommandLine& CommandLine() const { return commandLine; }
-    const CRecentFileList& RecentFiles() const { return recentFiles; }
 
 private:
     void CreateProfileAndWorkers();
@@ -81,11 +75,10 @@ private:
     void CreateDocument();
     bool CreateMainFrame();
     void ApplyCommandLine();
-    void ConnectToPortDevice(const std::string& device);
-    void ConnectToPort(int n);
+    void ConnectAsCommandLineAsks();
     bool StartThreads();
     void StopThreads();
-    static void Report(const std::string& text);
+    void Report(const std::string& text) const;
 
     AppOptions options;
     IFrameFactory& frames;
@@ -98,7 +91,6 @@ private:
     // The frame's window outlives the frame until the workers that send to it have ended.
     std::shared_ptr<platform::CMessageWindow> frameWindow;
     CVeltroCommandLine commandLine;
-    CRecentFileList recentFiles{kRecentFiles};
     bool running = false;
     int exitCode = 0;
 };

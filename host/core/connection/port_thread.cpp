@@ -3,7 +3,7 @@
 #include <chrono>
 #include <thread>
 
-#include "host/core/threads/window_messages.h"
+#include "host/core/threads/ui_thread_sink.h"
 
 namespace {
 
@@ -111,9 +111,9 @@ void CPortThread::DoWork() {
     uint32_t errors = 0;
     const int count = ReadUnderLock(errors);
     const std::shared_ptr<platform::CMessageWindow> window = Target();
-    if (window) window->Send(WM_PORT_READ, static_cast<uintptr_t>(count), static_cast<intptr_t>(errors));
+    if (window) ui_thread::SendPortRead(*window, static_cast<uint32_t>(std::max(count, 0)), errors);
     FrameRecord record;
     while (splitter.NextFrame(record))
-        if (window) window->Send(WM_PORT_FRAME, reinterpret_cast<uintptr_t>(&record), 1);
+        if (window) ui_thread::SendPortFrame(*window, record);
     portOpen.Wait(platform::kInfinite);
 }

@@ -12,8 +12,8 @@
 #include "platform/message_window.h"
 
 // The worker that reads the receiver's port: each pass reads what arrived (waiting at most
-// 100 ms), reports the read with WM_PORT_READ and hands every frame with WM_PORT_FRAME to the
-// target, synchronously, so that the record may point into the splitter. While the port is
+// 100 ms), reports the read and hands every frame to the user-interface thread's sink,
+// synchronously, so that the record may point into the splitter. While the port is
 // closed the thread sleeps on the port-open event. Port access from other threads (switching,
 // rate changes, writes) goes through the port lock.
 class CPortThread : public CBaseThread, public IBaudControl {
@@ -26,7 +26,7 @@ public:
 
     // Before Start: registers a protocol's recogniser with the splitter.
     void AddProtocol(const ProtocolEntry* protocol, FrameCheckFn check);
-    // Where WM_PORT_READ and WM_PORT_FRAME go; null for nowhere. A target shutting down closes its
+    // The window of the user-interface thread's sink; null for nowhere. A target shutting down closes its
     // window first, which ends a hand-off in progress.
     void SetTarget(std::shared_ptr<platform::CMessageWindow> window);
 

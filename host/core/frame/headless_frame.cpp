@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "host/core/log/stream_file_thread.h"
 #include "platform/text.h"
 
 namespace {
@@ -32,8 +33,8 @@ int MillisecondsUntil(Clock::time_point due) {
 
 }  // namespace
 
-CHeadlessFrame::CHeadlessFrame(CVeltroApp& app, std::function<bool()> stopRequested)
-    : stopRequested(std::move(stopRequested)), logic(app, *this) {}
+CHeadlessFrame::CHeadlessFrame(const FrameParts& parts, std::function<bool()> stopRequested, std::string programName)
+    : stopRequested(std::move(stopRequested)), programName(std::move(programName)), logic(parts, *this) {}
 
 void CHeadlessFrame::RunMessageLoop() {
     IntervalTimer update(CMainFrameLogic::kUpdateTimerMs);
@@ -41,15 +42,27 @@ void CHeadlessFrame::RunMessageLoop() {
     while (!stopRequested()) {
         const Clock::time_point now = Clock::now();
         if (update.Fire(now)) logic.OnUpdateTimer();
-        if (watchdog.Fire(now)) logic.OnWatchdogTimer();
+        if (watchdog.Fire(now)) {
+            logic.OnWatchdogTimer();
+            if (watchdogListener) watchdogListener();
+        }
         logic.Window()->WaitAndDispatch(MillisecondsUntil(std::min(update.due, watchdog.due)));
     }
 }
 
-void CHeadlessFrame::ReportError(const std::u16string& text) {
-    std::fprintf(stderr, "veltro: %s\n", platform::WideToUtf8(text).c_str());
+// The log thread's pace is not waited for: its hand-off finds the replay done.
+void CHeadlessFrame::ReplayToEnd() {
+    CStreamFileThread& log = logic.Parts().log;
+    log.SetPacing(kPacingFast);
+    log.Play();
+    while (log.IsActive() && !log.IsPaused() && !stopRequested()) logic.Core().OnFileFrame();
+    log.CloseFile();
 }
 
-std::unique_ptr<IMainFrame> CHeadlessFrameFactory::CreateMainFrame(CVeltroApp& app) {
-    return std::make_unique<CHeadlessFrame>(app, stopRequested);
+void CHeadlessFrame::ReportError(const std::u16string& text) {
+    std::fprintf(stderr, "%s: %s\n", programName.c_str(), platform::WideToUtf8(text).c_str());
+}
+
+std::unique_ptr<IMainFrame> CHeadlessFrameFactory::CreateMainFrame(const FrameParts& parts) {
+    return std::make_unique<CHeadlessFrame>(parts, stopRequested, programName);
 }

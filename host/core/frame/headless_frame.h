@@ -6,13 +6,13 @@
 #include "host/core/frame/main_frame.h"
 #include "host/core/frame/main_frame_logic.h"
 
-// A main frame without any window, for the tests and the command-line tool: it does what the Qt
+// A main frame without any window, for the command-line tool and the tests: it does what the Qt
 // frame does for the stream and the connection, runs the two timers in its message loop, and
-// tells failures on stderr.
+// tells failures on stderr after the program's name.
 class CHeadlessFrame : public IMainFrame, private IErrorReporter {
 public:
     // The message loop ends as soon as stopRequested answers true; it asks at least every 50 ms.
-    CHeadlessFrame(CVeltroApp& app, std::function<bool()> stopRequested);
+    CHeadlessFrame(const FrameParts& parts, std::function<bool()> stopRequested, std::string programName);
 
     CMainFrameLogic& Logic() override { return logic; }
     void SetCaption(const std::u16string& text) override { caption = text; }
@@ -21,10 +21,18 @@ public:
     void Show() override {}
     void RunMessageLoop() override;
 
+    // After the connection's watchdog, once a second in the message loop.
+    void SetWatchdogListener(std::function<void()> listener) { watchdogListener = std::move(listener); }
+    // Plays the open log through the replay road as fast as the document decodes it, to its end
+    // or until a stop is requested, and closes it.
+    void ReplayToEnd();
+
 private:
     void ReportError(const std::u16string& text) override;
 
     std::function<bool()> stopRequested;
+    std::string programName;
+    std::function<void()> watchdogListener;
     std::u16string caption;
     CMainFrameLogic logic;
 };
@@ -32,10 +40,12 @@ private:
 class CHeadlessFrameFactory : public IFrameFactory {
 public:
     // Every frame's message loop ends when stopRequested answers true.
-    explicit CHeadlessFrameFactory(std::function<bool()> stopRequested) : stopRequested(std::move(stopRequested)) {}
+    explicit CHeadlessFrameFactory(std::function<bool()> stopRequested, std::string programName = "veltro")
+        : stopRequested(std::move(stopRequested)), programName(std::move(programName)) {}
 
-    std::unique_ptr<IMainFrame> CreateMainFrame(CVeltroApp& app) override;
+    std::unique_ptr<IMainFrame> CreateMainFrame(const FrameParts& parts) override;
 
 private:
     std::function<bool()> stopRequested;
+    std::string programName;
 };

@@ -1,16 +1,37 @@
 #pragma once
-#include <cstdint>
 #include <memory>
 #include <string>
 
-class CMainFrameLogic;
-class CVeltroApp;
+#include "host/core/connection/connection_settings.h"
 
-// What WM_SEND_BYTES points to: {0, bytes, length}.
-struct SendBytesRecord {
-    uintptr_t reserved = 0;
-    const uint8_t* bytes = nullptr;
-    int length = 0;
+class CMainFrameLogic;
+class CPortThread;
+class CStreamFileThread;
+class CVeltroDoc;
+
+namespace platform {
+class CFileProfile;
+class CPortMap;
+}  // namespace platform
+
+// The receiver to connect to in one run, in place of the stored connection settings, which that
+// run leaves as they are: for front ends with a command line of their own.
+struct RunConnection {
+    ConnectionSettings settings;
+    // When not empty, the device that the settings' port number stands for in this run.
+    std::string device;
+};
+
+// What the application hands a frame when it is made: the parts the frame works with, all of
+// which outlive it.
+struct FrameParts {
+    CVeltroDoc& document;
+    CPortThread& port;
+    CStreamFileThread& log;
+    platform::CFileProfile& profile;
+    platform::CPortMap& ports;
+    // Null: the stored connection settings, written back when the frame goes.
+    const RunConnection* runConnection = nullptr;
 };
 
 // The program's one top-level window, whatever draws it: the Qt window, or none at all for the
@@ -32,5 +53,5 @@ class IFrameFactory {
 public:
     virtual ~IFrameFactory() = default;
     // Null when the frame cannot be created; the program then ends.
-    virtual std::unique_ptr<IMainFrame> CreateMainFrame(CVeltroApp& app) = 0;
+    virtual std::unique_ptr<IMainFrame> CreateMainFrame(const FrameParts& parts) = 0;
 };

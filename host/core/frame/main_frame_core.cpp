@@ -22,12 +22,12 @@ bool CMainFrameCore::DecodesLiveTraffic() const {
     return log.State() == LogState::None || log.State() == LogState::Recording;
 }
 
-void CMainFrameCore::OnPortFrame(const FrameRecord* record, intptr_t lParam) {
+void CMainFrameCore::OnPortFrame(const FrameRecord* record, bool mayRefresh) {
     if (!complete || !record || !record->bytes || record->length <= 0) return;
     const size_t length = static_cast<size_t>(record->length);
     receivedBytes += length;
     log.AppendHistory(record->bytes, length);
-    if (DecodesLiveTraffic()) document.ProcessRecord(*record, lParam != 0);
+    if (DecodesLiveTraffic()) document.ProcessRecord(*record, mayRefresh);
     Record(record->bytes, length);
 }
 

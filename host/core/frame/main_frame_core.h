@@ -36,9 +36,9 @@ public:
     void SetComplete(bool complete) { this->complete = complete; }
     void SetPortWriter(IPortWriter* writer) { port = writer; }
 
-    // WM_PORT_FRAME: lParam non-zero lets the views refresh.
-    void OnPortFrame(const FrameRecord* record, intptr_t lParam);
-    // WM_FILE_FRAME.
+    // A frame from the port; mayRefresh lets the views refresh.
+    void OnPortFrame(const FrameRecord* record, bool mayRefresh);
+    // The log thread's pace: the next replayed frame is due.
     void OnFileFrame();
     // Writes to the port; decodes and records what was written. False unless every byte went out.
     bool SendToReceiver(CMessageNode* node, const uint8_t* bytes, int length);

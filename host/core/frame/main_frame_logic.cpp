@@ -1,18 +1,35 @@
 #include "main_frame_logic.h"
 
-#include "host/core/frame/main_frame.h"
-#include "host/core/app/veltro_app.h"
-#include "host/core/intake/veltro_doc.h"
-#include "host/core/threads/window_messages.h"
-#include "platform/file_profile.h"
+#include <filesystem>
 
-CMainFrameLogic::CMainFrameLogic(CVeltroApp& app, IErrorReporter& errors)
-    : app(app),
-      portWriter(app.PortThread()),
-      core(app.Document(), app.Log(), errors),
-      connection(ConnectionSettings::Load(app.Profile()), app.PortThread(), app.Ports()),
-      window(std::make_shared<platform::CMessageWindow>(
-          [this](unsigned message, uintptr_t wParam, intptr_t lParam) { return OnMessage(message, wParam, lParam); })) {
+#include "host/core/intake/veltro_doc.h"
+#include "platform/file_profile.h"
+#include "platform/port_map.h"
+#include "platform/text.h"
+
+namespace {
+
+ConnectionSettings InitialSettings(const FrameParts& parts) {
+    return parts.runConnection ? parts.runConnection->settings : ConnectionSettings::Load(parts.profile);
+}
+
+std::string AbsolutePath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
+}
+
+}  // namespace
+
+CMainFrameLogic::CMainFrameLogic(const FrameParts& parts, IErrorReporter& errors)
+    : parts(parts),
+      portWriter(parts.port),
+      core(parts.document, parts.log, errors),
+      connection(InitialSettings(parts), parts.port, parts.ports),
+      window(ui_thread::CreateWindow(*this)) {
+    recentFiles.Load(parts.profile);
+    if (parts.runConnection && !parts.runConnection->device.empty())
+        parts.ports.UseForThisRun(parts.runConnection->settings.port, parts.runConnection->device);
     core.SetPortWriter(&portWriter);
     connection.Start();
     SetComplete(true);
@@ -21,7 +38,8 @@ CMainFrameLogic::CMainFrameLogic(CVeltroApp& app, IErrorReporter& errors)
 CMainFrameLogic::~CMainFrameLogic() {
     SetComplete(false);
     window->Close();
-    connection.Save(app.Profile());
+    recentFiles.Save(parts.profile);
+    if (!parts.runConnection) connection.Save(parts.profile);
 }
 
 void CMainFrameLogic::SetComplete(bool isComplete) {
@@ -29,29 +47,33 @@ void CMainFrameLogic::SetComplete(bool isComplete) {
     core.SetComplete(isComplete);
 }
 
-void CMainFrameLogic::OnUpdateTimer() { app.Document().OnUpdateTimer(); }
-
-void CMainFrameLogic::OnPortRead(uint32_t bytesRead, uint32_t errorBits) {
-    connection.OnPortRead(bytesRead, errorBits);
-    if (portReadListener) portReadListener(bytesRead, errorBits);
+bool CMainFrameLogic::ConnectToPort(int n) {
+    if (parts.port.CurrentPort() == n) connection.SelectPort(0);
+    connection.Settings().port = n;
+    connection.Settings().doConnect = true;
+    connection.SelectPort(n);
+    return parts.port.IsOpen();
 }
 
-intptr_t CMainFrameLogic::OnMessage(unsigned message, uintptr_t wParam, intptr_t lParam) {
-    switch (message) {
-        case WM_PORT_READ:
-            if (complete) OnPortRead(static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam));
-            return 0;
-        case WM_PORT_FRAME:
-            core.OnPortFrame(reinterpret_cast<const FrameRecord*>(wParam), lParam);
-            return 0;
-        case WM_FILE_FRAME:
-            core.OnFileFrame();
-            return 0;
-        case WM_SEND_BYTES: {
-            const auto* record = reinterpret_cast<const SendBytesRecord*>(wParam);
-            return record && core.SendToReceiver(nullptr, record->bytes, record->length) ? 1 : 0;
-        }
-        default:
-            return 0;
-    }
+bool CMainFrameLogic::ConnectToDevice(const std::string& device) {
+    const int n = parts.port.IsOpen() ? parts.port.CurrentPort() : connection.Settings().port;
+    parts.ports.UseForThisRun(n, device);
+    return ConnectToPort(n);
+}
+
+bool CMainFrameLogic::OpenDocumentFile(const std::string& path, bool readOnly) {
+    if (!core.OpenLog(path, readOnly)) return false;
+    parts.document.SetTitle(platform::Utf8ToWide(std::filesystem::path(path).filename().string()));
+    AddToRecentFileList(path);
+    return true;
+}
+
+void CMainFrameLogic::AddToRecentFileList(const std::string& path) { recentFiles.Add(AbsolutePath(path)); }
+
+void CMainFrameLogic::OnUpdateTimer() { parts.document.OnUpdateTimer(); }
+
+void CMainFrameLogic::OnPortRead(uint32_t bytesRead, uint32_t errorBits) {
+    if (!complete) return;
+    connection.OnPortRead(bytesRead, errorBits);
+    if (portReadListener) portReadListener(bytesRead, errorBits);
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "host/core/threads/window_messages.h"
+#include "host/core/threads/ui_thread_sink.h"
 
 // ---- CReplayPacer
 
@@ -64,7 +64,7 @@ void CReplayPacer::DoWork() {
         return;
     }
     lock.unlock();
-    window->Send(WM_FILE_FRAME, 0, 0);
+    ui_thread::SendFileFrame(*window);
 }
 
 // Re-reads the delay after every wake-up: a faster pace takes effect at once.

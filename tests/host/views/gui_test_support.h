@@ -81,14 +81,15 @@ protected:
     }
 
     // Starts the program; registry is where the tests add views of their own.
-    CMainFrameMobile& Start(std::vector<std::string> arguments, CViewRegistry registry = CViewRegistry::Standard()) {
+    CMainFrameMobile& Start(std::vector<std::string> arguments, CViewRegistry registry = CMainFrameFactory::StandardViews()) {
         arguments.push_back("-nologo");
         frames = std::make_unique<CMainFrameFactory>(FramePrompts{&prompts, &prompts}, std::move(registry));
-        app = std::make_unique<CVeltroApp>(AppOptions{std::move(arguments),
-                                                      ProfilePath(),
-                                                      VELTRO_PLUGIN_DIR,
-                                                      {(folder / "sys").string(), (folder / "dev").string()}},
-                                           *frames);
+        app = std::make_unique<CVeltroApp>(
+            AppOptions{.arguments = std::move(arguments),
+                       .profilePath = ProfilePath(),
+                       .pluginFolder = VELTRO_PLUGIN_DIR,
+                       .serialDevices = {(folder / "sys").string(), (folder / "dev").string()}},
+            *frames);
         EXPECT_TRUE(app->InitInstance());
         return *dynamic_cast<CMainFrameMobile*>(app->MainFrame());
     }

@@ -11,8 +11,9 @@
 #include "host/core/frame/main_frame_core.h"
 #include "host/core/connection/port_thread.h"
 #include "host/core/log/stream_file_thread.h"
-#include "host/core/threads/window_messages.h"
+#include "host/core/threads/ui_thread_sink.h"
 #include "host/views/command_bar.h"
+#include "host/views/main_frame_factory.h"
 #include "host/views/mem_dc_view.h"
 #include "host/views/recent_view_list.h"
 #include "host/views/view_classes.h"
@@ -52,7 +53,7 @@ public:
 };
 
 CViewRegistry WithTestView(const std::u16string& viewClass, int& created, bool mayLeave = true) {
-    CViewRegistry registry = CViewRegistry::Standard();
+    CViewRegistry registry = CMainFrameFactory::StandardViews();
     registry.Register(viewClass, [&created, mayLeave] { return std::make_unique<TestView>(created, mayLeave); });
     return registry;
 }
@@ -154,7 +155,7 @@ TEST_F(MainFrameTest, AViewThatMayNotBeLeftStays) {
 
 TEST_F(MainFrameTest, AViewsOwnToolBarComesAndGoesWithIt) {
     int consoles = 0;
-    CViewRegistry registry = CViewRegistry::Standard();
+    CViewRegistry registry = CMainFrameFactory::StandardViews();
     registry.Register(view_class::kTextConsoleView, [&] { return std::make_unique<ToolBarView>(consoles); });
     CMainFrameMobile& frame = Start({}, std::move(registry));
     EXPECT_FALSE(Enabled(frame, cmd::kViewToolbar));
@@ -248,10 +249,11 @@ TEST_F(MainFrameTest, ReceiverCommandsAreEnabledOnlyWhileTheConnectionCanSend) {
 
     // A service on a worker thread has bytes sent through the window.
     const std::string poll = NmeaSentence("EIGPQ,RMC");
-    const SendBytesRecord record{0, reinterpret_cast<const uint8_t*>(poll.data()), static_cast<int>(poll.size())};
+    const auto* bytes = reinterpret_cast<const uint8_t*>(poll.data());
     std::atomic<intptr_t> sent{-1};
-    std::thread service(
-        [&] { sent = frame.Logic().Window()->Send(WM_SEND_BYTES, reinterpret_cast<uintptr_t>(&record), 0); });
+    std::thread service([&] {
+        sent = ui_thread::SendBytes(*frame.Logic().Window(), bytes, static_cast<int>(poll.size())) ? 1 : 0;
+    });
     EXPECT_TRUE(RunEventsUntil([&] { return sent != -1; }));
     service.join();
     EXPECT_EQ(sent, 1);

@@ -8,6 +8,7 @@
 
 #include "host/core/intake/veltro_doc.h"
 #include "host/views/color_table.h"
+#include "host/views/main_frame_factory.h"
 #include "host/views/command_state.h"
 #include "host/views/connection_indicator.h"
 #include "host/views/mem_dc_view.h"
@@ -88,12 +89,12 @@ TEST_F(ViewTest, AStateBlockOfAnotherSizeIsRefusedAndTheRightOneApplied) {
 }
 
 TEST_F(ViewTest, AViewWithoutStateAnswersNeitherRequest) {
-    std::unique_ptr<CView> view = CViewRegistry::Standard().Create(u"CPlaceholderView");
+    std::unique_ptr<CView> view = CMainFrameFactory::StandardViews().Create(u"CPlaceholderView");
     ASSERT_TRUE(view);
     EXPECT_TRUE(view->GetViewState().empty());
     const std::array<uint8_t, 1> any{0};
     EXPECT_FALSE(view->SetViewState(any));
-    EXPECT_FALSE(CViewRegistry::Standard().Create(u"CChartView"));
+    EXPECT_FALSE(CMainFrameFactory::StandardViews().Create(u"CChartView"));
 }
 
 TEST_F(ViewTest, TheOffScreenPictureCoversTheWholeViewAndClicksAreSwallowed) {

@@ -13,9 +13,9 @@
 #include "host/core/frame/headless_frame.h"
 #include "host/core/connection/port_thread.h"
 #include "host/core/log/stream_file_thread.h"
+#include "host/core/threads/ui_thread_sink.h"
 #include "host/core/app/veltro_app.h"
 #include "host/core/intake/veltro_doc.h"
-#include "host/core/threads/window_messages.h"
 #include "platform/file_profile.h"
 #include "platform/text.h"
 #include "tests/platform/test_serial_terminal.h"
@@ -56,7 +56,7 @@ private:
 
 class FailingFrameFactory : public IFrameFactory {
 public:
-    std::unique_ptr<IMainFrame> CreateMainFrame(CVeltroApp&) override { return nullptr; }
+    std::unique_ptr<IMainFrame> CreateMainFrame(const FrameParts&) override { return nullptr; }
 };
 
 // The application with the real plug-ins and a headless frame, its settings in a folder of its own
@@ -77,10 +77,10 @@ protected:
     }
 
     AppOptions Options(std::vector<std::string> arguments) {
-        return {std::move(arguments),
-                profilePath,
-                VELTRO_PLUGIN_DIR,
-                {(folder / "sys").string(), (folder / "dev").string()}};
+        return {.arguments = std::move(arguments),
+                .profilePath = profilePath,
+                .pluginFolder = VELTRO_PLUGIN_DIR,
+                .serialDevices = {(folder / "sys").string(), (folder / "dev").string()}};
     }
     // Runs the frame's message loop until done answers true, for at most five seconds.
     bool RunUntil(CVeltroApp& app, std::function<bool()> done) {
@@ -124,12 +124,12 @@ TEST_F(AppTest, SettingsSurviveARestart) {
     {
         CVeltroApp app(Options({"-baud", "19200", "-history", "3600"}), frames);
         ASSERT_TRUE(app.InitInstance());
-        app.AddToRecentFileList("/logs/drive.kvb");
+        app.MainFrame()->Logic().AddToRecentFileList("/logs/drive.kvb");
     }
     CVeltroApp app(Options({}), frames);
     ASSERT_TRUE(app.InitInstance());
     EXPECT_EQ(app.PortThread().BaudRate(), 19200u);
-    EXPECT_EQ(app.RecentFiles().Entries(), std::vector<std::string>{"/logs/drive.kvb"});
+    EXPECT_EQ(app.MainFrame()->Logic().RecentFiles().Entries(), std::vector<std::string>{"/logs/drive.kvb"});
     // The history's size is an option of one run, not a setting.
     EXPECT_EQ(app.Document().History().Capacity(), CVeltroApp::kHistoryCapacity);
 }
@@ -192,7 +192,7 @@ TEST_F(AppTest, ALogGivenOnTheCommandLineIsOpenedAndReplays) {
     ASSERT_TRUE(app.InitInstance());
     ASSERT_EQ(app.Log().State(), LogState::Open);
     EXPECT_EQ(app.Document().Title(), u"drive.kvb");
-    EXPECT_EQ(app.RecentFiles().Entries(), std::vector<std::string>{path});
+    EXPECT_EQ(app.MainFrame()->Logic().RecentFiles().Entries(), std::vector<std::string>{path});
 
     MessageCounter counter;
     app.Document().AddObserver(&counter);
@@ -218,10 +218,10 @@ TEST_F(AppTest, APortDeviceOnTheCommandLineIsReadAndWritten) {
 
     // A service on a worker thread has bytes sent through the frame.
     const std::string poll = Sentence("EIGPQ,RMC");
-    const SendBytesRecord record{0, reinterpret_cast<const uint8_t*>(poll.data()), static_cast<int>(poll.size())};
+    const auto* bytes = reinterpret_cast<const uint8_t*>(poll.data());
     std::atomic<intptr_t> sent{-1};
     std::thread service([&] {
-        sent = app.MainFrame()->Logic().Window()->Send(WM_SEND_BYTES, reinterpret_cast<uintptr_t>(&record), 0);
+        sent = ui_thread::SendBytes(*app.MainFrame()->Logic().Window(), bytes, static_cast<int>(poll.size())) ? 1 : 0;
     });
     EXPECT_TRUE(RunUntil(app, [&] { return sent != -1; }));
     service.join();
@@ -266,8 +266,8 @@ struct Blocker {
 class BlockingFrameFactory : public IFrameFactory {
 public:
     BlockingFrameFactory(IFrameFactory& frames, std::shared_ptr<Blocker> blocker) : frames(frames), blocker(blocker) {}
-    std::unique_ptr<IMainFrame> CreateMainFrame(CVeltroApp& app) override {
-        auto frame = frames.CreateMainFrame(app);
+    std::unique_ptr<IMainFrame> CreateMainFrame(const FrameParts& parts) override {
+        auto frame = frames.CreateMainFrame(parts);
         frame->Logic().Window()->SetWakeUp([blocker = blocker] { blocker->OnWakeUp(); });
         return frame;
     }

@@ -6,7 +6,7 @@
 
 #include "host/core/connection/port_thread.h"
 #include "host/core/intake/veltro_doc.h"
-#include "host/core/threads/window_messages.h"
+#include "tests/host/core/threads/test_ui_thread_sink.h"
 #include "platform/profile.h"
 #include "platform/text.h"
 #include "shared/storage_values.h"
@@ -43,15 +43,15 @@ protected:
         EXPECT_TRUE(port.Wait(5000));
     }
 
-    intptr_t Handle(unsigned message, uintptr_t wParam, intptr_t lParam) {
-        if (message == WM_PORT_READ && wParam > 0) bytesRead += wParam;
-        if (message == WM_PORT_FRAME) {
-            const auto* record = reinterpret_cast<const FrameRecord*>(wParam);
+    TestUiThreadSink Sink() {
+        TestUiThreadSink sink;
+        sink.portRead = [this](uint32_t count, uint32_t) { bytesRead += count; };
+        sink.portFrame = [this](const FrameRecord& record) {
             frames.push_back(
-                {record->protocol ? record->protocol->name : u"", {record->bytes, record->bytes + record->length}});
-            document.ProcessRecord(*record, lParam != 0);
-        }
-        return 0;
+                {record.protocol ? record.protocol->name : u"", {record.bytes, record.bytes + record.length}});
+            document.ProcessRecord(record, true);
+        };
+        return sink;
     }
     bool DispatchUntil(const std::function<bool()>& done) {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
@@ -64,8 +64,8 @@ protected:
     platform::CMemoryProfile profile;
     platform::CPortMap ports{profile, {"/nonexistent", "/dev"}};
     CVeltroDoc document{DocumentSettings{900, VELTRO_TEST_PLUGIN_DIR "simple/", nullptr}};
-    std::shared_ptr<CMessageWindow> window = std::make_shared<CMessageWindow>(
-        [this](unsigned message, uintptr_t wParam, intptr_t lParam) { return Handle(message, wParam, lParam); });
+    TestUiThreadSink sink = Sink();
+    std::shared_ptr<CMessageWindow> window = ui_thread::CreateWindow(sink);
     CPortThread port{ports};
     std::vector<SeenFrame> frames;
     size_t bytesRead = 0;

@@ -8,7 +8,7 @@
 
 #include "host/core/frame/main_frame_core.h"
 #include "host/core/log/stream_file_thread.h"
-#include "host/core/threads/window_messages.h"
+#include "tests/host/core/threads/test_ui_thread_sink.h"
 #include "tests/host/core/log/test_stream_file_receiver.h"
 #include "tests/host/core/log/test_stream_file_support.h"
 
@@ -213,10 +213,10 @@ std::string LiveState(const char* pluginFolder, const std::vector<uint8_t>& stre
 std::string ReplayedState(const char* pluginFolder, const std::string& path) {
     Station replay(pluginFolder);
     CStreamFileThread& log = replay.log;
-    platform::CMessageWindow window([&](unsigned message, uintptr_t, intptr_t) {
-        if (message == WM_FILE_FRAME) replay.core.OnFileFrame();
-        return intptr_t{0};
-    });
+    TestUiThreadSink sink;
+    sink.fileFrame = [&] { replay.core.OnFileFrame(); };
+    const std::shared_ptr<platform::CMessageWindow> owner = ui_thread::CreateWindow(sink);
+    platform::CMessageWindow& window = *owner;
     log.Pacer().SetTarget(&window);
     log.Pacer().Start(ThreadPriority::Lowest);
     auto dispatchUntil = [&](const std::function<bool()>& done) {

@@ -3,7 +3,7 @@
 #include <unistd.h>
 
 #include "host/core/log/stream_file_thread.h"
-#include "host/core/threads/window_messages.h"
+#include "tests/host/core/threads/test_ui_thread_sink.h"
 #include "tests/host/core/log/test_stream_file_support.h"
 
 namespace {
@@ -239,10 +239,10 @@ TEST_F(StreamFileTest, PositionsPassFourGibibytes) {
 
 TEST(ReplayPacer, HandsFramesOverOnlyWhileRunningAndStopsFromEveryWait) {
     int frames = 0;
-    platform::CMessageWindow window([&](unsigned message, uintptr_t, intptr_t) {
-        if (message == WM_FILE_FRAME) ++frames;
-        return intptr_t{0};
-    });
+    TestUiThreadSink sink;
+    sink.fileFrame = [&] { ++frames; };
+    const std::shared_ptr<platform::CMessageWindow> owner = ui_thread::CreateWindow(sink);
+    platform::CMessageWindow& window = *owner;
     CReplayPacer pacer;
     pacer.SetTarget(&window);
     ASSERT_TRUE(pacer.Start(ThreadPriority::Lowest));

@@ -6,6 +6,7 @@
 #include <QToolBar>
 
 #include "host/views/color_table.h"
+#include "host/views/main_frame_factory.h"
 #include "host/views/text/progress_view.h"
 #include "host/views/text/view_tool_bar.h"
 #include "host/views/view_classes.h"
@@ -161,7 +162,7 @@ TEST_F(TextViewTest, TheProgressViewAsksBeforeItIsClosedWhileItsJobRuns) {
 class ProgressFrameTest : public GuiAppTest {
 protected:
     CMainFrameMobile& StartWithProgressView() {
-        CViewRegistry registry = CViewRegistry::Standard();
+        CViewRegistry registry = CMainFrameFactory::StandardViews();
         registry.Register(view_class::kOPKUpdateView, [] { return std::make_unique<TestProgressView>(); });
         registry.Register(view_class::kMainFormSVInfo, [] { return std::make_unique<CReadOnlyEditViewEx>(); });
         return Start({}, std::move(registry));

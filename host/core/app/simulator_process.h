@@ -4,7 +4,8 @@
 #include <string>
 
 // A simulated receiver (veltro-sim, next to this program) on a pseudo-terminal, for as long as
-// this object lives; it ends with its parent even when the parent is killed.
+// this object lives; it ends with its parent even when the parent is killed. Both front ends
+// start it for "--simulate".
 class CSimulatorProcess {
 public:
     CSimulatorProcess() = default;
@@ -12,8 +13,9 @@ public:
     CSimulatorProcess(const CSimulatorProcess&) = delete;
     CSimulatorProcess& operator=(const CSimulatorProcess&) = delete;
 
-    // False with the reason when it cannot be started or names no terminal in time.
-    bool Start(std::string& error);
+    // At rateHz navigation epochs a second (1 to 10). False with the reason when it cannot be
+    // started or names no terminal in time.
+    bool Start(int rateHz, std::string& error);
     // The device to open as the receiver's port.
     const std::string& DevicePath() const { return devicePath; }
 

@@ -38,20 +38,21 @@ CSimulatorProcess::~CSimulatorProcess() {
     }
 }
 
-bool CSimulatorProcess::Start(std::string& error) {
+bool CSimulatorProcess::Start(int rateHz, std::string& error) {
     const std::string program = SimulatorPath();
     int output[2];
     if (pipe2(output, O_CLOEXEC) != 0) {
         error = std::strerror(errno);
         return false;
     }
+    const std::string rate = std::to_string(rateHz);
     const pid_t parent = getpid();
     pid = fork();
     if (pid == 0) {
         prctl(PR_SET_PDEATHSIG, SIGTERM);
         if (getppid() != parent) _exit(1);
         dup2(output[1], STDOUT_FILENO);
-        execl(program.c_str(), program.c_str(), "--output", "pty", static_cast<char*>(nullptr));
+        execl(program.c_str(), program.c_str(), "--output", "pty", "--rate", rate.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
     close(output[1]);
