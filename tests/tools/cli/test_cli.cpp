@@ -2,9 +2,11 @@
 // files and ports, and a receiver that goes away and comes back.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "platform/file_profile.h"
 #include "tests/host/core/log/test_stream_file_support.h"
 #include "tests/platform/test_serial_terminal.h"
 #include "tests/tools/tool_process.h"
@@ -97,12 +99,30 @@ TEST(CliPorts, MissingAndBusyPortsFailWithTheReason) {
     EXPECT_NE(missing.errors.substr(missing.errors.find(": ")), busy.errors.substr(busy.errors.find(": ")));
 }
 
+// The program's own settings file is read and left as the window's program wrote it.
 TEST(CliLive, MonitorWithItsOwnSimulatorPrintsEpochsAndEndsOnCtrlC) {
+    TempFolder settings;
+    const std::string path = settings.File("Veltro3.ini");
+    {
+        platform::CFileProfile profile(path);
+        profile.WriteInt(u"Settings", u"BaudRate", 9600);
+        profile.WriteString(u"Recent File List", u"File1", u"/logs/drive.kvb");
+    }
+    const std::vector<uint8_t> written = ReadFileBytes(path);
+    ASSERT_EQ(setenv("VELTRO_CONFIG_HOME", std::filesystem::path(path).parent_path().c_str(), 1), 0);
     ToolProcess monitor({kCli, "monitor", "--simulate"});
+    unsetenv("VELTRO_CONFIG_HOME");
     EXPECT_TRUE(monitor.WaitForOutput([](auto& out) { return Contains(out, "  3D  lat "); }, 8000)) << monitor.Errors();
+    EXPECT_TRUE(monitor.WaitForOutput([](auto& out) { return Lines(out) >= 3; }, 8000));
     monitor.Signal(SIGINT);
     EXPECT_EQ(0, monitor.Wait(5000));
     EXPECT_TRUE(Contains(monitor.Output(), "m/s  sats ")) << monitor.Output();
+    EXPECT_EQ("", monitor.Errors());
+
+    EXPECT_EQ(ReadFileBytes(path), written);
+    const platform::CFileProfile after(path);
+    EXPECT_EQ(after.GetInt(u"Settings", u"BaudRate", 0), 9600);
+    EXPECT_EQ(after.GetString(u"Recent File List", u"File1", u""), u"/logs/drive.kvb");
 }
 
 // The watchdog notices the device going and coming back: a link that names first one simulated
