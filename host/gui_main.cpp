@@ -14,10 +14,10 @@
 #include <string_view>
 #include <vector>
 
-#include "host/core/frame/main_frame.h"
-#include "host/core/app/veltro_app.h"
-#include "host/views/main_frame_factory.h"
 #include "host/core/app/simulator_process.h"
+#include "host/core/app/veltro_app.h"
+#include "host/core/frame/main_frame.h"
+#include "host/views/main_frame_factory.h"
 
 namespace {
 

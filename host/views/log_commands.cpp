@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "host/core/log/log_file_name.h"
 #include "host/core/connection/port_thread.h"
 #include "host/core/frame/main_frame_logic.h"
 #include "host/core/intake/veltro_doc.h"
+#include "host/core/log/log_file_name.h"
 #include "host/core/log/stream_file_thread.h"
 #include "host/views/log_file_dialogs.h"
 #include "platform/file_profile.h"

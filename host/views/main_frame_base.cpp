@@ -8,9 +8,9 @@
 #include <QScreen>
 #include <QSplashScreen>
 
+#include "host/core/app/app_identity.h"
 #include "host/core/connection/port_thread.h"
 #include "host/core/log/stream_file_thread.h"
-#include "host/core/app/app_identity.h"
 #include "host/views/log_file_dialogs.h"
 #include "host/views/message_box.h"
 #include "host/views/toolbar_icons.h"

@@ -7,10 +7,10 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include "host/core/connection/port_thread.h"
-#include "host/core/log/stream_file_thread.h"
 #include "host/core/app/app_identity.h"
+#include "host/core/connection/port_thread.h"
 #include "host/core/intake/veltro_doc.h"
+#include "host/core/log/stream_file_thread.h"
 #include "host/views/command_bar.h"
 #include "host/views/message_box.h"
 #include "host/views/recent_view_list.h"

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "shared/entry_ids.h"
 #include "host/core/intake/veltro_doc.h"
+#include "shared/entry_ids.h"
 #include "shared/storage_values.h"
 #include "tests/plugins/kvb/kvb_test_stream.h"
 #include "tests/plugins/nmea/nmea_test_sentences.h"

@@ -42,7 +42,8 @@ bool CLinkReport::CheckOpen(std::string& error) {
     }
     const platform::SerialError probe = port.ProbePort(portNumber);
     if (probe != platform::kSerialOk)
-        error = platform::FormatC("COM%d: ", portNumber) + platform::WideToUtf8(platform::DescribeSerialError(probe, device));
+        error = platform::FormatC("COM%d: ", portNumber) +
+                platform::WideToUtf8(platform::DescribeSerialError(probe, device));
     else
         error = PortName() + ": the port cannot be opened";
     return false;

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "host/core/app/app_identity.h"
-#include "host/core/frame/main_frame_logic.h"
 #include "host/core/connection/port_thread.h"
-#include "host/core/log/stream_file_thread.h"
+#include "host/core/frame/main_frame_logic.h"
 #include "host/core/intake/veltro_doc.h"
+#include "host/core/log/stream_file_thread.h"
 #include "platform/file_profile.h"
 #include "platform/port_map.h"
 #include "platform/text.h"
@@ -57,8 +57,9 @@ bool CVeltroApp::InitInstance() {
 void CVeltroApp::CreateProfileAndWorkers() {
     const std::string profilePath =
         options.profilePath.empty() ? platform::CFileProfile::PathFor(kCompanyKey, kProfileKey) : options.profilePath;
-    profile = std::make_unique<platform::CFileProfile>(
-        profilePath, options.saveSettings ? platform::CFileProfile::Access::ReadWrite : platform::CFileProfile::Access::ReadOnly);
+    profile = std::make_unique<platform::CFileProfile>(profilePath, options.saveSettings
+                                                                        ? platform::CFileProfile::Access::ReadWrite
+                                                                        : platform::CFileProfile::Access::ReadOnly);
     ports = std::make_unique<platform::CPortMap>(*profile, options.serialDevices);
     portThread = std::make_unique<CPortThread>(*ports);
     log = std::make_unique<CStreamFileThread>();
@@ -80,8 +81,8 @@ void CVeltroApp::CreateDocument() {
 }
 
 bool CVeltroApp::CreateMainFrame() {
-    const FrameParts parts{*document, *portThread, *log, *profile, *ports,
-                           options.runConnection ? &*options.runConnection : nullptr};
+    const FrameParts parts{*document, *portThread, *log,
+                           *profile,  *ports,      options.runConnection ? &*options.runConnection : nullptr};
     mainFrame = frames.CreateMainFrame(parts);
     if (!mainFrame) {
         Report("the main window could not be created");

@@ -4,10 +4,10 @@
 #include <memory>
 #include <mutex>
 
-#include "host/core/threads/base_thread.h"
 #include "host/core/connection/baud_rates.h"
 #include "host/core/connection/com_port.h"
 #include "host/core/intake/frame_splitter.h"
+#include "host/core/threads/base_thread.h"
 #include "platform/event.h"
 #include "platform/message_window.h"
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <memory>
 
-#include "shared/entry_ids.h"
 #include "host/core/reference/geodesy.h"
 #include "platform/text.h"
+#include "shared/entry_ids.h"
 #include "shared/epoch_history.h"
 #include "shared/satellite_slots.h"
 #include "shared/storage_database.h"

@@ -1,8 +1,8 @@
 #include "position_conversions.h"
 
-#include "shared/entry_ids.h"
 #include "host/core/reference/geodesy.h"
 #include "host/core/reference/geoid.h"
+#include "shared/entry_ids.h"
 
 using namespace conversion;
 

@@ -1,8 +1,8 @@
 #include "time_conversions.h"
 
-#include "shared/entry_ids.h"
 #include "host/core/reference/leap_seconds.h"
 #include "shared/calendar.h"
+#include "shared/entry_ids.h"
 
 using namespace conversion;
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <memory>
 
-#include "shared/entry_ids.h"
 #include "host/core/reference/geodesy.h"
+#include "shared/entry_ids.h"
 
 using namespace conversion;
 

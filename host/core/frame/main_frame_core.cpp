@@ -4,8 +4,8 @@
 #include <chrono>
 #include <system_error>
 
-#include "host/core/log/stream_file_thread.h"
 #include "host/core/intake/veltro_doc.h"
+#include "host/core/log/stream_file_thread.h"
 #include "platform/text.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <mutex>
 #include <string>
 
-#include "host/core/threads/base_thread.h"
 #include "host/core/intake/frame_splitter.h"
 #include "host/core/log/history_ring.h"
 #include "host/core/log/log_file.h"
+#include "host/core/threads/base_thread.h"
 
 namespace platform {
 class CMessageWindow;

@@ -39,8 +39,9 @@ intptr_t Deliver(IUiThreadSink& sink, unsigned message, uintptr_t wParam, intptr
 namespace ui_thread {
 
 std::shared_ptr<platform::CMessageWindow> CreateWindow(IUiThreadSink& sink) {
-    return std::make_shared<platform::CMessageWindow>(
-        [&sink](unsigned message, uintptr_t wParam, intptr_t lParam) { return Deliver(sink, message, wParam, lParam); });
+    return std::make_shared<platform::CMessageWindow>([&sink](unsigned message, uintptr_t wParam, intptr_t lParam) {
+        return Deliver(sink, message, wParam, lParam);
+    });
 }
 
 void SendPortRead(platform::CMessageWindow& window, uint32_t bytesRead, uint32_t errorBits) {

@@ -81,7 +81,8 @@ protected:
     }
 
     // Starts the program; registry is where the tests add views of their own.
-    CMainFrameMobile& Start(std::vector<std::string> arguments, CViewRegistry registry = CMainFrameFactory::StandardViews()) {
+    CMainFrameMobile& Start(std::vector<std::string> arguments,
+                            CViewRegistry registry = CMainFrameFactory::StandardViews()) {
         arguments.push_back("-nologo");
         frames = std::make_unique<CMainFrameFactory>(FramePrompts{&prompts, &prompts}, std::move(registry));
         app = std::make_unique<CVeltroApp>(

@@ -8,8 +8,8 @@
 #include <thread>
 
 #include "host/core/connection/connection_control.h"
-#include "host/core/frame/main_frame_core.h"
 #include "host/core/connection/port_thread.h"
+#include "host/core/frame/main_frame_core.h"
 #include "host/core/log/stream_file_thread.h"
 #include "host/core/threads/ui_thread_sink.h"
 #include "host/views/command_bar.h"

@@ -8,9 +8,9 @@
 
 #include "host/core/intake/veltro_doc.h"
 #include "host/views/color_table.h"
-#include "host/views/main_frame_factory.h"
 #include "host/views/command_state.h"
 #include "host/views/connection_indicator.h"
+#include "host/views/main_frame_factory.h"
 #include "host/views/mem_dc_view.h"
 #include "host/views/recent_view_list.h"
 #include "host/views/view_registry.h"

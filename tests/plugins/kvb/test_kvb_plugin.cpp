@@ -9,8 +9,8 @@
 #include "platform/text.h"
 #include "shared/blank_page.h"
 #include "shared/protocol_object.h"
-#include "tests/support/guarded_bytes.h"
 #include "tests/plugins/kvb/kvb_test_frames.h"
+#include "tests/support/guarded_bytes.h"
 
 namespace {
 

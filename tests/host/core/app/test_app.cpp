@@ -10,12 +10,12 @@
 #include <mutex>
 #include <thread>
 
-#include "host/core/frame/headless_frame.h"
+#include "host/core/app/veltro_app.h"
 #include "host/core/connection/port_thread.h"
+#include "host/core/frame/headless_frame.h"
+#include "host/core/intake/veltro_doc.h"
 #include "host/core/log/stream_file_thread.h"
 #include "host/core/threads/ui_thread_sink.h"
-#include "host/core/app/veltro_app.h"
-#include "host/core/intake/veltro_doc.h"
 #include "platform/file_profile.h"
 #include "platform/text.h"
 #include "tests/platform/test_serial_terminal.h"

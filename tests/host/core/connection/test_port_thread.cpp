@@ -6,10 +6,10 @@
 
 #include "host/core/connection/port_thread.h"
 #include "host/core/intake/veltro_doc.h"
-#include "tests/host/core/threads/test_ui_thread_sink.h"
 #include "platform/profile.h"
 #include "platform/text.h"
 #include "shared/storage_values.h"
+#include "tests/host/core/threads/test_ui_thread_sink.h"
 #include "tests/platform/test_serial_terminal.h"
 #include "tests/support/test_protocol.h"
 

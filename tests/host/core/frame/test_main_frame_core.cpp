@@ -8,9 +8,9 @@
 
 #include "host/core/frame/main_frame_core.h"
 #include "host/core/log/stream_file_thread.h"
-#include "tests/host/core/threads/test_ui_thread_sink.h"
 #include "tests/host/core/log/test_stream_file_receiver.h"
 #include "tests/host/core/log/test_stream_file_support.h"
+#include "tests/host/core/threads/test_ui_thread_sink.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <unistd.h>
 
 #include "host/core/log/stream_file_thread.h"
-#include "tests/host/core/threads/test_ui_thread_sink.h"
 #include "tests/host/core/log/test_stream_file_support.h"
+#include "tests/host/core/threads/test_ui_thread_sink.h"
 
 namespace {
 
