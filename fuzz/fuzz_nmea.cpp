@@ -10,9 +10,9 @@
 
 #include "host/core/protocol_root.h"
 #include "host/core/veltro_doc.h"
+#include "plugins/kvb/catalogue/kvb_tree.h"
 #include "plugins/nmea/nmea_catalogue.h"
 #include "plugins/nmea/nmea_commands.h"
-#include "plugins/kvb/kvb_tree.h"
 #include "plugins/nmea/nmea_frame_check.h"
 #include "shared/blank_page.h"
 

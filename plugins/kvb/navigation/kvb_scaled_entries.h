@@ -1,0 +1,41 @@
+#pragma once
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "plugins/kvb/framing/kvb_payload.h"
+#include "shared/database_entries.h"
+#include "shared/storage_values.h"
+
+// The program's value of pi, shared with the host's conversions.
+constexpr double kKvbPi = 3.1415926535898;
+
+constexpr double Radians(double degrees) { return degrees * kKvbPi * 0.005555555555555556; }
+
+// The receiver's units: cm, cm/s and hundredths; mm, ms and thousandths.
+constexpr double kHundredths = 0.01;
+constexpr double kThousandths = 0.001;
+
+// Stores a value into an entry the host may not define; true when the entry took a new value.
+inline bool SetIfBound(CStorageValue* entry, double value) { return entry && entry->SetValue(value); }
+
+// A payload field written as field value x scale into one entry.
+struct KvbScaledField {
+    uint16_t id;
+    uint8_t offset;
+    KvbFieldType type;
+    double scale;
+};
+
+// The entries of a table of scaled fields, bound once and written from each payload.
+class KvbScaledEntries {
+public:
+    explicit KvbScaledEntries(std::span<const KvbScaledField> fields) : fields(fields), entries(fields.size()) {}
+
+    void Bind(const CStorageDatabase* database);
+    bool Store(const KvbPayload& payload) const;
+
+private:
+    std::span<const KvbScaledField> fields;
+    std::vector<CStorageValue*> entries;
+};
