@@ -3,8 +3,6 @@
 #include "shared/nmea_fields.h"
 #include "shared/nmea_units.h"
 
-bool Store(CStorageValue* entry, std::optional<double> value) { return entry && value && entry->SetValue(*value); }
-
 bool StoreCourse(CStorageValue* entry, std::optional<double> degrees) {
     if (!degrees || *degrees < -180 || *degrees > 360) return false;
     return Store(entry, (*degrees > 180 ? *degrees - 360 : *degrees) * kRadiansPerDegree);

@@ -4,6 +4,7 @@
 
 #include "shared/database_entries.h"
 #include "shared/entry_ids.h"
+#include "shared/entry_store.h"
 #include "shared/storage_values.h"
 
 class NmeaFields;
@@ -13,9 +14,6 @@ constexpr int kNavModeDeadReckoning = 0;
 constexpr int kNavMode2D = 2;
 constexpr int kNavMode2DOr3D = 3;
 constexpr int kNavMode3D = 4;
-
-// Stores a value into an entry that may be missing; true when the entry took a new value.
-bool Store(CStorageValue* entry, std::optional<double> value);
 
 // A course in degrees from -180 to 360, stored in radians from -pi to pi.
 bool StoreCourse(CStorageValue* entry, std::optional<double> degrees);

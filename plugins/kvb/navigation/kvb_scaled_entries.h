@@ -5,6 +5,7 @@
 
 #include "plugins/kvb/framing/kvb_payload.h"
 #include "shared/database_entries.h"
+#include "shared/entry_store.h"
 #include "shared/storage_values.h"
 
 // The program's value of pi, shared with the host's conversions.
@@ -15,9 +16,6 @@ constexpr double Radians(double degrees) { return degrees * kKvbPi * 0.005555555
 // The receiver's units: cm, cm/s and hundredths; mm, ms and thousandths.
 constexpr double kHundredths = 0.01;
 constexpr double kThousandths = 0.001;
-
-// Stores a value into an entry the host may not define; true when the entry took a new value.
-inline bool SetIfBound(CStorageValue* entry, double value) { return entry && entry->SetValue(value); }
 
 // A payload field written as field value x scale into one entry.
 struct KvbScaledField {

@@ -5,11 +5,10 @@
 
 #include "plugins/kvb/navigation/kvb_scaled_entries.h"
 #include "shared/entry_ids.h"
+#include "shared/entry_store.h"
 #include "shared/nmea_units.h"
 
 namespace {
-
-bool Store(CStorageValue* entry, std::optional<double> value) { return value && SetIfBound(entry, *value); }
 
 // A course or an azimuth within -180 to 360 degrees; stored from -pi to pi.
 bool StoreBearing(CStorageValue* entry, std::optional<double> degrees) {
