@@ -3,11 +3,6 @@
 #include "shared/nmea_fields.h"
 #include "shared/nmea_units.h"
 
-bool StoreCourse(CStorageValue* entry, std::optional<double> degrees) {
-    if (!degrees || *degrees < -180 || *degrees > 360) return false;
-    return Store(entry, (*degrees > 180 ? *degrees - 360 : *degrees) * kRadiansPerDegree);
-}
-
 bool StoreKnots(CStorageValue* speedOverGround, std::optional<double> knots) {
     if (!knots || *knots < 0) return false;
     return Store(speedOverGround, *knots * kMetresPerSecondPerKnot);

@@ -15,8 +15,6 @@ constexpr int kNavMode2D = 2;
 constexpr int kNavMode2DOr3D = 3;
 constexpr int kNavMode3D = 4;
 
-// A course in degrees from -180 to 360, stored in radians from -pi to pi.
-bool StoreCourse(CStorageValue* entry, std::optional<double> degrees);
 bool StoreKnots(CStorageValue* speedOverGround, std::optional<double> knots);
 
 // Nav. OK, Nav. Mode and DGPS, which several sentences tell in their own ways.

@@ -126,7 +126,7 @@ bool CNavSvInfoMessage::StoreSatellite(const ChannelRecord& record, int slot) co
     changed |= SetIfBound(pseudorangeResidual[slot], record.pseudorangeResidual * kHundredths);
     if (record.cn0 != 0) changed |= SetIfBound(cn0[slot], record.cn0);
     if (record.directionKnown) {
-        changed |= SetIfBound(azimuth[slot], Radians(record.azimuth >= 181 ? record.azimuth - 360 : record.azimuth));
+        changed |= SetIfBound(azimuth[slot], BearingRadians(record.azimuth));
         changed |= SetIfBound(elevation[slot], Radians(record.elevation));
     }
     changed |= SetIfBound(used[slot], record.used ? 1 : 0);

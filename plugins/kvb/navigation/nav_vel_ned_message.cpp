@@ -20,12 +20,6 @@ constexpr KvbScaledField kVelNedFields[] = {
 };
 // clang-format on
 
-// The course is stored from -pi to pi.
-double CourseRadians(int32_t heading) {
-    const double degrees = heading * kHeadingUnit;
-    return Radians(degrees > 180 ? degrees - 360 : degrees);
-}
-
 }  // namespace
 
 // iTOW, velN/velE/velD I4 at 4/8/12, speed U4 at 16, gSpeed U4 at 20, heading I4 at 24 (1e-5 degree),
@@ -41,6 +35,6 @@ void CNavVelNedMessage::BindEntries(const CStorageDatabase* database) {
 
 bool CNavVelNedMessage::DecodePayload(const KvbPayload& payload, CStorageDatabase&) {
     bool changed = values.Store(payload);
-    changed |= SetIfBound(courseOverGround, CourseRadians(payload.I4(24)));
+    changed |= SetIfBound(courseOverGround, BearingRadians(payload.I4(24) * kHeadingUnit));
     return changed;
 }

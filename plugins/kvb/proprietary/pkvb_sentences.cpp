@@ -8,16 +8,6 @@
 #include "shared/entry_store.h"
 #include "shared/nmea_units.h"
 
-namespace {
-
-// A course or an azimuth within -180 to 360 degrees; stored from -pi to pi.
-bool StoreBearing(CStorageValue* entry, std::optional<double> degrees) {
-    if (!degrees || *degrees < -180 || *degrees > 360) return false;
-    return SetIfBound(entry, Radians(*degrees > 180 ? *degrees - 360 : *degrees));
-}
-
-}  // namespace
-
 // ---- CPkvbPositionSentence
 
 namespace {
