@@ -6,12 +6,11 @@
 #include "plugins/kvb/framing/kvb_payload.h"
 #include "shared/database_entries.h"
 #include "shared/entry_store.h"
+#include "shared/nmea_units.h"
 #include "shared/storage_values.h"
 
-// The program's value of pi, shared with the host's conversions.
-constexpr double kKvbPi = 3.1415926535898;
-
-constexpr double Radians(double degrees) { return degrees * kKvbPi * 0.005555555555555556; }
+// Rounds unlike kRadiansPerDegree in the last bit; the stored elevations keep their values.
+constexpr double Radians(double degrees) { return degrees * kPi * 0.005555555555555556; }
 
 // The receiver's units: cm, cm/s and hundredths; mm, ms and thousandths.
 constexpr double kHundredths = 0.01;

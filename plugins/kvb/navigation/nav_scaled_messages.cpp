@@ -7,7 +7,7 @@ namespace {
 using enum KvbFieldType;
 
 // 1e-7 degree in radians.
-constexpr double kAngleUnit = kKvbPi * 5.555555555555555e-10;
+constexpr double kAngleUnit = kPi * 5.555555555555555e-10;
 
 // clang-format off
 constexpr KvbScaledField kPosEcefFields[] = {
