@@ -8,12 +8,6 @@ bool StoreKnots(CStorageValue* speedOverGround, std::optional<double> knots) {
     return Store(speedOverGround, *knots * kMetresPerSecondPerKnot);
 }
 
-void NmeaFixStatusEntries::Bind(const CStorageDatabase* database) {
-    navOk = FindEntry(database, entry::kNavigationValid);
-    navMode = FindEntry(database, entry::kNavigationMode);
-    dgps = FindEntry(database, entry::kDgpsUsed);
-}
-
 bool NmeaFixStatusEntries::StoreStatusAndMode(std::optional<char> status, std::optional<char> mode) const {
     bool changed = false;
     if (status == 'V')

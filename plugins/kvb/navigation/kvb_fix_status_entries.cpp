@@ -1,7 +1,6 @@
 #include "plugins/kvb/navigation/kvb_fix_status_entries.h"
 
-#include "plugins/kvb/navigation/kvb_scaled_entries.h"
-#include "shared/entry_ids.h"
+#include "shared/entry_store.h"
 
 namespace {
 
@@ -9,32 +8,21 @@ constexpr uint8_t kNoFix = 0;
 constexpr uint8_t kFlagFixValid = 0x01;
 constexpr uint8_t kFlagDifferential = 0x02;
 
-// Choices of the host's "Nav. Mode" list.
-enum NavMode : int {
-    NAV_MODE_DEAD_RECKONING = 0,
-    NAV_MODE_1D = 1,
-    NAV_MODE_2D = 2,
-    NAV_MODE_3D = 4,
-    NAV_MODE_MASKED = 6,
-    NAV_MODE_3D_EKF = 7,
-    NAV_MODE_TIME = 8,
-};
-
 int NavigationMode(uint8_t gpsFix, uint8_t flags) {
-    if (!(flags & kFlagFixValid)) return NAV_MODE_MASKED;
+    if (!(flags & kFlagFixValid)) return kNavModeMasked;
     switch (gpsFix) {
         case 1:
-            return NAV_MODE_DEAD_RECKONING;
+            return kNavModeDeadReckoning;
         case 2:
-            return NAV_MODE_2D;
+            return kNavMode2D;
         case 3:
-            return NAV_MODE_3D;
+            return kNavMode3D;
         case 4:
-            return NAV_MODE_3D_EKF;
+            return kNavMode3DEkf;
         case 5:
-            return NAV_MODE_TIME;
+            return kNavModeTimeOnly;
         default:
-            return NAV_MODE_MASKED;
+            return kNavModeMasked;
     }
 }
 
@@ -44,23 +32,17 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 int DimensionMode(char digit) {
     switch (digit) {
         case '1':
-            return NAV_MODE_1D;
+            return kNavMode1D;
         case '2':
-            return NAV_MODE_2D;
+            return kNavMode2D;
         case '3':
-            return NAV_MODE_3D;
+            return kNavMode3D;
         default:
             return -1;
     }
 }
 
 }  // namespace
-
-void KvbFixStatusEntries::Bind(const CStorageDatabase* database) {
-    navMode = FindEntry(database, entry::kNavigationMode);
-    navOk = FindEntry(database, entry::kNavigationValid);
-    dgps = FindEntry(database, entry::kDgpsUsed);
-}
 
 bool KvbFixStatusEntries::Store(uint8_t gpsFix, uint8_t flags) const {
     bool changed = false;
@@ -79,7 +61,7 @@ bool KvbFixStatusEntries::StoreStatusCode(std::string_view code) const {
         changed |= SetIfBound(navOk, 1);
     } else if (code == "DR" || code == "DA") {
         changed |= SetIfBound(navOk, 1);
-        changed |= SetIfBound(navMode, NAV_MODE_DEAD_RECKONING);
+        changed |= SetIfBound(navMode, kNavModeDeadReckoning);
     } else if (code == "NF") {
         changed |= SetIfBound(navOk, 0);
     }
