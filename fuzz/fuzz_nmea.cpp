@@ -10,7 +10,7 @@
 
 #include "host/core/intake/protocol_root.h"
 #include "host/core/intake/veltro_doc.h"
-#include "plugins/kvb/kvb_tree.h"
+#include "plugins/kvb/catalogue/kvb_tree.h"
 #include "plugins/nmea/nmea_catalogue.h"
 #include "plugins/nmea/nmea_commands.h"
 #include "plugins/nmea/nmea_frame_check.h"

@@ -9,8 +9,8 @@
 
 #include "host/core/intake/frame_splitter.h"
 #include "host/core/intake/protocol_root.h"
-#include "plugins/kvb/kvb_frame.h"
-#include "plugins/kvb/kvb_plugin.h"
+#include "plugins/kvb/catalogue/kvb_plugin.h"
+#include "plugins/kvb/framing/kvb_frame.h"
 
 namespace {
 

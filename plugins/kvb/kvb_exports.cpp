@@ -1,4 +1,4 @@
-#include "kvb_plugin.h"
+#include "plugins/kvb/catalogue/kvb_plugin.h"
 
 VELTRO_PLUGIN_EXPORT CProtocolObject* Initialize(uint32_t flags, ModuleHandle module) {
     KvbPlugin().protocol.SetMode(static_cast<uint8_t>(flags & 0xFF));

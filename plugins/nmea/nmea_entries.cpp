@@ -3,22 +3,9 @@
 #include "shared/nmea_fields.h"
 #include "shared/nmea_units.h"
 
-bool Store(CStorageValue* entry, std::optional<double> value) { return entry && value && entry->SetValue(*value); }
-
-bool StoreCourse(CStorageValue* entry, std::optional<double> degrees) {
-    if (!degrees || *degrees < -180 || *degrees > 360) return false;
-    return Store(entry, (*degrees > 180 ? *degrees - 360 : *degrees) * kRadiansPerDegree);
-}
-
 bool StoreKnots(CStorageValue* speedOverGround, std::optional<double> knots) {
     if (!knots || *knots < 0) return false;
     return Store(speedOverGround, *knots * kMetresPerSecondPerKnot);
-}
-
-void NmeaFixStatusEntries::Bind(const CStorageDatabase* database) {
-    navOk = FindEntry(database, entry::kNavigationValid);
-    navMode = FindEntry(database, entry::kNavigationMode);
-    dgps = FindEntry(database, entry::kDgpsUsed);
 }
 
 bool NmeaFixStatusEntries::StoreStatusAndMode(std::optional<char> status, std::optional<char> mode) const {

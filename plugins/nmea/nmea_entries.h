@@ -4,31 +4,16 @@
 
 #include "shared/database_entries.h"
 #include "shared/entry_ids.h"
+#include "shared/entry_store.h"
+#include "shared/fix_status_entries.h"
 #include "shared/storage_values.h"
 
 class NmeaFields;
 
-// Values of the "Nav. Mode" choices that NMEA sentences can tell.
-constexpr int kNavModeDeadReckoning = 0;
-constexpr int kNavMode2D = 2;
-constexpr int kNavMode2DOr3D = 3;
-constexpr int kNavMode3D = 4;
-
-// Stores a value into an entry that may be missing; true when the entry took a new value.
-bool Store(CStorageValue* entry, std::optional<double> value);
-
-// A course in degrees from -180 to 360, stored in radians from -pi to pi.
-bool StoreCourse(CStorageValue* entry, std::optional<double> degrees);
 bool StoreKnots(CStorageValue* speedOverGround, std::optional<double> knots);
 
-// Nav. OK, Nav. Mode and DGPS, which several sentences tell in their own ways.
-struct NmeaFixStatusEntries {
-    CStorageValue* navOk = nullptr;
-    CStorageValue* navMode = nullptr;
-    CStorageValue* dgps = nullptr;
-
-    void Bind(const CStorageDatabase* database);
-    bool NavModeIsValid() const { return navMode && navMode->IsValid(); }
+// The fix status as NMEA sentences tell it; GGA and GSA read their own fields into the entries.
+struct NmeaFixStatusEntries : FixStatusEntries {
     // The rule of GLL, RMC and VTG: a status letter (A valid, V void) and a mode indicator
     // (A autonomous, D differential, E estimated, N not valid, ...).
     bool StoreStatusAndMode(std::optional<char> status, std::optional<char> mode) const;

@@ -98,7 +98,7 @@ bool NmeaRmcNode::DecodeFields(const NmeaFields& fields, CStorageDatabase& datab
     changed |= status.StoreStatusAndMode(fields.Letter(2), fields.Letter(12));
     changed |= position.Store(fields, 3);
     changed |= StoreKnots(speedOverGround, fields.Number(7));
-    changed |= StoreCourse(courseOverGround, fields.Number(8));
+    changed |= StoreBearing(courseOverGround, fields.Number(8));
     changed |= StoreMagneticVariation(fields);
     return changed;
 }
@@ -121,8 +121,8 @@ void NmeaVtgNode::BindEntries(const CStorageDatabase* database) {
 }
 
 bool NmeaVtgNode::DecodeFields(const NmeaFields& fields, CStorageDatabase&) {
-    bool changed = StoreCourse(courseOverGround, NumberWithLetter(fields, 1, 'T'));
-    changed |= StoreCourse(courseMagnetic, NumberWithLetter(fields, 3, 'M'));
+    bool changed = StoreBearing(courseOverGround, NumberWithLetter(fields, 1, 'T'));
+    changed |= StoreBearing(courseMagnetic, NumberWithLetter(fields, 3, 'M'));
     const std::optional<double> knots = NumberWithLetter(fields, 5, 'N');
     const std::optional<double> kmh = NumberWithLetter(fields, 7, 'K');
     if (knots && *knots >= 0)

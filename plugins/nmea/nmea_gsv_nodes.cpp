@@ -140,8 +140,7 @@ bool NmeaGsvPageNode::StoreDirection(std::optional<double> elevation, std::optio
         channels.SetElevation(channel, std::trunc(*elevation));
     }
     if (azimuthValid) {
-        if (slot >= 0)
-            changed |= Store(satellites.azimuth[slot], (*azimuth > 180 ? *azimuth - 360 : *azimuth) * kRadiansPerDegree);
+        if (slot >= 0) changed |= Store(satellites.azimuth[slot], BearingRadians(*azimuth));
         channels.SetAzimuth(channel, std::trunc(*azimuth < 0 ? *azimuth + 360 : *azimuth));
     }
     return changed;

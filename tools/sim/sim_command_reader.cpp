@@ -1,6 +1,6 @@
 #include "sim_command_reader.h"
 
-#include "plugins/kvb/kvb_frame.h"
+#include "plugins/kvb/framing/kvb_frame.h"
 #include "plugins/nmea/nmea_frame_check.h"
 
 void CSimCommandReader::Feed(const uint8_t* bytes, size_t length) {

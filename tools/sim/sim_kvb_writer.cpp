@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numbers>
 
-#include "plugins/kvb/kvb_frame.h"
+#include "plugins/kvb/framing/kvb_frame.h"
 #include "shared/calendar.h"
 #include "tools/sim/sim_payload.h"
 

@@ -1,6 +1,6 @@
 #include "sim_output_rates.h"
 
-#include "plugins/kvb/kvb_frame.h"
+#include "plugins/kvb/framing/kvb_frame.h"
 
 namespace {
 // The navigation messages and sentences that a receiver of this kind writes unless told not to.

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "plugins/kvb/kvb_frame.h"
+#include "plugins/kvb/framing/kvb_frame.h"
 #include "tools/sim/sim_kvb_writer.h"
 #include "tools/sim/sim_nmea_writer.h"
 

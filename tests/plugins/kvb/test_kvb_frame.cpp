@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "plugins/kvb/kvb_frame.h"
+#include "plugins/kvb/framing/kvb_frame.h"
 #include "tests/support/guarded_bytes.h"
 #include "tests/plugins/kvb/kvb_test_frames.h"
 

@@ -10,7 +10,7 @@
 
 #include "host/core/intake/veltro_doc.h"
 #include "platform/text.h"
-#include "plugins/kvb/kvb_frame.h"
+#include "plugins/kvb/framing/kvb_frame.h"
 #include "shared/entry_ids.h"
 #include "shared/storage_values.h"
 #include "tests/tools/sim/sim_test_start.h"

@@ -1,6 +1,0 @@
-#include "kvb_plugin.h"
-
-KvbPluginState& KvbPlugin() {
-    static KvbPluginState state;
-    return state;
-}
