@@ -13,6 +13,7 @@
 #include "host/core/log/stream_file_thread.h"
 #include "host/views/command_bar.h"
 #include "host/views/message_box.h"
+#include "host/views/qt_text.h"
 #include "host/views/recent_view_list.h"
 #include "host/views/toolbar_icons.h"
 #include "host/views/view_classes.h"
@@ -87,8 +88,6 @@ std::u16string IndicatorText(unsigned button) {
             return kIndicatorClosedText;
     }
 }
-
-QString ToQString(const std::u16string& text) { return QString::fromStdU16String(text); }
 
 std::u16string LogStatus(const CStreamFileThread& log) {
     switch (log.State()) {

@@ -6,14 +6,9 @@
 #include "host/core/app/app_identity.h"
 #include "host/core/intake/veltro_doc.h"
 #include "host/views/color_table.h"
+#include "host/views/qt_text.h"
 #include "platform/text.h"
 #include "resources/veltro/strings.h"
-
-namespace {
-
-QString ToQString(const std::u16string& text) { return QString::fromStdU16String(text); }
-
-}  // namespace
 
 void CPlaceholderView::OnInitialUpdate() { Refresh(); }
 

@@ -7,6 +7,7 @@
 #include "host/core/database/database_catalogue.h"
 #include "platform/shared_library.h"
 #include "platform/ticks.h"
+#include "shared/entry_ids.h"
 #include "shared/satellite_slots.h"
 #include "shared/storage_sv_list.h"
 #include "shared/storage_values.h"
@@ -14,8 +15,6 @@
 uint32_t MessageMask = MASK_ORDINARY;
 
 namespace {
-constexpr uint16_t kTrackedSatellites = 0xC004;
-constexpr uint16_t kUtcTime = 0x2001;
 constexpr uint32_t kQuietGapMs = 100;
 constexpr uint32_t kMaxDelayMs = 500;
 }  // namespace
@@ -71,7 +70,7 @@ void CVeltroDoc::ProcessMessage(CMessageNode* node, bool refreshViews) {
     }
     if (node->Decode(&database)) {
         database.RunConversions();
-        const auto* utc = database.FindAs<CStorageValue>(kUtcTime);
+        const auto* utc = database.FindAs<CStorageValue>(entry::kUtc);
         if (utc && utc->IsValid()) {
             const double seconds = utc->GetValue() + 0.5;
             if (seconds >= 0 && seconds < 4294967296.0) SetEpochTime(static_cast<uint32_t>(seconds));
@@ -94,7 +93,7 @@ CMessageNode* CVeltroDoc::ProcessRecord(const FrameRecord& record, bool refreshV
 
 void CVeltroDoc::CloseEpoch() {
     uint64_t mask = kAllSatellitesMask;
-    if (auto* tracked = database.FindAs<CStorageSVList>(kTrackedSatellites)) {
+    if (auto* tracked = database.FindAs<CStorageSVList>(entry::kTrackedList)) {
         if (tracked->IsValid())
             mask = tracked->GetMask();
         else

@@ -8,6 +8,7 @@
 #include "host/views/color_table.h"
 #include "host/views/forms/data_view_layout.h"
 #include "host/views/forms/navigation_status.h"
+#include "host/views/qt_text.h"
 #include "host/views/satellites/pixel_drawing.h"
 #include "platform/text.h"
 #include "shared/entry_ids.h"
@@ -26,8 +27,6 @@ constexpr uint16_t kValueIds[] = {entry::kLatitude,    entry::kLongitude,      e
                                   entry::kUtc,         entry::kSpeedOverGround, entry::kPdop,
                                   entry::kHdop,        entry::kNavigationMode, entry::kNavigationValid,
                                   entry::kDgpsUsed};
-
-QString ToQString(const std::u16string& text) { return QString::fromStdU16String(text); }
 
 bool HasValue(const CStorageValue* value) { return value && (value->IsValid() || value->Count() > 0); }
 

@@ -7,6 +7,7 @@
 
 #include "host/core/intake/veltro_doc.h"
 #include "host/views/color_table.h"
+#include "host/views/qt_text.h"
 #include "host/views/satellites/pixel_drawing.h"
 #include "host/views/satellites/satellite_system.h"
 #include "host/views/satellites/signal_geometry.h"
@@ -15,8 +16,6 @@
 namespace {
 
 constexpr int kTextPadding = 3;
-
-QString ToQString(const std::u16string& text) { return QString::fromStdU16String(text); }
 
 int WidestOf(const QFontMetrics& metrics, std::initializer_list<const char*> texts) {
     int widest = 0;

@@ -10,6 +10,7 @@
 #include <cstdarg>
 
 #include "host/core/intake/veltro_doc.h"
+#include "host/views/qt_text.h"
 #include "platform/text.h"
 #include "platform/ticks.h"
 
@@ -17,10 +18,6 @@ namespace {
 
 // The ceiling of the document's redraw throttle.
 constexpr int kLateRefreshMs = 500;
-
-QString ToQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 int ShiftedBack(int position, int removed) { return std::max(0, position - removed); }
 

@@ -1,0 +1,8 @@
+#pragma once
+#include <QString>
+#include <string_view>
+
+// The program's wide texts as Qt takes them.
+inline QString ToQString(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
