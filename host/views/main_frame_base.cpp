@@ -56,8 +56,7 @@ QPixmap SplashPicture() {
 }  // namespace
 
 CMainFrameBase::CMainFrameBase(const FrameParts& parts, const FramePrompts& prompts)
-    : parts(parts),
-      ownMessages(prompts.messages ? nullptr : std::make_unique<CQtMessageBox>(this)),
+    : ownMessages(prompts.messages ? nullptr : std::make_unique<CQtMessageBox>(this)),
       messages(prompts.messages ? *prompts.messages : *ownMessages),
       ownFiles(prompts.files ? nullptr : std::make_unique<CQtLogFileDialogs>(this)),
       files(prompts.files ? *prompts.files : *ownFiles),
@@ -81,7 +80,7 @@ CMainFrameBase::~CMainFrameBase() {
     watchdogTimer.stop();
     updateTimer.stop();
     SaveGeometry();
-    colors.Save(parts.profile);
+    colors.Save(Parts().profile);
 }
 
 void CMainFrameBase::StartTimers() {
@@ -98,7 +97,7 @@ void CMainFrameBase::StartTimers() {
 
 void CMainFrameBase::RestoreGeometry() {
     std::vector<uint8_t> geometry;
-    if (parts.profile.GetBinary(kWindowSection, kGeometryKey, geometry) &&
+    if (Parts().profile.GetBinary(kWindowSection, kGeometryKey, geometry) &&
         restoreGeometry(
             QByteArray(reinterpret_cast<const char*>(geometry.data()), static_cast<qsizetype>(geometry.size()))))
         return;
@@ -109,7 +108,7 @@ void CMainFrameBase::RestoreGeometry() {
 
 void CMainFrameBase::SaveGeometry() {
     const QByteArray geometry = saveGeometry();
-    parts.profile.WriteBinary(kWindowSection, kGeometryKey, std::vector<uint8_t>(geometry.begin(), geometry.end()));
+    Parts().profile.WriteBinary(kWindowSection, kGeometryKey, std::vector<uint8_t>(geometry.begin(), geometry.end()));
 }
 
 void CMainFrameBase::SetCaption(const std::u16string& caption) { setWindowTitle(QString::fromStdU16String(caption)); }
@@ -138,12 +137,12 @@ bool CMainFrameBase::SendToReceiver(CMessageNode* node, const uint8_t* bytes, in
 
 // Asked every second; the device of a port is looked up only when the port or its rate changed.
 std::u16string CMainFrameBase::ConnectionText() const {
-    const CPortThread& port = parts.port;
+    const CPortThread& port = Parts().port;
     const int n = port.CurrentPort();
     const uint32_t rate = port.BaudRate();
     if (n == connectionShown.port && rate == connectionShown.rate) return connectionShown.text;
     connectionShown = {n, rate, kStatusClosed};
-    if (n != 0) connectionShown.text = platform::FormatW(kStatusConnected, n, parts.ports.DevicePath(n).c_str(), rate);
+    if (n != 0) connectionShown.text = platform::FormatW(kStatusConnected, n, Parts().ports.DevicePath(n).c_str(), rate);
     return connectionShown.text;
 }
 
@@ -159,7 +158,7 @@ bool CMainFrameBase::ExecuteBaseCommand(unsigned command) {
 }
 
 bool CMainFrameBase::QueryClose() {
-    if (parts.log.State() != LogState::Recording) return true;
+    if (Parts().log.State() != LogState::Recording) return true;
     return messages.AskYesNo(kExitWhileRecording.text, IMessageBox::Icon::Warning);
 }
 
@@ -170,7 +169,7 @@ void CMainFrameBase::closeEvent(QCloseEvent* event) {
     }
     closed = true;
     logic.SetComplete(false);
-    parts.log.CloseFile();
+    Parts().log.CloseFile();
     event->accept();
     if (messageLoop) messageLoop->quit();
 }

@@ -48,7 +48,7 @@ public:
     const CColorTable& Colors() const { return colors; }
 
 protected:
-    const FrameParts& Parts() const { return parts; }
+    const FrameParts& Parts() const { return logic.Parts(); }
     IMessageBox& MessageBox() const { return messages; }
     CConnectionCommands& Connection() { return connectionCommands; }
     CLogCommands& LogCommands() { return logCommands; }
@@ -72,7 +72,6 @@ private:
     // May the window close? Asks while a recording runs.
     bool QueryClose();
 
-    const FrameParts parts;
     CColorTable colors;
     std::unique_ptr<IMessageBox> ownMessages;
     IMessageBox& messages;
