@@ -49,16 +49,18 @@ bool CMessageWindow::Post(unsigned message, uintptr_t wParam, intptr_t lParam) {
     return true;
 }
 
+// Only what was queued when the call began: a worker that queues again at once waits for the
+// next call, so it cannot keep the owner thread from its other work.
 int CMessageWindow::DispatchPending() {
+    std::deque<std::shared_ptr<Pending>> batch;
+    {
+        std::lock_guard lock(mutex);
+        if (closed) return 0;
+        batch.swap(queue);
+    }
     int count = 0;
-    for (;;) {
-        std::shared_ptr<Pending> pending;
-        {
-            std::lock_guard lock(mutex);
-            if (queue.empty() || closed) return count;
-            pending = queue.front();
-            queue.pop_front();
-        }
+    for (const std::shared_ptr<Pending>& pending : batch) {
+        if (IsClosed()) break;
         const intptr_t result = handler(pending->message, pending->wParam, pending->lParam);
         {
             std::lock_guard lock(mutex);
@@ -68,6 +70,7 @@ int CMessageWindow::DispatchPending() {
         handled.notify_all();
         ++count;
     }
+    return count;
 }
 
 int CMessageWindow::WaitAndDispatch(int timeoutMs) {

@@ -32,7 +32,8 @@ public:
 
     intptr_t Send(unsigned message, uintptr_t wParam, intptr_t lParam);
     bool Post(unsigned message, uintptr_t wParam, intptr_t lParam);
-    // Owner thread: handles every queued message; returns how many.
+    // Owner thread: handles the messages queued so far, not those queued meanwhile; returns how
+    // many.
     int DispatchPending();
     // Owner thread: waits up to timeoutMs for a message, then dispatches what is queued.
     int WaitAndDispatch(int timeoutMs);
