@@ -35,14 +35,16 @@ TEST(PluginHost, TheFirstPluginKeepsAProtocolNameTheOthersStillPopulate) {
     EXPECT_EQ(document.FindNodeByProtocol(u"NMEA", u"SECOND", nullptr)->Parent(), nmea.root);
 }
 
+// Both protocols recognise the same frame: the one first in name order takes it, whichever loaded first.
 TEST(PluginHost, ProtocolsAreRegisteredWithSplittersInNameOrder) {
-    CVeltroDoc document(DocumentSettings{900, VELTRO_TEST_PLUGIN_DIR "simple/", nullptr});
-    ASSERT_EQ(document.Plugins().Protocols().size(), 1u);
+    CVeltroDoc document(DocumentSettings{900, VELTRO_TEST_PLUGIN_DIR "two_protocols/", nullptr});
+    ASSERT_EQ(document.Plugins().Protocols().size(), 2u);
     CFrameSplitter splitter;
     document.Plugins().RegisterWith(splitter);
     const auto frame = ValueFrame();
-    std::vector<std::u16string> labels;
-    FeedStream(splitter, frame.data(), frame.size(),
-               [&](const FrameRecord& record) { labels.emplace_back(document.Dispatch(record)->Label()); });
-    EXPECT_EQ(labels, (std::vector<std::u16string>{u"VALUE"}));
+    std::vector<std::u16string> protocols;
+    FeedStream(splitter, frame.data(), frame.size(), [&](const FrameRecord& record) {
+        protocols.emplace_back(record.protocol ? record.protocol->name : u"");
+    });
+    EXPECT_EQ(protocols, (std::vector<std::u16string>{u"ATS"}));
 }
