@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 #include <string>
 
 #include "shared/nmea_fields.h"
 #include "shared/nmea_units.h"
+#include "tests/support/german_locale.h"
 #include "tests/support/guarded_bytes.h"
 #include "tests/plugins/nmea/nmea_test_sentences.h"
 
@@ -56,11 +56,11 @@ TEST(NmeaFields, NeverReadPastTheSentence) {
 }
 
 TEST(NmeaFields, ParseNumbersWhateverTheLocale) {
-    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) GTEST_SKIP() << "no German locale installed";
+    ScopedGermanLocale german;
+    ASSERT_TRUE(german.Active()) << "localedef could not build a German locale";
     const std::string text = "$GPGGA,4807.038\r\n";
     const NmeaFields fields(reinterpret_cast<const uint8_t*>(text.data()), static_cast<int>(text.size()));
     EXPECT_EQ(4807.038, fields.Number(1));
-    std::setlocale(LC_NUMERIC, "C");
 }
 
 TEST(ParseNmeaTime, KeepsTheFractionAndRejectsImpossibleTimes) {
