@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <map>
 #include <mutex>
 #include <thread>
 
@@ -19,6 +18,7 @@
 #include "platform/file_profile.h"
 #include "platform/text.h"
 #include "tests/platform/test_serial_terminal.h"
+#include "tests/support/message_counter.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -40,20 +40,6 @@ std::string Fix(int second) {
 }
 
 // Counts the messages the document processed, by name.
-class MessageCounter : public IDocumentObserver {
-public:
-    void OnUpdate(uint32_t hint, CMessageNode* node) override {
-        if ((hint & HINT_MESSAGE) && node) ++counts[node->Name()];
-    }
-    int Count(const std::u16string& name) const {
-        const auto found = counts.find(name);
-        return found == counts.end() ? 0 : found->second;
-    }
-
-private:
-    std::map<std::u16string, int> counts;
-};
-
 class FailingFrameFactory : public IFrameFactory {
 public:
     std::unique_ptr<IMainFrame> CreateMainFrame(const FrameParts&) override { return nullptr; }
