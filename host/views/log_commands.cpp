@@ -9,6 +9,7 @@
 #include "host/core/log/stream_file_thread.h"
 #include "host/views/log_file_dialogs.h"
 #include "platform/file_profile.h"
+#include "platform/folders.h"
 #include "platform/text.h"
 #include "resources/veltro/command_ids.h"
 
@@ -129,11 +130,14 @@ bool CLogCommands::Execute(unsigned command) {
     return true;
 }
 
-std::optional<std::string> CLogCommands::AskSaveFile() {
+// A remembered folder that is gone, or that lies among the kernel's files, is not started in.
+std::string CLogCommands::DialogFolder() const {
     const std::string folder = platform::WideToUtf8(profile.GetString(kSettings, kDefaultDirLog, u""));
-    std::optional<std::string> path = dialogs.AskSaveFile(folder, ProposeLogFileName(frame.Parts().port.CurrentPort()));
-    if (path) RememberFolder(*path);
-    return path;
+    return platform::IsOrdinaryFolder(folder) ? folder : platform::HomeFolder();
+}
+
+std::optional<std::string> CLogCommands::AskSaveFile() {
+    return dialogs.AskSaveFile(DialogFolder(), ProposeLogFileName(frame.Parts().port.CurrentPort()));
 }
 
 void CLogCommands::RememberFolder(const std::string& path) {
@@ -141,25 +145,27 @@ void CLogCommands::RememberFolder(const std::string& path) {
     profile.WriteString(kSettings, kDefaultDirLog, platform::Utf8ToWide(folder));
 }
 
-void CLogCommands::NewRecording() {
+// Only a folder in which a file was created or opened is remembered.
+bool CLogCommands::RecordToChosenFile() {
     const std::optional<std::string> path = AskSaveFile();
-    if (path && frame.RecordTo(*path)) frame.AddToRecentFileList(*path);
+    if (!path || !frame.RecordTo(*path)) return false;
+    RememberFolder(*path);
+    frame.AddToRecentFileList(*path);
+    return true;
 }
+
+void CLogCommands::NewRecording() { RecordToChosenFile(); }
 
 // The recent traffic goes to a file of its own, and the live stream is decoded on.
 void CLogCommands::SaveHistory() {
-    const std::optional<std::string> path = AskSaveFile();
-    if (!path || !frame.RecordTo(*path)) return;
-    log.CloseFile();
-    frame.AddToRecentFileList(*path);
+    if (RecordToChosenFile()) log.CloseFile();
 }
 
 bool CLogCommands::OpenLog() {
-    const std::string folder = platform::WideToUtf8(profile.GetString(kSettings, kDefaultDirLog, u""));
-    const std::optional<ILogFileDialogs::OpenChoice> choice = dialogs.AskOpenFile(folder);
-    if (!choice) return false;
+    const std::optional<ILogFileDialogs::OpenChoice> choice = dialogs.AskOpenFile(DialogFolder());
+    if (!choice || !frame.OpenDocumentFile(choice->path, choice->readOnly)) return false;
     RememberFolder(choice->path);
-    return frame.OpenDocumentFile(choice->path, choice->readOnly);
+    return true;
 }
 
 void CLogCommands::Record() {

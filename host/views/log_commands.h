@@ -44,8 +44,10 @@ private:
     void GotoEnd();
     void OpenRecentFile(size_t index);
 
-    // The file the user chose for writing; the folder is remembered for the next dialog.
+    std::string DialogFolder() const;
     std::optional<std::string> AskSaveFile();
+    // False when cancelled or when the file could not be created (reported).
+    bool RecordToChosenFile();
     void RememberFolder(const std::string& path);
 
     CMainFrameLogic& frame;

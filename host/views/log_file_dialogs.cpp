@@ -1,8 +1,11 @@
 #include "log_file_dialogs.h"
 
+#include <QAbstractFileIconProvider>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QStyle>
 
 #include "host/core/log/log_file_texts.h"
 #include "resources/veltro/strings.h"
@@ -14,8 +17,23 @@ QString TemplateField(int n) { return QString::fromUtf16(kDocumentTemplate.text)
 
 QString LogFilter() { return TemplateField(3) + ";;" + QString::fromUtf16(kAllFilesFilter); }
 
+// Tells a file's type by its name alone. Qt's own provider reads a file whose name says nothing
+// to guess its type, and some of the kernel's files (/proc/kmsg) block such a read for ever.
+class CNameOnlyIconProvider : public QAbstractFileIconProvider {
+public:
+    QIcon icon(const QFileInfo& info) const override {
+        return QApplication::style()->standardIcon(info.isDir() ? QStyle::SP_DirIcon : QStyle::SP_FileIcon);
+    }
+    QString type(const QFileInfo& info) const override {
+        if (info.isDir()) return QStringLiteral("Folder");
+        return info.suffix().isEmpty() ? QStringLiteral("File") : info.suffix().toUpper() + QStringLiteral(" File");
+    }
+};
+
 void Prepare(QFileDialog& dialog, const std::string& folder) {
+    static CNameOnlyIconProvider nameOnlyIcons;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&nameOnlyIcons);
     dialog.setNameFilter(LogFilter());
     dialog.setDefaultSuffix(TemplateField(4).mid(1));
     if (!folder.empty()) dialog.setDirectory(QString::fromStdString(folder));

@@ -61,8 +61,12 @@ bool CMainFrameLogic::ConnectToDevice(const std::string& device) {
     return ConnectToPort(n);
 }
 
+// A file that no longer opens leaves the recent files.
 bool CMainFrameLogic::OpenDocumentFile(const std::string& path, bool readOnly) {
-    if (!core.OpenLog(path, readOnly)) return false;
+    if (!core.OpenLog(path, readOnly)) {
+        recentFiles.Remove(AbsolutePath(path));
+        return false;
+    }
     parts.document.SetTitle(platform::Utf8ToWide(std::filesystem::path(path).filename().string()));
     AddToRecentFileList(path);
     return true;

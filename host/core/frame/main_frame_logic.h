@@ -44,7 +44,8 @@ public:
     // The device stands for the number of the port in use, or of the one remembered, for this
     // run only.
     bool ConnectToDevice(const std::string& device);
-    // Opens a log for replay, names the document after it and lists it among the recent files.
+    // Opens a log for replay, names the document after it and lists it among the recent files;
+    // one that cannot be opened is reported and leaves them.
     bool OpenDocumentFile(const std::string& path, bool readOnly);
     void AddToRecentFileList(const std::string& path);
     bool RecordTo(const std::string& path) { return core.RecordTo(path); }

@@ -35,3 +35,5 @@ void CRecentFileList::Add(const std::string& path) {
     entries.insert(entries.begin(), path);
     if (entries.size() > capacity) entries.resize(capacity);
 }
+
+void CRecentFileList::Remove(const std::string& path) { std::erase(entries, path); }

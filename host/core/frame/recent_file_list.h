@@ -18,6 +18,7 @@ public:
 
     // The path moves to the top; a full list drops its oldest entry.
     void Add(const std::string& path);
+    void Remove(const std::string& path);
     const std::vector<std::string>& Entries() const { return entries; }
 
 private:

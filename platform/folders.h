@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+
+namespace platform {
+
+// A folder that file dialogs may start in and browse: it exists and lies on an ordinary file
+// system, not on one of the kernel's (/proc, /sys, /dev), whose files block or never end when a
+// dialog reads them to tell their type.
+bool IsOrdinaryFolder(const std::string& path);
+// $HOME, else the user's home from the password database, else "/".
+std::string HomeFolder();
+
+}  // namespace platform
