@@ -1,19 +1,26 @@
 #include "connection_indicator.h"
 
+#include <algorithm>
+
 void CConnectionIndicator::OnPortRead(bool portOpen, uint32_t bytesRead, uint32_t errorBits, uint32_t now) {
     if (!portOpen) {
         button = cmd::kIndicatorClosed;
-    } else if (errorBits != 0) {
-        ShowErrors(bytesRead);
+        return;
+    }
+    if (bytesRead > 0) NoteBytes(now);
+    if (errorBits != 0) {
         lastErrorTick = now;
         errorSeen = true;
-    } else if (errorSeen && now - lastErrorTick < kErrorHoldMs) {
-        ShowErrors(bytesRead);
-    } else if (bytesRead == 0) {
-        ShowQuiet();
-    } else {
-        button = cmd::kIndicatorReceiving;
     }
+    const bool errorsShown = errorBits != 0 || (errorSeen && now - lastErrorTick < kErrorHoldMs);
+    if (errorsShown)
+        trafficHadErrors = true;
+    else if (bytesRead > 0)
+        trafficHadErrors = false;
+    if (IsReceiving(bytesRead, now))
+        button = errorsShown ? cmd::kIndicatorLineErrors : cmd::kIndicatorReceiving;
+    else
+        button = trafficHadErrors ? cmd::kIndicatorQuietAfterErrors : cmd::kIndicatorQuiet;
 }
 
 void CConnectionIndicator::OnPortState(bool portOpen) {
@@ -23,13 +30,19 @@ void CConnectionIndicator::OnPortState(bool portOpen) {
         button = cmd::kIndicatorQuiet;
 }
 
-void CConnectionIndicator::ShowErrors(uint32_t bytesRead) {
-    button = bytesRead > 0 ? cmd::kIndicatorLineErrors : cmd::kIndicatorQuietAfterErrors;
+// Bytes after a pause as long as the shortest interval start a burst; the time since the last
+// burst began is the receiver's interval.
+void CConnectionIndicator::NoteBytes(uint32_t now) {
+    const bool newBurst = !bytesSeen || now - lastBytesTick >= kShortestIntervalMs;
+    if (newBurst && bytesSeen)
+        burstInterval = std::clamp(now - burstStartTick, kShortestIntervalMs, kLongestIntervalMs);
+    if (newBurst) burstStartTick = now;
+    bytesSeen = true;
+    lastBytesTick = now;
 }
 
-// A quiet read keeps what the last one showed, without the traffic. A port that has just opened
-// has shown nothing yet: it is quiet, not closed.
-void CConnectionIndicator::ShowQuiet() {
-    if (button == cmd::kIndicatorLineErrors) button = cmd::kIndicatorQuietAfterErrors;
-    if (button == cmd::kIndicatorReceiving || button == cmd::kIndicatorClosed) button = cmd::kIndicatorQuiet;
+bool CConnectionIndicator::IsReceiving(uint32_t bytesRead, uint32_t now) const {
+    return bytesRead > 0 || (bytesSeen && now - lastBytesTick < QuietAfterMs());
 }
+
+uint32_t CConnectionIndicator::QuietAfterMs() const { return burstInterval + kQuietMarginMs; }

@@ -181,25 +181,49 @@ TEST(ConnectionIndicator, ShowsEachStateForTheReadsOfItsTable) {
     indicator.OnPortState(true);
     EXPECT_EQ(indicator.Button(), cmd::kIndicatorQuiet);
 
+    // Before a second burst the interval is taken to be a second.
     indicator.OnPortRead(true, 20, 0, 1000);
     EXPECT_EQ(indicator.Button(), cmd::kIndicatorReceiving);
-    indicator.OnPortRead(true, 0, 0, 1100);
+    indicator.OnPortRead(true, 0, 0, 2499);
+    EXPECT_EQ(indicator.Button(), cmd::kIndicatorReceiving);
+    indicator.OnPortRead(true, 0, 0, 2500);
     EXPECT_EQ(indicator.Button(), cmd::kIndicatorQuiet);
 
-    indicator.OnPortRead(true, 20, 0x08, 2000);
+    // The second burst, two seconds after the first: silence counts from 2.5 s on.
+    indicator.OnPortRead(true, 20, 0x08, 3000);
     EXPECT_EQ(indicator.Button(), cmd::kIndicatorLineErrors);
-    indicator.OnPortRead(true, 0, 0x04, 2100);
-    EXPECT_EQ(indicator.Button(), cmd::kIndicatorQuietAfterErrors);
-    // Clean reads within a second of the error still show it.
-    indicator.OnPortRead(true, 20, 0, 3000);
+    indicator.OnPortRead(true, 0, 0x04, 3100);
     EXPECT_EQ(indicator.Button(), cmd::kIndicatorLineErrors);
-    indicator.OnPortRead(true, 0, 0, 3050);
+    indicator.OnPortRead(true, 20, 0, 4000);
+    EXPECT_EQ(indicator.Button(), cmd::kIndicatorLineErrors);
+    // Quiet keeps the errors shown; clean traffic a second after them does not.
+    indicator.OnPortRead(true, 0, 0, 6400);
     EXPECT_EQ(indicator.Button(), cmd::kIndicatorQuietAfterErrors);
-    indicator.OnPortRead(true, 20, 0, 3101);
+    indicator.OnPortRead(true, 20, 0, 6500);
     EXPECT_EQ(indicator.Button(), cmd::kIndicatorReceiving);
 
-    indicator.OnPortRead(false, 0, 0, 4000);
+    indicator.OnPortRead(false, 0, 0, 7000);
     EXPECT_EQ(indicator.Button(), cmd::kIndicatorClosed);
+}
+
+// A 10 Hz receiver, then a 1 Hz one: each shows receiving between its bursts and turns quiet
+// soon after it falls silent.
+TEST(ConnectionIndicator, KeepsReceivingBetweenTheBurstsOfEachRate) {
+    for (const uint32_t interval : {100u, 1000u}) {
+        CConnectionIndicator indicator;
+        indicator.OnPortState(true);
+        uint32_t now = 0;
+        for (int burst = 0; burst < 5; ++burst) {
+            indicator.OnPortRead(true, 300, 0, now);
+            for (uint32_t quiet = now + 50; quiet < now + interval; quiet += 100) {
+                indicator.OnPortRead(true, 0, 0, quiet);
+                EXPECT_EQ(indicator.Button(), cmd::kIndicatorReceiving) << interval << " ms at " << quiet;
+            }
+            now += interval;
+        }
+        indicator.OnPortRead(true, 0, 0, now + CConnectionIndicator::kQuietMarginMs);
+        EXPECT_EQ(indicator.Button(), cmd::kIndicatorQuiet) << interval;
+    }
 }
 
 TEST(NumberedMenuText, CountsFromOneToZeroAndKeepsAmpersands) {
