@@ -17,6 +17,7 @@
 #include "host/core/app/simulator_process.h"
 #include "host/core/app/veltro_app.h"
 #include "host/core/frame/main_frame.h"
+#include "host/views/main_frame_base.h"
 #include "host/views/main_frame_factory.h"
 
 namespace {
@@ -47,16 +48,23 @@ void OnSignal(int) {
     [[maybe_unused]] const ssize_t written = write(signalPipe[1], &byte, 1);
 }
 
-// Ctrl-C and a polite kill close the window as its close box does, so that settings and a
-// recording are saved and the workers end.
-void CloseOnSignals(QWidget& window) {
+// Help and the version need no window: they are answered before Qt looks for a display.
+bool AnsweredWithoutDisplay(const std::vector<std::string>& arguments) {
+    CVeltroCommandLine commandLine;
+    commandLine.ParseArguments(arguments);
+    return CVeltroApp::AnswerHelpOrVersion(commandLine);
+}
+
+// Ctrl-C and a polite kill close the window in whatever state it is, without asking: open
+// dialogs are cancelled, a recording is closed, the settings are saved and the workers end.
+void CloseOnSignals(CMainFrameBase& window) {
     if (pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &window);
     QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
         char byte;
         while (read(signalPipe[0], &byte, 1) > 0) {
         }
-        window.close();
+        window.CloseWithoutAsking();
     });
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
@@ -65,14 +73,16 @@ void CloseOnSignals(QWidget& window) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    const int simulatorRate = TakeSimulateOption(arguments);
+    if (AnsweredWithoutDisplay(arguments)) return 0;
     QApplication qt(argc, argv);
     // The window ends the program through its own closing question, not Qt.
     QApplication::setQuitOnLastWindowClosed(false);
-    std::vector<std::string> arguments(argv + 1, argv + argc);
     CSimulatorProcess simulator;
-    if (const int rate = TakeSimulateOption(arguments)) {
+    if (simulatorRate) {
         std::string error;
-        if (!simulator.Start(rate, error)) {
+        if (!simulator.Start(simulatorRate, error)) {
             std::fprintf(stderr, "veltro: %s\n", error.c_str());
             return 1;
         }
@@ -81,7 +91,7 @@ int main(int argc, char** argv) {
     CMainFrameFactory frames;
     CVeltroApp app(AppOptions{.arguments = arguments}, frames);
     if (!app.InitInstance()) return app.ExitInstance();
-    if (auto* window = dynamic_cast<QWidget*>(app.MainFrame())) CloseOnSignals(*window);
+    if (auto* window = dynamic_cast<CMainFrameBase*>(app.MainFrame())) CloseOnSignals(*window);
     app.MainFrame()->RunMessageLoop();
     return app.ExitInstance();
 }

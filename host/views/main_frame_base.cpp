@@ -1,6 +1,9 @@
 #include "main_frame_base.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
+#include <QTimer>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -15,7 +18,6 @@
 #include "host/views/message_box.h"
 #include "host/views/toolbar_icons.h"
 #include "platform/file_profile.h"
-#include "platform/port_map.h"
 #include "platform/text.h"
 #include "resources/veltro/strings.h"
 
@@ -135,14 +137,16 @@ bool CMainFrameBase::SendToReceiver(CMessageNode* node, const uint8_t* bytes, in
     return logic.SendToReceiver(node, bytes, length);
 }
 
-// Asked every second; the device of a port is looked up only when the port or its rate changed.
+// Asked every second: the text is made again only when the port, its device or its rate changed.
 std::u16string CMainFrameBase::ConnectionText() const {
     const CPortThread& port = Parts().port;
     const int n = port.CurrentPort();
     const uint32_t rate = port.BaudRate();
-    if (n == connectionShown.port && rate == connectionShown.rate) return connectionShown.text;
-    connectionShown = {n, rate, kStatusClosed};
-    if (n != 0) connectionShown.text = platform::FormatW(kStatusConnected, n, Parts().ports.DevicePath(n).c_str(), rate);
+    const std::string& device = port.DevicePath();
+    if (n == connectionShown.port && rate == connectionShown.rate && device == connectionShown.device)
+        return connectionShown.text;
+    connectionShown = {n, rate, device, kStatusClosed};
+    if (n != 0) connectionShown.text = platform::FormatW(kStatusConnected, n, device.c_str(), rate);
     return connectionShown.text;
 }
 
@@ -157,8 +161,16 @@ bool CMainFrameBase::ExecuteBaseCommand(unsigned command) {
     return connectionCommands.Execute(command) || logCommands.Execute(command);
 }
 
+void CMainFrameBase::CloseWithoutAsking() {
+    askBeforeClosing = false;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible()) dialog->reject();
+    // The dialogs' own event loops end first.
+    QTimer::singleShot(0, this, [this] { close(); });
+}
+
 bool CMainFrameBase::QueryClose() {
-    if (Parts().log.State() != LogState::Recording) return true;
+    if (!askBeforeClosing || Parts().log.State() != LogState::Recording) return true;
     return messages.AskYesNo(kExitWhileRecording.text, IMessageBox::Icon::Warning);
 }
 

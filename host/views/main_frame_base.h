@@ -39,6 +39,8 @@ public:
     void Show() override;
     // Runs until the window has closed.
     void RunMessageLoop() override;
+    // Closes as soon as the open dialogs have been cancelled, without the closing question.
+    void CloseWithoutAsking();
 
     bool SendToReceiver(CMessageNode* node, const uint8_t* bytes, int length) override;
     bool CanSend() const override { return connectionCommands.CanSend(); }
@@ -87,8 +89,10 @@ private:
     struct ShownConnection {
         int port = -1;
         uint32_t rate = 0;
+        std::string device;
         std::u16string text;
     };
     mutable ShownConnection connectionShown;
     bool closed = false;
+    bool askBeforeClosing = true;
 };

@@ -287,7 +287,7 @@ void CMainFrameMobile::ToggleViewToolBar() {
 }
 
 void CMainFrameMobile::About() {
-    MessageBox().Show(kAboutText + platform::Utf8ToWide(__DATE__), IMessageBox::Icon::Information);
+    MessageBox().Show(kAboutText + platform::Utf8ToWide(IsoBuildDate(__DATE__)), IMessageBox::Icon::Information);
 }
 
 void CMainFrameMobile::OnPortRead(uint32_t bytesRead, uint32_t errorBits) {

@@ -11,3 +11,7 @@ inline constexpr char kProfileKey[] = "Veltro3";
 
 // The title and the version: the main window's caption.
 inline std::u16string AppDisplayName() { return std::u16string(kAppTitle) + u" " + kAppVersion; }
+
+// The compiler's build date ("Dec  8 2026", as __DATE__ writes it) as 2026-12-08; a text of
+// another form is returned as it is.
+std::string IsoBuildDate(const std::string& compilerDate);

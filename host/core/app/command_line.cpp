@@ -175,6 +175,8 @@ std::string CVeltroCommandLine::UsageText() {
            "  -port DEVICE    connect to DEVICE, such as /dev/ttyUSB0, under the current port number\n"
            "  -baud RATE      line speed in baud, such as 9600 or 57600\n"
            "  -nologo         no splash screen\n"
+           "  --simulate[=HZ] start a simulated receiver (veltro-sim) at HZ epochs a second, 1 to 10,\n"
+           "                  and connect to it\n"
            "  -help           this text\n"
            "  -version        the program's version\n"
            "Options may also begin with \"--\" or \"/\". Options kept in the setting \"CommandLine\" of the\n"

@@ -67,9 +67,13 @@ void CVeltroApp::CreateProfileAndWorkers() {
 
 bool CVeltroApp::AnswerCommandLine() const {
     for (const std::string& problem : commandLine.problems) Report(problem);
-    if (commandLine.showHelp) std::fputs(CVeltroCommandLine::UsageText().c_str(), stdout);
-    if (commandLine.showVersion) std::printf("%s\n", platform::WideToUtf8(AppDisplayName()).c_str());
-    return commandLine.showHelp || commandLine.showVersion;
+    return AnswerHelpOrVersion(commandLine);
+}
+
+bool CVeltroApp::AnswerHelpOrVersion(const CVeltroCommandLine& info) {
+    if (info.showHelp) std::fputs(CVeltroCommandLine::UsageText().c_str(), stdout);
+    if (info.showVersion) std::printf("%s\n", platform::WideToUtf8(AppDisplayName()).c_str());
+    return info.showHelp || info.showVersion;
 }
 
 // The document loads the plug-ins; both workers cut their streams with every protocol they bring.

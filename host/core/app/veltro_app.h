@@ -57,6 +57,9 @@ public:
 
     // The process's arguments, then the stored setting "CommandLine".
     void ParseCommandLine(CVeltroCommandLine& info) const;
+    // Prints the usage or the version when the command line asks for them; true when it did.
+    // Needs nothing but the command line, so a front end may answer before it opens a display.
+    static bool AnswerHelpOrVersion(const CVeltroCommandLine& info);
 
     // Valid between InitInstance and ExitInstance.
     platform::CFileProfile& Profile() { return *profile; }

@@ -33,6 +33,7 @@ SerialError CComPort::OpenPort(int n) {
     device.SetDTR(true);
     device.SetRTS(true);
     number = n;
+    openPath = path;
     return platform::kSerialOk;
 }
 
@@ -42,6 +43,7 @@ void CComPort::Close() {
     device.SetRTS(false);
     device.Close();
     number = 0;
+    openPath.clear();
 }
 
 bool CComPort::SetLine(uint32_t baudRate, uint8_t dataBits, platform::Parity parity, platform::StopBits stopBits) {

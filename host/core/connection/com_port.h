@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "platform/port_map.h"
 #include "platform/serial_device.h"
@@ -23,6 +24,8 @@ public:
     platform::SerialError OpenPort(int n);
     void Close();
     bool IsOpen() const { return device.IsOpen(); }
+    // The device that the open port stands for; empty while closed.
+    const std::string& DevicePath() const { return openPath; }
 
     // While closed: stores the settings for the next open and returns false. While open: applies
     // them and keeps them only when the line took them.
@@ -55,8 +58,9 @@ private:
     int WriteTimeoutMs(int length) const;
 
     platform::CPortMap& ports;
-    // The open port's number, 0 while closed.
+    // The open port's number, 0 while closed, and its device.
     int number = 0;
+    std::string openPath;
     platform::CSerialDevice device;
     platform::LineSettings line;
     CommTimeouts timeouts;

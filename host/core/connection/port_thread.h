@@ -34,6 +34,9 @@ public:
     // cannot be opened (the port is then closed).
     bool SetPort(int n);
     int CurrentPort() const { return currentPort; }
+    // The device of the open port; empty while closed. Opened and closed by the caller's thread
+    // only, so that thread reads it without the lock.
+    const std::string& DevicePath() const { return com.DevicePath(); }
     bool IsOpen() const { return currentPort != 0; }
     // While closed a supported rate is kept for the next open.
     bool SetBaud(uint32_t rate) override;
