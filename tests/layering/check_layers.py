@@ -3,6 +3,7 @@
 
 - platform/, shared/ and resources/ include nothing from host/, plugins/ or tools/;
 - a plug-in includes nothing from host/ or tools/;
+- the simulator includes nothing from host/: its truth is computed apart from the host's;
 - the folders of host/core/ (and so their files) include each other in no loop.
 """
 import pathlib
@@ -16,6 +17,7 @@ RULES = {
     'shared/': ('host/', 'plugins/', 'tools/'),
     'resources/': ('host/', 'plugins/', 'tools/'),
     'plugins/': ('host/', 'tools/'),
+    'tools/sim/': ('host/',),
 }
 
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "host/core/reference/geodesy.h"
+#include "tools/sim/sim_geodesy.h"
 
 namespace {
 constexpr double kDegree = std::numbers::pi / 180;
@@ -26,7 +26,7 @@ constexpr Geostationary kSbas[] = {
     {131, -117.0}, {133, -129.0}, {136, 5.0},  {137, 145.0}, {138, -107.3},
 };
 
-EcefVector GpsPosition(int index, double gpsSeconds) {
+SimEcef GpsPosition(int index, double gpsSeconds) {
     const int plane = index % kPlanes;
     const int slot = index / kPlanes;
     const int slotsInPlane = (kGpsSatellites + kPlanes - 1 - plane) / kPlanes;
@@ -39,15 +39,13 @@ EcefVector GpsPosition(int index, double gpsSeconds) {
             kGpsOrbitRadius * su * si};
 }
 
-EcefVector SbasPosition(double longitude) {
+SimEcef SbasPosition(double longitude) {
     return {kGeostationaryRadius * std::cos(longitude * kDegree), kGeostationaryRadius * std::sin(longitude * kDegree),
             0};
 }
 
-CSimConstellation::InView Look(int svid, const EcefVector& satellite, const EcefVector& receiver, double latitude,
-                               double longitude) {
-    const EcefVector lineOfSight{satellite.x - receiver.x, satellite.y - receiver.y, satellite.z - receiver.z};
-    const LocalVector local = EcefToLocal(lineOfSight, latitude * kDegree, longitude * kDegree);
+CSimConstellation::InView Look(int svid, const SimEcef& satellite, const SimEcef& receiver, const CSimLocalAxes& axes) {
+    const SimNed local = axes.FromEcef({satellite.x - receiver.x, satellite.y - receiver.y, satellite.z - receiver.z});
     double azimuth = std::atan2(local.east, local.north) / kDegree;
     if (azimuth < 0) azimuth += 360;
     return {svid, azimuth, std::atan2(-local.down, std::hypot(local.north, local.east)) / kDegree};
@@ -63,14 +61,15 @@ void KeepHighest(std::vector<CSimConstellation::InView>& satellites, size_t coun
 
 std::vector<CSimConstellation::InView> CSimConstellation::Visible(double gpsSeconds, double latitude, double longitude,
                                                                   double height) const {
-    const EcefVector receiver = GeodeticToEcef({latitude * kDegree, longitude * kDegree, height});
+    const SimEcef receiver = SimEcefFromGeodetic(latitude, longitude, height);
+    const CSimLocalAxes axes(latitude, longitude);
     std::vector<InView> gps, sbas;
     for (int i = 0; i < kGpsSatellites; ++i) {
-        const InView view = Look(i + 1, GpsPosition(i, gpsSeconds), receiver, latitude, longitude);
+        const InView view = Look(i + 1, GpsPosition(i, gpsSeconds), receiver, axes);
         if (view.elevation >= kElevationMask) gps.push_back(view);
     }
     for (const Geostationary& station : kSbas) {
-        const InView view = Look(station.svid, SbasPosition(station.longitude), receiver, latitude, longitude);
+        const InView view = Look(station.svid, SbasPosition(station.longitude), receiver, axes);
         if (view.elevation >= kElevationMask) sbas.push_back(view);
     }
     KeepHighest(gps, kMaxGps);

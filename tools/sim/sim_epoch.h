@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "host/core/reference/geodesy.h"
+#include "tools/sim/sim_geodesy.h"
 
 // One satellite as the simulated receiver sees it in one epoch.
 struct SimSatellite {
@@ -49,9 +49,9 @@ struct SimEpoch {
 
     double latitude = 0, longitude = 0;  // degrees
     double height = 0, heightMsl = 0;    // m above ellipsoid and above mean sea level
-    EcefVector ecef{};                   // m
-    LocalVector velocity{};              // north, east, down, m/s
-    EcefVector ecefVelocity{};           // m/s
+    SimEcef ecef{};                      // m
+    SimNed velocity{};                   // m/s
+    SimEcef ecefVelocity{};              // m/s
     double heading = 0;                  // degrees, 0 to 360
 
     SimDop dop{};

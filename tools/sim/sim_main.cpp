@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "host/core/reference/leap_seconds.h"
 #include "tools/common/stop_signal.h"
+#include "tools/sim/sim_leap_seconds.h"
 #include "tools/sim/sim_link.h"
 #include "tools/sim/sim_options.h"
 #include "tools/sim/sim_receiver.h"
@@ -21,7 +21,7 @@ double SystemUtc() {
 
 // The first epoch falls on a whole multiple of the navigation period in GPS time.
 int64_t StartGpsMs(const SimOptions& options) {
-    const double gpsSeconds = GpsTimeFromUtc(options.startUtc.value_or(SystemUtc()));
+    const double gpsSeconds = SimGpsTimeFromUtc(options.startUtc.value_or(SystemUtc()));
     const int64_t period = options.periodMs;
     return static_cast<int64_t>(std::ceil(gpsSeconds * 1000 / static_cast<double>(period))) * period;
 }

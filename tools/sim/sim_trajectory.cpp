@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "host/core/reference/geodesy.h"
+#include "tools/sim/sim_geodesy.h"
 
 namespace {
 constexpr double kDegree = std::numbers::pi / 180;
@@ -111,15 +111,12 @@ CSimTrajectory::State CSimTrajectory::DriveState() const {
 // A local offset in metres turned into geodetic co-ordinates with the ellipsoid's radii of
 // curvature at the reference point; exact enough over the few kilometres of a drive.
 CSimTrajectory::State CSimTrajectory::AtOffset(double northOffset, double eastOffset, double up) const {
-    const double sinLatitude = std::sin(config.latitude * kDegree);
-    const double w = std::sqrt(1 - wgs84::kEccentricitySquared * sinLatitude * sinLatitude);
-    const double primeVertical = wgs84::kSemiMajorAxis / w;
-    const double meridian = wgs84::kSemiMajorAxis * (1 - wgs84::kEccentricitySquared) / (w * w * w);
+    const SimRadii radii = SimRadiiAt(config.latitude);
     State state{};
-    state.latitude = config.latitude + northOffset / (meridian + config.height) / kDegree;
+    state.latitude = config.latitude + northOffset / (radii.meridian + config.height) / kDegree;
     const double longitude =
         config.longitude +
-        eastOffset / ((primeVertical + config.height) * std::cos(config.latitude * kDegree)) / kDegree;
+        eastOffset / ((radii.primeVertical + config.height) * std::cos(config.latitude * kDegree)) / kDegree;
     state.longitude = Wrap360(longitude + 180) - 180;
     state.height = config.height + up;
     return state;

@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "host/core/reference/geoid.h"
-#include "host/core/reference/leap_seconds.h"
 #include "tools/sim/sim_dop.h"
+#include "tools/sim/sim_geoid.h"
+#include "tools/sim/sim_leap_seconds.h"
 
 namespace {
-constexpr double kDegree = wgs84::kPi / 180;
 // A cold receiver learns the time from the first subframes it decodes.
 constexpr double kColdTimeUnknown = 10.0;
 constexpr double kNoFixAccuracy = 9999.0;  // m
@@ -52,7 +51,7 @@ void CSimTruth::MoveTo(int64_t gpsMs) {
 }
 
 void CSimTruth::FillTime() {
-    epoch.leapSeconds = LeapSeconds(UtcFromGpsTime(Seconds(epoch.gpsMs)));
+    epoch.leapSeconds = SimLeapSeconds(Seconds(epoch.gpsMs));
     epoch.msss = static_cast<uint32_t>(epoch.gpsMs - powerOnMs);
     epoch.timeValid = startKind != SimStart::Cold || Seconds(epoch.gpsMs - restartMs) >= kColdTimeUnknown;
 }
@@ -62,10 +61,10 @@ void CSimTruth::FillPosition() {
     epoch.latitude = state.latitude;
     epoch.longitude = state.longitude;
     epoch.height = state.height;
-    epoch.heightMsl = state.height - GeoidSeparation(state.latitude, state.longitude);
-    epoch.ecef = GeodeticToEcef({state.latitude * kDegree, state.longitude * kDegree, state.height});
+    epoch.heightMsl = state.height - SimGeoidHeight(state.latitude, state.longitude);
+    epoch.ecef = SimEcefFromGeodetic(state.latitude, state.longitude, state.height);
     epoch.velocity = {state.north, state.east, state.down};
-    epoch.ecefVelocity = LocalToEcef(epoch.velocity, state.latitude * kDegree, state.longitude * kDegree);
+    epoch.ecefVelocity = CSimLocalAxes(state.latitude, state.longitude).ToEcef(epoch.velocity);
     epoch.heading = state.heading;
     const double gpsSeconds = Seconds(epoch.gpsMs);
     epoch.clockDriftNsPerS = 85.3 + 4 * std::sin(gpsSeconds / 900);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -70,6 +71,12 @@ protected:
         return answer;
     }
     double Value(uint16_t id) { return document.Database().FindAs<CStorageValue>(id)->GetValue(); }
+    void ExpectNear(const std::array<uint16_t, 3>& ids, const SimEcef& truth, double tolerance) {
+        SCOPED_TRACE(ids[0]);
+        EXPECT_NEAR(Value(ids[0]), truth.x, tolerance);
+        EXPECT_NEAR(Value(ids[1]), truth.y, tolerance);
+        EXPECT_NEAR(Value(ids[2]), truth.z, tolerance);
+    }
 
     CVeltroDoc document{DocumentSettings{900, VELTRO_PLUGIN_DIR, nullptr}};
     CFrameSplitter splitter;
@@ -103,6 +110,8 @@ TEST_P(SimTruthThroughTheHost, DecodedValuesAreTheTruthOfEveryEpoch) {
         const SimEpoch& truth = receiver.NextEpoch(out);
         Hear(out);
         EXPECT_NEAR(Value(entry::kUtc), truth.UtcMs() / 1000.0, 1e-6);
+        // Over NMEA, which tells UTC alone, the host's leap seconds give the GPS time.
+        EXPECT_NEAR(Value(entry::kGpsTime), truth.gpsMs / 1000.0, 1e-6);
         // GSV without satellites carries no count.
         if (truth.TrackedCount() > 0) {
             EXPECT_EQ(Value(entry::kSatellitesTracked), truth.TrackedCount());
@@ -189,6 +198,12 @@ TEST_F(SimReceiverTest, ProprietarySentencesTellTheTruthOnceSwitchedOn) {
         EXPECT_EQ(Value(entry::kNavigationMode), truth.fix == SimFix::ThreeD ? 4 : 2);
         EXPECT_EQ(Value(entry::kDgpsUsed), truth.differential ? 1 : 0);
         EXPECT_NEAR(Value(entry::kHdop), truth.dop.horizontal, 0.005);
+        // The sentences carry neither ECEF nor the height above sea level: the host's geodesy and
+        // geoid derive them, the simulator's own gave the truth. The two geoid grids differ by
+        // 2.6 m here.
+        ExpectNear({entry::kEcefX, entry::kEcefY, entry::kEcefZ}, truth.ecef, 0.015);
+        ExpectNear({entry::kVelocityX, entry::kVelocityY, entry::kVelocityZ}, truth.ecefVelocity, 0.002);
+        EXPECT_NEAR(Value(entry::kHeightAboveSeaLevel), truth.heightMsl, 3);
     }
     EXPECT_GT(withFix, 50);
 

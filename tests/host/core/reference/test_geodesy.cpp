@@ -52,6 +52,59 @@ TEST(Geodesy, KnownPointsOnTheEllipsoid) {
     EXPECT_LE(std::fabs(EcefToGeodetic({0, 0, 0}).latitude), kPi / 2);
 }
 
+// Mid-latitude places in all four quadrants. The first is the worked example of EPSG's guidance note
+// on coordinate conversions (IOGP 373-7-2), which gives its ECEF position to the millimetre; the other
+// positions and every rotated velocity were computed apart from this code to 40 digits (the point on
+// the meridian ellipse at the reduced latitude, Newton's iteration for the inverse, the local axes
+// as cross products of the vertical and the Earth's axis).
+struct Reference {
+    double latitude, longitude, height;  // degrees, m
+    EcefVector ecef;                     // m
+    EcefVector velocity;                 // m/s on the ECEF axes
+    LocalVector local;                   // the same velocity north, east, down
+};
+
+// clang-format off
+constexpr Reference kReferences[] = {
+    {53 + 48 / 60.0 + 33.82 / 3600, 2 + 7 / 60.0 + 46.38 / 3600, 73.0, {3771793.9676, 140253.3419, 5124304.3494},
+     {12.5, -3.25, 7.75}, {-5.407612561, -3.712244205, -13.559202386}},
+    {40.015, -105.27, 1655.0, {-1288634.3077, -4720162.5932, 4080325.4410},
+     {-4.5, 9.0, 2.25}, {6.543769710, -6.711441279, 4.295129094}},
+    {-33.8688, 151.2093, 58.0, {-4646093.4773, 2553229.5358, -3534404.7109},
+     {0.75, 6.5, -11.0}, {-7.755185490, -6.057710192, -8.183748850}},
+    {-34.6037, -58.3816, 25.0, {2755266.0351, -4475400.0043, -3601780.7280},
+     {-8.25, -1.5, 3.0}, {0.738461700, -7.811747696, 4.212335725}},
+};
+// clang-format on
+
+TEST(Geodesy, ReferencePlacesConvertBothWays) {
+    for (const Reference& r : kReferences) {
+        SCOPED_TRACE(testing::Message() << r.latitude << " " << r.longitude);
+        const EcefVector ecef = GeodeticToEcef({r.latitude * kDegree, r.longitude * kDegree, r.height});
+        EXPECT_NEAR(ecef.x, r.ecef.x, 1e-3);
+        EXPECT_NEAR(ecef.y, r.ecef.y, 1e-3);
+        EXPECT_NEAR(ecef.z, r.ecef.z, 1e-3);
+        const GeodeticPosition geodetic = EcefToGeodetic(r.ecef);
+        EXPECT_NEAR(geodetic.latitude, r.latitude * kDegree, 1e-10);  // 0.6 mm
+        EXPECT_NEAR(geodetic.longitude, r.longitude * kDegree, 1e-10);
+        EXPECT_NEAR(geodetic.height, r.height, 1e-3);
+    }
+}
+
+TEST(Geodesy, ReferenceVelocitiesRotateBothWays) {
+    for (const Reference& r : kReferences) {
+        SCOPED_TRACE(testing::Message() << r.latitude << " " << r.longitude);
+        const LocalVector local = EcefToLocal(r.velocity, r.latitude * kDegree, r.longitude * kDegree);
+        EXPECT_NEAR(local.north, r.local.north, 1e-9);
+        EXPECT_NEAR(local.east, r.local.east, 1e-9);
+        EXPECT_NEAR(local.down, r.local.down, 1e-9);
+        const EcefVector ecef = LocalToEcef(r.local, r.latitude * kDegree, r.longitude * kDegree);
+        EXPECT_NEAR(ecef.x, r.velocity.x, 1e-9);
+        EXPECT_NEAR(ecef.y, r.velocity.y, 1e-9);
+        EXPECT_NEAR(ecef.z, r.velocity.z, 1e-9);
+    }
+}
+
 TEST(Geodesy, VelocityRotationsAreInverse) {
     for (double latitude : {-90.0, -20.0, 0.0, 64.0, 90.0}) {
         for (double longitude : {-180.0, -100.0, 0.0, 10.0, 180.0}) {
