@@ -56,8 +56,11 @@ std::optional<CommandState> CLogCommands::Query(unsigned command) const {
         }
         case cmd::kStop:
             return CommandState::Enabled(log.IsActive() || recording);
-        case cmd::kPause:
-            return CommandState::Enabled(log.IsActive() || recording, log.IsPaused());
+        case cmd::kPause: {
+            // A replay that ended stays paused inside, but Stop ended the pause the user sees.
+            const bool running = log.IsActive() || recording;
+            return CommandState::Enabled(running, running && log.IsPaused());
+        }
         case cmd::kRecord:
             return CommandState::Enabled(!HasFile() || (log.State() == LogState::Open && !log.IsReadOnly()), recording);
         case cmd::kStep:

@@ -94,7 +94,8 @@ std::u16string LogStatus(const CStreamFileThread& log) {
         case LogState::None:
             return {};
         case LogState::Recording:
-            return platform::FormatW(kStatusRecording, static_cast<long long>(log.Position()));
+            return platform::FormatW(log.IsPaused() ? kStatusRecordingPaused : kStatusRecording,
+                                     static_cast<long long>(log.Position()));
         default:
             return platform::FormatW(kStatusReplay, static_cast<long long>(log.Position()),
                                      static_cast<long long>(log.Length()));
@@ -305,10 +306,19 @@ void CMainFrameMobile::RefreshFrame() {
     connectionLabel->setText(ToQString(connection));
     receivedLabel->setText(
         ToQString(platform::FormatW(kStatusReceived, static_cast<unsigned long long>(Logic().Core().ReceivedBytes()))));
-    logLabel->setText(ToQString(LogStatus(Parts().log)));
+    ShowLogStatus();
     // The views that show the connection learn of a change that no data brought.
     if (connection != shownConnection && activeView) activeView->OnUpdate(nullptr, HINT_FORCED, nullptr);
     shownConnection = connection;
+}
+
+// A running recording shows unmistakably: white on red.
+void CMainFrameMobile::ShowLogStatus() {
+    const CStreamFileThread& log = Parts().log;
+    logLabel->setText(ToQString(LogStatus(log)));
+    const bool recording = log.State() == LogState::Recording && !log.IsPaused();
+    const QString style = recording ? QStringLiteral("QLabel { color: white; background: #c00000; padding: 0 4px; }") : QString();
+    if (logLabel->styleSheet() != style) logLabel->setStyleSheet(style);
 }
 
 void CMainFrameMobile::ShowIndicator() {

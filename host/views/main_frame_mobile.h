@@ -66,6 +66,7 @@ private:
     // After a command or a second: toolbar, indicator and status bar show what is now true.
     void RefreshFrame();
     void ShowIndicator();
+    void ShowLogStatus();
 
     CViewRegistry views;
     const ScreenDensity density;

@@ -37,6 +37,19 @@ void RecordImage(QPainter& painter) {
     painter.drawEllipse(QRectF(7, 7, kSize - 14, kSize - 14));
 }
 
+// While recording the button is checked and disabled; Qt would grey it out, so it glows red.
+void RecordingImage(QPainter& painter) {
+    painter.setPen(QPen(QColor(255, 60, 60), 3));
+    painter.setBrush(QColor(230, 0, 0));
+    painter.drawEllipse(QRectF(4, 4, kSize - 8, kSize - 8));
+}
+
+QIcon RecordIcon() {
+    QIcon icon = Draw(RecordImage);
+    icon.addPixmap(Draw(RecordingImage).pixmap(kSize, kSize), QIcon::Disabled, QIcon::On);
+    return icon;
+}
+
 void EjectImage(QPainter& painter) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(60, 60, 60));
@@ -89,7 +102,7 @@ QIcon CommandIcon(unsigned command) {
         case cmd::kIndicatorQuietAfterErrors:
             return Draw(Lamp(QColor(220, 0, 0), true));
         case cmd::kRecord:
-            return Draw(RecordImage);
+            return RecordIcon();
         case cmd::kEject:
             return Draw(EjectImage);
         case cmd::kAbout:

@@ -29,7 +29,8 @@ inline constexpr char16_t kStatusConnected[] = u"COM%d %s, %u baud";
 inline constexpr char16_t kStatusClosed[] = u"Not connected";
 inline constexpr char16_t kStatusReceived[] = u"%llu bytes received";
 inline constexpr char16_t kStatusReplay[] = u"Replay: %lld of %lld bytes";
-inline constexpr char16_t kStatusRecording[] = u"Recording: %lld bytes";
+inline constexpr char16_t kStatusRecording[] = u"\u25CF REC %lld bytes";
+inline constexpr char16_t kStatusRecordingPaused[] = u"REC paused: %lld bytes";
 
 // The placeholder view shown while a view of the menu is not available.
 inline constexpr char16_t kPlaceholderNoTime[] = u"No time from the receiver yet";

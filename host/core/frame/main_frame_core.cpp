@@ -7,6 +7,8 @@
 #include "host/core/intake/veltro_doc.h"
 #include "host/core/log/stream_file_thread.h"
 #include "platform/text.h"
+#include "shared/entry_ids.h"
+#include "shared/storage_values.h"
 
 namespace {
 // A seek decodes without redrawing; handling frames in batches spares a hand-off per frame, and
@@ -42,10 +44,20 @@ void CMainFrameCore::OnFileFrame() {
     if (log.IsPaused()) document.ForceUpdate();
 }
 
+// The epoch running before the frame is the one the frame closes, if it does.
 void CMainFrameCore::ProcessFileFrame() {
+    const uint32_t epochs = document.Database().GetEpochCounter();
+    const std::optional<double> epochTime = ReceiverTime();
     FrameRecord record;
     if (log.NextFrame(record)) document.ProcessRecord(record, log.State() != LogState::Seeking);
+    log.PaceAtReceiverTime(document.Database().GetEpochCounter() != epochs ? epochTime : std::nullopt);
     log.FrameDone();
+}
+
+std::optional<double> CMainFrameCore::ReceiverTime() const {
+    const auto* utc = document.Database().FindAs<CStorageValue>(entry::kUtc);
+    if (!utc || !utc->IsValid()) return std::nullopt;
+    return utc->GetValue();
 }
 
 bool CMainFrameCore::SendToReceiver(CMessageNode* node, const uint8_t* bytes, int length) {

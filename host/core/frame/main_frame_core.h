@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "host/core/intake/frame_splitter.h"
@@ -54,6 +55,8 @@ private:
     bool DecodesLiveTraffic() const;
     void Record(const uint8_t* bytes, size_t length);
     void ProcessFileFrame();
+    // The database's UTC, in seconds, when it holds one.
+    std::optional<double> ReceiverTime() const;
     void ReportLogWriteError();
 
     CVeltroDoc& document;

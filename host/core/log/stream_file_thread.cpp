@@ -1,6 +1,7 @@
 #include "stream_file_thread.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "host/core/threads/ui_thread_sink.h"
 
@@ -92,6 +93,7 @@ bool CStreamFileThread::Open(const std::string& filePath, LogOpenMode mode) {
     splitter.Clear();
     position = 0;
     readFailed = false;
+    ForgetEpochTimes();
     pacer.SetFrameDelay(0);
     return true;
 }
@@ -142,7 +144,29 @@ bool CStreamFileThread::IsActive() const {
 }
 
 // Pacing counts frames per second.
-int CStreamFileThread::PlayDelay() const { return 1000 / std::max(pacing, 1); }
+int CStreamFileThread::PlayDelay() const {
+    if (pacing == kPacingNormal && epochTimesKnown) return 0;
+    return 1000 / std::max(pacing, 1);
+}
+
+void CStreamFileThread::ForgetEpochTimes() {
+    previousEpochTime.reset();
+    epochTimesKnown = false;
+}
+
+void CStreamFileThread::PaceAtReceiverTime(std::optional<double> closedEpochTime) {
+    if (state != LogState::Playing || pacing != kPacingNormal) return;
+    int delay = 0;
+    if (closedEpochTime && std::isfinite(*closedEpochTime)) {
+        if (previousEpochTime) {
+            const double gapMs = (*closedEpochTime - *previousEpochTime) * 1000.0;
+            delay = static_cast<int>(std::lround(std::clamp(gapMs, 0.0, double{kLongestEpochPauseMs})));
+        }
+        previousEpochTime = closedEpochTime;
+        epochTimesKnown = true;
+    }
+    if (epochTimesKnown) pacer.SetFrameDelay(delay);
+}
 
 void CStreamFileThread::PauseAndHold() {
     paused = true;
@@ -179,6 +203,7 @@ void CStreamFileThread::Seek(int64_t target) {
     if (!IsActiveOrOpen()) return;
     resumeAfterSeek = state == LogState::Seeking || state == LogState::Open;
     state = LogState::Seeking;
+    previousEpochTime.reset();
     seekTarget = target;
     pacer.SetFrameDelay(0);
     if (target <= position) {
@@ -203,6 +228,7 @@ bool CStreamFileThread::Rewind(int64_t offset) {
     if (!IsActiveOrOpen()) return false;
     splitter.Clear();
     readFailed = false;
+    previousEpochTime.reset();
     position = file.SetReadOffset(offset);
     return position == offset;
 }

@@ -3,6 +3,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 
 #include "host/core/intake/frame_splitter.h"
@@ -14,10 +15,13 @@ namespace platform {
 class CMessageWindow;
 }
 
-// Replay speeds of the Play menu, in frames per second.
+// Replay speeds of the Play menu, in frames per second. Normal plays at the receiver's own pace
+// once the log has told its epoch times, and at 10 frames a second until then.
 constexpr int32_t kPacingSlow = 1;
 constexpr int32_t kPacingNormal = 10;
 constexpr int32_t kPacingFast = 2147483647;
+// The longest pause between two epochs at the receiver's pace: a gap in the log is not waited out.
+constexpr int kLongestEpochPauseMs = 3000;
 
 // The log thread: paces the replay by handing WM_FILE_FRAME to the owner window, one message at
 // a time, while the run event is set and the frame delay has passed since the last step. A stop
@@ -97,6 +101,10 @@ public:
     // state change after it was processed.
     bool NextFrame(FrameRecord& record);
     void FrameDone();
+    // After each replayed frame: the receiver time of the epoch that the frame closed, if any.
+    // At the receiver's pace the frames of an epoch follow each other at once, and the next epoch
+    // waits for the time between the two epoch times.
+    void PaceAtReceiverTime(std::optional<double> closedEpochTime);
 
     bool IsActive() const;
     // Bytes go to the file: recording and not paused.
@@ -116,6 +124,7 @@ private:
     bool ReadIntoSplitter();
     void PauseAndHold();
     int PlayDelay() const;
+    void ForgetEpochTimes();
 
     CReplayPacer pacer;
     CFrameSplitter splitter;
@@ -127,6 +136,10 @@ private:
     bool resumeAfterSeek = false;
     int64_t seekTarget = 0;
     int64_t position = 0;
+    // The receiver time of the last epoch replayed since the last jump, and whether the log has
+    // told any.
+    std::optional<double> previousEpochTime;
+    bool epochTimesKnown = false;
     // A read failed or the file shrank under the replay: its end came early.
     bool readFailed = false;
     int lastError = 0;
