@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "host/core/intake/frame_splitter.h"
+#include "fuzz/checked_feed.h"
 #include "host/core/intake/protocol_root.h"
 #include "host/core/intake/veltro_doc.h"
 #include "plugins/kvb/catalogue/kvb_plugin.h"
@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<uint8_t> stream = StreamFromChunks(data, size);
     CFrameSplitter splitter;
     splitter.AddProtocol(&host.entry, KvbCheckFrame);
-    FeedStream(splitter, stream.data(), stream.size(), [&](const FrameRecord& record) {
+    FeedStreamChecked(splitter, stream.data(), stream.size(), [&](const FrameRecord& record) {
         if (!record.protocol) return;
         if (CMessageNode* node = host.root.Find(record.bytes, record.length, mask)) {
             host.document.ProcessMessage(node, false);
