@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "fuzz/checked_feed.h"
 #include "host/core/intake/protocol_root.h"
 #include "host/core/intake/veltro_doc.h"
 #include "plugins/kvb/catalogue/kvb_tree.h"
@@ -89,14 +90,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string stream = StreamFromLines(data, size);
     CFrameSplitter splitter;
     splitter.AddProtocol(&host.entry, NmeaCheckFrame);
-    FeedStream(splitter, reinterpret_cast<const uint8_t*>(stream.data()), stream.size(),
-               [&](const FrameRecord& record) {
-                   if (!record.protocol) return;
-                   if (CMessageNode* node = host.root.Find(record.bytes, record.length, MessageMask)) {
-                       host.document.ProcessMessage(node, false);
-                       ExerciseNode(*node, static_cast<size_t>(record.length));
-                   }
-               });
+    FeedStreamChecked(splitter, reinterpret_cast<const uint8_t*>(stream.data()), stream.size(),
+                      [&](const FrameRecord& record) {
+                          if (!record.protocol) return;
+                          if (CMessageNode* node = host.root.Find(record.bytes, record.length, MessageMask)) {
+                              host.document.ProcessMessage(node, false);
+                              ExerciseNode(*node, static_cast<size_t>(record.length));
+                          }
+                      });
 
     OfferToEveryNode(host.root, bytes);
     return 0;

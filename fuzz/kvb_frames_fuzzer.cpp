@@ -1,25 +1,30 @@
 // Arbitrary bytes against the KVB plug-in: the recogniser at every position, the stream through
-// the splitter into the message tree (with the frames' checksums made valid, so that the bytes
-// reach the message nodes instead of dying at the checksum), and every node offered the raw bytes
-// as the host offers it frames that it sends.
+// the splitter into the message tree and the document's decoding into the real database (with the
+// frames' checksums made valid, so that the bytes reach the decoders instead of dying at the
+// checksum), and every node offered the raw bytes as the host offers it frames that it sends.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
-#include "host/core/intake/frame_splitter.h"
+#include "fuzz/checked_feed.h"
 #include "host/core/intake/protocol_root.h"
+#include "host/core/intake/veltro_doc.h"
 #include "plugins/kvb/catalogue/kvb_plugin.h"
 #include "plugins/kvb/framing/kvb_frame.h"
 
 namespace {
 
-struct KvbTree {
-    KvbTree() {
+// The document brings the database, its catalogue and the epoch history; it loads no plug-ins,
+// the KVB tree is built here from the instrumented sources.
+struct KvbHost {
+    KvbHost() {
         KvbPlugin().protocol.PopulateTree(u"KVB", &root);
         KvbPlugin().capabilityMask = ~0u;
+        root.BindDatabase(&document.Database());
     }
 
+    CVeltroDoc document{DocumentSettings{16, "/nonexistent/", nullptr}};
     CProtocolRoot root{KvbCheckFrame, u"KVB", nullptr, CKvbProtocol::kInformationPage, MASK_EXPERT};
     ProtocolEntry entry{u"KVB", KvbCheckFrame, &root};
 };
@@ -68,7 +73,7 @@ void OfferToEveryNode(CMessageNode& node, const std::vector<uint8_t>& bytes, uin
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static KvbTree tree;
+    static KvbHost host;
     const std::vector<uint8_t> bytes(data, data + size);
     const uint32_t mask = size & 1 ? ~0u : MASK_ORDINARY;
     KvbPlugin().protocol.SetMode(size & 2 ? 1 : 0);
@@ -78,13 +83,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const std::vector<uint8_t> stream = StreamFromChunks(data, size);
     CFrameSplitter splitter;
-    splitter.AddProtocol(&tree.entry, KvbCheckFrame);
-    FeedStream(splitter, stream.data(), stream.size(), [&](const FrameRecord& record) {
+    splitter.AddProtocol(&host.entry, KvbCheckFrame);
+    FeedStreamChecked(splitter, stream.data(), stream.size(), [&](const FrameRecord& record) {
         if (!record.protocol) return;
-        if (CMessageNode* node = tree.root.Find(record.bytes, record.length, mask))
+        if (CMessageNode* node = host.root.Find(record.bytes, record.length, mask)) {
+            host.document.ProcessMessage(node, false);
             ExerciseNode(*node, static_cast<size_t>(record.length));
+        }
     });
 
-    OfferToEveryNode(tree.root, bytes, mask);
+    OfferToEveryNode(host.root, bytes, mask);
     return 0;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the normal build (with benchmark
-# smoke runs), the same suite under AddressSanitizer and UndefinedBehaviorSanitizer, and short
-# fuzzing runs.
+# smoke runs), the same suite under AddressSanitizer and UndefinedBehaviorSanitizer, the tests with
+# worker threads under ThreadSanitizer, and short fuzzing runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -19,6 +19,13 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELTRO_SANITIZE=ON 
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+echo "== build and test the threaded parts with ThreadSanitizer"
+tsan_tests=(test_platform_messages test_host_port test_stream_log test_host_app test_cli)
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRO_TSAN=ON -DVELTRO_BENCH=OFF
+cmake --build build-tsan -j "$jobs" --target "${tsan_tests[@]}"
+TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/tests/tsan.supp" \
+  ctest --test-dir build-tsan --output-on-failure -j "$jobs" -R "^($(IFS='|'; echo "${tsan_tests[*]}"))\$"
 
 if command -v clang++ >/dev/null; then
   echo "== fuzz smoke runs"

@@ -1,0 +1,84 @@
+#!/usr/bin/env python3
+"""Writes the fuzz targets' seed inputs into kvb/ and nmea/ next to this script.
+
+Each seed is in its target's own input format (see the fuzz targets): for fuzz_kvb_frames chunks
+led by a length byte, for fuzz_nmea lines led by an address byte, so that the targets complete
+the checksums and mutations of the seeds still reach the decoders."""
+import pathlib
+import struct
+
+HERE = pathlib.Path(__file__).resolve().parent
+
+
+def kvb_frame(cls, msg_id, payload):
+    body = bytes([cls, msg_id]) + struct.pack("<H", len(payload)) + payload
+    a = b = 0
+    for byte in body:
+        a = (a + byte) & 0xFF
+        b = (b + a) & 0xFF
+    return b"\xa4\x51" + body + bytes([a, b])
+
+
+def frame_chunk(msg_id, payload):
+    """A NAV frame for the target to complete: length, class, id, payload."""
+    assert len(payload) + 2 < 0x80
+    return bytes([len(payload) + 2, 0x01, msg_id]) + payload
+
+
+def raw_chunks(data):
+    """Bytes the target passes on unchanged."""
+    return b"".join(bytes([0x80 | len(data[i:i + 0x7F])]) + data[i:i + 0x7F] for i in range(0, len(data), 0x7F))
+
+
+ITOW = 302400000
+NAV = {
+    "sol": (0x06, struct.pack("<IihBB3iI3iIHBBI", ITOW, -12345, 2200, 3, 0x0D, 416131000, 60213000, 483421000,
+                              350, -120, 980, 45, 40, 180, 0, 9, 0)),
+    "posllh": (0x02, struct.pack("<I4i2I", ITOW, 82343211, 496012345, 301250, 253870, 2100, 3400)),
+    "status": (0x03, struct.pack("<I4B2I", ITOW, 3, 0x0D, 0, 0, 28450, 1200000)),
+    "dop": (0x04, struct.pack("<I7H", ITOW, 210, 180, 110, 150, 95, 70, 64)),
+    "velned": (0x12, struct.pack("<I3i2IiII", ITOW, 850, -310, -4, 906, 905, 33956000, 40, 50000)),
+    "timeutc": (0x21, struct.pack("<IIiH6B", ITOW, 25, 0, 2022, 3, 9, 11, 59, 42, 0x07)),
+    "svinfo": (0x30, struct.pack("<IBBH", ITOW, 4, 0, 0) + b"".join(
+        struct.pack("<BBBbBbhi", ch, sv, flags, quality, 30 + ch, 10 + 5 * ch, azim, 120 - 31 * ch)
+        for ch, sv, flags, quality, azim in [(0, 2, 0x0D, 7, -40), (1, 5, 0x0D, 7, 23), (2, 120, 0x04, 4, 46),
+                                             (3, 9, 0x04, 1, 0)])),
+}
+
+ADDRESSES = ["GPGGA", "GPGLL", "GPGSA", "GPGSV", "GPRMC", "GPVTG", "GPZDA", "GPGST", "GPGRS", "GPGBS", "GPDTM",
+             "GPTXT", "GNGSV", "GNGGA", "PKVB"]
+SENTENCES = {
+    "gga": ["GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"],
+    "rmc": ["GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W"],
+    "gsa": ["GPGSA,A,3,04,05,09,,,,,,,,,,2.5,1.3,2.1"],
+    "gsv": ["GPGSV,3,1,09,01,10,010,40,02,20,020,41,03,30,030,42,04,40,040,43",
+            "GPGSV,3,2,09,05,10,050,40,06,20,060,41,07,30,070,42,08,40,080,43",
+            "GPGSV,3,3,09,09,10,090,44,10,20,100,45,11,30,110,46,12,40,120,47"],
+    "zda": ["GPZDA,123519.00,07,06,2025,00,00"],
+    "pkvb": ["PKVB,00,123519.00,4807.038,N,01131.000,E,592.3,G3,2.1,3.4,36.0,90.0,-0.5,,0.9,1.3,1.1,9,0,0",
+             "PKVB,03,1,05,U,120,45,42,064,12,e,300,-5,35",
+             "PKVB,04,123519.00,070625,302387.00,2370,302405.00,1234567,-2660.5,21"],
+}
+
+
+def sentence_line(sentence):
+    """A sentence for the target to complete: the address's index, then the fields."""
+    address, fields = sentence.split(",", 1)
+    return bytes([ADDRESSES.index(address)]) + fields.encode() + b"\n"
+
+
+def write(folder, name, data):
+    (HERE / folder).mkdir(exist_ok=True)
+    (HERE / folder / name).write_bytes(data)
+
+
+for name, (msg_id, payload) in NAV.items():
+    write("kvb", "nav_" + name, frame_chunk(msg_id, payload))
+write("kvb", "epoch", b"".join(frame_chunk(*NAV[n]) for n in ["sol", "posllh", "velned", "timeutc", "svinfo"]))
+write("kvb", "mixed", raw_chunks(b"\xa4\x00\xa4" + kvb_frame(0x01, 0x03, NAV["status"][1]) + b"$GPTXT,hi*00\r\n")
+      + frame_chunk(*NAV["dop"]) + raw_chunks(kvb_frame(0x01, 0x30, NAV["svinfo"][1])[:-1]))
+
+for name, sentences in SENTENCES.items():
+    write("nmea", name, b"".join(sentence_line(s) for s in sentences))
+write("nmea", "mixed", sentence_line(SENTENCES["gga"][0]) + kvb_frame(0x01, 0x03, NAV["status"][1]) + b"\n"
+      + b"$GPZDA,1*5\r\n\xff\xfe\n" + sentence_line(SENTENCES["pkvb"][1]) + b"$GPGSA,A,3" + b"\n")
