@@ -26,6 +26,8 @@ namespace {
 constexpr char16_t kWindowSection[] = u"Window";
 constexpr char16_t kGeometryKey[] = u"Geometry";
 constexpr QSize kDefaultSize(800, 600);
+// The summary forms still show every row at their smallest text.
+constexpr QSize kMinimumSize(640, 480);
 
 // Worker threads queue messages at any time; the user-interface thread handles them from its
 // event loop. The application object outlives every window, and the window is held weakly, so
@@ -67,6 +69,7 @@ CMainFrameBase::CMainFrameBase(const FrameParts& parts, const FramePrompts& prom
       logCommands(logic, files) {
     colors.Load(parts.profile);
     setWindowIcon(ProgramIcon());
+    setMinimumSize(kMinimumSize);
     RestoreGeometry();
     WakeUpFromEventLoop(logic.Window());
     logic.SetPortReadListener([this](uint32_t bytesRead, uint32_t errorBits) {

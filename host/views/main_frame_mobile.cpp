@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QSlider>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -102,6 +103,8 @@ std::u16string LogStatus(const CStreamFileThread& log) {
     }
 }
 
+constexpr int kReplaySliderSteps = 1000;
+
 }  // namespace
 
 CMainFrameMobile::CMainFrameMobile(const FrameParts& parts, CViewRegistry views, const FramePrompts& prompts)
@@ -136,9 +139,37 @@ void CMainFrameMobile::CreateStatusBar() {
     connectionLabel = new QLabel(this);
     receivedLabel = new QLabel(this);
     logLabel = new QLabel(this);
+    CreateReplaySlider();
+    statusBar()->addPermanentWidget(replaySlider);
     statusBar()->addPermanentWidget(logLabel);
     statusBar()->addPermanentWidget(receivedLabel);
     statusBar()->addPermanentWidget(connectionLabel);
+}
+
+void CMainFrameMobile::CreateReplaySlider() {
+    replaySlider = new QSlider(Qt::Horizontal, this);
+    replaySlider->setRange(0, kReplaySliderSteps);
+    replaySlider->setMinimumWidth(160);
+    replaySlider->setToolTip(QString::fromUtf16(kReplaySliderTip));
+    const auto seek = [this] {
+        const int64_t length = Parts().log.Length();
+        Logic().SeekReplay(length * replaySlider->sliderPosition() / kReplaySliderSteps);
+        RefreshFrame();
+    };
+    connect(replaySlider, &QSlider::sliderReleased, this, seek);
+    // Clicks beside the handle and keys move it at once; a drag seeks when it is let go.
+    connect(replaySlider, &QAbstractSlider::actionTriggered, this, [this, seek](int action) {
+        if (action != QAbstractSlider::SliderMove) seek();
+    });
+}
+
+void CMainFrameMobile::ShowReplayPosition() {
+    const CStreamFileThread& log = Parts().log;
+    const bool replay = log.State() != LogState::None && log.State() != LogState::Recording;
+    replaySlider->setVisible(replay);
+    if (!replay || replaySlider->isSliderDown()) return;
+    const int64_t length = std::max<int64_t>(log.Length(), 1);
+    replaySlider->setValue(static_cast<int>(log.Position() * kReplaySliderSteps / length));
 }
 
 void CMainFrameMobile::CreateTrayIcon() {
@@ -316,6 +347,7 @@ void CMainFrameMobile::RefreshFrame() {
 void CMainFrameMobile::ShowLogStatus() {
     const CStreamFileThread& log = Parts().log;
     logLabel->setText(ToQString(LogStatus(log)));
+    ShowReplayPosition();
     const bool recording = log.State() == LogState::Recording && !log.IsPaused();
     const QString style = recording ? QStringLiteral("QLabel { color: white; background: #c00000; padding: 0 4px; }") : QString();
     if (logLabel->styleSheet() != style) logLabel->setStyleSheet(style);

@@ -11,6 +11,7 @@
 class CCommandBar;
 class CRecentViewList;
 class QLabel;
+class QSlider;
 class QSystemTrayIcon;
 class QToolBar;
 struct RecentViewKind;
@@ -67,6 +68,8 @@ private:
     void RefreshFrame();
     void ShowIndicator();
     void ShowLogStatus();
+    void CreateReplaySlider();
+    void ShowReplayPosition();
 
     CViewRegistry views;
     const ScreenDensity density;
@@ -80,5 +83,7 @@ private:
     QLabel* connectionLabel = nullptr;
     QLabel* receivedLabel = nullptr;
     QLabel* logLabel = nullptr;
+    // Where the replay is, in thousandths of the log; dragging it seeks.
+    QSlider* replaySlider = nullptr;
     std::map<unsigned, CommandHandler> handlers;
 };

@@ -30,6 +30,7 @@ inline constexpr char16_t kStatusClosed[] = u"Not connected";
 inline constexpr char16_t kStatusReceived[] = u"%llu bytes received";
 inline constexpr char16_t kStatusReplay[] = u"Replay: %lld of %lld bytes";
 inline constexpr char16_t kStatusRecording[] = u"\u25CF REC %lld bytes";
+inline constexpr char16_t kReplaySliderTip[] = u"Replay position: drag or click to seek";
 inline constexpr char16_t kStatusRecordingPaused[] = u"REC paused: %lld bytes";
 
 // The placeholder view shown while a view of the menu is not available.

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "host/core/intake/veltro_doc.h"
+#include "host/core/log/stream_file_thread.h"
 #include "platform/file_profile.h"
 #include "platform/port_map.h"
 #include "platform/text.h"
@@ -70,6 +71,17 @@ bool CMainFrameLogic::OpenDocumentFile(const std::string& path, bool readOnly) {
     parts.document.SetTitle(platform::Utf8ToWide(std::filesystem::path(path).filename().string()));
     AddToRecentFileList(path);
     return true;
+}
+
+void CMainFrameLogic::SeekReplay(int64_t offset) {
+    CStreamFileThread& log = parts.log;
+    if (!log.IsActive() && log.State() != LogState::Open) return;
+    if (offset < log.Position()) {
+        log.Rewind(0);
+        parts.document.OnNewDocument();
+    }
+    log.Seek(offset);
+    log.SetPaused(false);
 }
 
 void CMainFrameLogic::AddToRecentFileList(const std::string& path) { recentFiles.Add(AbsolutePath(path)); }

@@ -49,6 +49,9 @@ public:
     bool OpenDocumentFile(const std::string& path, bool readOnly);
     void AddToRecentFileList(const std::string& path);
     bool RecordTo(const std::string& path) { return core.RecordTo(path); }
+    // Moves the replay to a byte offset of the log: forward by decoding up to it without
+    // drawing, backward by decoding again from the start. The replay pauses there.
+    void SeekReplay(int64_t offset);
     bool SendToReceiver(CMessageNode* node, const uint8_t* bytes, int length) {
         return core.SendToReceiver(node, bytes, length);
     }

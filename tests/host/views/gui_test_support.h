@@ -3,8 +3,10 @@
 // a folder of its own, and prompts that the tests answer instead of a user.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QMenu>
 #include <chrono>
 #include <cstdlib>
 #include <deque>
@@ -18,10 +20,13 @@
 
 #include "host/core/app/veltro_app.h"
 #include "host/core/intake/veltro_doc.h"
+#include "host/core/log/stream_file_thread.h"
+#include "host/views/command_bar.h"
 #include "host/views/log_file_dialogs.h"
 #include "host/views/main_frame_factory.h"
 #include "host/views/main_frame_mobile.h"
 #include "host/views/message_box.h"
+#include "resources/veltro/command_ids.h"
 #include "tests/host/views/test_view_host.h"
 
 class QtEnvironment : public ::testing::Environment {
@@ -93,6 +98,30 @@ protected:
             *frames);
         EXPECT_TRUE(app->InitInstance());
         return *dynamic_cast<CMainFrameMobile*>(app->MainFrame());
+    }
+
+    // What the menus show once they have dropped down.
+    QAction* Item(CMainFrameMobile& frame, unsigned command) {
+        for (QMenu* menu : frame.CommandBar().Menus()) menu->aboutToShow();
+        return frame.CommandBar().MenuAction(command);
+    }
+    bool Enabled(CMainFrameMobile& frame, unsigned command) {
+        QAction* item = Item(frame, command);
+        return item && item->isEnabled();
+    }
+    bool Checked(CMainFrameMobile& frame, unsigned command) {
+        QAction* item = Item(frame, command);
+        return item && item->isChecked();
+    }
+    bool ToolBarButtonShown(CMainFrameMobile& frame, unsigned command) {
+        frame.CommandBar().UpdateToolBar();
+        QAction* button = frame.CommandBar().ToolBarAction(command);
+        return button && button->isVisible();
+    }
+    void OpenLog(CMainFrameMobile& frame, int fixes) {
+        prompts.openFile = ILogFileDialogs::OpenChoice{WriteFile("replay.kvb", NmeaLog(fixes)), false};
+        frame.CommandBar().Run(cmd::kOpen);
+        ASSERT_EQ(app->Log().State(), LogState::Open);
     }
 
     std::string ProfilePath() const { return (folder / "Veltro3.ini").string(); }

@@ -68,32 +68,7 @@ public:
     int newDocuments = 0;
 };
 
-class MainFrameTest : public GuiAppTest {
-protected:
-    // What the menus show once they have dropped down.
-    QAction* Item(CMainFrameMobile& frame, unsigned command) {
-        for (QMenu* menu : frame.CommandBar().Menus()) menu->aboutToShow();
-        return frame.CommandBar().MenuAction(command);
-    }
-    bool Enabled(CMainFrameMobile& frame, unsigned command) {
-        QAction* item = Item(frame, command);
-        return item && item->isEnabled();
-    }
-    bool Checked(CMainFrameMobile& frame, unsigned command) {
-        QAction* item = Item(frame, command);
-        return item && item->isChecked();
-    }
-    bool ToolBarButtonShown(CMainFrameMobile& frame, unsigned command) {
-        frame.CommandBar().UpdateToolBar();
-        QAction* button = frame.CommandBar().ToolBarAction(command);
-        return button && button->isVisible();
-    }
-    void OpenLog(CMainFrameMobile& frame, int fixes) {
-        prompts.openFile = ILogFileDialogs::OpenChoice{WriteFile("replay.kvb", NmeaLog(fixes)), false};
-        frame.CommandBar().Run(cmd::kOpen);
-        ASSERT_EQ(app->Log().State(), LogState::Open);
-    }
-};
+class MainFrameTest : public GuiAppTest {};
 
 }  // namespace
 

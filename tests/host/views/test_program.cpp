@@ -37,3 +37,18 @@ TEST(VeltroProgram, RunsAgainstTheSimulatorAndEndsCleanlyWhenAskedTo) {
     std::vector<uint8_t> geometry;
     EXPECT_TRUE(saved.GetBinary(u"Window", u"Geometry", geometry));
 }
+
+// Help needs no display: on a machine without one it is printed, not refused by Qt.
+TEST(VeltroProgram, PrintsItsHelpWithoutADisplay) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(VELTRO_PLUGIN_DIR "veltro", {"--help"});
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    const QString usage = QString::fromUtf8(program.readAllStandardOutput());
+    EXPECT_TRUE(usage.startsWith(QStringLiteral("Usage: veltro"))) << usage.toStdString();
+    EXPECT_TRUE(usage.contains(QStringLiteral("--simulate"))) << usage.toStdString();
+}

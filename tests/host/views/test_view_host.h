@@ -17,14 +17,22 @@ public:
         asked.push_back(text);
         return answerYes;
     }
-    std::optional<std::string> AskSaveFile(const std::string&, const std::u16string&) override { return saveFile; }
-    std::optional<OpenChoice> AskOpenFile(const std::string&) override { return openFile; }
+    std::optional<std::string> AskSaveFile(const std::string& folder, const std::u16string&) override {
+        shownFolder = folder;
+        return saveFile;
+    }
+    std::optional<OpenChoice> AskOpenFile(const std::string& folder) override {
+        shownFolder = folder;
+        return openFile;
+    }
 
     std::vector<std::u16string> shown;
     std::vector<std::u16string> asked;
     bool answerYes = true;
     std::optional<std::string> saveFile;
     std::optional<OpenChoice> openFile;
+    // The folder the last file dialog started in.
+    std::string shownFolder;
 };
 
 class TestViewHost : public IViewHost {
