@@ -24,6 +24,11 @@ int ChannelCount(int extent, uint16_t freshChannels) {
 
 int PartStart(int origin, int extent, int count, int index) { return origin + index * extent / count; }
 
+QRect ColumnBox(const QRect& plot, int count, int channel) {
+    const int left = PartStart(plot.left(), plot.width(), count, channel);
+    return QRect(left, plot.top(), PartStart(plot.left(), plot.width(), count, channel + 1) - left, plot.height());
+}
+
 int LevelHeight(double cn0, int scaleHeight) {
     const double level = std::isnan(cn0) ? kLowestLevel : std::clamp(cn0, double{kLowestLevel}, double{kHighestLevel});
     return static_cast<int>((level - kLowestLevel) * scaleHeight * 0.02);

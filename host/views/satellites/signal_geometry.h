@@ -18,6 +18,8 @@ uint16_t FreshChannels(const CChannelHistory& channels);
 int ChannelCount(int extent, uint16_t freshChannels);
 // Start of part index of count parts of extent pixels from origin; part i ends where i + 1 starts.
 int PartStart(int origin, int extent, int count, int index);
+// The column of a channel among count columns across the plot.
+QRect ColumnBox(const QRect& plot, int count, int channel);
 // Height in pixels of a C/N0 on a scale of the given height; 5 dB-Hz and below are 0, 55 and
 // above the whole height.
 int LevelHeight(double cn0, int scaleHeight);
