@@ -37,14 +37,13 @@ void CSatelliteSignalLevelView::OnDraw(QPainter& painter, const QRect& rect) {
     const CColorTable& colors = Context().colors;
     const QColor scale = colors.Color(CColorTable::kScale);
     painter.fillRect(rect, colors.Color(CColorTable::kBackground));
-    painter.setFont(SharedTextFont(Context().density));
+    const int count = ChannelCount(rect.width(), FreshChannels(Document().Database().Channels()));
+    painter.setFont(SignalLevelFont(rect.size(), count, Context().density));
     painter.setPen(scale);
     const QFontMetrics metrics(painter.font());
     const QRect plot = rect.adjusted(metrics.horizontalAdvance(QStringLiteral("dB")) + kMarginGap, 0, 0,
                                      -(metrics.height() + kMarginGap));
 
-    const CChannelHistory& channels = Document().Database().Channels();
-    const int count = ChannelCount(rect.width(), FreshChannels(channels));
     for (int channel = 0; channel < count; ++channel) DrawColumn(painter, ColumnBox(plot, count, channel), channel);
     DrawGrid(painter, rect, plot, scale);
     // The numbers come last: no bar edge or grid line runs through them.

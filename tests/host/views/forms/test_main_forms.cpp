@@ -91,7 +91,7 @@ TEST_F(MainFormTest, TheSvSummaryAndTheSignalHistoryFedByTheSimulatedReceiver) {
     sim.Feed(30);
     auto form = Open<CMainFormSVInfo>(view_class::kMainFormSVInfo, 800, 600);
     const QImage image = Rendered(*form);
-    Save(*form, "sv_summary.png");
+    Save(*form, "sv_summary_800x600.png");
 
     EXPECT_EQ(form->Data()->RowTexts()[6].substr(0, 2), u"3D");
     EXPECT_TRUE(HasColor(image, QRect(400, 0, 400, 300), sim.colors.Color(kGreen)));
@@ -100,6 +100,9 @@ TEST_F(MainFormTest, TheSvSummaryAndTheSignalHistoryFedByTheSimulatedReceiver) {
     EXPECT_GE(shown, 4);
     EXPECT_GT(CountPixels(image, QRect(0, 0, 400, 300), sim.colors.Color(kUsed)), 400);
     EXPECT_GT(CountPixels(image, QRect(0, 300, 800, 300), sim.colors.Color(kUsed)), 2000);
+
+    form->resize(1600, 1000);
+    Save(*form, "sv_summary_1600x1000.png");
 
     CSatelliteSignalHistoryView history;
     history.Create(sim.Context(), u"CSatelliteSignalHistoryView", nullptr);
