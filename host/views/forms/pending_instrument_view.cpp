@@ -25,7 +25,9 @@ CPendingInstrumentView::CPendingInstrumentView(std::u16string instrument) : name
 
 void CPendingInstrumentView::OnUpdate(CView*, uint32_t, CMessageNode*) {}
 
-QString CPendingInstrumentView::Text() const { return ToQString(name) + u'\n' + QString::fromUtf16(kInstrumentFollows); }
+QString CPendingInstrumentView::Text() const {
+    return ToQString(name) + u'\n' + QString::fromUtf16(kInstrumentFollows);
+}
 
 void CPendingInstrumentView::OnDraw(QPainter& painter, const QRect& rect) {
     const CColorTable& colors = Context().colors;

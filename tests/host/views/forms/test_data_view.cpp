@@ -101,8 +101,8 @@ TEST_F(DataViewTest, TheTextGrowsWithThePaneAndEveryRowFits) {
         const QRect last = Cell(ROW_HDOP);
         EXPECT_LE(last.bottom(), inner.bottom());
         const QImage image = Rendered(view);
-        EXPECT_GT(CountLightPixels(image, QRect(inner.left(), last.top(), last.left() - inner.left(), last.height()), 128),
-                  0);
+        const QRect label(inner.left(), last.top(), last.left() - inner.left(), last.height());
+        EXPECT_GT(CountLightPixels(image, label, 128), 0);
         EXPECT_EQ(image.pixelColor(last.bottomRight()), Color(kCellFrame));
     }
 }
