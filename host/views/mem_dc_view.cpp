@@ -3,6 +3,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+constexpr int kSmallestTextPoints = 8;
+constexpr int kLargestTextPoints = 24;
+}  // namespace
+
 CMemDCView::CMemDCView() {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -31,4 +36,14 @@ void CMemDCView::mousePressEvent(QMouseEvent* event) {
         event->accept();
     else
         CView::mousePressEvent(event);
+}
+
+int PaneTextPixels(const ScreenDensity& density, const std::function<bool(int pixels)>& fits) {
+    int fitting = density.PointsToPixels(kSmallestTextPoints);
+    int tooLarge = density.PointsToPixels(kLargestTextPoints) + 1;
+    while (tooLarge - fitting > 1) {
+        const int middle = (fitting + tooLarge) / 2;
+        (fits(middle) ? fitting : tooLarge) = middle;
+    }
+    return fitting;
 }

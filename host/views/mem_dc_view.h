@@ -1,5 +1,6 @@
 #pragma once
 #include <QImage>
+#include <functional>
 
 #include "host/views/view.h"
 
@@ -24,3 +25,8 @@ private:
     // Kept between paints; only a new size or pixel ratio makes a new one.
     QImage offscreen;
 };
+
+// The pixel size of a drawing view's text in its pane: the largest from 8 to 24 points of the
+// screen at which fits holds, the smallest when it holds for none. fits must hold for every size
+// below one that it holds for.
+int PaneTextPixels(const ScreenDensity& density, const std::function<bool(int pixels)>& fits);

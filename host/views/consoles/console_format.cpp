@@ -7,7 +7,6 @@ namespace console {
 namespace {
 
 constexpr size_t kBytesPerLine = 16;
-constexpr char16_t kHiddenControl = 11;
 
 // The character of a byte's code is a control character below 0x20 and from 0x7F to 0x9F.
 char16_t Shown(uint8_t byte) { return byte < 0x20 || (byte >= 0x7F && byte <= 0x9F) ? kHiddenControl : byte; }

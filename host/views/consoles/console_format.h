@@ -6,11 +6,19 @@
 #include <string>
 #include <string_view>
 
+#include "host/views/text/text_view_format.h"
+
 // What the consoles make of a message, and their settings as a view state block.
 namespace console {
 
+// The character with code 11 stands for a control character of a dump, as it stands for a hidden
+// line break in the text views. The text keeps it; the console draws a middle dot in its place,
+// since fonts draw code 11 as anything from nothing to a musical note.
+inline constexpr char16_t kHiddenControl = text_view::kHiddenBreak;
+inline constexpr char16_t kHiddenControlShown = u'\u00B7';
+
 // "0000  A4 51 ...  .Q.." lines of 16 bytes, joined by line feeds; a control character is shown
-// as the character with code 11, every other byte as the character of its code.
+// as kHiddenControl, every other byte as the character of its code.
 std::u16string HexDump(std::span<const uint8_t> bytes);
 
 // "NMEA GPGGA,  Size  72,  'Global Positioning System Fix Data'".

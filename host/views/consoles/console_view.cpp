@@ -1,14 +1,74 @@
 #include "console_view.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QTextBlock>
 
 #include "host/core/intake/veltro_doc.h"
 #include "host/views/color_table.h"
 #include "host/views/text/view_tool_bar.h"
 
-CConsoleView::CConsoleView() { AddKeyCommand(cmd::kViewTogglePause, QKeySequence(Qt::Key_Pause)); }
+namespace {
+
+// Marks the stand-ins that the view drew, so that a copy tells them from the text's own characters.
+constexpr int kStandInProperty = QTextFormat::UserProperty;
+
+bool IsStandIn(QTextDocument& document, int position) {
+    QTextCursor after(&document);
+    after.setPosition(position + 1);
+    return after.charFormat().boolProperty(kStandInProperty);
+}
+
+}  // namespace
+
+CConsoleView::CConsoleView() {
+    AddKeyCommand(cmd::kViewTogglePause, QKeySequence(Qt::Key_Pause));
+    connect(Edit().document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int added) { ShowHiddenControls(position, added); });
+}
+
+void CConsoleView::ShowHiddenControls(int position, int added) {
+    QTextDocument& document = *Edit().document();
+    QTextCursor cursor(&document);
+    cursor.setPosition(position);
+    cursor.setPosition(std::min(position + added, document.characterCount() - 1), QTextCursor::KeepAnchor);
+    const QString text = cursor.selectedText();
+    if (!text.contains(QChar(console::kHiddenControl))) return;
+    QTextCharFormat standIn;
+    standIn.setProperty(kStandInProperty, true);
+    cursor.beginEditBlock();
+    for (qsizetype i = text.indexOf(QChar(console::kHiddenControl)); i >= 0;
+         i = text.indexOf(QChar(console::kHiddenControl), i + 1)) {
+        cursor.setPosition(position + static_cast<int>(i));
+        cursor.setPosition(position + static_cast<int>(i) + 1, QTextCursor::KeepAnchor);
+        cursor.insertText(QString(QChar(console::kHiddenControlShown)), standIn);
+    }
+    cursor.endEditBlock();
+}
+
+void CConsoleView::CopySelection() {
+    const QTextCursor selection = Edit().textCursor();
+    QString text = selection.selectedText();
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] == QChar(console::kHiddenControlShown) &&
+            IsStandIn(*Edit().document(), selection.selectionStart() + static_cast<int>(i)))
+            text[i] = QChar(console::kHiddenControl);
+    QGuiApplication::clipboard()->setText(text.replace(QChar::ParagraphSeparator, u'\n'));
+}
+
+bool CConsoleView::eventFilter(QObject* watched, QEvent* event) {
+    const bool handled = CReadOnlyEditViewEx::eventFilter(watched, event);
+    if (watched != &Edit() || event->type() != QEvent::KeyPress ||
+        !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
+        return handled;
+    CopySelection();
+    return true;
+}
 
 void CConsoleView::OnInitialUpdate() {
     CReadOnlyEditViewEx::OnInitialUpdate();
@@ -89,6 +149,7 @@ CommandState CConsoleView::QueryCommand(unsigned command) {
 
 void CConsoleView::OnCommand(unsigned command) {
     if (RunPauseCommand(command, settings.paused)) return;
+    if (command == cmd::kEditCopy) return CopySelection();
     if (command != cmd::kFilter) return CReadOnlyEditViewEx::OnCommand(command);
     settings.filterEnabled = !settings.filterEnabled;
     ShowFilterColor();

@@ -34,11 +34,16 @@ protected:
     // The entry for a message; none when the console shows nothing of it.
     virtual std::optional<std::u16string> BuildEntry(CMessageNode& node) = 0;
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
     std::span<uint8_t> ViewStateBlock() override { return block; }
     void RefreshViewState() override;
     void ApplyViewState() override;
 
 private:
+    // Draws kHiddenControlShown where the text that came in holds kHiddenControl.
+    void ShowHiddenControls(int position, int added);
+    // The selection to the clipboard with kHiddenControl where the view shows its stand-in.
+    void CopySelection();
     bool Passes(std::u16string_view text) const;
     void TakeFilterText(const std::u16string& text);
     // The edit box shows a filter that is switched on but not yet taken over.

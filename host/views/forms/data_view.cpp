@@ -87,7 +87,7 @@ void CDataView::OnDraw(QPainter& painter, const QRect& rect) {
     const CColorTable& colors = Context().colors;
     painter.fillRect(rect, colors.Color(CColorTable::kBackground));
     const QRect inner = DataPanelInner(rect);
-    painter.setFont(SharedTextFont(Context().density));
+    painter.setFont(DataPanelFont(inner, Context().density));
     const QFontMetrics metrics(painter.font());
     const int rowHeight = metrics.height();
     const int labelWidth = DataLabelWidth(metrics);

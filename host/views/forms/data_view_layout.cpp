@@ -5,13 +5,30 @@
 #include <algorithm>
 #include <cmath>
 
+#include "host/views/mem_dc_view.h"
 #include "platform/text.h"
 
 namespace {
+
 constexpr int kInset = 5;
 constexpr int kLabelGap = 2;
 constexpr double kDopWithoutBar = 99.0;
+constexpr char16_t kWidestValue[] = u"-000.000000 \u00B0";
+
+QFont PanelFont(int pixels) { return RequestFont(u"Tahoma", pixels); }
+
+bool RowsFit(const QRect& inner, int pixels) {
+    const QFontMetrics metrics(PanelFont(pixels));
+    return kDataRowCount * metrics.height() <= inner.height() &&
+           DataLabelWidth(metrics) + kLabelGap + metrics.horizontalAdvance(QString::fromUtf16(kWidestValue)) <=
+               inner.width();
+}
+
 }  // namespace
+
+QFont DataPanelFont(const QRect& inner, const ScreenDensity& density) {
+    return PanelFont(PaneTextPixels(density, [&](int pixels) { return RowsFit(inner, pixels); }));
+}
 
 int DataLabelWidth(const QFontMetrics& metrics) {
     int width = 0;

@@ -1,8 +1,10 @@
 #pragma once
+#include <QFont>
 #include <QRect>
 #include <string>
 
 class QFontMetrics;
+struct ScreenDensity;
 
 // Geometry and texts of the data panel, apart from the painting.
 
@@ -10,6 +12,10 @@ inline constexpr int kDataRowCount = 9;
 enum DataRow { ROW_LON, ROW_LAT, ROW_ALT, ROW_SOG, ROW_UTC, ROW_DATE, ROW_FIX, ROW_PDOP, ROW_HDOP };
 inline constexpr const char16_t* kDataLabels[kDataRowCount] = {u"Lon", u"Lat",  u"Alt",  u"SoG", u"UTC",
                                                               u"Date", u"Fix", u"PDoP", u"HDoP"};
+
+// The panel's font: the largest within the drawing views' text limits at which all rows, and a
+// longitude as wide as "-000.000000 °" beside its label, fit in inner.
+QFont DataPanelFont(const QRect& inner, const ScreenDensity& density);
 
 // The width of the label block, in the font of the metrics.
 int DataLabelWidth(const QFontMetrics& metrics);

@@ -4,6 +4,7 @@
 
 #include "host/views/color_table.h"
 #include "host/views/forms/data_view.h"
+#include "host/views/forms/pending_instrument_view.h"
 #include "host/views/satellites/satellite_pos_view.h"
 #include "host/views/satellites/satellite_signal_level_view.h"
 
@@ -12,6 +13,10 @@ namespace {
 template <typename View>
 std::unique_ptr<CView> Make() {
     return std::make_unique<View>();
+}
+
+std::function<std::unique_ptr<CView>()> Pending(const char16_t* instrument) {
+    return [instrument] { return std::make_unique<CPendingInstrumentView>(instrument); };
 }
 
 template <size_t N>
@@ -110,5 +115,8 @@ CSatelliteSignalLevelView* CMainFormSVInfo::SignalLevel() const {
 }
 
 CMainFormNAVInfo::CMainFormNAVInfo()
-    : CMainForm({{"Compass", nullptr}, {"Speed", nullptr}, {"Altitude", nullptr}, {"Watch", nullptr}},
+    : CMainForm({{"Compass", Pending(u"Compass")},
+                 {"Speed", Pending(u"Speed")},
+                 {"Altitude", Pending(u"Altitude")},
+                 {"Watch", Pending(u"Watch")}},
                 [](int width, int height) { return AsVector(NavSummaryLayout(width, height)); }) {}

@@ -66,8 +66,8 @@ public:
     CSatelliteSignalLevelView* SignalLevel() const;
 };
 
-// "NAV Summary": compass, speed, altitude and watch. The instruments are not there yet: their
-// panes stay empty.
+// "NAV Summary": compass, speed, altitude and watch. The instruments are not there yet: each pane
+// says that its instrument follows.
 class CMainFormNAVInfo : public CMainForm {
 public:
     CMainFormNAVInfo();

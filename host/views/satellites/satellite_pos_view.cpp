@@ -1,10 +1,13 @@
 #include "satellite_pos_view.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <cmath>
+#include <vector>
 
 #include "host/core/intake/veltro_doc.h"
 #include "host/views/color_table.h"
+#include "host/views/satellites/label_color.h"
 #include "host/views/satellites/sky_plot_geometry.h"
 #include "shared/entry_ids.h"
 #include "shared/storage_values.h"
@@ -20,29 +23,38 @@ bool IsFresh(const CStorageValue* value) {
 
 QRect BoxAround(QPoint centre, int size) { return QRect(centre.x() - size / 2, centre.y() - size / 2, size, size); }
 
-void DrawCompassLetters(QPainter& painter, const SkyPlotFrame& frame) {
+// The horizon circle gives way to the letters on it.
+void DrawCompassLetters(QPainter& painter, const SkyPlotFrame& frame, const QColor& background) {
     const QPoint c = frame.centre;
     const int r = frame.radius;
     const std::pair<QPoint, const char*> letters[] = {
         {{c.x(), c.y() - r}, "N"}, {{c.x() + r, c.y()}, "E"}, {{c.x(), c.y() + r}, "S"}, {{c.x() - r, c.y()}, "W"}};
-    for (const auto& [at, letter] : letters)
-        painter.drawText(BoxAround(at, kCompassBox), Qt::AlignCenter, QLatin1String(letter));
+    const QFontMetrics metrics(painter.font());
+    for (const auto& [at, letter] : letters) {
+        const QRect box = BoxAround(at, kCompassBox);
+        painter.fillRect(metrics.boundingRect(box, Qt::AlignCenter, QLatin1String(letter)), background);
+        painter.drawText(box, Qt::AlignCenter, QLatin1String(letter));
+    }
 }
 
-void DrawSymbol(QPainter& painter, QPoint at, const SkySymbolSize& size, int number, const QColor& label) {
+// The circle covers the inner half of each panel's strut.
+void DrawSymbol(QPainter& painter, QPoint at, const SkySymbolSize& size) {
     const int s = size.circleRadius;
     const int p = size.panelSpan;
     const int half = PanelHalfHeight(p);
-    painter.drawEllipse(QRect(at.x() - s, at.y() - s, 2 * s + 1, 2 * s + 1));
     for (const int side : {p, -p}) {
         painter.drawLine(at, QPoint(at.x() + side, at.y()));
         painter.drawLine(QPoint(at.x() + side, at.y() - half), QPoint(at.x() + side, at.y() + half));
     }
-    painter.save();
-    painter.setPen(label);
-    painter.drawText(BoxAround(at, 4 * s), Qt::AlignCenter, QString::number(number));
-    painter.restore();
+    painter.drawEllipse(QRect(at.x() - s, at.y() - s, 2 * s + 1, 2 * s + 1));
 }
+
+struct PlacedSymbol {
+    QPoint at;
+    SkySymbolSize size;
+    QString number;
+    QColor fill;
+};
 
 }  // namespace
 
@@ -91,17 +103,28 @@ void CSatellitePosView::OnDraw(QPainter& painter, const QRect& rect) {
     painter.drawEllipse(c, frame.radius / 2, frame.radius / 2);
     painter.fillRect(c.x(), c.y(), 1, 1, scale);
 
-    painter.setFont(SharedTextFont(Context().density));
-    DrawCompassLetters(painter, frame);
-
     const ScreenDensity& density = Context().density;
-    const SkySymbolSize size = SkySymbolSizeOf(frame.radius, density.x);
-    painter.setFont(RequestFont(u"Arial", density.PointsToPixels(size.labelPoints)));
+    const SkySymbolSize base = SkySymbolSizeOf(frame.radius, density.x);
+    painter.setFont(RequestFont(u"Arial", density.PointsToPixels(base.labelPoints)));
+    DrawCompassLetters(painter, frame, background);
+
+    const QFontMetrics metrics(painter.font());
+    std::vector<PlacedSymbol> symbols;
     for (int slot = 0; slot < kSatelliteSlots; ++slot) {
         const Satellite& satellite = satellites[static_cast<size_t>(slot)];
         if (!satellite.visible) continue;
-        painter.setBrush(colors.Color(satellite.state));
-        DrawSymbol(painter, SkyPoint(frame, satellite.elevation, satellite.azimuth), size, SatelliteNumber(slot),
-                   background);
+        const QString number = QString::number(SatelliteNumber(slot));
+        symbols.push_back({SkyPoint(frame, satellite.elevation, satellite.azimuth),
+                           SymbolAround(base, metrics.tightBoundingRect(number).size()), number,
+                           colors.Color(satellite.state)});
+    }
+    for (const PlacedSymbol& symbol : symbols) {
+        painter.setBrush(symbol.fill);
+        DrawSymbol(painter, symbol.at, symbol.size);
+    }
+    // Over every line, also over the panels of a neighbouring symbol.
+    for (const PlacedSymbol& symbol : symbols) {
+        painter.setPen(LabelColorOn(symbol.fill));
+        painter.drawText(BoxAround(symbol.at, 4 * symbol.size.circleRadius), Qt::AlignCenter, symbol.number);
     }
 }

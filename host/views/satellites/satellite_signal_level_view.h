@@ -6,4 +6,11 @@
 class CSatelliteSignalLevelView : public CChannelViewBase {
 protected:
     void OnDraw(QPainter& painter, const QRect& rect) override;
+
+private:
+    // The frame, the bar and the lines at the recent minimum and maximum.
+    void DrawColumn(QPainter& painter, const QRect& column, int channel);
+    // The C/N0 at the bar's foot, in the colour that reads on what lies under it, and the
+    // satellite's number below the column, down to bottom.
+    void DrawLabels(QPainter& painter, const QRect& column, int bottom, int channel);
 };

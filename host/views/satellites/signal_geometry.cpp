@@ -1,11 +1,16 @@
 #include "signal_geometry.h"
 
+#include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
+
+#include "host/views/mem_dc_view.h"
 
 namespace {
 constexpr int kPixelsPerChannel = 50;
 constexpr int kFewestChannels = 8;
+constexpr int kLinesPerHeight = 14;
+constexpr int kNumberPadding = 2;
 }  // namespace
 
 uint16_t FreshChannels(const CChannelHistory& channels) {
@@ -23,6 +28,20 @@ int ChannelCount(int extent, uint16_t freshChannels) {
 }
 
 int PartStart(int origin, int extent, int count, int index) { return origin + index * extent / count; }
+
+QFont SignalLevelFont(QSize client, int columns, const ScreenDensity& density) {
+    const auto fits = [&](int pixels) {
+        const QFontMetrics metrics(RequestFont(u"Tahoma", pixels));
+        return metrics.horizontalAdvance(QStringLiteral("888")) + kNumberPadding <= client.width() / columns &&
+               kLinesPerHeight * metrics.height() <= client.height();
+    };
+    return RequestFont(u"Tahoma", PaneTextPixels(density, fits));
+}
+
+QRect ColumnBox(const QRect& plot, int count, int channel) {
+    const int left = PartStart(plot.left(), plot.width(), count, channel);
+    return QRect(left, plot.top(), PartStart(plot.left(), plot.width(), count, channel + 1) - left, plot.height());
+}
 
 int LevelHeight(double cn0, int scaleHeight) {
     const double level = std::isnan(cn0) ? kLowestLevel : std::clamp(cn0, double{kLowestLevel}, double{kHighestLevel});

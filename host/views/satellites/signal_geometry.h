@@ -1,9 +1,12 @@
 #pragma once
+#include <QFont>
 #include <QRect>
 #include <cstdint>
 #include <vector>
 
 #include "shared/channel_history.h"
+
+struct ScreenDensity;
 
 // Geometry shared by the signal level bars and the signal history rows: how many channels are
 // shown, where each one goes, and how a C/N0 becomes a height on the 5 to 55 dB-Hz scale.
@@ -18,6 +21,11 @@ uint16_t FreshChannels(const CChannelHistory& channels);
 int ChannelCount(int extent, uint16_t freshChannels);
 // Start of part index of count parts of extent pixels from origin; part i ends where i + 1 starts.
 int PartStart(int origin, int extent, int count, int index);
+// The signal bars' font: the largest within the drawing views' text limits at which a three-digit
+// number fits a column and a line of text takes at most a fourteenth of the client's height.
+QFont SignalLevelFont(QSize client, int columns, const ScreenDensity& density);
+// The column of a channel among count columns across the plot.
+QRect ColumnBox(const QRect& plot, int count, int channel);
 // Height in pixels of a C/N0 on a scale of the given height; 5 dB-Hz and below are 0, 55 and
 // above the whole height.
 int LevelHeight(double cn0, int scaleHeight);

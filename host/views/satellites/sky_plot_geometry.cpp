@@ -25,6 +25,12 @@ SkySymbolSize SkySymbolSizeOf(int plotRadius, int dpi) {
     return {ScaleToDpi(circle, dpi), ScaleToDpi(panel, dpi), circle};
 }
 
+SkySymbolSize SymbolAround(const SkySymbolSize& base, QSize label) {
+    const int fitting = static_cast<int>(std::ceil(std::hypot(label.width(), label.height()) / 2)) + 1;
+    const int circle = std::max(base.circleRadius, fitting);
+    return {circle, base.panelSpan * circle / std::max(base.circleRadius, 1), base.labelPoints};
+}
+
 int PanelHalfHeight(int panelSpan) { return static_cast<int>(0.9 * panelSpan); }
 
 QPoint SkyPoint(const SkyPlotFrame& frame, double elevation, double azimuth) {

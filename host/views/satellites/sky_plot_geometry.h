@@ -1,5 +1,6 @@
 #pragma once
 #include <QPoint>
+#include <QSize>
 
 // Geometry of the sky plot: a polar chart with the zenith in the centre and the horizon on the
 // outer circle, north up.
@@ -21,8 +22,14 @@ struct SkySymbolSize {
     int circleRadius;
     int panelSpan;
     int labelPoints;
+
+    bool operator==(const SkySymbolSize&) const = default;
 };
+// The smallest symbol on a plot of the radius, and the size of every label.
 SkySymbolSize SkySymbolSizeOf(int plotRadius, int dpi);
+// The symbol around a label whose ink is label big: its circle holds the label with a pixel to
+// spare and is never smaller than base's; the panels keep their distance in proportion.
+SkySymbolSize SymbolAround(const SkySymbolSize& base, QSize label);
 // Half the height of a panel: nine tenths of its span, truncated.
 int PanelHalfHeight(int panelSpan);
 

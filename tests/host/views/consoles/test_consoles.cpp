@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -189,8 +191,37 @@ TEST_F(ConsoleTest, TheBinaryConsoleIndentsTheDumpsContinuationLines) {
                                                .arg(frame[15], 2, 16, QLatin1Char('0'))
                                                .toUpper());
     EXPECT_EQ(lines[1], QStringLiteral("          0010  %1 ").arg(frame[16], 2, 16, QLatin1Char('0')).toUpper() +
-                            QString(46, u' ') + QChar(frame[16] < 0x20 ? 11 : frame[16]));
+                            QString(46, u' ') + QChar(frame[16] < 0x20 ? 0xB7 : frame[16]));
+}
+
+TEST_F(ConsoleTest, TheBinaryConsoleDrawsADotForAControlCharacterWhileItsTextKeepsCode11) {
+    CBinaryConsoleView view;
+    Open(view);
+    view.resize(720, 160);
+    Feed(KvbTestFrame(0x01, 0x06, {0x41, 0x00, 0xB7, 0x1F, 0x7F, 0x42}));
+    Feed(Bytes(kGga));
+    Lines(view);
+    const QString stored = QString::fromStdU16String(std::u16string(view.Buffer().Text()));
+    const QString shown = view.Edit().toPlainText();
+    ASSERT_EQ(shown.size(), stored.size());
+    EXPECT_FALSE(shown.contains(QChar(11)));
+    int standIns = 0;
+    for (qsizetype i = 0; i < stored.size(); ++i) {
+        EXPECT_EQ(shown[i] == QChar(0xB7), stored[i] == QChar(11) || stored[i] == QChar(0xB7)) << i;
+        standIns += stored[i] == QChar(11);
+    }
+    // NUL, 0x1F, 0x7F and the sentence's CR LF at least.
+    EXPECT_GE(standIns, 5);
     SavePicture(view, "binary_console.png");
+
+    // A copy holds the text as stored: code 11 for the stand-ins, the byte 0xB7 as itself.
+    view.RunCommand(cmd::kEditSelectAll);
+    view.RunCommand(cmd::kEditCopy);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), stored);
+    QGuiApplication::clipboard()->clear();
+    QKeyEvent copyKey(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier);
+    QCoreApplication::sendEvent(&view.Edit(), &copyKey);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), stored);
 }
 
 TEST_F(ConsoleTest, FiveHundredLinesMakeRoomForTheNextEntryAtOnce) {

@@ -25,8 +25,9 @@ protected:
     }
     ViewContext Context() { return {document, colors, profile, host, ScreenDensity{96, 96}}; }
     void Set(uint16_t id, double value) { document.Database().FindAs<CStorageValue>(id)->SetValue(value); }
+    QFontMetrics Metrics() { return QFontMetrics(DataPanelFont(DataPanelInner(view.rect()), ScreenDensity{96, 96})); }
     QRect Cell(int row) {
-        const QFontMetrics metrics(SharedTextFont(ScreenDensity{96, 96}));
+        const QFontMetrics metrics = Metrics();
         return DataCell(DataPanelInner(view.rect()), DataLabelWidth(metrics), metrics.height(), row);
     }
     QColor Color(int index) const { return colors.Color(index); }
@@ -84,6 +85,28 @@ TEST(DataViewLayout, NavigationStatusColours) {
     EXPECT_EQ(NavigationStatusColorOf(1, 1e300), kRed);
 }
 
+TEST(PaneText, TheLargestFittingSizeFromEightToTwentyFourPoints) {
+    const ScreenDensity screen{96, 96};
+    EXPECT_EQ(PaneTextPixels(screen, [](int) { return true; }), 32);
+    EXPECT_EQ(PaneTextPixels(screen, [](int) { return false; }), 10);
+    EXPECT_EQ(PaneTextPixels(screen, [](int pixels) { return pixels <= 17; }), 17);
+    EXPECT_EQ(PaneTextPixels(ScreenDensity{192, 192}, [](int) { return true; }), 64);
+}
+
+TEST_F(DataViewTest, TheTextGrowsWithThePaneAndEveryRowFits) {
+    for (const auto& [size, pixels] : {std::pair{QSize(200, 120), 10}, std::pair{QSize(800, 500), 32}}) {
+        view.resize(size);
+        const QRect inner = DataPanelInner(view.rect());
+        EXPECT_EQ(DataPanelFont(inner, ScreenDensity{96, 96}).pixelSize(), pixels);
+        const QRect last = Cell(ROW_HDOP);
+        EXPECT_LE(last.bottom(), inner.bottom());
+        const QImage image = Rendered(view);
+        const QRect label(inner.left(), last.top(), last.left() - inner.left(), last.height());
+        EXPECT_GT(CountLightPixels(image, label, 128), 0);
+        EXPECT_EQ(image.pixelColor(last.bottomRight()), Color(kCellFrame));
+    }
+}
+
 TEST_F(DataViewTest, WithoutDataTheLabelsAndEmptyFramesShowAndTheFixIsMissingInRed) {
     const auto texts = view.RowTexts();
     for (int row = 0; row < kDataRowCount; ++row)
@@ -138,11 +161,10 @@ TEST_F(DataViewTest, AFixWithDgpsSpeedTimeAndDopBars) {
     // In a narrow panel the latitude is wider than its cell: it is drawn whole, into the gap behind
     // its label.
     view.resize(100, 200);
-    const QFontMetrics metrics(SharedTextFont(ScreenDensity{96, 96}));
     const QRect cell = Cell(ROW_LAT);
-    const int labelEnd = DataPanelInner(view.rect()).left() + metrics.horizontalAdvance(QStringLiteral("Lat"));
+    const int labelEnd = DataPanelInner(view.rect()).left() + Metrics().horizontalAdvance(QStringLiteral("Lat"));
     const QRect gap(labelEnd + 1, cell.top() + 1, cell.left() - labelEnd - 1, cell.height() - 2);
-    EXPECT_TRUE(HasColor(Rendered(view), gap, Color(CColorTable::kScale)));
+    EXPECT_GT(CountLightPixels(Rendered(view), gap, 128), 0);
 }
 
 TEST_F(DataViewTest, APdopOf150IsShownButDoesNotScaleTheBars) {

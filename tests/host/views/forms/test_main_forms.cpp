@@ -4,6 +4,7 @@
 
 #include "host/views/forms/data_view.h"
 #include "host/views/forms/main_form.h"
+#include "host/views/forms/pending_instrument_view.h"
 #include "host/views/satellites/satellite_pos_view.h"
 #include "host/views/satellites/satellite_signal_history_view.h"
 #include "host/views/satellites/satellite_signal_level_view.h"
@@ -73,25 +74,36 @@ TEST_F(MainFormTest, TheSvSummaryPlacesItsThreeViewsAndFollowsResizing) {
     EXPECT_EQ(form->Data()->size(), QSize(400, 300));
 }
 
-TEST_F(MainFormTest, TheNavSummaryShowsEmptyBlackPanesUntilItsInstrumentsExist) {
+TEST_F(MainFormTest, EachPaneOfTheNavSummarySaysThatItsInstrumentFollows) {
     auto form = Open<CMainFormNAVInfo>(view_class::kMainFormNAVInfo, 641, 480);
     const QImage image = Rendered(*form);
-    const QColor black = sim.colors.Color(CColorTable::kBackground);
-    for (size_t pane = 0; pane < 4; ++pane) EXPECT_EQ(form->PaneView(pane), nullptr);
-    for (const char* name : {"Compass", "Speed", "Altitude", "Watch"}) {
-        const QWidget* placeholder = form->Placeholder(name);
-        EXPECT_FALSE(placeholder->isHidden()) << name;
+    Save(*form, "nav_summary.png");
+    const char* names[] = {"Compass", "Speed", "Altitude", "Watch"};
+    for (size_t pane = 0; pane < 4; ++pane) {
+        const QWidget* placeholder = form->Placeholder(names[pane]);
+        EXPECT_FALSE(placeholder->isHidden()) << names[pane];
+        const auto* view = dynamic_cast<const CPendingInstrumentView*>(form->PaneView(pane));
+        ASSERT_NE(view, nullptr) << names[pane];
+        EXPECT_EQ(view->Text(), QStringLiteral("%1\nInstrument follows").arg(QLatin1String(names[pane])));
+        // Text in the middle of the pane, none at its edges.
         const QRect area = placeholder->geometry();
-        EXPECT_EQ(CountPixels(image, area, black), area.width() * area.height()) << name;
+        EXPECT_GT(CountLightPixels(image, QRect(area.left(), area.center().y() - 10, area.width(), 20), 128), 50)
+            << names[pane];
+        EXPECT_EQ(CountLightPixels(image, area.adjusted(0, 0, 0, -area.height() * 3 / 4), 128), 0) << names[pane];
     }
     EXPECT_EQ(form->Placeholder("Watch")->geometry(), QRect(320, 240, 320, 240));
+    // The text keeps to its pane, also at the smallest size.
+    const ScreenDensity screen{96, 96};
+    const QString text = static_cast<CPendingInstrumentView*>(form->PaneView(0))->Text();
+    EXPECT_GT(PendingInstrumentFont(QSize(320, 240), text, screen).pixelSize(),
+              PendingInstrumentFont(QSize(120, 90), text, screen).pixelSize());
 }
 
 TEST_F(MainFormTest, TheSvSummaryAndTheSignalHistoryFedByTheSimulatedReceiver) {
     sim.Feed(30);
     auto form = Open<CMainFormSVInfo>(view_class::kMainFormSVInfo, 800, 600);
     const QImage image = Rendered(*form);
-    Save(*form, "sv_summary.png");
+    Save(*form, "sv_summary_800x600.png");
 
     EXPECT_EQ(form->Data()->RowTexts()[6].substr(0, 2), u"3D");
     EXPECT_TRUE(HasColor(image, QRect(400, 0, 400, 300), sim.colors.Color(kGreen)));
@@ -100,6 +112,9 @@ TEST_F(MainFormTest, TheSvSummaryAndTheSignalHistoryFedByTheSimulatedReceiver) {
     EXPECT_GE(shown, 4);
     EXPECT_GT(CountPixels(image, QRect(0, 0, 400, 300), sim.colors.Color(kUsed)), 400);
     EXPECT_GT(CountPixels(image, QRect(0, 300, 800, 300), sim.colors.Color(kUsed)), 2000);
+
+    form->resize(1600, 1000);
+    Save(*form, "sv_summary_1600x1000.png");
 
     CSatelliteSignalHistoryView history;
     history.Create(sim.Context(), u"CSatelliteSignalHistoryView", nullptr);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "host/views/satellites/label_color.h"
 #include "host/views/satellites/satellite_pos_view.h"
 #include "host/views/satellites/satellite_signal_history_view.h"
 #include "host/views/satellites/satellite_signal_level_view.h"
@@ -81,6 +82,25 @@ TEST(SkyPlotGeometry, FrameSymbolsAndPositions) {
     EXPECT_EQ(SkyPoint(frame, 0, 0), QPoint(150, 10));
     EXPECT_EQ(SkyPoint(frame, 0, 90 * kDegree), QPoint(240, 100));
     EXPECT_EQ(SkyPoint(frame, 45 * kDegree, 0), QPoint(150, 55));
+}
+
+TEST(SkyPlotGeometry, ASymbolGrowsAroundAWideLabel) {
+    const SkySymbolSize base{10, 13, 10};
+    EXPECT_EQ(SymbolAround(base, QSize(14, 10)), base);
+    // 22 x 10 pixels of ink: a radius of 13 reaches the corners, one more to spare.
+    EXPECT_EQ(SymbolAround(base, QSize(22, 10)), (SkySymbolSize{14, 18, 10}));
+}
+
+TEST(LabelColor, WhiteOnDarkFillsBlackOnLightOnes) {
+    CColorTable colors;
+    EXPECT_EQ(LabelColorOn(colors.Color(kTracking)), QColor(Qt::white));
+    EXPECT_EQ(LabelColorOn(colors.Color(0)), QColor(Qt::white));
+    EXPECT_EQ(LabelColorOn(colors.Color(CColorTable::kBackground)), QColor(Qt::white));
+    EXPECT_EQ(LabelColorOn(colors.Color(kUsed)), QColor(Qt::black));
+    EXPECT_EQ(LabelColorOn(colors.Color(2)), QColor(Qt::black));
+    EXPECT_EQ(LabelColorOn(colors.Color(CColorTable::kScale)), QColor(Qt::black));
+    EXPECT_DOUBLE_EQ(RelativeLuminance(Qt::white), 1);
+    EXPECT_DOUBLE_EQ(RelativeLuminance(Qt::black), 0);
 }
 
 TEST(SignalGeometry, ChannelCountsLevelsAndSampleBoxes) {
@@ -171,6 +191,21 @@ TEST_F(SatelliteViewTest, TheSkyPlotDrawsFreshSatellitesAboveTheHorizonWhereThey
     EXPECT_FALSE(view.Shown(SatelliteSlot(9)).visible);
 }
 
+TEST_F(SatelliteViewTest, AThreeDigitNumberStandsWholeInItsSymbolInWhiteOnTrackingBlue) {
+    SetSatellite(136, 90, 0, false);
+    Entry(SatelliteItemId(SatelliteSlot(136), entry::kSatelliteMode))->SetValue(1);
+    CSatellitePosView view;
+    Open(view, 300, 200);
+    document.ForceUpdate();
+    const QImage image = Rendered(view);
+    const QRect label(150 - 8, 100 - 8, 17, 17);
+    // The circle reaches beyond the smallest radius of 10, and no strut runs through the number.
+    EXPECT_EQ(image.pixelColor(150 + 9, 100 - 9), Color(kTracking));
+    EXPECT_FALSE(HasColor(image, label, Color(CColorTable::kScale)));
+    EXPECT_GT(CountLightPixels(image, label, 200), 15);
+    EXPECT_FALSE(HasColor(image, label, Qt::black));
+}
+
 TEST_F(SatelliteViewTest, SignalBarsFillByLevelAndColumnsFollowTheWidth) {
     Channels().AssignSatellite(0, 5);
     Channels().SetCn0(0, 3);
@@ -188,6 +223,8 @@ TEST_F(SatelliteViewTest, SignalBarsFillByLevelAndColumnsFollowTheWidth) {
     EXPECT_FALSE(HasColor(image, QRect(0, 0, 60, 200), Color(kTracking)));
     EXPECT_TRUE(HasColor(image, QRect(75, 1, 25, 3), Color(kUsed)));
     EXPECT_FALSE(HasColor(image, QRect(0, 0, 800, 200), Color(0)));
+    // The C/N0 of the tracked channel 11 in white at the foot of its blue bar.
+    EXPECT_TRUE(HasColor(image, ColumnBox(QRect(17, 0, 783, 200), 16, 11).adjusted(0, 150, 0, 0), Qt::white));
 
     // 200 pixels: 8 columns, and more up to the last fresh channel (11); its bar is the last one.
     view.resize(200, 200);
