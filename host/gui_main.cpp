@@ -52,6 +52,7 @@ void OnSignal(int) {
 bool AnsweredWithoutDisplay(const std::vector<std::string>& arguments) {
     CVeltroCommandLine commandLine;
     commandLine.ParseArguments(arguments);
+    commandLine.Finish();
     return CVeltroApp::AnswerHelpOrVersion(commandLine);
 }
 

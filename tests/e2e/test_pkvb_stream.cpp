@@ -64,7 +64,7 @@ std::vector<Piece> OneSecond(int second) {
         {NmeaTestSentence("PKVB,00," + time + ",4807.038,N,01131.000,E,592.3,G3,2.1,3.4,36.0,90.0," + velocityDown +
                           ",,0.9,1.2,1.1,8,0,0"),
          u"PKVB00"},
-        {NmeaTestSentence("pkvb,03,2,05,U,120,45,42,064,40,-,010,20,30,000"), u"PKVB03"},
+        {NmeaTestSentence("pkvb,03,2,05,U,120,45,42,064,127,-,010,20,30,000"), u"PKVB03"},
         {NmeaTestSentence("PKVB,04," + time + ",070625,302387.00,2370,30240" + std::to_string(second) +
                           ".00,1234567,-2660.5,21"),
          u"PKVB04"},

@@ -172,7 +172,7 @@ char SatelliteState(const SimSatellite& s) { return s.used ? 'U' : s.ephemeris ?
 void Pkvb03(const SimEpoch& e, std::vector<uint8_t>& out) {
     std::string body = platform::FormatC("PKVB,03,%02d", static_cast<int>(e.satellites.size()));
     for (const SimSatellite& s : e.satellites) {
-        body += platform::FormatC(",%02d,%c,", NmeaNumber(s), SatelliteState(s));
+        body += platform::FormatC(",%02d,%c,", s.svid, SatelliteState(s));
         body += s.PositionKnown() ? platform::FormatC("%03d,%02d", s.AzimuthDegrees(), s.ElevationDegrees()) : ",";
         body += s.tracked ? platform::FormatC(",%02d,", s.Cn0()) : ",,";
     }

@@ -84,7 +84,9 @@ void CVeltroCommandLine::ParseWords(const std::vector<std::string_view>& words) 
     for (size_t i = 0; i < params.size(); ++i) ParseParam(params[i].first, params[i].second, i + 1 == params.size());
 }
 
-void CVeltroCommandLine::ParseParam(std::string_view text, bool isFlag, bool isLast) {
+// The last word of one source may be a keyword whose value is the first word of the next: the
+// arguments ending in "-history" take their number from the stored options.
+void CVeltroCommandLine::ParseParam(std::string_view text, bool isFlag, bool /*isLast*/) {
     if (isFlag) {
         expectValue = Value::None;
         ParseFlag(text);
@@ -92,11 +94,11 @@ void CVeltroCommandLine::ParseParam(std::string_view text, bool isFlag, bool isL
         ParseValue(text);
         expectValue = Value::None;
     }
-    // A value never carries over from the arguments into the stored options.
-    if (isLast && expectValue != Value::None) {
-        problems.push_back("-" + valueKeyword + " needs a value");
-        expectValue = Value::None;
-    }
+}
+
+void CVeltroCommandLine::Finish() {
+    if (expectValue != Value::None) problems.push_back("-" + valueKeyword + " needs a value");
+    expectValue = Value::None;
 }
 
 void CVeltroCommandLine::ParseFlag(std::string_view keyword) {

@@ -17,6 +17,8 @@ public:
     void ParseText(std::string_view text);
     // One word, its sign already removed.
     void ParseParam(std::string_view text, bool isFlag, bool isLast);
+    // After the last source: tells of a keyword still waiting for its value.
+    void Finish();
 
     static std::string UsageText();
 

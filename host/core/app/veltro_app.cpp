@@ -103,6 +103,7 @@ void CVeltroApp::ParseCommandLine(CVeltroCommandLine& info) const {
     info.ParseArguments(options.arguments);
     if (options.readStoredCommandLine)
         info.ParseText(platform::WideToUtf8(profile->GetString(u"Settings", u"CommandLine", u"")));
+    info.Finish();
 }
 
 void CVeltroApp::ApplyCommandLine() {

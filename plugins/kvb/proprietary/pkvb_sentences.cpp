@@ -107,7 +107,8 @@ struct CPkvbSatelliteSentence::SatelliteReport {
 
     static std::optional<SatelliteReport> Read(const NmeaFields& fields, int first) {
         const std::optional<int> number = fields.Integer(first);
-        const int slot = number ? SatelliteSlot(SatelliteNumberOfNmea(*number)) : -1;
+        // The receiver's own numbers, as in its binary messages: 33 to 119 have no slot.
+        const int slot = number ? SatelliteSlot(*number) : -1;
         if (slot < 0) return std::nullopt;
         SatelliteReport report{slot, kNoSignal, fields.Number(first + 4), fields.Number(first + 2),
                                fields.Number(first + 3)};

@@ -160,7 +160,7 @@ TEST_F(PkvbSentenceTest, NavigationStatusCodes) {
 }
 
 TEST_F(PkvbSentenceTest, SatelliteDataStoresEachSatelliteAndTheTrackedSet) {
-    ASSERT_EQ(Node(u"PKVB03"), Send("PKVB,03,5,05,U,120,45,42,064,12,e,300,-5,35,010,40,-,010,20,30,000,"
+    ASSERT_EQ(Node(u"PKVB03"), Send("PKVB,03,5,05,U,120,45,42,064,12,e,300,-5,35,010,127,-,010,20,30,000,"
                                     "07,-,,,,000,99,U,010,10,40,000"));
     EXPECT_EQ(2, Satellite(5, kSatelliteMode));
     EXPECT_NEAR(120 * kDegree, Satellite(5, kSatelliteAzimuth), 1e-12);
@@ -169,7 +169,7 @@ TEST_F(PkvbSentenceTest, SatelliteDataStoresEachSatelliteAndTheTrackedSet) {
     EXPECT_EQ(2, Satellite(12, kSatelliteMode));
     EXPECT_NEAR(-60 * kDegree, Satellite(12, kSatelliteAzimuth), 1e-12);
     EXPECT_NEAR(-5 * kDegree, Satellite(12, kSatelliteElevation), 1e-12);
-    EXPECT_EQ(1, Satellite(127, kSatelliteMode));  // SBAS satellites 120 to 151 are numbered 33 to 64
+    EXPECT_EQ(1, Satellite(127, kSatelliteMode));  // SBAS satellites keep their own numbers
     EXPECT_EQ(30, Satellite(127, kSatelliteCn0));
     EXPECT_EQ(0, Satellite(7, kSatelliteMode));
     EXPECT_FALSE(SatelliteValid(7, kSatelliteCn0));
@@ -178,6 +178,13 @@ TEST_F(PkvbSentenceTest, SatelliteDataStoresEachSatelliteAndTheTrackedSet) {
         (uint64_t{1} << SatelliteSlot(5)) | (uint64_t{1} << SatelliteSlot(12)) | (uint64_t{1} << SatelliteSlot(127));
     EXPECT_EQ(expected, Mask(kTrackedList));
     EXPECT_EQ(3, Value(kSatellitesTracked));
+
+    // 33 has no slot of its own: it does not stand for SBAS 120 as in the standard sentences.
+    ASSERT_EQ(Node(u"PKVB03"), Send("PKVB,03,2,120,-,200,10,25,000,33,U,100,20,40,050"));
+    EXPECT_EQ(1, Satellite(120, kSatelliteMode));
+    EXPECT_EQ(25, Satellite(120, kSatelliteCn0));
+    EXPECT_NEAR(-160 * kDegree, Satellite(120, kSatelliteAzimuth), 1e-12);
+    EXPECT_EQ(1, Value(kSatellitesTracked));
 
     // A count the sentence does not hold ends with its last group.
     ASSERT_EQ(Node(u"PKVB03"), Send("PKVB,03,2000000000,05,-,121,46,41,064"));

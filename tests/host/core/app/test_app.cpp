@@ -120,6 +120,15 @@ TEST_F(AppTest, SettingsSurviveARestart) {
     EXPECT_EQ(app.Document().History().Capacity(), CVeltroApp::kHistoryCapacity);
 }
 
+// The arguments' last keyword takes its value from the stored options, not a log named after it.
+TEST_F(AppTest, TheStoredOptionsGiveTheValueOfTheArgumentsLastKeyword) {
+    platform::CFileProfile(profilePath).WriteString(u"Settings", u"CommandLine", u"3600");
+    CVeltroApp app(Options({"-history"}), frames);
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(app.Document().History().Capacity(), 3600u);
+    EXPECT_EQ(app.Log().State(), LogState::None);
+}
+
 TEST_F(AppTest, AProfileFullOfGarbageIsReportedAndReplaced) {
     std::string garbage;
     for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919) % 256);

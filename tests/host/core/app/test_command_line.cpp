@@ -7,6 +7,7 @@ namespace {
 CVeltroCommandLine Parse(const std::vector<std::string>& arguments) {
     CVeltroCommandLine info;
     info.ParseArguments(arguments);
+    info.Finish();
     return info;
 }
 
@@ -19,6 +20,15 @@ TEST(CommandLine, HistoryTakesTheNextPlainWordAsItsCapacity) {
     EXPECT_FALSE(alone.historyCapacity);
     alone.ParseParam("42", false, true);
     EXPECT_EQ(alone.historyCapacity, 42);
+
+    // The stored options may give the value of the arguments' last keyword.
+    CVeltroCommandLine split;
+    split.ParseArguments({"-history"});
+    split.ParseText("3600");
+    split.Finish();
+    EXPECT_EQ(split.historyCapacity, 3600);
+    EXPECT_TRUE(split.fileName.empty());
+    EXPECT_TRUE(split.problems.empty());
 
     // Another keyword in between ends the wait: the number is then a file name.
     const CVeltroCommandLine interrupted = Parse({"-history", "-rtc", "3600"});
