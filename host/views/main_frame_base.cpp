@@ -153,7 +153,9 @@ std::u16string CMainFrameBase::ConnectionText() const {
     return connectionShown.text;
 }
 
-void CMainFrameBase::ReportError(const std::u16string& text) { messages.Show(text, IMessageBox::Icon::Stop); }
+void CMainFrameBase::ReportError(const std::u16string& text, const std::u16string& reason) {
+    messages.Show(reason.empty() ? text : text + u"\n\n" + reason, IMessageBox::Icon::Stop);
+}
 
 std::optional<CommandState> CMainFrameBase::QueryBaseCommand(unsigned command) {
     if (std::optional<CommandState> state = connectionCommands.Query(command)) return state;

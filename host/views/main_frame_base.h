@@ -67,7 +67,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void ReportError(const std::u16string& text) override;
+    void ReportError(const std::u16string& text, const std::u16string& reason) override;
     void StartTimers();
     void RestoreGeometry();
     void SaveGeometry();

@@ -77,6 +77,11 @@ public:
     }
     const std::string& Output() const { return out; }
     const std::string& Errors() const { return err; }
+    // The reader of the standard output goes away, as `head` does once it has its lines.
+    void CloseOutput() {
+        if (outFd >= 0) close(outFd);
+        outFd = -1;
+    }
 
 private:
     // False once both pipes have ended.

@@ -1,7 +1,5 @@
 #include "cli_app.h"
 
-#include "tools/common/stop_signal.h"
-
 namespace {
 constexpr char kProgramName[] = "veltro-cli";
 
@@ -12,8 +10,8 @@ RunConnection NoConnection() {
 }
 }  // namespace
 
-CCliApp::CCliApp(const CStopSignal& stop, std::optional<RunConnection> connection)
-    : frames([&stop] { return stop.Requested(); }, kProgramName), app(Options(std::move(connection)), frames) {}
+CCliApp::CCliApp(std::function<bool()> stopRequested, std::optional<RunConnection> connection)
+    : frames(std::move(stopRequested), kProgramName), app(Options(std::move(connection)), frames) {}
 
 AppOptions CCliApp::Options(std::optional<RunConnection> connection) {
     AppOptions options;

@@ -38,14 +38,20 @@ RunConnection LiveConnection(const ConnectionOptions& options, const std::string
     return connection;
 }
 
-// monitor and record: lines per epoch until interrupted; record also writes the stream.
+// A reader that closed the standard output (`| head`) ends the command as a stop request does.
+bool StopOrOutputClosed(const CStopSignal& stop) { return stop.Requested() || std::ferror(stdout); }
+
+// monitor and record: lines per epoch until interrupted; record also writes the stream, and ends
+// with status 1 as soon as the recording stopped by itself (a full disk).
 int RunLive(const CliOptions& options, CStopSignal& stop) {
     CSimulatorProcess simulator;
     std::string error;
     if (options.connection.simulate && !simulator.Start(kSimulatorRateHz, error)) return Fail(error);
     const std::string& device = options.connection.simulate ? simulator.DevicePath() : options.connection.devicePath;
     const RunConnection connection = LiveConnection(options.connection, device);
-    CCliApp cli(stop, connection);
+    const CStreamFileThread* recording = nullptr;
+    const auto recordingEnded = [&] { return recording && recording->State() != LogState::Recording; };
+    CCliApp cli([&] { return StopOrOutputClosed(stop) || recordingEnded(); }, connection);
     if (!cli.Start()) return kFailed;
     std::vector<ReceiverCommand> commands;
     std::string badName;
@@ -59,18 +65,22 @@ int RunLive(const CliOptions& options, CStopSignal& stop) {
     frame.Logic().SetPortReadListener([&link](uint32_t, uint32_t errorBits) { link.OnPortRead(errorBits); });
     frame.SetWatchdogListener([&link] { link.OnSecond(); });
     CMonitorLines lines(cli.Document(), stdout);
-    if (options.command == CliCommand::Record && !frame.Logic().RecordTo(options.file)) return kFailed;
+    if (options.command == CliCommand::Record) {
+        if (!frame.Logic().RecordTo(options.file)) return kFailed;
+        recording = &cli.App().Log();
+    }
     for (const ReceiverCommand& command : commands)
         frame.Logic().SendToReceiver(command.node, command.bytes.data(), static_cast<int>(command.bytes.size()));
     frame.RunMessageLoop();
+    const bool failed = recordingEnded();
     cli.App().Log().CloseFile();
-    return 0;
+    return failed ? kFailed : 0;
 }
 
 bool OpenLog(CCliApp& cli, const std::string& file) { return cli.Frame().Logic().OpenDocumentFile(file, true); }
 
 int RunDump(const CliOptions& options, CStopSignal& stop) {
-    CCliApp cli(stop, std::nullopt);
+    CCliApp cli([&stop] { return StopOrOutputClosed(stop); }, std::nullopt);
     if (!cli.Start()) return kFailed;
     std::vector<CValueColumn> columns;
     std::string unknown;
@@ -89,7 +99,7 @@ int RunDump(const CliOptions& options, CStopSignal& stop) {
 }
 
 int RunMessages(const CliOptions& options, CStopSignal& stop) {
-    CCliApp cli(stop, std::nullopt);
+    CCliApp cli([&stop] { return StopOrOutputClosed(stop); }, std::nullopt);
     if (!cli.Start()) return kFailed;
     if (!OpenLog(cli, options.file)) return kFailed;
     CMessageCounts counts(cli.Document());

@@ -57,8 +57,21 @@ void CLinkReport::OnSecond() {
         reportedBaudRate = port.BaudRate();
         std::fprintf(stderr, "veltro-cli: trying %u baud\n", static_cast<unsigned>(reportedBaudRate));
     }
-    if (port.IsOpen() == wasOpen) return;
-    wasOpen = port.IsOpen();
-    std::fprintf(stderr, "veltro-cli: %s %s\n", PortName().c_str(),
-                 wasOpen ? "reconnected" : "lost; waiting for the device to return");
+    if (port.IsOpen() != wasOpen) {
+        wasOpen = port.IsOpen();
+        std::fprintf(stderr, "veltro-cli: %s %s\n", PortName().c_str(),
+                     wasOpen ? "reconnected" : "lost; waiting for the device to return");
+    }
+    if (!wasOpen) ReportBusyOnce();
+}
+
+// A device that returned while another program holds it would keep the wait silent.
+void CLinkReport::ReportBusyOnce() {
+    const bool busy = port.ProbePort(portNumber) == platform::kSerialInUse;
+    if (busy && !busyReported) {
+        const std::u16string reason =
+            platform::DescribeSerialError(platform::kSerialInUse, ports.DevicePath(portNumber));
+        std::fprintf(stderr, "veltro-cli: %s; waiting for it to be free\n", platform::WideToUtf8(reason).c_str());
+    }
+    busyReported = busy;
 }

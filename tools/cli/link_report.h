@@ -23,6 +23,7 @@ public:
 
 private:
     std::string PortName();
+    void ReportBusyOnce();
 
     CPortThread& port;
     platform::CPortMap& ports;
@@ -31,4 +32,5 @@ private:
     uint32_t reportedBaudRate = 0;
     // Of the reads since the last report.
     uint32_t lineErrors = 0;
+    bool busyReported = false;
 };

@@ -23,9 +23,12 @@ CStopSignal::CStopSignal() {
     struct sigaction action {};
     action.sa_handler = &CStopSignal::OnSignal;
     sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    // A closed terminal ends the tools as a polite kill does: files closed and synced.
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
     signal(SIGPIPE, SIG_IGN);
+    // A file that reaches the size limit fails its write, which the tools report, instead of
+    // killing them with the file half closed.
+    signal(SIGXFSZ, SIG_IGN);
 }
 
 void CStopSignal::Request() {

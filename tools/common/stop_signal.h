@@ -1,7 +1,7 @@
 #pragma once
 #include <atomic>
 
-// Ctrl-C (SIGINT) and SIGTERM turned into a flag and a descriptor that a poll loop can wait on,
+// Ctrl-C (SIGINT), SIGTERM and SIGHUP turned into a flag and a descriptor that a poll loop can wait on,
 // so that the tools end their loops, finish their files and exit cleanly.
 class CStopSignal {
 public:

@@ -28,7 +28,8 @@ public:
     void ReplayToEnd();
 
 private:
-    void ReportError(const std::u16string& text) override;
+    // The reason on a line of its own, for scripts that read the first.
+    void ReportError(const std::u16string& text, const std::u16string& reason) override;
 
     std::function<bool()> stopRequested;
     std::string programName;

@@ -63,7 +63,7 @@ std::optional<double> CMainFrameCore::ReceiverTime() const {
 bool CMainFrameCore::SendToReceiver(CMessageNode* node, const uint8_t* bytes, int length) {
     if (!bytes || length <= 0) return false;
     const int written = port ? std::clamp(port->Write(bytes, length), 0, length) : 0;
-    if (written < length) errors.ReportError(kMessageNotSent.text);
+    if (written < length) errors.ReportError(kMessageNotSent.text, u"");
     if (written == 0) return false;
     if (DecodesLiveTraffic()) {
         CMessageNode* result =
@@ -76,22 +76,21 @@ bool CMainFrameCore::SendToReceiver(CMessageNode* node, const uint8_t* bytes, in
 }
 
 void CMainFrameCore::Record(const uint8_t* bytes, size_t length) {
-    if (!log.AppendRecord(bytes, length)) ReportLogWriteError();
+    if (!log.AppendRecord(bytes, length)) ReportLogError(kLogNotWritten);
 }
 
-void CMainFrameCore::ReportLogWriteError() {
-    std::u16string text = kLogNotWritten;
-    if (log.LastError() != 0) text += u"\n\n" + platform::Utf8ToWide(std::generic_category().message(log.LastError()));
-    errors.ReportError(text);
+void CMainFrameCore::ReportLogError(const std::u16string& text) {
+    const int error = log.LastError();
+    errors.ReportError(text, error ? platform::Utf8ToWide(std::generic_category().message(error)) : u"");
 }
 
 bool CMainFrameCore::RecordTo(const std::string& path) {
     if (!log.Open(path, LogOpenMode::Record)) {
-        errors.ReportError(kLogNotCreated.text);
+        ReportLogError(kLogNotCreated.text);
         return false;
     }
     if (!log.WriteHistory()) {
-        ReportLogWriteError();
+        ReportLogError(kLogNotWritten);
         return false;
     }
     log.StartRecording();
@@ -100,6 +99,6 @@ bool CMainFrameCore::RecordTo(const std::string& path) {
 
 bool CMainFrameCore::OpenLog(const std::string& path, bool readOnly) {
     if (log.Open(path, readOnly ? LogOpenMode::Replay : LogOpenMode::ReplayWritable)) return true;
-    errors.ReportError(kLogNotOpened.text);
+    ReportLogError(kLogNotOpened.text);
     return false;
 }

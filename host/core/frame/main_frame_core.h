@@ -20,11 +20,12 @@ public:
     virtual int Write(const uint8_t* bytes, int length) = 0;
 };
 
-// How the frame tells the user about a failure (a message box in the window).
+// How the frame tells the user about a failure (a message box in the window): the program's text,
+// and the system's reason when there is one (else empty).
 class IErrorReporter {
 public:
     virtual ~IErrorReporter() = default;
-    virtual void ReportError(const std::u16string& text) = 0;
+    virtual void ReportError(const std::u16string& text, const std::u16string& reason) = 0;
 };
 
 // The main frame's part that needs no widgets: the road of received, replayed and sent bytes
@@ -57,7 +58,7 @@ private:
     void ProcessFileFrame();
     // The database's UTC, in seconds, when it holds one.
     std::optional<double> ReceiverTime() const;
-    void ReportLogWriteError();
+    void ReportLogError(const std::u16string& text);
 
     CVeltroDoc& document;
     CStreamFileThread& log;

@@ -44,7 +44,7 @@ TEST_F(DesktopUseTest, OnlyAFolderThatTookAFileIsRemembered) {
     prompts.saveFile = notAFolder + "/drive.kvb";
     frame.CommandBar().Run(cmd::kNew);
     ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0], kLogNotCreated.text);
+    EXPECT_EQ(prompts.shown[0].rfind(kLogNotCreated.text, 0), 0u);
     EXPECT_EQ(DefaultDirLog(), u"");
 
     // A folder remembered before, among the kernel's files, is not started in.
@@ -70,7 +70,8 @@ TEST_F(DesktopUseTest, ARecentFileThatNoLongerOpensLeavesTheList) {
     std::filesystem::remove(folder / "replay.kvb");
     ASSERT_NE(Item(frame, cmd::kFirstRecentFile), nullptr);
     Item(frame, cmd::kFirstRecentFile)->trigger();
-    EXPECT_EQ(prompts.shown.back(), kLogNotOpened.text);
+    // The system's reason follows the program's text.
+    EXPECT_EQ(prompts.shown.back(), std::u16string(kLogNotOpened.text) + u"\n\nNo such file or directory");
     EXPECT_TRUE(frame.Logic().RecentFiles().Entries().empty());
     QAction* first = Item(frame, cmd::kFirstRecentFile);
     EXPECT_TRUE(!first || !first->text().endsWith(QStringLiteral("replay.kvb")));

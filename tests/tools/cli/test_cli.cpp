@@ -65,7 +65,7 @@ TEST(CliCommandLine, HelpAndWrongCommandLines) {
 TEST(CliFiles, UnreadableLogsAndUncreatableRecordingsFailWithTheirMessage) {
     const ToolRun dump = RunTool({kCli, "dump", "/nonexistent/log.kvb"});
     EXPECT_EQ(1, dump.status);
-    EXPECT_EQ("veltro-cli: ERROR: Log file could not be opened.\n", dump.errors);
+    EXPECT_EQ("veltro-cli: ERROR: Log file could not be opened.\nveltro-cli: No such file or directory\n", dump.errors);
     EXPECT_EQ("", dump.output);
     EXPECT_EQ(1, RunTool({kCli, "messages", "/"}).status);
 
@@ -170,6 +170,58 @@ TEST(CliLive, AReceiverThatGoesAwayIsReportedAndReconnected) {
     EXPECT_EQ(0, monitor.Wait(5000));
     EXPECT_TRUE(Contains(monitor.Errors(), "lost")) << monitor.Errors();
     EXPECT_TRUE(Contains(monitor.Errors(), "reconnected")) << monitor.Errors();
+}
+
+// A device that returns held by another program is told once, not waited for in silence.
+TEST(CliLive, AReturningDeviceThatIsBusyIsToldOnce) {
+    TempFolder folder;
+    const std::string link = folder.File("receiver");
+    auto simulator = std::make_unique<Simulator>();
+    std::filesystem::create_symlink(simulator->DevicePath(), link);
+    ToolProcess monitor({kCli, "monitor", "--port", link});
+    ASSERT_TRUE(monitor.WaitForOutput([](auto& out) { return Lines(out) >= 1; }, 8000)) << monitor.Errors();
+
+    simulator.reset();
+    PseudoTerminal busy;
+    LockingProcess other(busy.SlavePath());
+    ASSERT_TRUE(other.Locked());
+    std::filesystem::remove(link);
+    std::filesystem::create_symlink(busy.SlavePath(), link);
+    const auto told = [&] { return Contains(monitor.Errors(), "in use by another program"); };
+    EXPECT_TRUE(monitor.WaitForOutput([&](auto&) { return told(); }, 8000)) << monitor.Errors();
+    monitor.WaitForOutput([](auto&) { return false; }, 2500);
+    monitor.Signal(SIGINT);
+    EXPECT_EQ(0, monitor.Wait(5000));
+    const std::string& errors = monitor.Errors();
+    EXPECT_EQ(errors.find("in use by another program"), errors.rfind("in use by another program")) << errors;
+}
+
+// As `veltro-cli monitor --simulate | head -2`: the command ends when its reader is gone.
+TEST(CliLive, AClosedOutputEndsTheCommand) {
+    ToolProcess monitor({kCli, "monitor", "--simulate"});
+    ASSERT_TRUE(monitor.WaitForOutput([](auto& out) { return Lines(out) >= 2; }, 8000)) << monitor.Errors();
+    monitor.CloseOutput();
+    EXPECT_EQ(0, monitor.Wait(3000));
+}
+
+// A recording ended by a hang-up is whole; one that hits the file size limit ends the command
+// with status 1 and the reason.
+TEST(CliFiles, ARecordingEndsWholeOnAHangUpAndFailsOnAFullDisk) {
+    TempFolder folder;
+    const std::string hungUp = folder.File("hung-up.kvb");
+    ToolProcess record({kCli, "record", hungUp, "--simulate"});
+    ASSERT_TRUE(record.WaitForOutput([](auto& out) { return Lines(out) >= 2; }, 8000)) << record.Errors();
+    record.Signal(SIGHUP);
+    EXPECT_EQ(0, record.Wait(5000));
+    const ToolRun messages = RunTool({kCli, "messages", hungUp});
+    EXPECT_TRUE(Contains(messages.output, "         0  unrecognised bytes\n")) << messages.output;
+
+    const std::string full = folder.File("full.kvb");
+    const ToolRun limited = RunTool({"/usr/bin/prlimit", "--fsize=4096", kCli, "record", full, "--simulate"}, 15000);
+    EXPECT_EQ(1, limited.status) << limited.errors;
+    EXPECT_TRUE(Contains(limited.errors, "ERROR: Log file could not be written.")) << limited.errors;
+    EXPECT_TRUE(Contains(limited.errors, "File too large")) << limited.errors;
+    EXPECT_LE(std::filesystem::file_size(full), 4096u);
 }
 
 TEST(CliReplay, AFloodOfEpochsIsCountedAndDumpedInFull) {

@@ -28,7 +28,7 @@ public:
 
 class ErrorList : public IErrorReporter {
 public:
-    void ReportError(const std::u16string& text) override { texts.push_back(text); }
+    void ReportError(const std::u16string& text, const std::u16string&) override { texts.push_back(text); }
     std::vector<std::u16string> texts;
 };
 
