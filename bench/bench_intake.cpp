@@ -92,6 +92,24 @@ void BM_IntakeMixedStream(benchmark::State& state) {
 }
 BENCHMARK(BM_IntakeMixedStream)->Unit(benchmark::kMillisecond);
 
+// Input that only looks like sentences: each candidate must be given up at once, or the recogniser
+// rescans up to a sentence's longest length from every position.
+std::vector<uint8_t> Repeated(const std::string& piece, size_t size) {
+    std::vector<uint8_t> stream;
+    stream.reserve(size + piece.size());
+    while (stream.size() < size) stream.insert(stream.end(), piece.begin(), piece.end());
+    stream.resize(size);
+    return stream;
+}
+
+void BM_IntakeFalseSentences(benchmark::State& state, const std::string& piece) {
+    CVeltroDoc document(DocumentSettings{900, VELTRO_PLUGIN_DIR, nullptr});
+    RunIntake(state, document, Repeated(piece, size_t{10} << 20));
+}
+BENCHMARK_CAPTURE(BM_IntakeFalseSentences, dollars, std::string("$"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_IntakeFalseSentences, starts, std::string("$GNGGA,"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_IntakeFalseSentences, unended, "$GNTXT," + std::string(93, 'x'))->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

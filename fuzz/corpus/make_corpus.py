@@ -82,3 +82,7 @@ for name, sentences in SENTENCES.items():
     write("nmea", name, b"".join(sentence_line(s) for s in sentences))
 write("nmea", "mixed", sentence_line(SENTENCES["gga"][0]) + kvb_frame(0x01, 0x03, NAV["status"][1]) + b"\n"
       + b"$GPZDA,1*5\r\n\xff\xfe\n" + sentence_line(SENTENCES["pkvb"][1]) + b"$GPGSA,A,3" + b"\n")
+# False starts, passed on as they are: each must be given up at once, not rescanned from every position.
+write("nmea", "dollars", b"$" * 4096)
+write("nmea", "starts", b"$GPGGA," * 300 + b"$GNGGA," * 300)
+write("nmea", "unended", b"$GNTXT," + b"x" * 93)

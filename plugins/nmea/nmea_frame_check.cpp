@@ -38,9 +38,12 @@ int NmeaCheckFrame(const uint8_t* bytes, int32_t count) {
     if (bytes[0] != '$') return 0;
     const int limit = count >= 3 && bytes[1] == 'G' && bytes[2] == 'P' ? kTalkerGpLimit : kOtherLimit;
     const int available = count < limit ? count : limit;
+    // A "$" starts the next sentence: giving up here keeps a stream of false starts from being
+    // rescanned up to the longest length from each of its positions.
     for (int i = 1; i < available; ++i) {
-        if (bytes[i] == '\n') return CheckTerminatedSentence(bytes, i);
-        if (!IsSentenceByte(bytes[i])) return 0;
+        const uint8_t b = bytes[i];
+        if (b == '\n') return CheckTerminatedSentence(bytes, i);
+        if (b == '$' || !IsSentenceByte(b)) return 0;
     }
     // The line feed may still come, unless the sentence already fills its longest length.
     return count >= limit ? 0 : -1;

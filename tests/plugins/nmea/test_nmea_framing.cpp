@@ -75,6 +75,23 @@ TEST(NmeaCheckFrame, LimitsTheLengthByTalker) {
     EXPECT_EQ(0, Check("$GNGSV," + std::string(504, '1') + "\r\n"));
 }
 
+TEST(NmeaCheckFrame, GivesUpAtOnceWhatCanNoLongerBeASentence) {
+    EXPECT_EQ(0, Check("$$"));
+    EXPECT_EQ(0, Check("$GPGGA,$GPGGA,"));
+    EXPECT_EQ(0, Check("$GPTXT,a$GPTXT,b\r\n"));
+
+    const std::string sentence = NmeaTestSentence(kGga);
+    const std::string stream = "$$$" + sentence + "$GPGGA," + sentence + "$GPTXT,a\xFF" + sentence + "$GNTXT," +
+                               std::string(93, 'x') + sentence;
+    std::vector<std::string> found;
+    for (size_t at = 0; at < stream.size();) {
+        const int n = Check(stream.substr(at));
+        if (n > 0) found.push_back(stream.substr(at, static_cast<size_t>(n)));
+        at += n > 0 ? static_cast<size_t>(n) : 1;
+    }
+    EXPECT_EQ(std::vector<std::string>(4, sentence), found);
+}
+
 // The identity is a base so that it exists before the node that refers to it.
 struct NamedIdentity {
     NmeaNodeIdentity ownIdentity;
