@@ -150,6 +150,23 @@ TEST_F(AppTest, AProfileFullOfGarbageIsReportedAndReplaced) {
     EXPECT_EQ(saved.GetInt(u"Settings", u"Port", 0), 1);
 }
 
+TEST_F(AppTest, ADamagedSettingCostsNoOtherAcrossARun) {
+    const std::string original = "[Ports]\nCOM3=s:/dev/serial/by-id/gps\n[Settings]\nBaudRate=i:19200\nPort=i:\x01\n";
+    std::ofstream(profilePath, std::ios::binary) << original;
+    testing::internal::CaptureStderr();
+    {
+        CVeltroApp app(Options({}), frames);
+        ASSERT_TRUE(app.InitInstance());
+        EXPECT_EQ(app.ExitInstance(), 0);
+    }
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("damaged line 5 ignored"), std::string::npos);
+    const platform::CFileProfile saved(profilePath);
+    EXPECT_EQ(saved.GetInt(u"Settings", u"BaudRate", 0), 19200);
+    EXPECT_EQ(saved.GetString(u"Ports", u"COM3", u""), u"/dev/serial/by-id/gps");
+    std::ifstream backup(saved.BackupPath(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(backup), {}), original);
+}
+
 TEST_F(AppTest, KeywordsComeFromTheCommandLineAndFromTheStoredSetting) {
     platform::CFileProfile(profilePath).WriteString(u"Settings", u"CommandLine", u"   -logging     /odometer  ");
     CVeltroApp app(Options({"/ATMEL", "-history", "3600"}), frames);
