@@ -1,5 +1,6 @@
 #include "file_profile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "platform/file_contents.h"
 #include "platform/text.h"
@@ -160,32 +162,47 @@ std::string FormatProfile(const CMemoryProfile::Store& values) {
     return out;
 }
 
-// The values of a profile file, or nullopt with the number of the first line that makes no sense.
-std::optional<CMemoryProfile::Store> ParseProfile(std::string_view text, int& badLine) {
+std::optional<std::u16string> ParseSection(std::string_view line) {
+    if (line.size() < 2 || line.back() != ']') return std::nullopt;
+    return Unescape(line.substr(1, line.size() - 2));
+}
+
+bool ParseEntry(std::string_view line, const std::optional<std::u16string>& section, CMemoryProfile::Store& values) {
+    const size_t keyEnd = KeyEnd(line);
+    if (!section || keyEnd == std::string_view::npos) return false;
+    auto key = Unescape(line.substr(0, keyEnd));
+    auto value = ParseValue(line.substr(keyEnd + 1));
+    if (!key || !value) return false;
+    values[{*section, std::move(*key)}] = std::move(*value);
+    return true;
+}
+
+// The values of every line that makes sense, and the numbers of those that do not. The lines
+// under a damaged section line are damaged too: their section is unknown.
+CMemoryProfile::Store ParseProfile(std::string_view text, std::vector<int>& badLines) {
     CMemoryProfile::Store values;
     std::optional<std::u16string> section;
-    badLine = 0;
-    while (!text.empty()) {
-        ++badLine;
+    for (int number = 1; !text.empty(); ++number) {
         const size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (line.empty() || line.front() == ';') continue;
-        if (line.front() == '[') {
-            if (line.size() < 2 || line.back() != ']') return std::nullopt;
-            section = Unescape(line.substr(1, line.size() - 2));
-            if (!section) return std::nullopt;
-            continue;
-        }
-        const size_t keyEnd = KeyEnd(line);
-        if (!section || keyEnd == std::string_view::npos) return std::nullopt;
-        auto key = Unescape(line.substr(0, keyEnd));
-        auto value = ParseValue(line.substr(keyEnd + 1));
-        if (!key || !value) return std::nullopt;
-        values[{*section, std::move(*key)}] = std::move(*value);
+        const bool isSection = line.front() == '[';
+        if (isSection) section = ParseSection(line);
+        if (isSection ? !section : !ParseEntry(line, section, values)) badLines.push_back(number);
     }
     return values;
+}
+
+// "line 3" or "lines 3, 7, 8 and 20 more": a few numbers, however damaged the file.
+std::string DescribeLines(const std::vector<int>& numbers) {
+    constexpr size_t kListed = 10;
+    std::string out = numbers.size() == 1 ? "line" : "lines";
+    for (size_t i = 0; i < std::min(numbers.size(), kListed); ++i)
+        out += (i == 0 ? " " : ", ") + std::to_string(numbers[i]);
+    if (numbers.size() > kListed) out += " and " + std::to_string(numbers.size() - kListed) + " more";
+    return out;
 }
 
 std::string EnvironmentFolder(const char* name) {
@@ -219,16 +236,18 @@ void CFileProfile::Load() {
     if (read == ReadResult::Failed) {
         std::fprintf(stderr, "veltro: settings file %s could not be read (%s); using the defaults\n", path.c_str(),
                      reason.c_str());
+        keepOriginal = true;
         return;
     }
-    int badLine = 0;
-    auto parsed = ParseProfile(contents, badLine);
-    if (!parsed) {
-        std::fprintf(stderr, "veltro: settings file %s is damaged at line %d; using the defaults\n", path.c_str(),
-                     badLine);
+    std::vector<int> badLines;
+    values = ParseProfile(contents, badLines);
+    if (!badLines.empty()) {
+        std::fprintf(stderr, "veltro: settings file %s: damaged %s ignored\n", path.c_str(),
+                     DescribeLines(badLines).c_str());
+        keepOriginal = true;
+        // No saved text: the file is not what the profile writes, so the first save cleans it.
         return;
     }
-    values = std::move(*parsed);
     savedText = FormatProfile(values);
 }
 
@@ -242,9 +261,21 @@ void CFileProfile::OnChanged() {
 bool CFileProfile::Save() {
     std::string text = FormatProfile(values);
     if (text == savedText) return true;
+    if (keepOriginal && !KeepOriginal()) return false;
     if (!ReplaceFileContents(path, text, 0600)) return false;
     savedText = std::move(text);
+    keepOriginal = false;
     return true;
+}
+
+// A file that is gone has nothing left to keep; one that cannot be copied is not replaced.
+bool CFileProfile::KeepOriginal() const {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (!fs::exists(path, error)) return !error;
+    if (fs::copy_file(path, BackupPath(), fs::copy_options::overwrite_existing, error)) return true;
+    errno = error.value();
+    return false;
 }
 
 CFileProfile::CWriteBatch::CWriteBatch(CFileProfile& profile) : profile(profile) { ++profile.batchDepth; }

@@ -26,8 +26,9 @@ public:
     // Whether changes go to the file, or stay in memory for the run.
     enum class Access { ReadWrite, ReadOnly };
 
-    // A missing file starts an empty profile; an unreadable or corrupt one is reported once on
-    // stderr and replaced by an empty profile.
+    // A missing file starts an empty profile. The lines of a damaged file that make sense are
+    // kept, the others are named once on stderr and dropped; an unreadable file is reported once
+    // and gives an empty profile. Before either is first replaced, it is copied to BackupPath().
     explicit CFileProfile(std::string path, Access access = Access::ReadWrite);
 
     // The folder of the settings: $VELTRO_CONFIG_HOME when set, else the company's folder in the
@@ -37,6 +38,8 @@ public:
     static std::string PathFor(const std::string& companyKey, const std::string& profileKey);
 
     const std::string& Path() const { return path; }
+    // One generation only: each damaged file replaces the copy of the one before.
+    std::string BackupPath() const { return path + ".bak"; }
 
 protected:
     void OnChanged() override;
@@ -44,11 +47,14 @@ protected:
 private:
     void Load();
     bool Save();
+    bool KeepOriginal() const;
 
     std::string path;
     Access access;
     // What the file holds as far as this profile knows; an unchanged profile is not written again.
     std::string savedText;
+    // The file on disk holds more than the profile, so it is copied before its first replacement.
+    bool keepOriginal = false;
     int batchDepth = 0;
     bool writeFailureReported = false;
 };

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
+#include <utility>
 
 #include "platform/profile.h"
 #include "platform/text.h"
@@ -24,7 +26,10 @@ CPortMap::CPortMap(const CProfile& profile, SerialDeviceFolders folders)
 
 std::string CPortMap::MappedPath(int n) const {
     if (!thisRun[n].empty()) return thisRun[n];
-    return WideToUtf8(profile.GetString(u"Ports", FormatW(u"COM%d", n), u""));
+    const std::u16string key = FormatW(u"COM%d", n);
+    const std::optional<std::string> path = GetBoundedText(profile, u"Ports", key, kMaxProfilePath);
+    if (!path && !std::exchange(tooLongReported[n], true)) ReportTooLong(u"Ports", key, kMaxProfilePath);
+    return path.value_or("");
 }
 
 bool CPortMap::IsMapped(const std::string& device) const {

@@ -11,8 +11,9 @@ class CProfile;
 
 // Which device a port number (COM1 … COM9) stands for. An explicit map in the profile comes
 // first: section "Ports", keys "COM1" … "COM9", values such as /dev/ttyUSB0 or
-// /dev/serial/by-id/…. The other numbers go to the serial devices present, in natural order; a
-// device keeps its number for the whole run, also while unplugged, so that it returns under it.
+// /dev/serial/by-id/…, of at most kMaxProfilePath bytes. The other numbers go to the serial
+// devices present, in natural order; a device keeps its number for the whole run, also while
+// unplugged, so that it returns under it.
 class CPortMap {
 public:
     static constexpr int kMaxPort = 9;
@@ -36,6 +37,8 @@ private:
     // Index = port number; index 0 stays unused.
     std::array<std::string, kMaxPort + 1> assigned;
     std::array<std::string, kMaxPort + 1> thisRun;
+    // The map is asked often; a mapping too long to be a path is reported once.
+    mutable std::array<bool, kMaxPort + 1> tooLongReported{};
 };
 
 }  // namespace platform

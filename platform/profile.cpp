@@ -1,5 +1,9 @@
 #include "profile.h"
 
+#include <cstdio>
+
+#include "platform/text.h"
+
 namespace platform {
 
 template <typename T>
@@ -28,11 +32,13 @@ std::u16string CMemoryProfile::GetString(const std::u16string& section, const st
     return value ? *value : defaultValue;
 }
 
-void CMemoryProfile::WriteString(const std::u16string& section, const std::u16string& key, const std::u16string& value) {
+void CMemoryProfile::WriteString(const std::u16string& section, const std::u16string& key,
+                                 const std::u16string& value) {
     Put(section, key, value);
 }
 
-bool CMemoryProfile::GetBinary(const std::u16string& section, const std::u16string& key, std::vector<uint8_t>& out) const {
+bool CMemoryProfile::GetBinary(const std::u16string& section, const std::u16string& key,
+                               std::vector<uint8_t>& out) const {
     const auto* value = Get<std::vector<uint8_t>>(section, key);
     if (!value) return false;
     out = *value;
@@ -46,6 +52,25 @@ void CMemoryProfile::WriteBinary(const std::u16string& section, const std::u16st
 
 void CMemoryProfile::DeleteValue(const std::u16string& section, const std::u16string& key) {
     if (values.erase({section, key}) > 0) OnChanged();
+}
+
+std::optional<std::string> GetBoundedText(const CProfile& profile, const std::u16string& section,
+                                          const std::u16string& key, size_t maxBytes) {
+    std::string text = WideToUtf8(profile.GetString(section, key, u""));
+    if (text.size() > maxBytes) return std::nullopt;
+    return text;
+}
+
+void ReportTooLong(const std::u16string& section, const std::u16string& key, size_t maxBytes) {
+    std::fprintf(stderr, "veltro: setting %s/%s is longer than %zu bytes and is ignored\n", WideToUtf8(section).c_str(),
+                 WideToUtf8(key).c_str(), maxBytes);
+}
+
+std::string ReadBoundedText(const CProfile& profile, const std::u16string& section, const std::u16string& key,
+                            size_t maxBytes) {
+    std::optional<std::string> text = GetBoundedText(profile, section, key, maxBytes);
+    if (!text) ReportTooLong(section, key, maxBytes);
+    return text.value_or("");
 }
 
 }  // namespace platform

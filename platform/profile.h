@@ -1,6 +1,8 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <variant>
@@ -20,8 +22,10 @@ public:
                                      const std::u16string& defaultValue) const = 0;
     virtual void WriteString(const std::u16string& section, const std::u16string& key, const std::u16string& value) = 0;
     // False (and out untouched) when the value is missing or not binary.
-    virtual bool GetBinary(const std::u16string& section, const std::u16string& key, std::vector<uint8_t>& out) const = 0;
-    virtual void WriteBinary(const std::u16string& section, const std::u16string& key, const std::vector<uint8_t>& value) = 0;
+    virtual bool GetBinary(const std::u16string& section, const std::u16string& key,
+                           std::vector<uint8_t>& out) const = 0;
+    virtual void WriteBinary(const std::u16string& section, const std::u16string& key,
+                             const std::vector<uint8_t>& value) = 0;
     virtual void DeleteValue(const std::u16string& section, const std::u16string& key) = 0;
 };
 
@@ -37,7 +41,8 @@ public:
                              const std::u16string& defaultValue) const override;
     void WriteString(const std::u16string& section, const std::u16string& key, const std::u16string& value) override;
     bool GetBinary(const std::u16string& section, const std::u16string& key, std::vector<uint8_t>& out) const override;
-    void WriteBinary(const std::u16string& section, const std::u16string& key, const std::vector<uint8_t>& value) override;
+    void WriteBinary(const std::u16string& section, const std::u16string& key,
+                     const std::vector<uint8_t>& value) override;
     void DeleteValue(const std::u16string& section, const std::u16string& key) override;
 
     const Store& Values() const { return values; }
@@ -51,5 +56,18 @@ private:
     const T* Get(const std::u16string& section, const std::u16string& key) const;
     void Put(const std::u16string& section, const std::u16string& key, Value value);
 };
+
+// The profile is a file the user may have filled with anything, so a text that becomes a path, a
+// name or a command line is taken only up to a length; PATH_MAX bounds the paths.
+inline constexpr size_t kMaxProfilePath = 4096;
+
+// The text value in UTF-8, or nullopt when it is longer than maxBytes.
+std::optional<std::string> GetBoundedText(const CProfile& profile, const std::u16string& section,
+                                          const std::u16string& key, size_t maxBytes);
+// One short line on stderr that names the setting refused for its length, not its value.
+void ReportTooLong(const std::u16string& section, const std::u16string& key, size_t maxBytes);
+// The bounded text; a longer one is reported and read as the empty text.
+std::string ReadBoundedText(const CProfile& profile, const std::u16string& section, const std::u16string& key,
+                            size_t maxBytes);
 
 }  // namespace platform

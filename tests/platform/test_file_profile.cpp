@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -29,8 +30,9 @@ protected:
         fs::create_directories(fs::path(path).parent_path());
         std::ofstream(path, std::ios::binary) << text;
     }
-    std::string ReadFile() {
-        std::ifstream in(path, std::ios::binary);
+    std::string ReadFile() { return ReadFile(path); }
+    static std::string ReadFile(const std::string& name) {
+        std::ifstream in(name, std::ios::binary);
         std::stringstream text;
         text << in.rdbuf();
         return text.str();
@@ -94,20 +96,64 @@ TEST_F(FileProfileTest, HandEditedFilesWithCommentsAndCrLfAreRead) {
     EXPECT_EQ(profile.GetString(u"Settings", u"Name", u""), u"Café");
 }
 
-TEST_F(FileProfileTest, ADamagedFileIsReportedOnceAndReplacedByDefaults) {
-    for (const char* damaged :
+TEST_F(FileProfileTest, ADamagedLineIsNamedOnceDroppedAndTheFileKeptBeforeItIsReplaced) {
+    // In each sample the last line is the damaged one; the section that follows is sound.
+    for (const std::string damaged :
          {"[Settings]\nPort=i:abc\n", "Port=i:1\n", "[Settings]\nPort\n", "[Settings\n", "[S]\nK=b:abc\n",
           "[S]\nK=s:bad\\q\n", "[S]\nK=s:cut\\u12\n", "[S]\nK=x:1\n", "[S]\nK=i:99999999999\n"}) {
-        WriteFile(damaged);
+        const std::string original = damaged + "[Settings]\nBaudRate=i:9600\n";
+        WriteFile(original);
         testing::internal::CaptureStderr();
         CFileProfile profile(path);
         const std::string report = testing::internal::GetCapturedStderr();
         EXPECT_NE(report.find(path), std::string::npos) << damaged;
+        const auto badLine = std::count(damaged.begin(), damaged.end(), '\n');
+        EXPECT_NE(report.find("damaged line " + std::to_string(badLine) + " ignored"), std::string::npos) << report;
         EXPECT_EQ(report.find('\n'), report.size() - 1) << damaged;
-        EXPECT_TRUE(profile.Values().empty()) << damaged;
+        EXPECT_EQ(profile.Values().size(), 1u) << damaged;
+        EXPECT_EQ(profile.GetInt(u"Settings", u"BaudRate", 0), 9600) << damaged;
+
         profile.WriteInt(u"Settings", u"Port", 4);
-        EXPECT_EQ(CFileProfile(path).GetInt(u"Settings", u"Port", 0), 4) << damaged;
+        EXPECT_EQ(ReadFile(profile.BackupPath()), original);
+        testing::internal::CaptureStderr();
+        CFileProfile reread(path);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << damaged;
+        EXPECT_EQ(reread.GetInt(u"Settings", u"Port", 0), 4) << damaged;
+        EXPECT_EQ(reread.GetInt(u"Settings", u"BaudRate", 0), 9600) << damaged;
     }
+}
+
+TEST_F(FileProfileTest, ManyDamagedLinesMakeOneShortReport) {
+    std::string lines = "[Settings]\n";
+    for (int i = 0; i < 100000; ++i) lines += "Port=i:x\n";
+    WriteFile(lines);
+    testing::internal::CaptureStderr();
+    CFileProfile profile(path);
+    const std::string report = testing::internal::GetCapturedStderr();
+    EXPECT_LT(report.size(), path.size() + 120) << report;
+    EXPECT_NE(report.find("lines 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 and 99990 more"), std::string::npos) << report;
+}
+
+TEST_F(FileProfileTest, AnUnreadableFileIsReportedAndKeptBeforeItIsReplaced) {
+    const std::string tooLarge(16 * 1024 * 1024 + 1, ';');
+    WriteFile(tooLarge);
+    testing::internal::CaptureStderr();
+    CFileProfile profile(path);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("could not be read"), std::string::npos);
+    EXPECT_TRUE(profile.Values().empty());
+    profile.WriteInt(u"Settings", u"Port", 4);
+    EXPECT_TRUE(ReadFile(profile.BackupPath()) == tooLarge);
+    EXPECT_EQ(CFileProfile(path).GetInt(u"Settings", u"Port", 0), 4);
+}
+
+TEST_F(FileProfileTest, ADamagedFileThatCannotBeKeptIsNotReplaced) {
+    WriteFile("[Settings]\nPort=i:x\n");
+    testing::internal::CaptureStderr();
+    CFileProfile profile(path);
+    fs::create_directories(profile.BackupPath());  // a folder where the copy should go
+    profile.WriteInt(u"Settings", u"Port", 4);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("could not be written"), std::string::npos);
+    EXPECT_EQ(ReadFile(path), "[Settings]\nPort=i:x\n");
 }
 
 TEST_F(FileProfileTest, AnUnwritableLocationIsReportedOnce) {

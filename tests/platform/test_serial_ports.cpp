@@ -87,6 +87,20 @@ TEST_F(SerialPortsTest, ExplicitMapWinsAndDevicesKeepTheirNumbers) {
     EXPECT_EQ(profile.GetString(u"Ports", u"COM2", u""), (root / "by-id" / "gps").u16string());
 }
 
+TEST_F(SerialPortsTest, AMappingTooLongForAPathIsIgnoredAndNamedOnceWithoutItsValue) {
+    AddTty("ttyUSB0");
+    profile.WriteString(u"Ports", u"COM1", std::u16string(10 * 1024 * 1024, u'x'));
+    const std::string longest(platform::kMaxProfilePath, 'y');
+    profile.WriteString(u"Ports", u"COM2", std::u16string(longest.begin(), longest.end()));
+    platform::CPortMap ports(profile, folders);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(ports.DevicePath(1), Dev("ttyUSB0"));
+    EXPECT_EQ(ports.DevicePath(1), Dev("ttyUSB0"));
+    EXPECT_EQ(ports.DevicePath(2), longest);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "veltro: setting Ports/COM1 is longer than 4096 bytes and is ignored\n");
+}
+
 TEST_F(SerialPortsTest, AbsentDevicesGiveUpTheirNumbersOnlyWhenAllAreTaken) {
     for (int i = 0; i < 9; ++i) AddTty("ttyUSB" + std::to_string(i));
     platform::CPortMap ports(profile, folders);

@@ -102,7 +102,7 @@ bool CVeltroApp::CreateMainFrame() {
 void CVeltroApp::ParseCommandLine(CVeltroCommandLine& info) const {
     info.ParseArguments(options.arguments);
     if (options.readStoredCommandLine)
-        info.ParseText(platform::WideToUtf8(profile->GetString(u"Settings", u"CommandLine", u"")));
+        info.ParseText(platform::ReadBoundedText(*profile, u"Settings", u"CommandLine", kMaxStoredCommandLine));
     info.Finish();
 }
 

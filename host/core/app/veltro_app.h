@@ -42,6 +42,8 @@ public:
     static constexpr size_t kHistoryCapacity = 900;
     // How long each worker thread is given to end at exit.
     static constexpr uint32_t kThreadStopTimeoutMs = 5000;
+    // The options stored in the settings: room for a few paths and keywords, no more.
+    static constexpr size_t kMaxStoredCommandLine = 8192;
 
     CVeltroApp(AppOptions options, IFrameFactory& frames);
     // Ends the application if ExitInstance has not run.

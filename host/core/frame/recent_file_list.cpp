@@ -1,6 +1,7 @@
 #include "recent_file_list.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/profile.h"
 #include "platform/text.h"
@@ -16,8 +17,8 @@ std::u16string KeyOf(size_t index) { return platform::FormatW(u"File%d", static_
 void CRecentFileList::Load(const platform::CProfile& profile) {
     entries.clear();
     for (size_t i = 0; i < capacity; ++i) {
-        const std::u16string path = profile.GetString(kSection, KeyOf(i), u"");
-        if (!path.empty()) entries.push_back(platform::WideToUtf8(path));
+        std::string path = platform::ReadBoundedText(profile, kSection, KeyOf(i), platform::kMaxProfilePath);
+        if (!path.empty()) entries.push_back(std::move(path));
     }
 }
 

@@ -13,6 +13,7 @@
 #include "host/core/connection/port_thread.h"
 #include "host/core/frame/headless_frame.h"
 #include "host/core/intake/veltro_doc.h"
+#include "host/core/log/log_file_texts.h"
 #include "host/core/log/stream_file_thread.h"
 #include "host/core/threads/ui_thread_sink.h"
 #include "platform/file_profile.h"
@@ -148,6 +149,45 @@ TEST_F(AppTest, AProfileFullOfGarbageIsReportedAndReplaced) {
     const platform::CFileProfile saved(profilePath);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(saved.GetInt(u"Settings", u"Port", 0), 1);
+}
+
+TEST_F(AppTest, ADamagedSettingCostsNoOtherAcrossARun) {
+    const std::string original = "[Ports]\nCOM3=s:/dev/serial/by-id/gps\n[Settings]\nBaudRate=i:19200\nPort=i:\x01\n";
+    std::ofstream(profilePath, std::ios::binary) << original;
+    testing::internal::CaptureStderr();
+    {
+        CVeltroApp app(Options({}), frames);
+        ASSERT_TRUE(app.InitInstance());
+        EXPECT_EQ(app.ExitInstance(), 0);
+    }
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("damaged line 5 ignored"), std::string::npos);
+    const platform::CFileProfile saved(profilePath);
+    EXPECT_EQ(saved.GetInt(u"Settings", u"BaudRate", 0), 19200);
+    EXPECT_EQ(saved.GetString(u"Ports", u"COM3", u""), u"/dev/serial/by-id/gps");
+    std::ifstream backup(saved.BackupPath(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(backup), {}), original);
+}
+
+TEST_F(AppTest, SettingsTooLongForAPathOrCommandLineAreRefusedInFewWords) {
+    const std::u16string huge(1024 * 1024, u'x');
+    {
+        platform::CFileProfile profile(profilePath);
+        platform::CFileProfile::CWriteBatch batch(profile);
+        profile.WriteString(u"Settings", u"CommandLine", huge);
+        profile.WriteString(u"Ports", u"COM1", u"/dev/" + huge);
+        profile.WriteString(u"Recent File List", u"File1", u"/logs/" + huge);
+        profile.WriteString(u"Recent File List", u"File2", u"/logs/drive.kvb");
+    }
+    testing::internal::CaptureStderr();
+    CVeltroApp app(Options({"-port", "1"}), frames);
+    ASSERT_TRUE(app.InitInstance());
+    const std::string report = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(report.find(platform::WideToUtf8(kLogNotOpened.text)), std::string::npos) << "log tried";
+    EXPECT_FALSE(app.PortThread().IsOpen());
+    EXPECT_EQ(app.MainFrame()->Logic().RecentFiles().Entries(), std::vector<std::string>{"/logs/drive.kvb"});
+    for (const char* setting : {"Settings/CommandLine", "Ports/COM1", "Recent File List/File1"})
+        EXPECT_NE(report.find(setting), std::string::npos) << setting;
+    EXPECT_LT(report.size(), 400u) << report.substr(0, 400);
 }
 
 TEST_F(AppTest, KeywordsComeFromTheCommandLineAndFromTheStoredSetting) {
