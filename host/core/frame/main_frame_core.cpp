@@ -44,13 +44,15 @@ void CMainFrameCore::OnFileFrame() {
     if (log.IsPaused()) document.ForceUpdate();
 }
 
-// The epoch running before the frame is the one the frame closes, if it does.
+// The epoch running before the frame is the one the frame closes, if it does. A seek or a
+// replay at a fixed pace does not look the time up.
 void CMainFrameCore::ProcessFileFrame() {
+    const bool paced = log.PacesAtReceiverTime();
     const uint32_t epochs = document.Database().GetEpochCounter();
-    const std::optional<double> epochTime = ReceiverTime();
+    const std::optional<double> epochTime = paced ? ReceiverTime() : std::nullopt;
     FrameRecord record;
     if (log.NextFrame(record)) document.ProcessRecord(record, log.State() != LogState::Seeking);
-    log.PaceAtReceiverTime(document.Database().GetEpochCounter() != epochs ? epochTime : std::nullopt);
+    if (paced) log.PaceAtReceiverTime(document.Database().GetEpochCounter() != epochs ? epochTime : std::nullopt);
     log.FrameDone();
 }
 

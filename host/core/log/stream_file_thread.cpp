@@ -155,7 +155,7 @@ void CStreamFileThread::ForgetEpochTimes() {
 }
 
 void CStreamFileThread::PaceAtReceiverTime(std::optional<double> closedEpochTime) {
-    if (state != LogState::Playing || pacing != kPacingNormal) return;
+    if (!PacesAtReceiverTime()) return;
     int delay = 0;
     if (closedEpochTime && std::isfinite(*closedEpochTime)) {
         if (previousEpochTime) {

@@ -105,6 +105,7 @@ public:
     // At the receiver's pace the frames of an epoch follow each other at once, and the next epoch
     // waits for the time between the two epoch times.
     void PaceAtReceiverTime(std::optional<double> closedEpochTime);
+    bool PacesAtReceiverTime() const { return state == LogState::Playing && pacing == kPacingNormal; }
 
     bool IsActive() const;
     // Bytes go to the file: recording and not paused.

@@ -43,6 +43,21 @@ private:
     std::string devicePath;
 };
 
+// A link standing for the receiver's port, pointed at one terminal after another.
+class PortLink {
+public:
+    explicit PortLink(const std::string& target) { Point(target); }
+    void Point(const std::string& target) {
+        std::filesystem::remove(path);
+        std::filesystem::create_symlink(target, path);
+    }
+    const std::string& Path() const { return path; }
+
+private:
+    TempFolder folder;
+    std::string path = folder.File("receiver");
+};
+
 TEST(CliCommandLine, HelpAndWrongCommandLines) {
     const ToolRun help = RunTool({kCli, "--help"});
     EXPECT_EQ(0, help.status);
@@ -153,17 +168,14 @@ TEST(CliLive, MonitorWithItsOwnSimulatorPrintsEpochsAndEndsOnCtrlC) {
 // The watchdog notices the device going and coming back: a link that names first one simulated
 // receiver's terminal and then another's.
 TEST(CliLive, AReceiverThatGoesAwayIsReportedAndReconnected) {
-    TempFolder folder;
-    const std::string link = folder.File("receiver");
     auto first = std::make_unique<Simulator>();
-    std::filesystem::create_symlink(first->DevicePath(), link);
-    ToolProcess monitor({kCli, "monitor", "--port", link});
+    PortLink link(first->DevicePath());
+    ToolProcess monitor({kCli, "monitor", "--port", link.Path()});
     ASSERT_TRUE(monitor.WaitForOutput([](auto& out) { return Lines(out) >= 2; }, 8000)) << monitor.Errors();
 
     first.reset();
     Simulator second;
-    std::filesystem::remove(link);
-    std::filesystem::create_symlink(second.DevicePath(), link);
+    link.Point(second.DevicePath());
     const size_t before = Lines(monitor.Output());
     EXPECT_TRUE(monitor.WaitForOutput([&](auto& out) { return Lines(out) >= before + 3; }, 8000));
     monitor.Signal(SIGINT);
@@ -174,19 +186,16 @@ TEST(CliLive, AReceiverThatGoesAwayIsReportedAndReconnected) {
 
 // A device that returns held by another program is told once, not waited for in silence.
 TEST(CliLive, AReturningDeviceThatIsBusyIsToldOnce) {
-    TempFolder folder;
-    const std::string link = folder.File("receiver");
     auto simulator = std::make_unique<Simulator>();
-    std::filesystem::create_symlink(simulator->DevicePath(), link);
-    ToolProcess monitor({kCli, "monitor", "--port", link});
+    PortLink link(simulator->DevicePath());
+    ToolProcess monitor({kCli, "monitor", "--port", link.Path()});
     ASSERT_TRUE(monitor.WaitForOutput([](auto& out) { return Lines(out) >= 1; }, 8000)) << monitor.Errors();
 
     simulator.reset();
     PseudoTerminal busy;
     LockingProcess other(busy.SlavePath());
     ASSERT_TRUE(other.Locked());
-    std::filesystem::remove(link);
-    std::filesystem::create_symlink(busy.SlavePath(), link);
+    link.Point(busy.SlavePath());
     const auto told = [&] { return Contains(monitor.Errors(), "in use by another program"); };
     EXPECT_TRUE(monitor.WaitForOutput([&](auto&) { return told(); }, 8000)) << monitor.Errors();
     monitor.WaitForOutput([](auto&) { return false; }, 2500);
