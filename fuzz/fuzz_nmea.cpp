@@ -15,7 +15,7 @@
 #include "plugins/nmea/nmea_catalogue.h"
 #include "plugins/nmea/nmea_commands.h"
 #include "plugins/nmea/nmea_frame_check.h"
-#include "shared/blank_page.h"
+#include "shared/memory_page.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ std::string StreamFromLines(const uint8_t* data, size_t size) {
 }
 
 void ExerciseNode(CMessageNode& node, size_t seed) {
-    CBlankPage page;
+    CMemoryPage page;
     uint8_t buffer[16];
     int length = 0;
     node.BuildPoll(page, buffer, length, static_cast<int>(seed % (sizeof buffer + 1)));

@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/export.h"
+
 // Loading plug-ins: the handheld's LoadLibrary / GetProcAddress / FreeLibrary on dlopen.
 namespace platform {
 
@@ -9,15 +11,15 @@ using ModuleHandle = void*;
 
 // Loaded with RTLD_NOW | RTLD_LOCAL: a plug-in resolves everything at load and exposes nothing
 // to the others. Null when the file cannot be loaded.
-ModuleHandle LoadSharedLibrary(const std::string& path);
-void* FindSymbol(ModuleHandle module, const char* name);
-void FreeSharedLibrary(ModuleHandle module);
+VELTRO_EXPORT ModuleHandle LoadSharedLibrary(const std::string& path);
+VELTRO_EXPORT void* FindSymbol(ModuleHandle module, const char* name);
+VELTRO_EXPORT void FreeSharedLibrary(ModuleHandle module);
 
 // Folder of the running executable, with a trailing '/'.
-std::string ExecutableFolder();
+VELTRO_EXPORT std::string ExecutableFolder();
 
 // Regular files in folder whose names end in suffix, sorted by name so that the load order
 // does not depend on the file system.
-std::vector<std::string> ListFiles(const std::string& folder, const std::string& suffix);
+VELTRO_EXPORT std::vector<std::string> ListFiles(const std::string& folder, const std::string& suffix);
 
 }  // namespace platform

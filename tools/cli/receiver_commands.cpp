@@ -2,7 +2,7 @@
 
 #include "host/core/intake/veltro_doc.h"
 #include "platform/text.h"
-#include "shared/blank_page.h"
+#include "shared/memory_page.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ CMessageNode* FindMessage(CVeltroDoc& document, const std::string& name) {
 }
 
 bool BuildPoll(CMessageNode& node, std::vector<uint8_t>& bytes) {
-    CBlankPage page;
+    CMemoryPage page;
     int length = 0;
     if (node.BuildPoll(page, bytes.data(), length, kCommandCapacity) <= 0) return false;
     bytes.resize(static_cast<size_t>(length));

@@ -6,7 +6,7 @@
 #include "host/core/log/stream_file_thread.h"
 #include "host/views/command_bar.h"
 #include "resources/veltro/command_ids.h"
-#include "shared/blank_page.h"
+#include "shared/memory_page.h"
 #include "tests/host/views/gui_test_support.h"
 #include "tests/support/message_counter.h"
 
@@ -69,7 +69,7 @@ TEST_F(WindowRoadsTest, APollSentThroughTheWindowIsAnswered) {
     ASSERT_NE(version, nullptr);
     uint8_t poll[64];
     int length = 0;
-    CBlankPage page;
+    CMemoryPage page;
     ASSERT_GT(version->BuildPoll(page, poll, length, sizeof poll), 0);
 
     app->Document().AddObserver(&counter);

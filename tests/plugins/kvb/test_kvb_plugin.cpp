@@ -7,7 +7,7 @@
 #include "host/core/intake/veltro_doc.h"
 #include "platform/shared_library.h"
 #include "platform/text.h"
-#include "shared/blank_page.h"
+#include "shared/memory_page.h"
 #include "shared/protocol_object.h"
 #include "tests/plugins/kvb/kvb_test_frames.h"
 #include "tests/support/guarded_bytes.h"
@@ -151,7 +151,7 @@ TEST_F(KvbPluginTest, ExpertMessagesTakeFramesOnlyWhenTheMaskEnablesThem) {
 TEST_F(KvbPluginTest, ShortAndLyingFramesAreReadOnlyWithinTheirLength) {
     for (const char16_t* name : {u"NAV-SVINFO", u"NAV-DGPS", u"NAV-SBAS", u"NAV-SVPOS"}) {
         CMessageNode* message = Node(name);
-        CBlankPage page;
+        CMemoryPage page;
         Bytes poll(8, 0);
         int length = 0;
         ASSERT_EQ(8, message->BuildPoll(page, poll.data(), length, 8));
@@ -235,7 +235,7 @@ TEST_F(KvbPluginTest, CfgMsgPollsEveryOutputInExtendedModeAndNamesIt) {
 }
 
 TEST_F(KvbPluginTest, NavigationMessagesOfferPollsAndRateCommands) {
-    CBlankPage page;
+    CMemoryPage page;
     Bytes buffer(16, 0);
     int length = 0;
     EXPECT_EQ(8, Node(u"NAV-SOL")->BuildPoll(page, buffer.data(), length, 16));

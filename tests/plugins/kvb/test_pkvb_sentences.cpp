@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/text.h"
-#include "shared/blank_page.h"
+#include "shared/memory_page.h"
 #include "shared/calendar.h"
 #include "shared/entry_ids.h"
 #include "shared/satellite_slots.h"
@@ -90,7 +90,7 @@ TEST_F(PkvbSentenceTest, KeepsTheSentenceAsTextWithoutItsTerminator) {
 }
 
 TEST_F(PkvbSentenceTest, PollsWithATextQueryAndSwitchesWithCfgMsg) {
-    CBlankPage page;
+    CMemoryPage page;
     std::vector<uint8_t> buffer(16, 0xEE);
     int length = 0;
     ASSERT_EQ(13, Node(u"PKVB04")->BuildPoll(page, buffer.data(), length, 16));

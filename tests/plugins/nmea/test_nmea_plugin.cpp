@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "platform/text.h"
-#include "shared/blank_page.h"
+#include "shared/memory_page.h"
 #include "shared/protocol_object.h"
 #include "tests/plugins/nmea/nmea_document_test.h"
 
@@ -47,7 +47,7 @@ TEST_F(NmeaPluginTest, OrdersTheCatalogueByLabelWithTheCatchAllNodesLast) {
 }
 
 TEST_F(NmeaPluginTest, SentenceNodesPollAndSwitchTheirSentence) {
-    CBlankPage page;
+    CMemoryPage page;
     uint8_t buffer[64];
     int length = 0;
     EXPECT_EQ(15, Node(u"GPZDA")->BuildPoll(page, buffer, length, sizeof buffer));
