@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <optional>
 #include <string>
 
 // What a command's update handler decides before its menu drops down.
@@ -25,6 +26,11 @@ struct CommandListItem {
 // "&3 title": the entry at 0-based index 2 of a numbered list; the tenth shows the digit 0. An
 // ampersand of the title stays an ampersand.
 std::u16string NumberedMenuText(size_t index, const std::u16string& title);
+
+// The run and pause buttons of a view's toolbar (kViewRun, kViewPause), of which only the one that
+// changes the state shows, and the keyboard toggle (kViewTogglePause): their state; nothing for
+// other commands.
+std::optional<CommandState> RunPauseState(unsigned command, bool paused, bool enabled);
 
 // The window that the commands are for.
 class ICommandTarget {

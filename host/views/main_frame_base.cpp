@@ -16,6 +16,7 @@
 #include "host/core/log/stream_file_thread.h"
 #include "host/views/log_file_dialogs.h"
 #include "host/views/message_box.h"
+#include "host/views/message_file_dialogs.h"
 #include "host/views/toolbar_icons.h"
 #include "platform/file_profile.h"
 #include "platform/text.h"
@@ -64,6 +65,8 @@ CMainFrameBase::CMainFrameBase(const FrameParts& parts, const FramePrompts& prom
       messages(prompts.messages ? *prompts.messages : *ownMessages),
       ownFiles(prompts.files ? nullptr : std::make_unique<CQtLogFileDialogs>(this)),
       files(prompts.files ? *prompts.files : *ownFiles),
+      ownMessageFiles(prompts.messageFiles ? nullptr : std::make_unique<CQtMessageFileDialogs>(this)),
+      messageFiles(prompts.messageFiles ? *prompts.messageFiles : *ownMessageFiles),
       logic(parts, *this),
       connectionCommands(logic.Connection(), parts.port, parts.log),
       logCommands(logic, files) {

@@ -15,6 +15,7 @@
 
 class IMessageBox;
 class ILogFileDialogs;
+class IMessageFileDialogs;
 class QEventLoop;
 class QSplashScreen;
 
@@ -22,6 +23,7 @@ class QSplashScreen;
 struct FramePrompts {
     IMessageBox* messages = nullptr;
     ILogFileDialogs* files = nullptr;
+    IMessageFileDialogs* messageFiles = nullptr;
 };
 
 // What every main window of the program has: the colour table, the handling of the worker
@@ -46,6 +48,7 @@ public:
     bool CanSend() const override { return connectionCommands.CanSend(); }
     std::u16string ConnectionText() const override;
     IMessageBox& Messages() override { return messages; }
+    IMessageFileDialogs& MessageFiles() override { return messageFiles; }
 
     const CColorTable& Colors() const { return colors; }
 
@@ -79,6 +82,8 @@ private:
     IMessageBox& messages;
     std::unique_ptr<ILogFileDialogs> ownFiles;
     ILogFileDialogs& files;
+    std::unique_ptr<IMessageFileDialogs> ownMessageFiles;
+    IMessageFileDialogs& messageFiles;
     CMainFrameLogic logic;
     CConnectionCommands connectionCommands;
     CLogCommands logCommands;

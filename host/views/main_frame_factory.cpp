@@ -3,6 +3,7 @@
 #include "host/views/consoles/console_views.h"
 #include "host/views/forms/form_views.h"
 #include "host/views/main_frame_mobile.h"
+#include "host/views/messages/message_form_view.h"
 #include "host/views/placeholder_view.h"
 #include "host/views/view_classes.h"
 
@@ -15,5 +16,6 @@ CViewRegistry CMainFrameFactory::StandardViews() {
     registry.Register(view_class::kPlaceholder, [] { return std::make_unique<CPlaceholderView>(); });
     RegisterFormViews(registry);
     RegisterConsoleViews(registry);
+    RegisterMessageViews(registry);
     return registry;
 }

@@ -12,6 +12,7 @@ class CColorTable;
 class CMessageNode;
 class CVeltroDoc;
 class IMessageBox;
+class IMessageFileDialogs;
 class QToolBar;
 
 namespace platform {
@@ -29,6 +30,7 @@ public:
     virtual std::u16string ConnectionText() const = 0;
     // The frame's questions and notices, which tests answer instead of a user.
     virtual IMessageBox& Messages() = 0;
+    virtual IMessageFileDialogs& MessageFiles() = 0;
     // Runs a frame command once the caller has returned, since the command may destroy the caller.
     virtual void PostCommand(unsigned command) = 0;
 };

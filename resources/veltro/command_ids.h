@@ -86,3 +86,21 @@ constexpr unsigned kFilter = 40032;
 constexpr unsigned kFilterEdit = 40034;
 
 }  // namespace cmd
+
+// The message view's toolbar. The age field has no command of its own; it stands in the place of
+// kMessageAge.
+namespace cmd {
+
+constexpr unsigned kAutoPoll = 40115;
+constexpr unsigned kResetMessage = 40117;
+constexpr unsigned kMessageList = 40118;
+constexpr unsigned kLoadMessage = 40119;
+constexpr unsigned kMessageAge = 40120;
+constexpr unsigned kPollMessage = 40121;
+constexpr unsigned kSaveMessage = 40122;
+constexpr unsigned kSendMessage = 40123;
+// Hold off and on share the consoles' run and pause, and their toggle.
+constexpr unsigned kHoldOff = kViewRun;
+constexpr unsigned kHoldOn = kViewPause;
+
+}  // namespace cmd

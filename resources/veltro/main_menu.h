@@ -165,4 +165,22 @@ inline constexpr MenuEntry kProgressToolbar[] = {
     menu_detail::Separator(),
     menu_detail::Item(cmd::kProgressBar, u"Progress"),
 };
+
+// Toolbar 116: the message view's list of messages, hold, poll, auto poll, send, reset, save, load
+// and the age of the copy shown; the list and the age field take the places of their buttons.
+inline constexpr MenuEntry kMessageToolbar[] = {
+    menu_detail::Item(cmd::kMessageList, u"Message"),
+    menu_detail::Separator(),
+    menu_detail::Item(cmd::kHoldOff, u"Hold Off"),
+    menu_detail::Item(cmd::kHoldOn, u"Hold"),
+    menu_detail::Item(cmd::kPollMessage, u"Poll"),
+    menu_detail::Item(cmd::kAutoPoll, u"Auto Poll"),
+    menu_detail::Item(cmd::kSendMessage, u"Send"),
+    menu_detail::Separator(),
+    menu_detail::Item(cmd::kResetMessage, u"Reset"),
+    menu_detail::Item(cmd::kSaveMessage, u"Save"),
+    menu_detail::Item(cmd::kLoadMessage, u"Load"),
+    menu_detail::Separator(),
+    menu_detail::Item(cmd::kMessageAge, u"Age"),
+};
 // clang-format on

@@ -49,3 +49,21 @@ inline constexpr StringResource kStampTimeFormat{187, u"%H:%M:%S"};
 inline constexpr StringResource kStampNoTime{215, u"??:??:??"};
 inline constexpr StringResource kProcessStillRunning{
     230, u"Process still running, closing this windows will interrupt the current process\n\nClose anyway?"};
+
+// The message view's questions and notices.
+inline constexpr StringResource kAskSendModified{
+    229, u"The message was modified but not sent to the gps receiver.\n\nDo you wan't to send it now ?"};
+inline constexpr StringResource kAskSwitchToSave{
+    228, u"You have made modifications to the GPS receiver, but you haven't saved the settings.\n\n"
+         u"Would you like to switch to the save message ?"};
+// The status line while a field of the page holds a value that its message cannot take, with the
+// field's label.
+inline constexpr StringResource kRejectedInput{180, u"Invalid value in \"%s\": correct it to send the message"};
+inline constexpr char16_t kNotSameFormat[] = u"The message selected in not of the same format";
+inline constexpr char16_t kMessageFileUnreadable[] = u"The message file could not be read.";
+inline constexpr char16_t kMessageFileNotWritten[] = u"The message file could not be written.";
+inline constexpr char16_t kSaveMessageTitle[] = u"Save Message ...";
+inline constexpr char16_t kLoadMessageTitle[] = u"Load Message ...";
+inline constexpr char16_t kMessageFilter[] = u"Message (*.kvb)";
+// The age of the copy shown, in whole seconds.
+inline constexpr char16_t kMessageAgeFormat[] = u"%d s";

@@ -2,6 +2,8 @@
 
 namespace {
 constexpr char kProgramName[] = "veltro-cli";
+// The mode byte of the plug-ins' flags.
+constexpr uint32_t kExtendedMode = 1;
 
 RunConnection NoConnection() {
     RunConnection none;
@@ -10,11 +12,14 @@ RunConnection NoConnection() {
 }
 }  // namespace
 
-CCliApp::CCliApp(std::function<bool()> stopRequested, std::optional<RunConnection> connection)
-    : frames(std::move(stopRequested), kProgramName), app(Options(std::move(connection)), frames) {}
+CCliApp::CCliApp(std::function<bool()> stopRequested, std::optional<RunConnection> connection,
+                 const PluginOptions& plugins)
+    : frames(std::move(stopRequested), kProgramName), app(Options(std::move(connection), plugins), frames) {}
 
-AppOptions CCliApp::Options(std::optional<RunConnection> connection) {
+AppOptions CCliApp::Options(std::optional<RunConnection> connection, const PluginOptions& plugins) {
     AppOptions options;
+    if (!plugins.folder.empty()) options.pluginFolder = plugins.folder.ends_with('/') ? plugins.folder : plugins.folder + "/";
+    options.pluginFlags = plugins.extended ? kExtendedMode : 0;
     options.programName = kProgramName;
     options.readStoredCommandLine = false;
     options.saveSettings = false;

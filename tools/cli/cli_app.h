@@ -4,6 +4,7 @@
 
 #include "host/core/app/veltro_app.h"
 #include "host/core/frame/headless_frame.h"
+#include "tools/cli/cli_options.h"
 
 // The program for one command of veltro-cli: the same application, start-up and shutdown as the
 // window's, with the headless frame. The user's settings (port map, database options) are read
@@ -12,7 +13,8 @@ class CCliApp {
 public:
     // No connection: the commands that only read a log. The frame's loops end once
     // stopRequested answers true.
-    CCliApp(std::function<bool()> stopRequested, std::optional<RunConnection> connection);
+    CCliApp(std::function<bool()> stopRequested, std::optional<RunConnection> connection,
+            const PluginOptions& plugins = {});
     ~CCliApp() { app.ExitInstance(); }
     CCliApp(const CCliApp&) = delete;
     CCliApp& operator=(const CCliApp&) = delete;
@@ -25,7 +27,7 @@ public:
     CHeadlessFrame& Frame() { return static_cast<CHeadlessFrame&>(*app.MainFrame()); }
 
 private:
-    static AppOptions Options(std::optional<RunConnection> connection);
+    static AppOptions Options(std::optional<RunConnection> connection, const PluginOptions& plugins);
 
     CHeadlessFrameFactory frames;
     CVeltroApp app;

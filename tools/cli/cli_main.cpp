@@ -5,12 +5,17 @@
 #include "host/core/app/simulator_process.h"
 #include "host/core/intake/veltro_doc.h"
 #include "host/core/log/stream_file_thread.h"
+#include "host/core/messages/message_list.h"
+#include "host/core/messages/page_template.h"
+#include "platform/text.h"
+#include "shared/memory_page.h"
 #include "tools/cli/cli_app.h"
 #include "tools/cli/cli_options.h"
 #include "tools/cli/dump_table.h"
 #include "tools/cli/link_report.h"
 #include "tools/cli/message_counts.h"
 #include "tools/cli/monitor_lines.h"
+#include "tools/cli/page_text.h"
 #include "tools/cli/receiver_commands.h"
 #include "tools/common/stop_signal.h"
 
@@ -80,7 +85,7 @@ int RunLive(const CliOptions& options, CStopSignal& stop) {
 bool OpenLog(CCliApp& cli, const std::string& file) { return cli.Frame().Logic().OpenDocumentFile(file, true); }
 
 int RunDump(const CliOptions& options, CStopSignal& stop) {
-    CCliApp cli([&stop] { return StopOrOutputClosed(stop); }, std::nullopt);
+    CCliApp cli([&stop] { return StopOrOutputClosed(stop); }, std::nullopt, options.plugins);
     if (!cli.Start()) return kFailed;
     std::vector<CValueColumn> columns;
     std::string unknown;
@@ -99,12 +104,35 @@ int RunDump(const CliOptions& options, CStopSignal& stop) {
 }
 
 int RunMessages(const CliOptions& options, CStopSignal& stop) {
-    CCliApp cli([&stop] { return StopOrOutputClosed(stop); }, std::nullopt);
+    CCliApp cli([&stop] { return StopOrOutputClosed(stop); }, std::nullopt, options.plugins);
     if (!cli.Start()) return kFailed;
     if (!OpenLog(cli, options.file)) return kFailed;
     CMessageCounts counts(cli.Document());
     cli.Frame().ReplayToEnd();
     counts.Print(stdout);
+    return 0;
+}
+
+// The page of one message filled with its last copy in the log, as text.
+int RunShow(const CliOptions& options, CStopSignal& stop) {
+    CCliApp cli([&stop] { return StopOrOutputClosed(stop); }, std::nullopt, options.plugins);
+    if (!cli.Start()) return kFailed;
+    CMessageNode* node = FindMessageByName(cli.Document(), platform::Utf8ToWide(options.message));
+    if (!node) {
+        std::fprintf(stderr, "veltro-cli: no message is named \"%s\"; the messages are:\n", options.message.c_str());
+        for (const std::u16string& name : MessageNames(cli.Document()))
+            std::fprintf(stderr, "  %s\n", platform::WideToUtf8(name).c_str());
+        return kUsageError;
+    }
+    if (!OpenLog(cli, options.file)) return kFailed;
+    cli.Frame().ReplayToEnd();
+    if (node->FrameLength() == 0) return Fail("the log holds no " + options.message);
+    const DialogTemplate* page = PageTemplateOf(*node);
+    if (!page) return Fail(options.message + " has no page");
+    CMemoryPage memoryPage(*page);
+    node->InitPage(memoryPage);
+    node->ShowData(memoryPage, node->FrameBytes(), node->FrameLength());
+    std::fputs(PageText(memoryPage, *page).c_str(), stdout);
     return 0;
 }
 
@@ -129,6 +157,8 @@ int main(int argc, char** argv) {
             return RunDump(options, stop);
         case CliCommand::Messages:
             return RunMessages(options, stop);
+        case CliCommand::Show:
+            return RunShow(options, stop);
     }
     return kUsageError;
 }

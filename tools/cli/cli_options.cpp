@@ -18,6 +18,8 @@ constexpr const char* kUsage =
     "  record FILE           as monitor, and record the stream to FILE (recent traffic first)\n"
     "  dump LOG              replay a log and print one row per navigation epoch\n"
     "  messages LOG          replay a log and count the frames of each message\n"
+    "  show LOG NAME         replay a log and show the page of message NAME (NAV-SOL, CFG-PRT,\n"
+    "                        GPGGA, CUSTOM, ...) filled with the last copy of it\n"
     "\n"
     "connection (monitor, record):\n"
     "  --port N|PATH         port COM1 … COM9, or a serial device such as /dev/ttyUSB0 (default 1)\n"
@@ -32,7 +34,14 @@ constexpr const char* kUsage =
     "                        UTC, Nav. Mode, Lat, Lon, Alt (MSL), SoG, SVs Used, SVs Tracked, PDOP)\n"
     "  --format csv|json     (default csv)\n"
     "\n"
-    "exit status: 0 done, 1 a file or port could not be used, 2 a wrong command line\n";
+    "show:\n"
+    "  --extended            the extended pages, with the rows and fields for the maker's tests\n"
+    "\n"
+    "dump, messages, show:\n"
+    "  --plugins FOLDER      load the protocol plug-ins from FOLDER (default: the program's own)\n"
+    "\n"
+    "exit status: 0 done, 1 a file or port could not be used (show: the log holds no copy of\n"
+    "the message), 2 a wrong command line or an unknown message\n";
 
 std::vector<std::string> SplitList(std::string_view text) {
     std::vector<std::string> items;
@@ -57,7 +66,8 @@ bool ParsePort(std::string_view text, ConnectionOptions& connection) {
 bool ParseCommand(std::string_view name, CliCommand& command) {
     static const std::map<std::string_view, CliCommand> kCommands = {
         {"monitor", CliCommand::Monitor},   {"record", CliCommand::Record}, {"dump", CliCommand::Dump},
-        {"messages", CliCommand::Messages}, {"help", CliCommand::Help},     {"--help", CliCommand::Help},
+        {"messages", CliCommand::Messages}, {"show", CliCommand::Show},     {"help", CliCommand::Help},
+        {"--help", CliCommand::Help},
         {"-h", CliCommand::Help},
     };
     auto found = kCommands.find(name);
@@ -74,7 +84,11 @@ struct Option {
     std::function<bool(std::string_view)> apply;
 };
 
-std::map<std::string_view, Option> OptionsOf(CliCommand command, CliOptions& options) {
+bool ReadsLog(CliCommand command) {
+    return command == CliCommand::Dump || command == CliCommand::Messages || command == CliCommand::Show;
+}
+
+std::map<std::string_view, Option> CommandOptionsOf(CliCommand command, CliOptions& options) {
     if (command == CliCommand::Monitor || command == CliCommand::Record)
         return {
             {"--port", {true, [&c = options.connection](std::string_view v) { return ParsePort(v, c); }}},
@@ -102,7 +116,16 @@ std::map<std::string_view, Option> OptionsOf(CliCommand command, CliOptions& opt
                   return v == "json" || v == "csv";
               }}},
         };
+    if (command == CliCommand::Show)
+        return {{"--extended", {false, [&p = options.plugins](std::string_view) { return p.extended = true; }}}};
     return {};
+}
+
+std::map<std::string_view, Option> OptionsOf(CliCommand command, CliOptions& options) {
+    auto known = CommandOptionsOf(command, options);
+    if (ReadsLog(command))
+        known.insert({"--plugins", {true, [&p = options.plugins](std::string_view v) { return !(p.folder = v).empty(); }}});
+    return known;
 }
 
 bool ApplyOption(int argc, const char* const* argv, int& i, const std::map<std::string_view, Option>& known,
@@ -138,6 +161,13 @@ bool ParseCliOptions(int argc, const char* const* argv, CliOptions& options, std
             return false;
         }
         options.file = argv[i++];
+    }
+    if (options.command == CliCommand::Show) {
+        if (argc <= i || std::string_view(argv[i]).starts_with("--")) {
+            error = "show needs the name of a message";
+            return false;
+        }
+        options.message = argv[i++];
     }
     const auto known = OptionsOf(options.command, options);
     for (; i < argc; ++i) {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-enum class CliCommand { Help, Monitor, Record, Dump, Messages };
+enum class CliCommand { Help, Monitor, Record, Dump, Messages, Show };
 enum class DumpFormat { Csv, Json };
 
 // Which receiver to talk to: a port number (COM1 … COM9 through the port map) or a device path,
@@ -24,6 +24,14 @@ struct SendOptions {
     std::vector<std::string> disable;
 };
 
+// Which plug-ins the commands that read a log load, and how.
+struct PluginOptions {
+    // Empty: the program's own folder.
+    std::string folder;
+    // The extended pages and choices.
+    bool extended = false;
+};
+
 struct CliOptions {
     CliCommand command = CliCommand::Help;
     // The log to record to, or to replay.
@@ -33,6 +41,9 @@ struct CliOptions {
     // Empty: the default columns.
     std::vector<std::string> values;
     DumpFormat format = DumpFormat::Csv;
+    // show: the message whose page is shown, as the catalogues name it.
+    std::string message;
+    PluginOptions plugins;
 };
 
 // False, with the reason, for an unknown command or option, a missing or invalid value.

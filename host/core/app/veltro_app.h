@@ -20,6 +20,8 @@ struct AppOptions {
     std::string profilePath{};
     // Where the plug-ins are; empty for the executable's folder.
     std::string pluginFolder{};
+    // Handed to every plug-in's Initialize; its low byte set asks for the extended pages and choices.
+    uint32_t pluginFlags = 0;
     // Where serial devices are looked for.
     platform::SerialDeviceFolders serialDevices{};
     // The name that the program's reports on stderr begin with.

@@ -1,15 +1,12 @@
 #include "plugin_host.h"
 
+#include "host/core/intake/custom_root.h"
 #include "platform/text.h"
+#include "resources/veltro/program_resources.h"
 #include "shared/protocol_object.h"
 #include "shared/storage_database.h"
 
-namespace {
-constexpr int kUnknownDialogId = 139;
-constexpr int kCustomDialogId = 138;
-}  // namespace
-
-CPluginHost::CPluginHost() = default;
+CPluginHost::CPluginHost() { SetProgramResources(&kProgramResources); }
 
 CPluginHost::~CPluginHost() {
     // Every node, including those the plug-ins created, goes before the code that made it.
@@ -19,21 +16,22 @@ CPluginHost::~CPluginHost() {
     for (const Plugin& plugin : plugins) platform::FreeSharedLibrary(plugin.module);
 }
 
-void CPluginHost::LoadPlugins(const std::string& folder, CStorageDatabase& database) {
-    LoadLibraries(folder);
+void CPluginHost::LoadPlugins(const std::string& folder, CStorageDatabase& database, uint32_t flags) {
+    LoadLibraries(folder, flags);
     RegisterProtocols();
-    unknownRoot = std::make_unique<CProtocolRoot>(nullptr, u"UNKNOWN", nullptr, kUnknownDialogId, MASK_ORDINARY);
-    customRoot = std::make_unique<CProtocolRoot>(nullptr, u"CUSTOM", nullptr, kCustomDialogId, MASK_ORDINARY);
+    unknownRoot =
+        std::make_unique<CProtocolRoot>(nullptr, u"UNKNOWN", nullptr, dialog::kUnknownMessage, MASK_ORDINARY);
+    customRoot = std::make_unique<CCustomRoot>();
     PopulateTrees();
     for (const auto& entry : protocols) entry->root->BindDatabase(&database);
 }
 
-void CPluginHost::LoadLibraries(const std::string& folder) {
+void CPluginHost::LoadLibraries(const std::string& folder, uint32_t flags) {
     for (const std::string& file : platform::ListFiles(folder, ".so")) {
         platform::ModuleHandle module = platform::LoadSharedLibrary(folder + file);
         if (!module) continue;
         auto initialize = reinterpret_cast<InitializeFn>(platform::FindSymbol(module, "Initialize"));
-        CProtocolObject* protocol = initialize ? initialize(0, module) : nullptr;
+        CProtocolObject* protocol = initialize ? initialize(flags, module) : nullptr;
         if (!protocol) {
             platform::FreeSharedLibrary(module);
             continue;

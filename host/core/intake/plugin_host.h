@@ -26,7 +26,8 @@ public:
     CPluginHost& operator=(const CPluginHost&) = delete;
 
     // folder ends with '/'. Binds every protocol root to the database.
-    void LoadPlugins(const std::string& folder, CStorageDatabase& database);
+    // flags go to every plug-in's Initialize.
+    void LoadPlugins(const std::string& folder, CStorageDatabase& database, uint32_t flags = 0);
 
     const std::vector<Plugin>& Plugins() const { return plugins; }
     // Sorted by name, ascending.
@@ -39,7 +40,7 @@ public:
     void RegisterWith(CFrameSplitter& splitter) const;
 
 private:
-    void LoadLibraries(const std::string& folder);
+    void LoadLibraries(const std::string& folder, uint32_t flags);
     void RegisterProtocols();
     void PopulateTrees();
 

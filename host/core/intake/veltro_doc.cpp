@@ -28,7 +28,8 @@ CVeltroDoc::CVeltroDoc(const DocumentSettings& settings)
     database.AttachHistory(&history);
     BuildDatabaseCatalogue(database, history);
     AddConversions(database);
-    plugins.LoadPlugins(settings.pluginFolder.empty() ? platform::ExecutableFolder() : settings.pluginFolder, database);
+    plugins.LoadPlugins(settings.pluginFolder.empty() ? platform::ExecutableFolder() : settings.pluginFolder, database,
+                        settings.pluginFlags);
 }
 
 CVeltroDoc::~CVeltroDoc() = default;

@@ -23,6 +23,8 @@ struct DocumentSettings {
     std::string pluginFolder;
     // Holds the conversions' switches; none (all on, nothing saved) when null.
     platform::CProfile* profile = nullptr;
+    // What every plug-in's Initialize is given.
+    uint32_t pluginFlags = 0;
 };
 
 // The one document: the value database and its epoch history, the protocols and their message

@@ -180,14 +180,6 @@ bool CReadOnlyEditViewEx::eventFilter(QObject* watched, QEvent* event) {
     return CReadOnlyEditView::eventFilter(watched, event);
 }
 
-std::optional<CommandState> CReadOnlyEditViewEx::RunPauseState(unsigned command, bool paused, bool enabled) {
-    if (command == cmd::kViewTogglePause) return CommandState::Enabled(true);
-    if (command != cmd::kViewPause && command != cmd::kViewRun) return std::nullopt;
-    CommandState state = CommandState::Enabled(enabled);
-    state.hiddenOnToolbar = paused == (command == cmd::kViewPause);
-    return state;
-}
-
 bool CReadOnlyEditViewEx::RunPauseCommand(unsigned command, bool& paused) {
     switch (command) {
         case cmd::kViewPause:

@@ -44,10 +44,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    // The run and pause buttons of a view's toolbar, of which only the one that changes the state
-    // shows, and the keyboard toggle: their state, nothing for other commands...
-    static std::optional<CommandState> RunPauseState(unsigned command, bool paused, bool enabled);
-    // ...and their effect on paused; false for other commands.
+    // The effect of the run and pause buttons (RunPauseState) on paused; false for other commands.
     static bool RunPauseCommand(unsigned command, bool& paused);
 
 private:

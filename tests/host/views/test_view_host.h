@@ -7,10 +7,11 @@
 
 #include "host/views/log_file_dialogs.h"
 #include "host/views/message_box.h"
+#include "host/views/message_file_dialogs.h"
 #include "host/views/view.h"
 
 // Answers the program's questions and keeps what it was told.
-class FakePrompts : public IMessageBox, public ILogFileDialogs {
+class FakePrompts : public IMessageBox, public ILogFileDialogs, public IMessageFileDialogs {
 public:
     void Show(const std::u16string& text, Icon) override { shown.push_back(text); }
     bool AskYesNo(const std::u16string& text, Icon) override {
@@ -26,6 +27,12 @@ public:
         return openFile;
     }
 
+    std::optional<std::string> AskSaveMessage(const std::u16string& proposedName) override {
+        proposedMessageName = proposedName;
+        return saveFile;
+    }
+    std::optional<std::string> AskLoadMessage() override { return openFile ? std::optional(openFile->path) : std::nullopt; }
+
     std::vector<std::u16string> shown;
     std::vector<std::u16string> asked;
     bool answerYes = true;
@@ -33,6 +40,7 @@ public:
     std::optional<OpenChoice> openFile;
     // The folder the last file dialog started in.
     std::string shownFolder;
+    std::u16string proposedMessageName;
 };
 
 class TestViewHost : public IViewHost {
@@ -41,6 +49,7 @@ public:
     bool CanSend() const override { return false; }
     std::u16string ConnectionText() const override { return u"Not connected"; }
     IMessageBox& Messages() override { return prompts; }
+    IMessageFileDialogs& MessageFiles() override { return prompts; }
     void PostCommand(unsigned command) override { posted.push_back(command); }
 
     FakePrompts prompts;

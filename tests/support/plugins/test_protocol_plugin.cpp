@@ -2,20 +2,26 @@
 // load folders of plug-ins that agree or disagree on protocol names.
 #include <cstring>
 
+#include "platform/text.h"
+#include "shared/dialog_page.h"
+#include "shared/dialog_template.h"
 #include "shared/protocol_object.h"
 #include "shared/storage_database.h"
 #include "shared/storage_values.h"
+#include "shared/value_format.h"
 #include "tests/support/test_protocol.h"
 
 namespace {
 
 ModuleHandle moduleHandle;
 
-uint32_t PayloadU32(const CMessageNode& node) {
-    if (node.FrameLength() < 9) return 0;
-    const uint8_t* p = node.FrameBytes() + 4;
+uint32_t PayloadU32(const uint8_t* bytes, int length) {
+    if (length < 9) return 0;
+    const uint8_t* p = bytes + 4;
     return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24;
 }
+
+uint32_t PayloadU32(const CMessageNode& node) { return PayloadU32(node.FrameBytes(), node.FrameLength()); }
 
 class CTestNode : public CMessageNode {
 public:
@@ -50,9 +56,44 @@ public:
     }
 };
 
+// The value's page: a table and a few labelled fields.
+constexpr int kValuePage = 100;
+constexpr int kTypeField = 1001;
+constexpr int kLengthField = 1002;
+constexpr int kEvenBox = 1003;
+constexpr int kValueList = 1357;
+
+constexpr ControlTemplate kValueControls[] = {
+    {1000, ControlKind::StaticText, u"Type:", {4, 4, 40, 9}},
+    {kTypeField, ControlKind::Edit, u"", {48, 3, 40, 12}, STYLE_READ_ONLY},
+    {1004, ControlKind::StaticText, u"Length:", {4, 18, 40, 9}},
+    {kLengthField, ControlKind::Edit, u"", {48, 17, 40, 12}, STYLE_READ_ONLY},
+    {kEvenBox, ControlKind::CheckBox, u"Even value", {96, 4, 60, 10}},
+    {kValueList, ControlKind::ListControl, u"", {4, 32, 160, 60}},
+};
+constexpr DialogTemplate kDialogs[] = {{kValuePage, 170, 96, kValueControls}};
+constexpr ResourceTable kResources{kDialogs, {}, {}};
+
 class CTestValueNode : public CTestNode {
 public:
     CTestValueNode() : CTestNode(u"VALUE", kTestValueType) {}
+
+    int ResourceDialogId() const override { return kValuePage; }
+    void InitPage(CDialogPage& page) override {
+        page.AddColumn(kValueList, u"Param", 60);
+        page.AddColumn(kValueList, u"Value", 80);
+        page.InsertRow(kValueList, 0, u"Value");
+        page.InsertRow(kValueList, 1, u"Raw");
+    }
+    void ShowData(CDialogPage& page, const uint8_t* bytes, int length) override {
+        const bool complete = length >= 9;
+        const uint32_t raw = PayloadU32(bytes, length);
+        SetDlgText(page, kTypeField, complete ? u"%u" : nullptr, complete ? bytes[3] : 0);
+        SetDlgText(page, kLengthField, u"%d", length);
+        page.SetChecked(kEvenBox, complete && raw % 2 == 0);
+        page.SetCellText(kValueList, 0, 1, complete ? platform::FormatW(u"%.3f", raw * 0.001) : u"");
+        page.SetCellText(kValueList, 1, 1, complete ? platform::FormatW(u"0x%08X", raw) : u"");
+    }
 
     bool Decode(CStorageDatabase* database) override {
         CStorageValue* value = Entry(database, kTestValueId);
@@ -82,6 +123,8 @@ public:
 } protocolObject;
 
 }  // namespace
+
+VELTRO_PLUGIN_EXPORT const ResourceTable* Resources() { return &kResources; }
 
 VELTRO_PLUGIN_EXPORT CProtocolObject* Initialize(uint32_t, ModuleHandle module) {
     moduleHandle = module;

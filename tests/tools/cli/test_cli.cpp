@@ -9,6 +9,7 @@
 #include "platform/file_profile.h"
 #include "tests/host/core/log/test_stream_file_support.h"
 #include "tests/platform/test_serial_terminal.h"
+#include "tests/support/test_protocol.h"
 #include "tests/tools/tool_process.h"
 
 namespace {
@@ -266,6 +267,33 @@ TEST(CliReplay, ALogOfLineNoiseIsReadToItsEndAsUnrecognisedBytes) {
     EXPECT_TRUE(Contains(messages.output, "     50000  unrecognised bytes\n")) << messages.output;
     const ToolRun dump = RunTool({kCli, "dump", log});
     EXPECT_EQ(0, dump.status) << dump.errors;
+}
+
+// The test protocol's plug-in carries a page for its VALUE message: a table and labelled fields.
+TEST(CliShow, APageIsShownFilledWithTheLastCopyOfItsMessage) {
+    TempFolder folder;
+    const std::string log = folder.File("values.kvb");
+    std::vector<uint8_t> bytes = TestFrameU32(kTestTimeType, 1000);
+    for (uint32_t value : {1234u, 5678u}) {
+        const std::vector<uint8_t> frame = TestFrameU32(kTestValueType, value);
+        bytes.insert(bytes.end(), frame.begin(), frame.end());
+    }
+    WriteFileBytes(log, bytes);
+    const std::string plugins = VELTRO_TEST_PLUGIN_DIR "simple";
+
+    const ToolRun shown = RunTool({kCli, "show", log, "VALUE", "--plugins", plugins});
+    EXPECT_EQ(0, shown.status) << shown.errors;
+    EXPECT_EQ("Type: 2\nLength: 9\n[x] Even value\nParam | Value\nValue | 5.678\nRaw | 0x0000162E\n", shown.output);
+
+    const ToolRun unknown = RunTool({kCli, "show", log, "NOPE", "--plugins", plugins});
+    EXPECT_EQ(2, unknown.status);
+    EXPECT_TRUE(Contains(unknown.errors, "no message is named \"NOPE\"")) << unknown.errors;
+    EXPECT_TRUE(Contains(unknown.errors, "  VALUE\n") && Contains(unknown.errors, "  CUSTOM\n")) << unknown.errors;
+
+    WriteFileBytes(log, TestFrameU32(kTestTimeType, 1000));
+    const ToolRun absent = RunTool({kCli, "show", log, "VALUE", "--plugins", plugins});
+    EXPECT_EQ(1, absent.status);
+    EXPECT_TRUE(Contains(absent.errors, "the log holds no VALUE")) << absent.errors;
 }
 
 }  // namespace

@@ -1,0 +1,35 @@
+#include "page_template.h"
+
+#include "shared/message_node.h"
+
+namespace {
+
+bool NamesItself(ControlKind kind) {
+    return kind == ControlKind::CheckBox || kind == ControlKind::RadioButton || kind == ControlKind::PushButton;
+}
+
+std::u16string WithoutColon(std::u16string text) {
+    while (!text.empty() && (text.back() == u':' || text.back() == u' ')) text.pop_back();
+    return text;
+}
+
+}  // namespace
+
+const DialogTemplate* PageTemplateOf(const CMessageNode& node) {
+    return LoadDialogTemplate(node.ResourceModule(), node.ResourceDialogId());
+}
+
+std::u16string ControlLabel(const DialogTemplate& dialog, int controlId) {
+    const char16_t* label = nullptr;
+    for (const ControlTemplate& control : dialog.controls) {
+        if (control.id == controlId) {
+            if (NamesItself(control.kind) && control.text && *control.text) label = control.text;
+            if (label) return WithoutColon(label);
+            break;
+        }
+        if (control.kind == ControlKind::StaticText && control.text && *control.text) label = control.text;
+    }
+    std::u16string number;
+    for (const char c : std::to_string(controlId)) number.push_back(static_cast<char16_t>(c));
+    return number;
+}
