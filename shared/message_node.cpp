@@ -63,7 +63,8 @@ bool CMessageNode::Decode(CStorageDatabase*) { return false; }
 void CMessageNode::AddChild(CMessageNode* child, bool sorted, bool trailing) {
     if (!child) return;
     child->parent = this;
-    child->root = root;
+    // A subtree built before it is added belongs to this tree from now on, to its leaves.
+    child->SetRoot(root);
 
     // The link to rewrite: the head pointer, or the next pointer of the cell before the insertion.
     ChildCell** link = &children;
@@ -79,6 +80,11 @@ void CMessageNode::AddChild(CMessageNode* child, bool sorted, bool trailing) {
     *link = cell;
     if (trailing && beforeMarker) sectionMarker = cell;
     child->AddMask(0);
+}
+
+void CMessageNode::SetRoot(CMessageNode* newRoot) {
+    root = newRoot;
+    for (ChildCell* cell = children; cell; cell = cell->next) cell->node->SetRoot(newRoot);
 }
 
 CMessageNode::Position CMessageNode::GetFirstChild() const { return children; }

@@ -100,6 +100,9 @@ protected:
     void InvalidateText() { textValid = false; }
 
 private:
+    void SetRoot(CMessageNode* newRoot);
+
+private:
     ChildCell* children = nullptr;
     ChildCell* sectionMarker = nullptr;
     CMessageNode* parent = nullptr;

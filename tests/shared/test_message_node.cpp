@@ -29,6 +29,12 @@ TEST(MessageNode, SortedChildrenGoAfterEqualLabels) {
     EXPECT_EQ(root.GetNextChild(position), firstB);
     EXPECT_EQ(secondB->Parent(), &root);
     EXPECT_EQ(secondB->Root(), &root);
+    // A class built with its messages before it joins the tree: the messages join too.
+    auto* classNode = new CLabelledNode(u"CFG");
+    auto* message = new CLabelledNode(u"CFG-PRT");
+    classNode->AddChild(message, true, false);
+    root.AddChild(classNode, true, false);
+    EXPECT_EQ(message->Root(), &root);
 }
 
 TEST(MessageNode, TrailingChildrenStayBehindTheSortedOnes) {

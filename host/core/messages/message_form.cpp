@@ -21,7 +21,7 @@ bool TakesInput(ControlKind kind) {
 // The node's class is the KVB class "CFG": sending it changes the receiver's configuration.
 bool IsConfigurationMessage(const CMessageNode& node) {
     const CMessageNode* parent = node.Parent();
-    return parent && parent->Label() == std::u16string_view(u"CFG") &&
+    return parent && parent->Name() == std::u16string_view(u"CFG") &&
            node.Root()->Label() == std::u16string_view(u"KVB");
 }
 

@@ -26,8 +26,17 @@ void ForEachDescendant(const CMessageNode& node, Visit visit) {
     });
 }
 
+CMessageNode* FindClass(CMessageNode* root, std::u16string_view className) {
+    CMessageNode* found = nullptr;
+    if (root)
+        ForEachChild(*root, [&](CMessageNode& child) {
+            if (!found && child.Name() == className) found = &child;
+        });
+    return found;
+}
+
 void AddClassMessages(std::vector<CMessageNode*>& entries, CMessageNode* root, const char16_t* className) {
-    CMessageNode* classNode = root ? root->FindChildByLabel(className) : nullptr;
+    CMessageNode* classNode = FindClass(root, className);
     if (!classNode) return;
     ForEachChild(*classNode, [&](CMessageNode& message) {
         if (Enabled(message)) entries.push_back(&message);

@@ -37,6 +37,12 @@ CMessageForm& CMessageFormView::Form() {
     return *form;
 }
 
+QComboBox* CMessageFormView::MessageList() const { return messageList; }
+
+QLabel* CMessageFormView::AgeField() const { return ageField; }
+
+CMessageFormPage* CMessageFormView::FormPage() const { return formPage; }
+
 void CMessageFormView::OnInitialUpdate() {
     Form();
     timer.start();

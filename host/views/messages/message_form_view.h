@@ -35,9 +35,9 @@ public:
 
     CMessageForm& Form();
     // Null until the toolbar is created, and after the frame destroyed it.
-    QComboBox* MessageList() const { return messageList; }
-    QLabel* AgeField() const { return ageField; }
-    CMessageFormPage* FormPage() const { return formPage; }
+    QComboBox* MessageList() const;
+    QLabel* AgeField() const;
+    CMessageFormPage* FormPage() const;
     QScrollArea& PageArea() const { return *pageArea; }
     // The user picks entry index of the message list.
     void PickMessage(int index);
