@@ -1,0 +1,244 @@
+// The message view as a user meets it, over the real plug-ins: picking a message polls it once,
+// hold keeps the page, files are saved and loaded, a configuration sent asks to be saved, and the
+// CUSTOM page sends what was typed, as text or hexadecimal.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "host/views/color_table.h"
+#include "host/views/messages/message_form_page.h"
+#include "host/views/messages/message_form_view.h"
+#include "platform/profile.h"
+#include "platform/ticks.h"
+#include "resources/veltro/dialogs.h"
+#include "resources/veltro/strings.h"
+#include "tests/host/core/log/test_stream_file_support.h"
+#include "tests/host/views/gui_test_support.h"
+#include "tests/plugins/kvb/kvb_test_frames.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+constexpr uint8_t kTestId = 0x77;
+
+// A configuration message of the test's own under the KVB class "CFG": it answers polls and
+// builds the frame it was last shown.
+class CTestConfigMessage : public CMessageNode {
+public:
+    bool Accept(const uint8_t* bytes, int length) override { return length >= 8 && bytes[3] == kTestId; }
+    int BuildPoll(CDialogPage&, uint8_t* buffer, int& outLength, int capacity) override {
+        return Copy(KvbTestFrame(0x06, kTestId, {}), buffer, outLength, capacity);
+    }
+    void ShowData(CDialogPage&, const uint8_t* bytes, int length) override { shown.assign(bytes, bytes + length); }
+    bool BuildFromPage(CDialogPage&, uint8_t* buffer, int& outLength, int capacity) override {
+        return Copy(KvbTestFrame(0x06, kTestId, {1, 2}), buffer, outLength, capacity) > 0;
+    }
+    ModuleHandle ResourceModule() const override { return nullptr; }
+    const char16_t* Label() const override { return u"TEST (Test)"; }
+    const char16_t* Description() const override { return u"Test"; }
+    const char16_t* Name() const override { return u"CFG-TEST"; }
+    uint32_t OwnMask() const override { return MASK_ORDINARY; }
+
+    Bytes shown;
+
+private:
+    static int Copy(const Bytes& frame, uint8_t* buffer, int& outLength, int capacity) {
+        outLength = static_cast<int>(frame.size());
+        if (outLength > capacity) return 0;
+        std::copy(frame.begin(), frame.end(), buffer);
+        return outLength;
+    }
+};
+
+// A frame that writes every message to a receiver, which the test reads, and decodes it as sent.
+class SendingHost : public TestViewHost {
+public:
+    explicit SendingHost(CVeltroDoc& document) : document(document) {}
+    bool SendToReceiver(CMessageNode* node, const uint8_t* bytes, int length) override {
+        sent.emplace_back(bytes, bytes + length);
+        document.ProcessMessage(document.DispatchSent(node, bytes, length), true);
+        return true;
+    }
+    bool CanSend() const override { return canSend; }
+
+    CVeltroDoc& document;
+    std::vector<Bytes> sent;
+    bool canSend = true;
+};
+
+class MessageViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CMessageNode* cfg = document.FindNodeByProtocol(u"KVB", u"CFG", nullptr);
+        ASSERT_NE(cfg, nullptr);
+        cfg->AddChild(testMessage, true, false);
+        document.Plugins().RegisterWith(splitter);
+        view = new CMessageFormView;
+        view->Create(ViewContext{document, colors, profile, host, {}}, u"CMessageFormView", &window);
+        window.addToolBar(view->CreateViewToolBar(&window));
+        window.setCentralWidget(view);
+        window.resize(480, 360);
+        window.show();
+        view->OnInitialUpdate();
+    }
+
+    void Pick(const QString& name) {
+        const int index = view->MessageList()->findText(name);
+        ASSERT_GE(index, 0) << name.toStdString();
+        view->PickMessage(index);
+    }
+    void Tick(uint32_t milliseconds = CMessageForm::kTimerMs) {
+        clock.Advance(milliseconds);
+        view->Form().OnTimer(platform::GetTickCount());
+    }
+    void Receive(const Bytes& frame) {
+        FeedStream(splitter, frame.data(), frame.size(), [&](const FrameRecord& r) { document.ProcessRecord(r, true); });
+        document.ForceUpdate();
+    }
+    QString Age() const { return view->AgeField()->text(); }
+
+    platform::ManualTickClock clock{1000};
+    CVeltroDoc document{DocumentSettings{900, VELTRO_PLUGIN_DIR, nullptr}};
+    CTestConfigMessage* testMessage = new CTestConfigMessage;
+    CFrameSplitter splitter;
+    CColorTable colors;
+    platform::CMemoryProfile profile;
+    SendingHost host{document};
+    QMainWindow window;
+    CMessageFormView* view = nullptr;
+};
+
+TEST_F(MessageViewTest, PickingAMessagePollsItOnceWithAutoPollAndNeverWithout) {
+    Pick(QStringLiteral("KVB CFG-TEST"));
+    for (int i = 0; i < 5; ++i) Tick();
+    ASSERT_EQ(host.sent.size(), 1u);
+    EXPECT_EQ(host.sent[0], KvbTestFrame(0x06, kTestId, {}));
+    EXPECT_EQ(view->windowTitle(), QStringLiteral("KVB CFG-TEST"));
+
+    view->RunCommand(cmd::kAutoPoll);
+    EXPECT_FALSE(view->Form().AutoPoll());
+    Pick(QStringLiteral("KVB CFG-RATE"));
+    Pick(QStringLiteral("KVB CFG-TEST"));
+    for (int i = 0; i < 5; ++i) Tick();
+    EXPECT_EQ(host.sent.size(), 1u);
+    // The poll button still works by hand.
+    view->RunCommand(cmd::kPollMessage);
+    EXPECT_EQ(host.sent.size(), 2u);
+}
+
+TEST_F(MessageViewTest, HoldKeepsTheCopyShownWhileItsAgeCountsAndALoadedFileHasNoAge) {
+    view->RunCommand(cmd::kAutoPoll);
+    Pick(QStringLiteral("KVB CFG-TEST"));
+    const Bytes first = KvbTestFrame(0x06, kTestId, {7});
+    Receive(first);
+    EXPECT_EQ(testMessage->shown, first);
+    Tick(2400);
+    EXPECT_EQ(Age(), QStringLiteral("2 s"));
+
+    view->RunCommand(cmd::kHoldOn);
+    EXPECT_TRUE(view->Form().Held());
+    Receive(KvbTestFrame(0x06, kTestId, {8}));
+    Tick(3000);
+    EXPECT_EQ(testMessage->shown, first);
+    EXPECT_EQ(Age(), QStringLiteral("5 s"));
+    view->RunCommand(cmd::kHoldOff);
+    EXPECT_EQ(testMessage->shown, KvbTestFrame(0x06, kTestId, {8}));
+
+    TempFolder folder;
+    host.prompts.saveFile = folder.File("saved.kvb");
+    view->RunCommand(cmd::kSaveMessage);
+    EXPECT_EQ(host.prompts.proposedMessageName, u"KVB CFG-TEST");
+    host.prompts.openFile = ILogFileDialogs::OpenChoice{*host.prompts.saveFile, false};
+    view->RunCommand(cmd::kLoadMessage);
+    Tick();
+    EXPECT_EQ(Age(), QString());
+    EXPECT_TRUE(view->Form().Held());
+    EXPECT_EQ(view->Form().Bytes(), KvbTestFrame(0x06, kTestId, {1, 2})) << "rebuilt from the page";
+
+    // Neither a frame of another message nor a file beyond any frame's length is taken.
+    for (const Bytes& bytes : {KvbTestFrame(0x06, 0x08, {}), Bytes(CMessageForm::kLargestMessageFile + 1, 0xA4)}) {
+        WriteFileBytes(*host.prompts.saveFile, bytes);
+        view->RunCommand(cmd::kLoadMessage);
+        ASSERT_FALSE(host.prompts.shown.empty());
+        EXPECT_EQ(host.prompts.shown.back(), kNotSameFormat);
+    }
+    EXPECT_EQ(host.prompts.shown.size(), 2u);
+}
+
+TEST_F(MessageViewTest, AConfigurationSentAsksToBeSavedBeforeTheViewIsLeft) {
+    Pick(QStringLiteral("KVB CFG-TEST"));
+    Tick();
+    EXPECT_TRUE(view->CanLeave());
+    view->RunCommand(cmd::kSendMessage);
+    EXPECT_EQ(host.sent.back(), KvbTestFrame(0x06, kTestId, {1, 2}));
+    EXPECT_TRUE(view->Form().UnsavedConfiguration());
+
+    host.prompts.answerYes = false;
+    EXPECT_TRUE(view->CanLeave());
+    host.prompts.answerYes = true;
+    EXPECT_FALSE(view->CanLeave());
+    EXPECT_EQ(host.prompts.asked.back(), kAskSwitchToSave.text);
+    EXPECT_EQ(view->MessageList()->currentText(), QStringLiteral("KVB CFG-CFG"));
+    EXPECT_TRUE(view->CanLeave()) << "the save message itself is shown";
+}
+
+TEST_F(MessageViewTest, TheCustomPageSendsWhatWasTypedAsHexadecimalOrText) {
+    Pick(QStringLiteral("CUSTOM"));
+    CMessageFormPage* page = view->FormPage();
+    ASSERT_NE(page, nullptr);
+    auto* content = qobject_cast<QPlainTextEdit*>(page->ControlWidget(dialog::kCustomContent));
+    auto* hex = qobject_cast<QCheckBox*>(page->ControlWidget(dialog::kCustomHexMode));
+    ASSERT_TRUE(content && hex);
+    EXPECT_TRUE(hex->isChecked());
+
+    content->setPlainText(QStringLiteral("24 47 50 0D 0A"));
+    Tick();
+    view->RunCommand(cmd::kSendMessage);
+    ASSERT_EQ(host.sent.size(), 1u);
+    EXPECT_EQ(host.sent[0], (Bytes{'$', 'G', 'P', '\r', '\n'}));
+    // The sent bytes came back as the root's copy and stand on the page as they were typed.
+    EXPECT_EQ(content->toPlainText(), QStringLiteral("24 47 50 0D 0A"));
+
+    // Switching the mode writes the same bytes the other way.
+    content->setPlainText(QStringLiteral("48 69"));
+    hex->click();
+    EXPECT_EQ(content->toPlainText(), QStringLiteral("Hi"));
+    content->setPlainText(QStringLiteral("Hello"));
+    Tick();
+    view->RunCommand(cmd::kSendMessage);
+    EXPECT_EQ(host.sent.back(), (Bytes{'H', 'e', 'l', 'l', 'o'}));
+
+    // Hexadecimal that does not read keeps send off and names the field.
+    hex->click();
+    content->setPlainText(QStringLiteral("4G"));
+    Tick();
+    EXPECT_FALSE(view->QueryCommand(cmd::kSendMessage).enabled);
+    RunEventsUntil([&] { return !window.statusBar()->currentMessage().isEmpty(); });
+    EXPECT_TRUE(window.statusBar()->currentMessage().contains(QStringLiteral("\"Message bytes, sent as they stand\"")))
+        << window.statusBar()->currentMessage().toStdString();
+
+    content->setPlainText(QStringLiteral("48 69"));
+    Tick();
+    QDir().mkpath(QStringLiteral(VELTRO_SCREENSHOT_DIR));
+    EXPECT_TRUE(window.grab().save(QStringLiteral(VELTRO_SCREENSHOT_DIR "/message_view_custom.png")));
+}
+
+TEST_F(MessageViewTest, TheStateBlockReselectsTheMessageAndItsSwitches) {
+    Pick(QStringLiteral("NMEA ?????"));
+    view->RunCommand(cmd::kAutoPoll);
+    const std::vector<uint8_t> block(view->GetViewState().begin(), view->GetViewState().end());
+    Pick(QStringLiteral("CUSTOM"));
+    view->RunCommand(cmd::kAutoPoll);
+    ASSERT_TRUE(view->SetViewState(block));
+    EXPECT_EQ(view->MessageList()->currentText(), QStringLiteral("NMEA ?????"));
+    EXPECT_EQ(std::u16string(view->Form().Selected()->Description()), u"Custom");
+    EXPECT_FALSE(view->Form().AutoPoll());
+}
+
+}  // namespace
