@@ -33,7 +33,7 @@ CMessageFormView::~CMessageFormView() {
 }
 
 CMessageForm& CMessageFormView::Form() {
-    if (!form) form = std::make_unique<CMessageForm>(Document(), *this);
+    if (!form) form = std::make_unique<CMessageForm>(Document(), static_cast<IMessageFormSite&>(*this));
     return *form;
 }
 

@@ -27,8 +27,8 @@ using Bytes = std::vector<uint8_t>;
 
 constexpr uint8_t kTestId = 0x77;
 
-// A configuration message of the test's own under the KVB class "CFG": it answers polls and
-// builds the frame it was last shown.
+// A configuration message of the test's own under the KVB class "CFG", on a page of the program's:
+// it builds a poll, and sends what it shows (a frame of its own while it shows nothing).
 class CTestConfigMessage : public CMessageNode {
 public:
     bool Accept(const uint8_t* bytes, int length) override { return length >= 8 && bytes[3] == kTestId; }
@@ -37,9 +37,10 @@ public:
     }
     void ShowData(CDialogPage&, const uint8_t* bytes, int length) override { shown.assign(bytes, bytes + length); }
     bool BuildFromPage(CDialogPage&, uint8_t* buffer, int& outLength, int capacity) override {
-        return Copy(KvbTestFrame(0x06, kTestId, {1, 2}), buffer, outLength, capacity) > 0;
+        return Copy(shown.empty() ? KvbTestFrame(0x06, kTestId, {1, 2}) : shown, buffer, outLength, capacity) > 0;
     }
     ModuleHandle ResourceModule() const override { return nullptr; }
+    int ResourceDialogId() const override { return dialog::kCustomMessage; }
     const char16_t* Label() const override { return u"TEST (Test)"; }
     const char16_t* Description() const override { return u"Test"; }
     const char16_t* Name() const override { return u"CFG-TEST"; }
@@ -83,7 +84,7 @@ protected:
         view->Create(ViewContext{document, colors, profile, host, {}}, u"CMessageFormView", &window);
         window.addToolBar(view->CreateViewToolBar(&window));
         window.setCentralWidget(view);
-        window.resize(480, 360);
+        window.resize(640, 360);
         window.show();
         view->OnInitialUpdate();
     }
@@ -137,7 +138,7 @@ TEST_F(MessageViewTest, HoldKeepsTheCopyShownWhileItsAgeCountsAndALoadedFileHasN
     Pick(QStringLiteral("KVB CFG-TEST"));
     const Bytes first = KvbTestFrame(0x06, kTestId, {7});
     Receive(first);
-    EXPECT_EQ(testMessage->shown, first);
+    EXPECT_EQ(view->Form().Bytes(), first);
     Tick(2400);
     EXPECT_EQ(Age(), QStringLiteral("2 s"));
 
@@ -145,21 +146,24 @@ TEST_F(MessageViewTest, HoldKeepsTheCopyShownWhileItsAgeCountsAndALoadedFileHasN
     EXPECT_TRUE(view->Form().Held());
     Receive(KvbTestFrame(0x06, kTestId, {8}));
     Tick(3000);
-    EXPECT_EQ(testMessage->shown, first);
+    EXPECT_EQ(view->Form().Bytes(), first);
     EXPECT_EQ(Age(), QStringLiteral("5 s"));
     view->RunCommand(cmd::kHoldOff);
-    EXPECT_EQ(testMessage->shown, KvbTestFrame(0x06, kTestId, {8}));
+    EXPECT_EQ(view->Form().Bytes(), KvbTestFrame(0x06, kTestId, {8}));
 
     TempFolder folder;
     host.prompts.saveFile = folder.File("saved.kvb");
     view->RunCommand(cmd::kSaveMessage);
     EXPECT_EQ(host.prompts.proposedMessageName, u"KVB CFG-TEST");
+    EXPECT_EQ(ReadFileBytes(*host.prompts.saveFile), KvbTestFrame(0x06, kTestId, {8}));
+    const Bytes other = KvbTestFrame(0x06, kTestId, {9});
+    WriteFileBytes(*host.prompts.saveFile, other);
     host.prompts.openFile = ILogFileDialogs::OpenChoice{*host.prompts.saveFile, false};
     view->RunCommand(cmd::kLoadMessage);
     Tick();
     EXPECT_EQ(Age(), QString());
     EXPECT_TRUE(view->Form().Held());
-    EXPECT_EQ(view->Form().Bytes(), KvbTestFrame(0x06, kTestId, {1, 2})) << "rebuilt from the page";
+    EXPECT_EQ(testMessage->shown, other);
 
     // Neither a frame of another message nor a file beyond any frame's length is taken.
     for (const Bytes& bytes : {KvbTestFrame(0x06, 0x08, {}), Bytes(CMessageForm::kLargestMessageFile + 1, 0xA4)}) {
@@ -172,6 +176,7 @@ TEST_F(MessageViewTest, HoldKeepsTheCopyShownWhileItsAgeCountsAndALoadedFileHasN
 }
 
 TEST_F(MessageViewTest, AConfigurationSentAsksToBeSavedBeforeTheViewIsLeft) {
+    view->RunCommand(cmd::kAutoPoll);
     Pick(QStringLiteral("KVB CFG-TEST"));
     Tick();
     EXPECT_TRUE(view->CanLeave());
@@ -225,6 +230,7 @@ TEST_F(MessageViewTest, TheCustomPageSendsWhatWasTypedAsHexadecimalOrText) {
 
     content->setPlainText(QStringLiteral("48 69"));
     Tick();
+    EXPECT_TRUE(RunEventsUntil([&] { return window.statusBar()->currentMessage().isEmpty(); }));
     QDir().mkpath(QStringLiteral(VELTRO_SCREENSHOT_DIR));
     EXPECT_TRUE(window.grab().save(QStringLiteral(VELTRO_SCREENSHOT_DIR "/message_view_custom.png")));
 }
