@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""Writes the fuzz targets' seed inputs into kvb/ and nmea/ next to this script.
+"""Writes the fuzz targets' seed inputs into kvb/, nmea/ and page/ next to this script.
 
 Each seed is in its target's own input format (see the fuzz targets): for fuzz_kvb_frames chunks
 led by a length byte, for fuzz_nmea lines led by an address byte, so that the targets complete
-the checksums and mutations of the seeds still reach the decoders."""
+the checksums and mutations of the seeds still reach the decoders; for fuzz_page_text a capacity
+byte, an item-size byte and the text of a page's field."""
 import pathlib
 import struct
 
@@ -86,3 +87,8 @@ write("nmea", "mixed", sentence_line(SENTENCES["gga"][0]) + kvb_frame(0x01, 0x03
 write("nmea", "dollars", b"$" * 4096)
 write("nmea", "starts", b"$GPGGA," * 300 + b"$GNGGA," * 300)
 write("nmea", "unended", b"$GNTXT," + b"x" * 93)
+
+for name, text in {"hex": b"A4 51 06 08 06 00 E8 03 01 00 01 00 01 39", "words": b"0011 2233 44556677 -5 1.5e3",
+                   "text": b"$GPGGA,1\r\n", "long": b"F" * 600}.items():
+    write("page", name, bytes([16, 0]) + text)
+

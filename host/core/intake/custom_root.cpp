@@ -1,7 +1,6 @@
 #include "custom_root.h"
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 #include "platform/text.h"
@@ -31,7 +30,7 @@ int ReadContent(const CDialogPage& page, bool hex, uint8_t* buffer, int capacity
     if (hex) return GetDlgHexDump(page, kCustomContent, buffer, capacity, 1, nullptr);
     const std::string text = platform::WideToAnsi(page.GetControlText(kCustomContent));
     const int count = std::min(static_cast<int>(text.size()), std::max(capacity, 0));
-    std::memcpy(buffer, text.data(), static_cast<size_t>(count));
+    std::copy_n(text.begin(), count, buffer);
     return count;
 }
 

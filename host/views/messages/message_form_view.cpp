@@ -165,7 +165,7 @@ void CMessageFormView::resizeEvent(QResizeEvent* event) {
 // The page keeps at least its template's size, and scrolls when the view is smaller.
 void CMessageFormView::FitPage() {
     if (!formPage) return;
-    const QSize area = pageArea->viewport()->size();
+    const QSize area = pageArea->maximumViewportSize();
     const QSize size = formPage->PageSize().expandedTo(area);
     formPage->resize(size);
     Form().ResizePage(size.width(), size.height());

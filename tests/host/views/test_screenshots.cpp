@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QImage>
 #include <QMenu>
+#include <QComboBox>
 #include <QMenuBar>
 #include <QPainter>
 #include <set>
@@ -10,6 +11,7 @@
 #include "host/views/forms/data_view.h"
 #include "host/views/forms/data_view_layout.h"
 #include "host/views/forms/main_form.h"
+#include "host/views/messages/message_form_view.h"
 #include "tests/host/views/gui_test_support.h"
 #include "tests/platform/test_serial_terminal.h"
 
@@ -81,4 +83,18 @@ TEST_F(ScreenshotTest, TheMainWindowReceivingFromAReceiver) {
     ASSERT_TRUE(RunEventsUntil([&] { return summary->Data()->RowTexts()[ROW_UTC] == u"12:00:03.000"; }));
     RunEventsUntil([] { return false; }, std::chrono::milliseconds(1100));
     EXPECT_TRUE(frame.grab().toImage().save(kFolder + "/main_window_receiving.png"));
+}
+
+TEST_F(ScreenshotTest, TheMessageViewFromTheViewMenu) {
+    CMainFrameMobile& frame = Start({});
+    frame.resize(800, 600);
+    ASSERT_TRUE(Enabled(frame, cmd::kMessageView));
+    frame.CommandBar().Run(cmd::kMessageView);
+    auto* view = dynamic_cast<CMessageFormView*>(frame.ActiveView());
+    ASSERT_NE(view, nullptr);
+    ASSERT_NE(view->MessageList(), nullptr);
+    view->PickMessage(view->MessageList()->findText(QStringLiteral("CUSTOM")));
+    ASSERT_NE(view->FormPage(), nullptr);
+    RunEventsUntil([] { return false; }, std::chrono::milliseconds(200));
+    EXPECT_TRUE(frame.grab().toImage().save(kFolder + "/message_view.png"));
 }

@@ -233,6 +233,11 @@ TEST_F(MessageViewTest, TheCustomPageSendsWhatWasTypedAsHexadecimalOrText) {
     EXPECT_TRUE(RunEventsUntil([&] { return window.statusBar()->currentMessage().isEmpty(); }));
     QDir().mkpath(QStringLiteral(VELTRO_SCREENSHOT_DIR));
     EXPECT_TRUE(window.grab().save(QStringLiteral(VELTRO_SCREENSHOT_DIR "/message_view_custom.png")));
+
+    // Picking another message offers to send the one modified first.
+    Pick(QStringLiteral("KVB CFG-RATE"));
+    EXPECT_EQ(host.prompts.asked.back(), kAskSendModified.text);
+    EXPECT_EQ(host.sent.back(), (Bytes{'H', 'i'}));
 }
 
 TEST_F(MessageViewTest, TheStateBlockReselectsTheMessageAndItsSwitches) {
