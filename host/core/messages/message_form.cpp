@@ -1,6 +1,7 @@
 #include "message_form.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -27,7 +28,10 @@ bool IsConfigurationMessage(const CMessageNode& node) {
 
 enum class FileRead { Read, TooLarge, Failed };
 
+// Only regular files: a pipe or a device could keep the window waiting for ever.
 FileRead ReadMessageFile(const std::string& path, std::vector<uint8_t>& bytes) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return FileRead::Failed;
     std::ifstream file(path, std::ios::binary);
     if (!file) return FileRead::Failed;
     bytes.clear();

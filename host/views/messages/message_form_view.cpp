@@ -28,6 +28,8 @@ CMessageFormView::CMessageFormView() : pageArea(new QScrollArea(this)) {
 
 CMessageFormView::~CMessageFormView() {
     timer.stop();
+    // The page tells the form of changes; it goes first.
+    delete pageArea->takeWidget();
     if (statusShown)
         if (auto* frame = qobject_cast<QMainWindow*>(window())) frame->statusBar()->clearMessage();
 }
