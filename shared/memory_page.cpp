@@ -206,7 +206,8 @@ std::u16string CMemoryPage::ColumnHeading(int controlId, int column) const {
 
 void CMemoryPage::SetColumnWidth(int controlId, int column, int width) {
     Control* control = Find(controlId);
-    if (control && InRange(column, control->columns.size())) control->columns[static_cast<size_t>(column)].width = width;
+    if (control && InRange(column, control->columns.size()))
+        control->columns[static_cast<size_t>(column)].width = width;
 }
 
 int CMemoryPage::RowCount(int controlId) const {
@@ -273,6 +274,7 @@ int CMemoryPage::Position(int controlId) const {
 
 void CMemoryPage::SetPosition(int controlId, int position) {
     Control* control = Find(controlId);
-    if (control) control->position = std::clamp(position, std::min(control->minimum, control->maximum),
-                                                 std::max(control->minimum, control->maximum));
+    if (control)
+        control->position = std::clamp(position, std::min(control->minimum, control->maximum),
+                                       std::max(control->minimum, control->maximum));
 }

@@ -71,8 +71,7 @@ void CMessageNode::AddChild(CMessageNode* child, bool sorted, bool trailing) {
     if (trailing)
         while (*link && *link != sectionMarker) link = &(*link)->next;
     const ChildCell* stop = trailing ? nullptr : sectionMarker;
-    while (*link && *link != stop &&
-           (!sorted || platform::WideCompare(child->Label(), (*link)->node->Label()) >= 0))
+    while (*link && *link != stop && (!sorted || platform::WideCompare(child->Label(), (*link)->node->Label()) >= 0))
         link = &(*link)->next;
 
     const bool beforeMarker = *link == sectionMarker;

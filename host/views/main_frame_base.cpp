@@ -2,14 +2,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDialog>
-#include <QTimer>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
 #include <QSplashScreen>
+#include <QTimer>
 
 #include "host/core/app/app_identity.h"
 #include "host/core/connection/port_thread.h"

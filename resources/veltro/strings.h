@@ -54,8 +54,9 @@ inline constexpr StringResource kProcessStillRunning{
 inline constexpr StringResource kAskSendModified{
     229, u"The message was modified but not sent to the gps receiver.\n\nDo you wan't to send it now ?"};
 inline constexpr StringResource kAskSwitchToSave{
-    228, u"You have made modifications to the GPS receiver, but you haven't saved the settings.\n\n"
-         u"Would you like to switch to the save message ?"};
+    228,
+    u"You have made modifications to the GPS receiver, but you haven't saved the settings.\n\n"
+    u"Would you like to switch to the save message ?"};
 // The status line while a field of the page holds a value that its message cannot take, with the
 // field's label.
 inline constexpr StringResource kRejectedInput{180, u"Invalid value in \"%s\": correct it to send the message"};

@@ -18,7 +18,8 @@ CCliApp::CCliApp(std::function<bool()> stopRequested, std::optional<RunConnectio
 
 AppOptions CCliApp::Options(std::optional<RunConnection> connection, const PluginOptions& plugins) {
     AppOptions options;
-    if (!plugins.folder.empty()) options.pluginFolder = plugins.folder.ends_with('/') ? plugins.folder : plugins.folder + "/";
+    if (!plugins.folder.empty())
+        options.pluginFolder = plugins.folder.ends_with('/') ? plugins.folder : plugins.folder + "/";
     options.pluginFlags = plugins.extended ? kExtendedMode : 0;
     options.programName = kProgramName;
     options.readStoredCommandLine = false;

@@ -5,9 +5,12 @@
 #include "host/core/app/simulator_process.h"
 #include "host/core/intake/veltro_doc.h"
 #include "host/core/log/stream_file_thread.h"
+#include "host/core/messages/memory_form_site.h"
+#include "host/core/messages/message_form.h"
 #include "host/core/messages/message_list.h"
 #include "host/core/messages/page_template.h"
 #include "platform/text.h"
+#include "platform/ticks.h"
 #include "shared/memory_page.h"
 #include "tools/cli/cli_app.h"
 #include "tools/cli/cli_options.h"
@@ -113,17 +116,19 @@ int RunMessages(const CliOptions& options, CStopSignal& stop) {
     return 0;
 }
 
+int UnknownMessage(CCliApp& cli, const std::string& name) {
+    std::fprintf(stderr, "veltro-cli: no message is named \"%s\"; the messages are:\n", name.c_str());
+    for (const std::u16string& known : MessageNames(cli.Document()))
+        std::fprintf(stderr, "  %s\n", platform::WideToUtf8(known).c_str());
+    return kUsageError;
+}
+
 // The page of one message filled with its last copy in the log, as text.
 int RunShow(const CliOptions& options, CStopSignal& stop) {
     CCliApp cli([&stop] { return StopOrOutputClosed(stop); }, std::nullopt, options.plugins);
     if (!cli.Start()) return kFailed;
     CMessageNode* node = FindMessageByName(cli.Document(), platform::Utf8ToWide(options.message));
-    if (!node) {
-        std::fprintf(stderr, "veltro-cli: no message is named \"%s\"; the messages are:\n", options.message.c_str());
-        for (const std::u16string& name : MessageNames(cli.Document()))
-            std::fprintf(stderr, "  %s\n", platform::WideToUtf8(name).c_str());
-        return kUsageError;
-    }
+    if (!node) return UnknownMessage(cli, options.message);
     if (!OpenLog(cli, options.file)) return kFailed;
     cli.Frame().ReplayToEnd();
     if (node->FrameLength() == 0) return Fail("the log holds no " + options.message);
@@ -133,6 +138,48 @@ int RunShow(const CliOptions& options, CStopSignal& stop) {
     node->InitPage(memoryPage);
     node->ShowData(memoryPage, node->FrameBytes(), node->FrameLength());
     std::fputs(PageText(memoryPage, *page).c_str(), stdout);
+    return 0;
+}
+
+std::string Utf8(const std::u16string& text) { return platform::WideToUtf8(text); }
+
+// The frame a page builds once its controls are set as the command line says, as the message
+// view would send it.
+int RunBuild(const CliOptions& options, CStopSignal& stop) {
+    CCliApp cli([&stop] { return StopOrOutputClosed(stop); }, std::nullopt, options.plugins);
+    if (!cli.Start()) return kFailed;
+    CMessageNode* node = FindMessageByName(cli.Document(), platform::Utf8ToWide(options.message));
+    if (!node) return UnknownMessage(cli, options.message);
+    if (!options.file.empty()) {
+        if (!OpenLog(cli, options.file)) return kFailed;
+        cli.Frame().ReplayToEnd();
+    }
+    CMemoryFormSite site(
+        nullptr, [](const std::u16string& text) { std::fprintf(stderr, "veltro-cli: %s\n", Utf8(text).c_str()); });
+    CMessageForm form(cli.Document(), site);
+    form.Select(node, false);
+    CMemoryPage* page = site.Page();
+    const DialogTemplate* dialog = PageTemplateOf(*node);
+    if (!page || !dialog) return Fail(options.message + " has no page");
+    for (const ControlAssignment& assignment : options.assignments) {
+        const AssignResult result = AssignControl(*page, *dialog, assignment);
+        if (result == AssignResult::UnknownControl) {
+            std::fprintf(stderr, "veltro-cli: the page has no control \"%s\"; its controls are:\n",
+                         Utf8(assignment.control).c_str());
+            for (const std::u16string& label : InputLabels(*page, *dialog))
+                std::fprintf(stderr, "  %s\n", Utf8(label).c_str());
+            return kUsageError;
+        }
+        if (result == AssignResult::Refused)
+            return Fail(Utf8(assignment.control) + " does not take \"" + Utf8(assignment.value) + "\"");
+    }
+    form.OnTimer(platform::GetTickCount());
+    if (const int rejected = form.RejectedControl())
+        return Fail(Utf8(ControlLabel(*dialog, rejected)) + " is not valid");
+    if (!form.SendValid()) return Fail(options.message + " builds no frame from its page");
+    std::string hex;
+    for (const uint8_t byte : form.Bytes()) hex += platform::FormatC(hex.empty() ? "%02X" : " %02X", byte);
+    std::puts(hex.c_str());
     return 0;
 }
 
@@ -159,6 +206,8 @@ int main(int argc, char** argv) {
             return RunMessages(options, stop);
         case CliCommand::Show:
             return RunShow(options, stop);
+        case CliCommand::Build:
+            return RunBuild(options, stop);
     }
     return kUsageError;
 }

@@ -20,6 +20,9 @@ constexpr const char* kUsage =
     "  messages LOG          replay a log and count the frames of each message\n"
     "  show LOG NAME         replay a log and show the page of message NAME (NAV-SOL, CFG-PRT,\n"
     "                        GPGGA, CUSTOM, ...) filled with the last copy of it\n"
+    "  build NAME [CONTROL=VALUE ...]   set controls of NAME's page as a user would and print\n"
+    "                        the frame it builds, as hexadecimal bytes; CONTROL is a label as\n"
+    "                        show prints it, or #id\n"
     "\n"
     "connection (monitor, record):\n"
     "  --port N|PATH         port COM1 … COM9, or a serial device such as /dev/ttyUSB0 (default 1)\n"
@@ -34,10 +37,12 @@ constexpr const char* kUsage =
     "                        UTC, Nav. Mode, Lat, Lon, Alt (MSL), SoG, SVs Used, SVs Tracked, PDOP)\n"
     "  --format csv|json     (default csv)\n"
     "\n"
-    "show:\n"
+    "show, build:\n"
     "  --extended            the extended pages, with the rows and fields for the maker's tests\n"
+    "build:\n"
+    "  --from LOG            fill the page from the last copy of the message in LOG first\n"
     "\n"
-    "dump, messages, show:\n"
+    "dump, messages, show, build:\n"
     "  --plugins FOLDER      load the protocol plug-ins from FOLDER (default: the program's own)\n"
     "\n"
     "exit status: 0 done, 1 a file or port could not be used (show: the log holds no copy of\n"
@@ -66,9 +71,8 @@ bool ParsePort(std::string_view text, ConnectionOptions& connection) {
 bool ParseCommand(std::string_view name, CliCommand& command) {
     static const std::map<std::string_view, CliCommand> kCommands = {
         {"monitor", CliCommand::Monitor},   {"record", CliCommand::Record}, {"dump", CliCommand::Dump},
-        {"messages", CliCommand::Messages}, {"show", CliCommand::Show},     {"help", CliCommand::Help},
-        {"--help", CliCommand::Help},
-        {"-h", CliCommand::Help},
+        {"messages", CliCommand::Messages}, {"show", CliCommand::Show},     {"build", CliCommand::Build},
+        {"help", CliCommand::Help},         {"--help", CliCommand::Help},   {"-h", CliCommand::Help},
     };
     auto found = kCommands.find(name);
     if (found == kCommands.end()) return false;
@@ -76,7 +80,11 @@ bool ParseCommand(std::string_view name, CliCommand& command) {
     return true;
 }
 
-bool NeedsFile(CliCommand command) { return command != CliCommand::Help && command != CliCommand::Monitor; }
+bool NeedsFile(CliCommand command) {
+    return command != CliCommand::Help && command != CliCommand::Monitor && command != CliCommand::Build;
+}
+
+bool NamesMessage(CliCommand command) { return command == CliCommand::Show || command == CliCommand::Build; }
 
 // Options that apply to a command, by name; each takes the value that follows it, if any.
 struct Option {
@@ -85,7 +93,8 @@ struct Option {
 };
 
 bool ReadsLog(CliCommand command) {
-    return command == CliCommand::Dump || command == CliCommand::Messages || command == CliCommand::Show;
+    return command == CliCommand::Dump || command == CliCommand::Messages || command == CliCommand::Show ||
+           command == CliCommand::Build;
 }
 
 std::map<std::string_view, Option> CommandOptionsOf(CliCommand command, CliOptions& options) {
@@ -116,15 +125,19 @@ std::map<std::string_view, Option> CommandOptionsOf(CliCommand command, CliOptio
                   return v == "json" || v == "csv";
               }}},
         };
-    if (command == CliCommand::Show)
-        return {{"--extended", {false, [&p = options.plugins](std::string_view) { return p.extended = true; }}}};
+    const Option extended{false, [&p = options.plugins](std::string_view) { return p.extended = true; }};
+    if (command == CliCommand::Show) return {{"--extended", extended}};
+    if (command == CliCommand::Build)
+        return {{"--extended", extended},
+                {"--from", {true, [&o = options](std::string_view v) { return !(o.file = v).empty(); }}}};
     return {};
 }
 
 std::map<std::string_view, Option> OptionsOf(CliCommand command, CliOptions& options) {
     auto known = CommandOptionsOf(command, options);
     if (ReadsLog(command))
-        known.insert({"--plugins", {true, [&p = options.plugins](std::string_view v) { return !(p.folder = v).empty(); }}});
+        known.insert(
+            {"--plugins", {true, [&p = options.plugins](std::string_view v) { return !(p.folder = v).empty(); }}});
     return known;
 }
 
@@ -162,13 +175,22 @@ bool ParseCliOptions(int argc, const char* const* argv, CliOptions& options, std
         }
         options.file = argv[i++];
     }
-    if (options.command == CliCommand::Show) {
+    if (NamesMessage(options.command)) {
         if (argc <= i || std::string_view(argv[i]).starts_with("--")) {
-            error = "show needs the name of a message";
+            error = "the command needs the name of a message";
             return false;
         }
         options.message = argv[i++];
     }
+    if (options.command == CliCommand::Build)
+        for (; i < argc && !std::string_view(argv[i]).starts_with("--"); ++i) {
+            ControlAssignment assignment;
+            if (!ControlAssignment::Parse(argv[i], assignment)) {
+                error = std::string("not CONTROL=VALUE: ") + argv[i];
+                return false;
+            }
+            options.assignments.push_back(std::move(assignment));
+        }
     const auto known = OptionsOf(options.command, options);
     for (; i < argc; ++i) {
         if (std::string_view(argv[i]) == "--help") {

@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
-enum class CliCommand { Help, Monitor, Record, Dump, Messages, Show };
+#include "tools/cli/control_assignments.h"
+
+enum class CliCommand { Help, Monitor, Record, Dump, Messages, Show, Build };
 enum class DumpFormat { Csv, Json };
 
 // Which receiver to talk to: a port number (COM1 … COM9 through the port map) or a device path,
@@ -34,15 +36,17 @@ struct PluginOptions {
 
 struct CliOptions {
     CliCommand command = CliCommand::Help;
-    // The log to record to, or to replay.
+    // The log to record to, or to replay (build: --from, optional).
     std::string file;
     ConnectionOptions connection;
     SendOptions send;
     // Empty: the default columns.
     std::vector<std::string> values;
     DumpFormat format = DumpFormat::Csv;
-    // show: the message whose page is shown, as the catalogues name it.
+    // show, build: the message whose page is shown, as the catalogues name it.
     std::string message;
+    // build: CONTROL=VALUE, in order.
+    std::vector<ControlAssignment> assignments;
     PluginOptions plugins;
 };
 

@@ -31,9 +31,7 @@ std::u16string ListText(const Control& control) {
     return text;
 }
 
-std::u16string ItemsText(const Control& control) {
-    return Joined(control.items, control.items.size());
-}
+std::u16string ItemsText(const Control& control) { return Joined(control.items, control.items.size()); }
 
 // The value a control holds, or nothing for controls that only label or group others.
 std::optional<std::u16string> ValueOf(const Control& control) {

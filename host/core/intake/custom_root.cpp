@@ -23,7 +23,7 @@ void ShowContent(CDialogPage& page, bool hex, const uint8_t* bytes, int length) 
         SetDlgHexDump(page, kCustomContent, bytes, length, 1);
     else
         page.SetControlText(kCustomContent, platform::AnsiToWide({reinterpret_cast<const char*>(bytes),
-                                                                   static_cast<size_t>(std::max(length, 0))}));
+                                                                  static_cast<size_t>(std::max(length, 0))}));
 }
 
 int ReadContent(const CDialogPage& page, bool hex, uint8_t* buffer, int capacity) {

@@ -19,8 +19,7 @@ CPluginHost::~CPluginHost() {
 void CPluginHost::LoadPlugins(const std::string& folder, CStorageDatabase& database, uint32_t flags) {
     LoadLibraries(folder, flags);
     RegisterProtocols();
-    unknownRoot =
-        std::make_unique<CProtocolRoot>(nullptr, u"UNKNOWN", nullptr, dialog::kUnknownMessage, MASK_ORDINARY);
+    unknownRoot = std::make_unique<CProtocolRoot>(nullptr, u"UNKNOWN", nullptr, dialog::kUnknownMessage, MASK_ORDINARY);
     customRoot = std::make_unique<CCustomRoot>();
     PopulateTrees();
     for (const auto& entry : protocols) entry->root->BindDatabase(&database);

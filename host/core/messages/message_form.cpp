@@ -182,8 +182,7 @@ void CMessageForm::OnUpdate(uint32_t hint, CMessageNode* hintObject) {
         sendValid = pollValid = false;
         repaintPending = node != nullptr;
     }
-    if ((hint & HINT_MESSAGE) && node && hintObject &&
-        (hintObject == node || node->LastReceiveTick() != bufferTick)) {
+    if ((hint & HINT_MESSAGE) && node && hintObject && (hintObject == node || node->LastReceiveTick() != bufferTick)) {
         if (awaitingPoll) {
             awaitingPoll = hold = modified = false;
             site.UpdateToolbar();
@@ -210,8 +209,8 @@ void CMessageForm::OnTimer(uint32_t now) {
     if (autoPoll && pollPending && node) {
         int length = 0;
         pollFrame.resize(kPollCapacity);
-        const bool valid = node->BuildPoll(PageOrBlank(), pollFrame.data(), length, kPollCapacity) > 0 &&
-                           length > 0 && length <= kPollCapacity;
+        const bool valid = node->BuildPoll(PageOrBlank(), pollFrame.data(), length, kPollCapacity) > 0 && length > 0 &&
+                           length <= kPollCapacity;
         pollFrame.resize(valid ? static_cast<size_t>(length) : 0);
         if (valid && site.CanSend()) SendPoll();
     }

@@ -88,6 +88,8 @@ public:
     // The status line for the focused control: the rejected input, the focused one first; none
     // while every input is accepted.
     std::optional<std::u16string> StatusText(int focusedControl) const;
+    // The first control whose input the message rejects; 0 while every input is accepted.
+    int RejectedControl() const { return rejected.empty() ? 0 : rejected.front(); }
 
     MessageViewState State() const;
     void ApplyState(const MessageViewState& state);

@@ -92,7 +92,8 @@ CMessageNode* FindMessageByName(CVeltroDoc& document, std::u16string_view name) 
     const std::u16string text(name);
     for (const auto& protocol : plugins.Protocols())
         if (CMessageNode* node = protocol->root->FindChild(text.c_str(), nullptr)) return node;
-    for (CMessageNode* root : {static_cast<CMessageNode*>(&plugins.CustomRoot()), static_cast<CMessageNode*>(&plugins.UnknownRoot())})
+    for (CMessageNode* root :
+         {static_cast<CMessageNode*>(&plugins.CustomRoot()), static_cast<CMessageNode*>(&plugins.UnknownRoot())})
         if (root->Label() == name) return root;
     return nullptr;
 }

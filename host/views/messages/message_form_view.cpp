@@ -13,9 +13,9 @@
 #include "host/views/message_box.h"
 #include "host/views/message_file_dialogs.h"
 #include "host/views/messages/message_form_page.h"
+#include "host/views/text/view_tool_bar.h"
 #include "host/views/view_classes.h"
 #include "host/views/view_registry.h"
-#include "host/views/text/view_tool_bar.h"
 #include "platform/ticks.h"
 #include "resources/veltro/main_menu.h"
 
@@ -128,9 +128,8 @@ void CMessageFormView::OnCommand(unsigned command) {
         case cmd::kResetMessage:
             return f.ResetMessage();
         case cmd::kSaveMessage:
-            return f.Save([this] {
-                return Context().host.MessageFiles().AskSaveMessage(DisplayName(*Form().Selected()));
-            });
+            return f.Save(
+                [this] { return Context().host.MessageFiles().AskSaveMessage(DisplayName(*Form().Selected())); });
         case cmd::kLoadMessage:
             if (const std::optional<std::string> path = Context().host.MessageFiles().AskLoadMessage()) f.Load(*path);
             return;

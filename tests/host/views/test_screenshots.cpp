@@ -1,8 +1,8 @@
 // Pictures of the main window for a reviewer: the start-up view, and each menu dropped down.
+#include <QComboBox>
 #include <QDir>
 #include <QImage>
 #include <QMenu>
-#include <QComboBox>
 #include <QMenuBar>
 #include <QPainter>
 #include <set>

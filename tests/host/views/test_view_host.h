@@ -31,7 +31,9 @@ public:
         proposedMessageName = proposedName;
         return saveFile;
     }
-    std::optional<std::string> AskLoadMessage() override { return openFile ? std::optional(openFile->path) : std::nullopt; }
+    std::optional<std::string> AskLoadMessage() override {
+        return openFile ? std::optional(openFile->path) : std::nullopt;
+    }
 
     std::vector<std::u16string> shown;
     std::vector<std::u16string> asked;

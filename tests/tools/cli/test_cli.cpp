@@ -296,4 +296,21 @@ TEST(CliShow, APageIsShownFilledWithTheLastCopyOfItsMessage) {
     EXPECT_TRUE(Contains(absent.errors, "the log holds no VALUE")) << absent.errors;
 }
 
+// The CUSTOM page, set from the command line as a user sets it: the frame it builds, a field that
+// does not validate, a control the page does not have.
+TEST(CliBuild, ControlsAreSetByTheirLabelsAndTheFrameIsPrinted) {
+    const std::string content = "Message bytes, sent as they stand";
+    const ToolRun text = RunTool({kCli, "build", "CUSTOM", "Hexadecimal=off", content + "=Hi"});
+    EXPECT_EQ(0, text.status) << text.errors;
+    EXPECT_EQ("48 69\n", text.output);
+    EXPECT_EQ("A4 51\n", RunTool({kCli, "build", "CUSTOM", "#1027=a4 51"}).output);
+
+    const ToolRun invalid = RunTool({kCli, "build", "CUSTOM", content + "=4G"});
+    EXPECT_EQ(1, invalid.status);
+    EXPECT_TRUE(Contains(invalid.errors, content + " is not valid")) << invalid.errors;
+    const ToolRun unknown = RunTool({kCli, "build", "CUSTOM", "Nope=1"});
+    EXPECT_EQ(2, unknown.status);
+    EXPECT_TRUE(Contains(unknown.errors, "  Hexadecimal\n  " + content + "\n")) << unknown.errors;
+}
+
 }  // namespace

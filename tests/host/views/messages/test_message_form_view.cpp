@@ -99,7 +99,8 @@ protected:
         view->Form().OnTimer(platform::GetTickCount());
     }
     void Receive(const Bytes& frame) {
-        FeedStream(splitter, frame.data(), frame.size(), [&](const FrameRecord& r) { document.ProcessRecord(r, true); });
+        FeedStream(splitter, frame.data(), frame.size(),
+                   [&](const FrameRecord& r) { document.ProcessRecord(r, true); });
         document.ForceUpdate();
     }
     QString Age() const { return view->AgeField()->text(); }
