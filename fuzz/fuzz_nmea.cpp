@@ -1,7 +1,7 @@
-// Arbitrary bytes against the NMEA plug-in and the proprietary sentences: the recogniser at every position, sentences built
-// from the input (with valid checksums, so that they reach the decoders) through the splitter,
-// the message tree and the document's epoch handling into the real database, and every node
-// offered the raw bytes as the host offers it sentences that it sends.
+// Arbitrary bytes against the NMEA plug-in and the proprietary sentences: the recogniser at every position, sentences
+// built from the input (with valid checksums, so that they reach the decoders) through the splitter, the message tree
+// and the document's epoch handling into the real database, and every node offered the raw bytes as the host offers it
+// sentences that it sends.
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -12,9 +12,9 @@
 #include "host/core/intake/protocol_root.h"
 #include "host/core/intake/veltro_doc.h"
 #include "plugins/kvb/catalogue/kvb_tree.h"
-#include "plugins/nmea/nmea_catalogue.h"
-#include "plugins/nmea/nmea_commands.h"
-#include "plugins/nmea/nmea_frame_check.h"
+#include "plugins/nmea/catalogue/nmea_catalogue.h"
+#include "plugins/nmea/framing/nmea_commands.h"
+#include "plugins/nmea/framing/nmea_frame_check.h"
 #include "shared/memory_page.h"
 
 namespace {

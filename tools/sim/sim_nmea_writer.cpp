@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/text.h"
-#include "plugins/nmea/nmea_frame_check.h"
+#include "plugins/nmea/framing/nmea_frame_check.h"
 #include "shared/calendar.h"
 
 namespace {

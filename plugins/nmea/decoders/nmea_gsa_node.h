@@ -1,5 +1,5 @@
 #pragma once
-#include "nmea_sentence_node.h"
+#include "plugins/nmea/decoders/nmea_sentence_node.h"
 #include "shared/storage_sv_list.h"
 
 // DOP and active satellites: 1 operation mode, 2 navigation mode, 3-14 satellites used,

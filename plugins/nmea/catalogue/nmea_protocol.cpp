@@ -1,8 +1,8 @@
-#include "nmea_protocol.h"
+#include "plugins/nmea/catalogue/nmea_protocol.h"
 
-#include "nmea_catalogue.h"
-#include "nmea_frame_check.h"
 #include "platform/text.h"
+#include "plugins/nmea/catalogue/nmea_catalogue.h"
+#include "plugins/nmea/framing/nmea_frame_check.h"
 
 namespace {
 constexpr int kProtocolDialogId = 657;

@@ -1,4 +1,4 @@
-#include "nmea_gsv_nodes.h"
+#include "plugins/nmea/decoders/nmea_gsv_nodes.h"
 
 #include <cmath>
 #include <vector>
@@ -70,9 +70,7 @@ bool NmeaGsvPageNode::SameEpoch(CStorageDatabase* database) {
     return !(database && StoredFields().Integer(2) == 1 && DecodedInEpoch(*database));
 }
 
-void NmeaGsvPageNode::BindEntries(const CStorageDatabase* database) {
-    satellites.Bind(database);
-}
+void NmeaGsvPageNode::BindEntries(const CStorageDatabase* database) { satellites.Bind(database); }
 
 bool NmeaGsvPageNode::DecodeFields(const NmeaFields& fields, CStorageDatabase& database) {
     const std::optional<int> total = fields.Integer(1);

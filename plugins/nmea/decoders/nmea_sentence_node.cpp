@@ -1,6 +1,6 @@
-#include "nmea_sentence_node.h"
+#include "plugins/nmea/decoders/nmea_sentence_node.h"
 
-#include "nmea_commands.h"
+#include "plugins/nmea/framing/nmea_commands.h"
 
 bool NmeaSentenceNode::Accept(const uint8_t* bytes, int length) {
     return HasFormatter(bytes, length, Name() + 2) && bytes[1] == 'G' && bytes[2] == 'P';
@@ -36,9 +36,7 @@ int NmeaSentenceNode::BuildPoll(CDialogPage&, uint8_t* buffer, int& outLength, i
 NmeaTimedSentenceNode::NmeaTimedSentenceNode(const NmeaNodeIdentity& identity, int timeField)
     : NmeaSentenceNode(identity), timeField(timeField) {}
 
-void NmeaTimedSentenceNode::BindEntries(const CStorageDatabase* database) {
-    fixTime.Bind(database);
-}
+void NmeaTimedSentenceNode::BindEntries(const CStorageDatabase* database) { fixTime.Bind(database); }
 
 std::optional<NmeaDate> NmeaTimedSentenceNode::DateOf(const NmeaFields&) const { return std::nullopt; }
 

@@ -1,9 +1,9 @@
-#include "nmea_catalogue.h"
+#include "plugins/nmea/catalogue/nmea_catalogue.h"
 
-#include "nmea_fix_nodes.h"
-#include "nmea_gsa_node.h"
-#include "nmea_gsv_nodes.h"
-#include "nmea_zda_node.h"
+#include "plugins/nmea/decoders/nmea_fix_nodes.h"
+#include "plugins/nmea/decoders/nmea_gsa_node.h"
+#include "plugins/nmea/decoders/nmea_gsv_nodes.h"
+#include "plugins/nmea/decoders/nmea_zda_node.h"
 
 namespace {
 

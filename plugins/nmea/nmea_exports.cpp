@@ -1,4 +1,4 @@
-#include "nmea_protocol.h"
+#include "plugins/nmea/catalogue/nmea_protocol.h"
 
 namespace {
 NmeaProtocol protocol;

@@ -1,4 +1,4 @@
-#include "nmea_gsa_node.h"
+#include "plugins/nmea/decoders/nmea_gsa_node.h"
 
 namespace {
 constexpr int kFirstSatelliteField = 3;

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "nmea_entries.h"
-#include "nmea_node.h"
+#include "plugins/nmea/catalogue/nmea_node.h"
+#include "plugins/nmea/decoders/nmea_entries.h"
 #include "shared/nmea_fields.h"
 #include "shared/nmea_fix_time.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "nmea_sentence_node.h"
+#include "plugins/nmea/decoders/nmea_sentence_node.h"
 
 // Satellites in view, from any talker. A cycle spreads the satellites over up to nine pages; the
 // node creates a child per page as cycles announce them and keeps the pages of the running

@@ -1,9 +1,9 @@
-#include "nmea_node.h"
+#include "plugins/nmea/catalogue/nmea_node.h"
 
 #include <string>
 
-#include "nmea_commands.h"
-#include "nmea_protocol.h"
+#include "plugins/nmea/catalogue/nmea_protocol.h"
+#include "plugins/nmea/framing/nmea_commands.h"
 
 NmeaNode::NmeaNode(const NmeaNodeIdentity& identity) : identity(identity) {}
 
