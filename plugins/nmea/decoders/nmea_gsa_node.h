@@ -8,6 +8,8 @@ class NmeaGsaNode : public NmeaSentenceNode {
 public:
     using NmeaSentenceNode::NmeaSentenceNode;
 
+    void ShowData(CDialogPage& page, const uint8_t* bytes, int length) override;
+
 protected:
     void BindEntries(const CStorageDatabase* database) override;
     bool DecodeFields(const NmeaFields& fields, CStorageDatabase& database) override;

@@ -3,6 +3,9 @@
 #include <cmath>
 #include <vector>
 
+#include "plugins/nmea/pages/nmea_gsv_page.h"
+#include "plugins/nmea/resources/nmea_field_lists.h"
+#include "plugins/nmea/resources/nmea_resource_ids.h"
 #include "shared/nmea_units.h"
 
 namespace {
@@ -16,7 +19,12 @@ constexpr int kStatusNoSignal = 0;
 constexpr int kStatusTracking = 1;
 constexpr int kStatusReady = 2;
 
-const NmeaNodeIdentity kPageIdentity{nullptr, u"GNSS Satellites in View", u"GPGSV", 652, kNoRateCommand};
+const NmeaNodeIdentity kPageIdentity{.label = nullptr,
+                                     .description = u"GNSS Satellites in View",
+                                     .name = u"GPGSV",
+                                     .dialogId = nmea_page::kFieldList,
+                                     .rateId = kNoRateCommand,
+                                     .fields = &nmea_string::kGsvPageFields};
 
 }  // namespace
 
@@ -52,6 +60,14 @@ void NmeaGsvNode::Reset() {
     totalPages = 0;
     lastPage = 0;
 }
+
+void NmeaGsvNode::InitPage(CDialogPage& page) { InitGsvPage(page, ResourceModule()); }
+
+void NmeaGsvNode::ShowData(CDialogPage& page, const uint8_t* bytes, int length) {
+    ShowGsvPage(page, {lastPage, totalPages}, bytes, length);
+}
+
+void NmeaGsvNode::ResizePage(CDialogPage& page, int width, int height) { ResizeGsvPage(page, width, height); }
 
 // ---- NmeaGsvPageNode
 

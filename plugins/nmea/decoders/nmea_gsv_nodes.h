@@ -13,6 +13,10 @@ public:
     bool Accept(const uint8_t* bytes, int length) override;
     void StoreFrame(const uint8_t* bytes, int length) override;
     void Reset() override;
+    // The page of the cycle held.
+    void InitPage(CDialogPage& page) override;
+    void ShowData(CDialogPage& page, const uint8_t* bytes, int length) override;
+    void ResizePage(CDialogPage& page, int width, int height) override;
 
 private:
     int totalPages = 0;

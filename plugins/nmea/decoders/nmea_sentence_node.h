@@ -19,6 +19,10 @@ public:
     bool SameEpoch(CStorageDatabase* database) override;
     bool Decode(CStorageDatabase* database) override;
     int BuildPoll(CDialogPage& page, uint8_t* buffer, int& outLength, int capacity) override;
+    // The page that lists the sentence's fields.
+    void InitPage(CDialogPage& page) override;
+    void ShowData(CDialogPage& page, const uint8_t* bytes, int length) override;
+    void ResizePage(CDialogPage& page, int width, int height) override;
 
 protected:
     // Looks up the entries the node writes; null database: none.
