@@ -16,36 +16,36 @@ inline constexpr ControlTemplate kUnknownControls[] = {
 
 // The picture's text names the bitmap it shows.
 inline constexpr ControlTemplate kProtocolControls[] = {
-    {kLogo, ControlKind::Picture, u"1004", {4, 4, 24, 22}},
+    {kLogo, ControlKind::Picture, u"1004", {4, 4, 24, 24}},
     {kStatic, ControlKind::StaticText,
      u"NMEA 0183\n\nNational Marine Electronics Association\nStandard for interfacing Marine Electronic Devices",
-     {34, 4, 197, 34}},
+     {34, 2, 199, 32}},
     {kStatic, ControlKind::StaticText,
      u"Each NMEA message starts with a '$' character and is terminated with a <cr><lf> carriage-return "
      u"line-feed sequence. The maximum length of the message is limited to 82 characters including the start "
      u"and end sequence.",
-     {4, 40, 227, 32}},
+     {2, 35, 231, 33}},
     {kStatic, ControlKind::StaticText,
      u"The start character is followed by an address field, which consists of a talker ID and a message "
      u"identifier. The talker ID GP identifies a GPS receiver. The payload of the message consists of various "
      u"data fields separated by commas ','.",
-     {4, 74, 227, 32}},
+     {2, 69, 231, 33}},
     {kStatic, ControlKind::StaticText,
      u"The payload is followed by a '*' character which identifies the start of the checksum. The checksum is a "
      u"8 bit exclusive or of all characters between the '$' and the '*' character. It is transmitted as two "
      u"characters representing the hexadecimal value of the checksum.",
-     {4, 108, 227, 36}},
+     {2, 103, 231, 42}},
 };
 
 inline constexpr ControlTemplate kGsvControls[] = {
     {kStatic, ControlKind::StaticText,
      u"This message is sent in different pages. Each page contains position and signal to noise ratio for some "
      u"of the visible satellites.",
-     {2, 2, 140, 30}},
-    {kStatic, ControlKind::StaticText, u"Page Count / Total", {146, 4, 52, 9}},
-    {kPageCount, ControlKind::Edit, u"", {200, 2, 33, 12}, STYLE_READ_ONLY | STYLE_RIGHT},
-    {kStatic, ControlKind::StaticText, u"Visible Satellites", {146, 19, 52, 9}},
-    {kVisibleSatellites, ControlKind::Edit, u"", {200, 17, 33, 12}, STYLE_READ_ONLY | STYLE_RIGHT},
+     {2, 1, 140, 33}},
+    {kStatic, ControlKind::StaticText, u"Page Count / Total", {145, 1, 56, 16}},
+    {kPageCount, ControlKind::Edit, u"", {203, 3, 30, 12}, STYLE_READ_ONLY | STYLE_RIGHT},
+    {kStatic, ControlKind::StaticText, u"Visible Satellites", {145, 18, 56, 16}},
+    {kVisibleSatellites, ControlKind::Edit, u"", {203, 20, 30, 12}, STYLE_READ_ONLY | STYLE_RIGHT},
     {kList, ControlKind::ListControl, u"", {0, 34, 235, 23}},
 };
 
