@@ -1,7 +1,8 @@
-// Arbitrary bytes against the NMEA plug-in and the proprietary sentences: the recogniser at every position, sentences built
-// from the input (with valid checksums, so that they reach the decoders) through the splitter,
-// the message tree and the document's epoch handling into the real database, and every node
-// offered the raw bytes as the host offers it sentences that it sends.
+// Arbitrary bytes against the NMEA plug-in and the proprietary sentences: the recogniser at every
+// position, sentences built from the input (with valid checksums, so that they reach the
+// decoders) through the splitter, the message tree and the document's epoch handling into the
+// real database, every node offered the raw bytes as the host offers it sentences that it sends,
+// and every node's page showing what the node stored and the raw bytes, and composing from them.
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -11,10 +12,12 @@
 #include "fuzz/checked_feed.h"
 #include "host/core/intake/protocol_root.h"
 #include "host/core/intake/veltro_doc.h"
+#include "platform/text.h"
 #include "plugins/kvb/catalogue/kvb_tree.h"
-#include "plugins/nmea/nmea_catalogue.h"
-#include "plugins/nmea/nmea_commands.h"
-#include "plugins/nmea/nmea_frame_check.h"
+#include "plugins/nmea/catalogue/nmea_catalogue.h"
+#include "plugins/nmea/framing/nmea_commands.h"
+#include "plugins/nmea/framing/nmea_frame_check.h"
+#include "plugins/nmea/resources/nmea_resources.h"
 #include "shared/memory_page.h"
 
 namespace {
@@ -24,6 +27,9 @@ namespace {
 // instrumented sources.
 struct NmeaHost {
     NmeaHost() {
+        // The tree built here has no module: the null module's table is the plug-in's, so that the
+        // pages find their row texts.
+        SetProgramResources(&kNmeaResources);
         PopulateNmeaTree(root);
         PopulatePkvbTree(root);
         root.BindDatabase(&document.Database());
@@ -79,6 +85,30 @@ void OfferToEveryNode(CMessageNode& node, const std::vector<uint8_t>& bytes) {
     }
 }
 
+// Capacities around what a sentence needs, in buffers of exactly that size.
+void ComposeFromPage(CMessageNode& node, CMemoryPage& page, size_t seed) {
+    std::vector<uint8_t> buffer(seed % 96);
+    int length = 0;
+    node.BuildFromPage(page, buffer.data(), length, static_cast<int>(buffer.size()));
+    for (const CMemoryPage::Control& control : page.Controls()) node.ValidateControl(page, control.source.id);
+}
+
+// typed: the bytes as the text a user could type into a page.
+void ShowOnPages(CMessageNode& node, const std::vector<uint8_t>& bytes, const std::u16string& typed) {
+    if (const DialogTemplate* dialog = kNmeaResources.FindDialog(node.ResourceDialogId())) {
+        const int length = static_cast<int>(bytes.size());
+        CMemoryPage page(*dialog);
+        node.InitPage(page);
+        node.ShowData(page, node.FrameBytes(), node.FrameLength());
+        node.ResizePage(page, length % 700 - 100, length % 500 - 100);
+        ComposeFromPage(node, page, bytes.size());
+        node.ShowData(page, bytes.data(), length);
+        page.TypeText(nmea_page::kSentence, typed);
+        ComposeFromPage(node, page, bytes.size() / 3);
+    }
+    for (auto position = node.GetFirstChild(); position;) ShowOnPages(*node.GetNextChild(position), bytes, typed);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -100,5 +130,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                       });
 
     OfferToEveryNode(host.root, bytes);
+    ShowOnPages(host.root, bytes, platform::AnsiToWide({reinterpret_cast<const char*>(data), size}));
     return 0;
 }

@@ -53,6 +53,8 @@ public:
     virtual int ColumnCount(int controlId) const = 0;
     virtual std::u16string ColumnHeading(int controlId, int column) const = 0;
     virtual void SetColumnWidth(int controlId, int column, int width) = 0;
+    // The column's heading and cells, those of rows added later included, to the right or the left.
+    virtual void SetColumnRightAligned(int controlId, int column, bool right) = 0;
     virtual int RowCount(int controlId) const = 0;
     // Inserts before row (appends when row is the count or more); returns the new row's index.
     virtual int InsertRow(int controlId, int row, const std::u16string& firstCell) = 0;
@@ -64,6 +66,9 @@ public:
     virtual void SetListIcons(int controlId, const BitmapResource* icons) = 0;
     virtual void SetRowIcon(int controlId, int row, int icon) = 0;
     virtual void SetFullRowSelect(int controlId, bool fullRow) = 0;
+
+    // What a picture control shows: the image, or the first icon of a strip; null for none.
+    virtual void SetPicture(int controlId, const BitmapResource* image) = 0;
 
     // Spins and progress bars.
     virtual void SetRange(int controlId, int minimum, int maximum) = 0;

@@ -210,6 +210,12 @@ void CMemoryPage::SetColumnWidth(int controlId, int column, int width) {
         control->columns[static_cast<size_t>(column)].width = width;
 }
 
+void CMemoryPage::SetColumnRightAligned(int controlId, int column, bool right) {
+    Control* control = Find(controlId);
+    if (control && InRange(column, control->columns.size()))
+        control->columns[static_cast<size_t>(column)].rightAligned = right;
+}
+
 int CMemoryPage::RowCount(int controlId) const {
     const Control* control = FindControl(controlId);
     return control ? static_cast<int>(control->rows.size()) : 0;
@@ -258,6 +264,10 @@ void CMemoryPage::SetRowIcon(int controlId, int row, int icon) {
 
 void CMemoryPage::SetFullRowSelect(int controlId, bool fullRow) {
     if (Control* control = Find(controlId)) control->fullRowSelect = fullRow;
+}
+
+void CMemoryPage::SetPicture(int controlId, const BitmapResource* image) {
+    if (Control* control = Find(controlId)) control->picture = image;
 }
 
 void CMemoryPage::SetRange(int controlId, int minimum, int maximum) {

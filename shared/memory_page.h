@@ -15,6 +15,7 @@ public:
     struct Column {
         std::u16string heading;
         int width;
+        bool rightAligned = false;
     };
     struct Row {
         std::vector<std::u16string> cells;
@@ -35,6 +36,7 @@ public:
         std::vector<Row> rows;
         const BitmapResource* icons = nullptr;
         bool fullRowSelect = false;
+        const BitmapResource* picture = nullptr;
         int minimum = 0;
         int maximum = 100;
         int position = 0;
@@ -81,6 +83,7 @@ public:
     int ColumnCount(int controlId) const override;
     std::u16string ColumnHeading(int controlId, int column) const override;
     void SetColumnWidth(int controlId, int column, int width) override;
+    void SetColumnRightAligned(int controlId, int column, bool right) override;
     int RowCount(int controlId) const override;
     int InsertRow(int controlId, int row, const std::u16string& firstCell) override;
     void DeleteRow(int controlId, int row) override;
@@ -90,6 +93,7 @@ public:
     void SetListIcons(int controlId, const BitmapResource* icons) override;
     void SetRowIcon(int controlId, int row, int icon) override;
     void SetFullRowSelect(int controlId, bool fullRow) override;
+    void SetPicture(int controlId, const BitmapResource* image) override;
     void SetRange(int controlId, int minimum, int maximum) override;
     int Position(int controlId) const override;
     void SetPosition(int controlId, int position) override;

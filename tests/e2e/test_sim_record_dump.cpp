@@ -152,6 +152,71 @@ TEST_F(SimulatedReceiverTest, RecordingDumpsTheSimulatorsTruthAndBothProtocolsAg
     EXPECT_GE(agreed, 8);
 }
 
+// A shown page by its lines' first parts: a list's rows by their first cell, each value control by
+// its label; the value is the part that follows.
+std::map<std::string, std::string> PageLines(const std::string& text) {
+    std::map<std::string, std::string> lines;
+    std::stringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        const size_t cell = line.find(" | ");
+        const size_t label = line.find(": ");
+        if (cell != std::string::npos)
+            lines[line.substr(0, cell)] = line.substr(cell + 3, line.find(" | ", cell + 3) - cell - 3);
+        else if (label != std::string::npos)
+            lines[line.substr(0, label)] = line.substr(label + 2);
+    }
+    return lines;
+}
+
+// "4722.60761" as degrees.
+double Degrees(const std::string& ddmm) {
+    const double value = Number(ddmm);
+    return std::trunc(value / 100) + std::fmod(value, 100) / 60;
+}
+
+TEST(SimulatedLog, ShowPrintsTheNmeaPagesOfItsLastEpochWithTheSimulatorsValues) {
+    TempFolder folder;
+    const std::string log = folder.File("flood.kvb"), truthPath = folder.File("truth.csv");
+    ASSERT_EQ(0, RunTool({ToolPath("veltro-sim"), "--output", log, "--flood", "--epochs", "8", "--start",
+                          "2024-03-01T12:00:00Z", "--truth", truthPath})
+                     .status);
+    std::ifstream truthFile(truthPath);
+    const Table truth = ParseCsv(std::string(std::istreambuf_iterator<char>(truthFile), {}), false);
+    ASSERT_EQ(1u, truth.count("2024-03-01T12:00:07.000Z"));
+    const Row& last = truth.at("2024-03-01T12:00:07.000Z");
+    ASSERT_EQ("3", last.at("fix"));
+    const auto show = [&](const char* name) {
+        const ToolRun run = RunTool({ToolPath("veltro-cli"), "show", log, name});
+        EXPECT_EQ(0, run.status) << name << run.errors;
+        return run.output;
+    };
+
+    const auto gga = PageLines(show("GPGGA"));
+    EXPECT_EQ("120007.00", gga.at("UTC"));
+    EXPECT_NEAR(Degrees(gga.at("Lat")), Number(last.at("latitude")), 2e-7);
+    EXPECT_NEAR(Degrees(gga.at("Lon")), Number(last.at("longitude")), 2e-7);
+    EXPECT_NEAR(Number(gga.at("Alt (MSL)")), Number(last.at("height_msl")), 0.051);
+    EXPECT_EQ(std::stoi(gga.at("SVs Used")), std::stoi(last.at("used")));
+
+    const auto gsa = PageLines(show("GPGSA"));
+    EXPECT_EQ(last.at("used"), gsa.at("SVs Used"));
+    EXPECT_EQ(static_cast<size_t>(std::stoi(last.at("used"))),
+              static_cast<size_t>(std::count(gsa.at("Used SVs").begin(), gsa.at("Used SVs").end(), ',') + 1));
+    EXPECT_NEAR(Number(gsa.at("PDOP")), Number(last.at("pdop")), 0.0051);
+
+    const std::string gsvText = show("GPGSV");
+    const auto gsv = PageLines(gsvText);
+    const int tracked = std::stoi(last.at("tracked"));
+    const int pages = (tracked + 3) / 4;
+    EXPECT_EQ(std::to_string(pages) + " / " + std::to_string(pages), gsv.at("Page Count / Total"));
+    EXPECT_EQ(tracked, std::stoi(gsv.at("Visible Satellites")));
+    // The headings and a row a satellite.
+    std::stringstream lines(gsvText);
+    int rows = 0;
+    for (std::string line; std::getline(lines, line);) rows += line.find(" | ") != std::string::npos;
+    EXPECT_EQ(tracked + 1, rows);
+}
+
 std::map<std::string, int> MessageCounts(const std::string& path) {
     const ToolRun run = RunTool({ToolPath("veltro-cli"), "messages", path});
     EXPECT_EQ(0, run.status) << run.errors;

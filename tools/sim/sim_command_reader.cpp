@@ -1,7 +1,7 @@
 #include "sim_command_reader.h"
 
 #include "plugins/kvb/framing/kvb_frame.h"
-#include "plugins/nmea/nmea_frame_check.h"
+#include "plugins/nmea/framing/nmea_frame_check.h"
 
 void CSimCommandReader::Feed(const uint8_t* bytes, size_t length) {
     pending.insert(pending.end(), bytes, bytes + length);

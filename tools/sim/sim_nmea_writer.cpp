@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/text.h"
-#include "plugins/nmea/nmea_frame_check.h"
+#include "plugins/nmea/framing/nmea_frame_check.h"
 #include "shared/calendar.h"
 
 namespace {
@@ -15,7 +15,10 @@ namespace {
 constexpr double kKnotsPerMeterPerSecond = 3600.0 / 1852.0;
 constexpr double kKilometresPerHourPerMeterPerSecond = 3.6;
 constexpr int kSatellitesPerGsvPage = 4;
-constexpr int kGsaSatelliteFields = 12;
+constexpr size_t kGsaSatelliteFields = 12;
+// A sentence of the talker GP is at most 82 bytes, "$", "*hh" and CR LF included.
+constexpr size_t kLongestSentence = 82;
+constexpr size_t kSentenceFrame = 6;
 // SBAS satellites 120 to 151 are numbered 33 to 64 in NMEA.
 constexpr int kNmeaSbasOffset = 87;
 
@@ -84,15 +87,19 @@ void Gll(const SimEpoch& e, std::vector<uint8_t>& out) {
     AppendSentence("GPGLL," + Position(e) + "," + Time(e) + "," + Status(e) + "," + ModeIndicator(e), out);
 }
 
+// The used satellites, at most as many as GSA and GRS have fields for.
+std::vector<const SimSatellite*> UsedSatellites(const SimEpoch& e) {
+    std::vector<const SimSatellite*> used;
+    for (const SimSatellite& s : e.satellites)
+        if (s.used && used.size() < kGsaSatelliteFields) used.push_back(&s);
+    return used;
+}
+
 void Gsa(const SimEpoch& e, std::vector<uint8_t>& out) {
     std::string body = platform::FormatC("GPGSA,A,%d", e.HasFix() ? static_cast<int>(e.fix) : 1);
-    int fields = 0;
-    for (const SimSatellite& s : e.satellites) {
-        if (!s.used || fields == kGsaSatelliteFields) continue;
-        body += platform::FormatC(",%02d", NmeaNumber(s));
-        ++fields;
-    }
-    body.append(static_cast<size_t>(kGsaSatelliteFields - fields), ',');
+    const std::vector<const SimSatellite*> used = UsedSatellites(e);
+    for (const SimSatellite* s : used) body += platform::FormatC(",%02d", NmeaNumber(*s));
+    body.append(kGsaSatelliteFields - used.size(), ',');
     AppendSentence(
         body + "," + Hundredths(e.dop.position) + "," + Hundredths(e.dop.horizontal) + "," + Hundredths(e.dop.vertical),
         out);
@@ -145,6 +152,68 @@ void Zda(const SimEpoch& e, std::vector<uint8_t>& out) {
     }
     AppendSentence("GPZDA," + Time(e) + "," + date + ",00,00", out);
 }
+
+std::string ResidualsBody(const SimEpoch& e, const char* format) {
+    std::string body = "GPGRS," + Time(e) + ",1";
+    const std::vector<const SimSatellite*> used = UsedSatellites(e);
+    for (const SimSatellite* s : used) body += platform::FormatC(format, s->residual);
+    body.append(kGsaSatelliteFields - used.size(), ',');
+    return body;
+}
+
+// Range residuals of the used satellites, in GSA's order; mode 1: computed after the solution.
+// Twelve negative residuals in decimetres would make the sentence too long: then whole metres.
+void Grs(const SimEpoch& e, std::vector<uint8_t>& out) {
+    const std::string body = ResidualsBody(e, ",%.1f");
+    AppendSentence(body.size() + kSentenceFrame <= kLongestSentence ? body : ResidualsBody(e, ",%.0f"), out);
+}
+
+// The horizontal accuracy split by the geometry into north and east, as both pseudorange error
+// sentences tell it.
+struct HorizontalError {
+    double north, east;
+};
+
+HorizontalError HorizontalErrorOf(const SimEpoch& e) {
+    const double dop = e.dop.horizontal > 0 ? e.dop.horizontal : 1;
+    return {e.hAcc * e.dop.northing / dop, e.hAcc * e.dop.easting / dop};
+}
+
+double ResidualRms(const SimEpoch& e) {
+    double sum = 0;
+    const std::vector<const SimSatellite*> used = UsedSatellites(e);
+    for (const SimSatellite* s : used) sum += s->residual * s->residual;
+    return used.empty() ? 0 : std::sqrt(sum / static_cast<double>(used.size()));
+}
+
+// RMS of the residuals, the error ellipse (its major axis north or east), and the errors of
+// latitude, longitude and altitude; empty without a fix.
+void Gst(const SimEpoch& e, std::vector<uint8_t>& out) {
+    std::string body = "GPGST," + Time(e);
+    if (e.HasFix()) {
+        const HorizontalError h = HorizontalErrorOf(e);
+        body += platform::FormatC(",%.1f,%.1f,%.1f,%.1f,%.1f,%.1f,%.1f", ResidualRms(e), std::max(h.north, h.east),
+                                  std::min(h.north, h.east), h.north >= h.east ? 0.0 : 90.0, h.north, h.east, e.vAcc);
+    } else {
+        body += ",,,,,,,";
+    }
+    AppendSentence(body, out);
+}
+
+// The expected errors; no satellite is found faulty, so the fault fields stay empty.
+void Gbs(const SimEpoch& e, std::vector<uint8_t>& out) {
+    std::string body = "GPGBS," + Time(e);
+    if (e.HasFix()) {
+        const HorizontalError h = HorizontalErrorOf(e);
+        body += platform::FormatC(",%.1f,%.1f,%.1f,,,,", h.north, h.east, e.vAcc);
+    } else {
+        body += ",,,,,,,";
+    }
+    AppendSentence(body, out);
+}
+
+// The receiver works in WGS84 and shifts nothing.
+void Dtm(const SimEpoch&, std::vector<uint8_t>& out) { AppendSentence("GPDTM,W84,,0.0,N,0.0,E,0.0,W84", out); }
 
 // ---- The maker's proprietary sentences, "$PKVB,nn,..."
 
@@ -201,8 +270,8 @@ struct Sentence {
 constexpr Sentence kProprietarySentences[] = {{0, "00", Pkvb00}, {3, "03", Pkvb03}, {4, "04", Pkvb04}};
 
 constexpr Sentence kSentences[] = {
-    {0, "GGA", Gga}, {1, "GLL", Gll}, {2, "GSA", Gsa}, {3, "GSV", Gsv},
-    {4, "RMC", Rmc}, {5, "VTG", Vtg}, {8, "ZDA", Zda},
+    {0, "GGA", Gga}, {1, "GLL", Gll}, {2, "GSA", Gsa}, {3, "GSV", Gsv}, {4, "RMC", Rmc},  {5, "VTG", Vtg},
+    {6, "GRS", Grs}, {7, "GST", Gst}, {8, "ZDA", Zda}, {9, "GBS", Gbs}, {10, "DTM", Dtm},
 };
 
 bool AppendFrom(std::span<const Sentence> sentences, uint8_t id, const SimEpoch& epoch, std::vector<uint8_t>& out) {

@@ -7,7 +7,7 @@
 
 // The simulated receiver's NMEA output, written from the truth of an epoch. Sentences are
 // numbered as CFG-MSG numbers them in the class 0xF0: GGA 0, GLL 1, GSA 2, GSV 3, RMC 4, VTG 5,
-// ZDA 8.
+// GRS 6, GST 7, ZDA 8, GBS 9, DTM 10.
 
 // The sentence (all pages of GSV) for the epoch; false for a number the receiver does not output.
 bool AppendNmeaSentence(uint8_t id, const SimEpoch& epoch, std::vector<uint8_t>& out);

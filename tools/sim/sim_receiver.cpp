@@ -13,7 +13,7 @@ constexpr SimOutput kOutputOrder[] = {
     {kKvbClassNav, 0x11}, {kKvbClassNav, 0x12}, {kKvbClassNav, 0x20}, {kKvbClassNav, 0x21}, {kKvbClassNav, 0x22},
     {kKvbClassNav, 0x30}, {kSimNmeaClass, 4},   {kSimNmeaClass, 5},   {kSimNmeaClass, 0},   {kSimNmeaClass, 2},
     {kSimNmeaClass, 3},   {kSimNmeaClass, 1},   {kSimNmeaClass, 8},   {kSimPkvbClass, 0},   {kSimPkvbClass, 3},
-    {kSimPkvbClass, 4},
+    {kSimPkvbClass, 4},   {kSimNmeaClass, 6},   {kSimNmeaClass, 7},   {kSimNmeaClass, 9},   {kSimNmeaClass, 10},
 };
 
 constexpr uint8_t kCfgMsg = 0x01;

@@ -77,6 +77,7 @@ void CMessageForm::Select(CMessageNode* newNode, bool fromList) {
     if (pageTemplate) {
         pageUpdatesHeld = true;
         page = &site.CreatePage(*pageTemplate, *this);
+        ShowPagePictures(*page, *pageTemplate, node->ResourceModule());
         node->InitPage(*page);
         pageUpdatesHeld = false;
     }

@@ -49,10 +49,13 @@ void AddCustomMessage(std::vector<CMessageNode*>& entries, CMessageNode* root, c
 
 void AddOtherPages(std::vector<CMessageNode*>& entries, CVeltroDoc& document) {
     std::set<const CMessageNode*> listed(entries.begin(), entries.end());
-    for (const auto& protocol : document.Plugins().Protocols())
-        ForEachDescendant(*protocol->root, [&](CMessageNode& node) {
-            if (Enabled(node) && PageTemplateOf(node) && !listed.contains(&node)) entries.push_back(&node);
-        });
+    const auto add = [&](CMessageNode& node) {
+        if (Enabled(node) && PageTemplateOf(node) && !listed.contains(&node)) entries.push_back(&node);
+    };
+    for (const auto& protocol : document.Plugins().Protocols()) {
+        add(*protocol->root);
+        ForEachDescendant(*protocol->root, add);
+    }
 }
 
 }  // namespace
@@ -100,7 +103,9 @@ CMessageNode* FindMessageByName(CVeltroDoc& document, std::u16string_view name) 
 
 std::vector<std::u16string> MessageNames(CVeltroDoc& document) {
     std::set<std::u16string> names{document.Plugins().CustomRoot().Label(), document.Plugins().UnknownRoot().Label()};
-    for (const auto& protocol : document.Plugins().Protocols())
+    for (const auto& protocol : document.Plugins().Protocols()) {
+        if (PageTemplateOf(*protocol->root)) names.insert(MessageName(*protocol->root));
         ForEachDescendant(*protocol->root, [&](CMessageNode& node) { names.insert(node.Name()); });
+    }
     return {names.begin(), names.end()};
 }

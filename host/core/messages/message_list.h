@@ -8,8 +8,8 @@ class CVeltroDoc;
 
 // The messages that the message view offers, in its list's order: the KVB configuration and
 // monitor messages, the free NMEA sentence, the free KVB message and the free bytes, then every
-// other message that has a page, protocol by protocol in tree order. Only messages whose group
-// is enabled (MessageMask) are listed.
+// other message that has a page, protocol by protocol in tree order, each protocol's root (its
+// information page) first. Only messages whose group is enabled (MessageMask) are listed.
 std::vector<CMessageNode*> MessageListEntries(CVeltroDoc& document);
 
 // The name by which a message is looked up: its own ("CFG-PRT"), a root's its protocol's ("CUSTOM").

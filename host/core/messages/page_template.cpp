@@ -1,5 +1,9 @@
 #include "page_template.h"
 
+#include <charconv>
+
+#include "platform/text.h"
+#include "shared/dialog_page.h"
 #include "shared/message_node.h"
 
 namespace {
@@ -17,6 +21,17 @@ std::u16string WithoutColon(std::u16string text) {
 
 const DialogTemplate* PageTemplateOf(const CMessageNode& node) {
     return LoadDialogTemplate(node.ResourceModule(), node.ResourceDialogId());
+}
+
+void ShowPagePictures(CDialogPage& page, const DialogTemplate& dialog, ModuleHandle module) {
+    for (const ControlTemplate& control : dialog.controls) {
+        if (control.kind != ControlKind::Picture || !control.text) continue;
+        const std::string digits = platform::WideToAnsi(control.text);
+        int bitmap = 0;
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), bitmap);
+        if (error == std::errc() && end == digits.data() + digits.size())
+            page.SetPicture(control.id, LoadBitmapResource(module, bitmap));
+    }
 }
 
 std::u16string ControlLabel(const DialogTemplate& dialog, int controlId) {

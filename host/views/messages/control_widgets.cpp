@@ -24,6 +24,9 @@ namespace {
 QWidget* NewLabel(uint32_t style, QWidget& page) {
     auto* label = new QLabel(&page);
     label->setAlignment((style & STYLE_RIGHT ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+    // A static text of the platform wraps its words and shows "<" as it stands.
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
     return label;
 }
 
@@ -146,8 +149,9 @@ QWidget* CreateControlWidget(const ControlTemplate& source, QWidget& page) {
     ApplyFont(*widget, source.font, page.font());
     widget->setEnabled(!(source.style & STYLE_DISABLED));
     if (source.style & STYLE_HIDDEN) widget->hide();
-    // A list or combo box shows its items, not its template text.
-    if (!ShowsItems(source.kind)) SetWidgetText(*widget, ToQString(source.text ? source.text : u""));
+    // A list or combo box shows its items, not its template text; a picture's text names its image.
+    if (!ShowsItems(source.kind) && source.kind != ControlKind::Picture)
+        SetWidgetText(*widget, ToQString(source.text ? source.text : u""));
     return widget;
 }
 

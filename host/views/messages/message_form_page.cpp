@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -31,6 +32,8 @@ std::u16string FromQString(const QString& text) { return text.toStdU16String(); 
 QRect ToQRect(const PageRect& rect) { return {rect.x, rect.y, rect.width, rect.height}; }
 
 bool InRange(int index, int count) { return index >= 0 && index < count; }
+
+Qt::Alignment CellAlignment(bool right) { return (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter; }
 
 int ColumnWidth(QTreeWidget& list, int column, int width) {
     if (width == CDialogPage::kColumnToContent)
@@ -322,6 +325,18 @@ void CMessageFormPage::SetColumnWidth(int controlId, int column, int width) {
         list->setColumnWidth(column, ColumnWidth(*list, column, width));
 }
 
+void CMessageFormPage::SetColumnRightAligned(int controlId, int column, bool right) {
+    Control* control = Find(controlId);
+    auto* list = qobject_cast<QTreeWidget*>(control ? control->widget : nullptr);
+    if (!list || !InRange(column, list->columnCount())) return;
+    std::vector<int>& columns = control->rightColumns;
+    std::erase(columns, column);
+    if (right) columns.push_back(column);
+    list->headerItem()->setTextAlignment(column, CellAlignment(right));
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+        list->topLevelItem(row)->setTextAlignment(column, CellAlignment(right));
+}
+
 int CMessageFormPage::RowCount(int controlId) const {
     const auto* list = Get<QTreeWidget>(controlId);
     return list ? list->topLevelItemCount() : 0;
@@ -333,6 +348,7 @@ int CMessageFormPage::InsertRow(int controlId, int row, const std::u16string& fi
     const int at = std::clamp(row, 0, list->topLevelItemCount());
     auto* item = new QTreeWidgetItem(QStringList{ToQString(firstCell)});
     item->setData(0, kIconRole, -1);
+    for (const int column : Find(controlId)->rightColumns) item->setTextAlignment(column, CellAlignment(true));
     list->insertTopLevelItem(at, item);
     return at;
 }
@@ -384,6 +400,13 @@ void CMessageFormPage::SetFullRowSelect(int controlId, bool fullRow) {
     if (!list) return;
     list->setSelectionBehavior(fullRow ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
     list->setAllColumnsShowFocus(fullRow);
+}
+
+void CMessageFormPage::SetPicture(int controlId, const BitmapResource* image) {
+    auto* label = Get<QLabel>(controlId);
+    if (!label) return;
+    const std::vector<QIcon> icons = image ? CutIconStrip(*image) : std::vector<QIcon>();
+    label->setPixmap(icons.empty() ? QPixmap() : icons.front().pixmap(image->iconWidth, image->iconHeight));
 }
 
 void CMessageFormPage::SetRange(int controlId, int minimum, int maximum) {

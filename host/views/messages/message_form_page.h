@@ -57,6 +57,7 @@ public:
     int ColumnCount(int controlId) const override;
     std::u16string ColumnHeading(int controlId, int column) const override;
     void SetColumnWidth(int controlId, int column, int width) override;
+    void SetColumnRightAligned(int controlId, int column, bool right) override;
     int RowCount(int controlId) const override;
     int InsertRow(int controlId, int row, const std::u16string& firstCell) override;
     void DeleteRow(int controlId, int row) override;
@@ -66,6 +67,7 @@ public:
     void SetListIcons(int controlId, const BitmapResource* icons) override;
     void SetRowIcon(int controlId, int row, int icon) override;
     void SetFullRowSelect(int controlId, bool fullRow) override;
+    void SetPicture(int controlId, const BitmapResource* image) override;
     void SetRange(int controlId, int minimum, int maximum) override;
     int Position(int controlId) const override;
     void SetPosition(int controlId, int position) override;
@@ -78,6 +80,8 @@ private:
         int textLimit = 0;
         // A list control's row icons.
         std::vector<QIcon> icons{};
+        // A list control's columns whose cells stand to the right.
+        std::vector<int> rightColumns{};
         // The user typed into an editable combo box since an item was chosen: none is chosen now.
         bool typedOver = false;
     };

@@ -184,6 +184,8 @@ CDialogPage& CMessageFormView::CreatePage(const DialogTemplate& dialog, IPageLis
 void CMessageFormView::DestroyPage() { delete pageArea->takeWidget(); }
 
 void CMessageFormView::ShowSelection(CMessageNode& node, const std::u16string& displayName) {
+    // The node has prepared its page and lays it out for the room it has.
+    FitPage();
     setWindowTitle(QString::fromStdU16String(displayName));
     if (!messageList) return;
     const auto at = std::find(entries.begin(), entries.end(), &node);

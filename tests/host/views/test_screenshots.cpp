@@ -98,3 +98,35 @@ TEST_F(ScreenshotTest, TheMessageViewFromTheViewMenu) {
     RunEventsUntil([] { return false; }, std::chrono::milliseconds(200));
     EXPECT_TRUE(frame.grab().toImage().save(kFolder + "/message_view.png"));
 }
+
+// The NMEA pages as a receiver fills them: the fix, the satellites of a GSV cycle, and the
+// protocol's information page with its logo.
+TEST_F(ScreenshotTest, TheMessageViewWithTheNmeaPages) {
+    PseudoTerminal receiver;
+    ASSERT_TRUE(receiver.IsOpen());
+    CMainFrameMobile& frame = Start({"-port", receiver.SlavePath()});
+    frame.resize(800, 600);
+    const std::string stream = NmeaFix(1) + NmeaSentence("GPGSA,A,3,03,07,08,11,19,28,40,,,,,,1.80,1.01,1.49") +
+                               NmeaSentence("GPGSV,3,1,10,03,40,083,46,07,17,308,41,08,07,344,39,11,22,228,45") +
+                               NmeaSentence("GPGSV,3,2,10,19,64,270,47,28,12,010,33,40,33,158,41,12,05,150,") +
+                               NmeaSentence("GPGSV,3,3,10,22,,,,24,02,210,");
+    receiver.Send({stream.begin(), stream.end()});
+    CMessageNode* gsv = app->Document().FindNodeByProtocol(u"NMEA", u"GPGSV", nullptr);
+    ASSERT_TRUE(RunEventsUntil([&] { return gsv->FrameLength() > 150; }));
+
+    frame.CommandBar().Run(cmd::kMessageView);
+    auto* view = dynamic_cast<CMessageFormView*>(frame.ActiveView());
+    ASSERT_NE(view, nullptr);
+    for (const auto& [name, file] : {std::pair{"NMEA GPGGA", "message_view_nmea_gga.png"},
+                                     {"NMEA GPGSV", "message_view_nmea_gsv.png"},
+                                     {"NMEA", "message_view_nmea.png"}}) {
+        const int index = view->MessageList()->findText(QString::fromUtf8(name));
+        ASSERT_GE(index, 0) << name;
+        view->PickMessage(index);
+        ASSERT_NE(view->FormPage(), nullptr) << name;
+        RunEventsUntil([] { return false; }, std::chrono::milliseconds(200));
+        const QImage picture = frame.grab().toImage();
+        EXPECT_TRUE(ShowsSomething(picture)) << name;
+        EXPECT_TRUE(picture.save(kFolder + "/" + file)) << name;
+    }
+}

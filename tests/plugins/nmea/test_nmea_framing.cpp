@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "nmea_commands.h"
-#include "nmea_frame_check.h"
-#include "nmea_node.h"
-#include "tests/support/guarded_bytes.h"
+#include "plugins/nmea/catalogue/nmea_node.h"
+#include "plugins/nmea/framing/nmea_commands.h"
+#include "plugins/nmea/framing/nmea_frame_check.h"
 #include "tests/plugins/nmea/nmea_test_sentences.h"
+#include "tests/support/guarded_bytes.h"
 
 namespace {
 

@@ -10,9 +10,11 @@
 #include <vector>
 
 #include "host/core/intake/veltro_doc.h"
+#include "host/core/messages/page_template.h"
 #include "platform/text.h"
 #include "plugins/kvb/framing/kvb_frame.h"
 #include "shared/entry_ids.h"
+#include "shared/memory_page.h"
 #include "shared/storage_values.h"
 #include "tests/tools/sim/sim_test_start.h"
 #include "tools/cli/receiver_commands.h"
@@ -233,6 +235,34 @@ TEST_F(SimReceiverTest, PollsAreAnsweredAtOnceWithTheLatestSolution) {
               answers);
     // Sentences that the receiver does not write are not answered.
     EXPECT_TRUE(Command(receiver, Polls({"PKVB01"})).empty());
+}
+
+// Every standard sentence is answered to its query; the rarer ones come with each solution once
+// the host switches them on, and their page tells the simulator's truth.
+TEST_F(SimReceiverTest, EverySentenceIsQueriedAndTheRarerOnesComeWhenSwitchedOn) {
+    const std::vector<std::string> sentences{"GPGGA", "GPGLL", "GPGSA", "GPGSV", "GPRMC", "GPVTG",
+                                             "GPGRS", "GPGST", "GPZDA", "GPGBS", "GPDTM"};
+    CSimReceiver receiver(Config(false, true));
+    const auto first = NextEpoch(receiver);
+    for (const char16_t* rare : {u"GPGRS", u"GPGST", u"GPGBS", u"GPDTM"}) EXPECT_EQ(0, Count(first, rare));
+    const auto answers = Command(receiver, Polls(sentences));
+    for (const std::string& name : sentences)
+        EXPECT_GE(Count(answers, platform::Utf8ToWide(name)), 1) << name;
+
+    SendOptions switches;
+    switches.enable = {"GPGRS", "GPGST", "GPGBS", "GPDTM"};
+    EXPECT_TRUE(Command(receiver, switches).empty());
+    Bytes out;
+    const SimEpoch& truth = receiver.NextEpoch(out);
+    const auto names = Hear(out);
+    for (const char16_t* rare : {u"GPGRS", u"GPGST", u"GPGBS", u"GPDTM"}) EXPECT_EQ(1, Count(names, rare));
+    ASSERT_TRUE(truth.HasFix());
+    CMessageNode* gst = document.FindNodeByProtocol(u"NMEA", u"GPGST", nullptr);
+    CMemoryPage page(*PageTemplateOf(*gst));
+    gst->InitPage(page);
+    gst->ShowData(page, gst->FrameBytes(), gst->FrameLength());
+    EXPECT_EQ(u"Std Dev Alt", page.CellText(10182, 7, 0));
+    EXPECT_EQ(platform::FormatW(u"%.1f", truth.vAcc), page.CellText(10182, 7, 1));
 }
 
 TEST_F(SimReceiverTest, ConfigurationPollsTellTheCurrentSettings) {

@@ -72,6 +72,7 @@ void Drive(CDialogPage& page) {
     page.AddColumn(kChannels, u"Ch", 50);
     page.AddColumn(kChannels, u"Signal", CDialogPage::kColumnToHeader);
     page.AddColumn(kChannels, u"State", 40);
+    page.SetColumnRightAligned(kChannels, 1, true);
     for (auto [row, text] : {std::pair{0, u"G01"}, {99, u"G03"}, {1, u"G02"}, {0, u"G00"}})
         page.InsertRow(kChannels, row, text);
     page.DeleteRow(kChannels, 0);
@@ -82,6 +83,9 @@ void Drive(CDialogPage& page) {
     page.SetRowIcon(kChannels, 0, 0);
     page.SetRowIcon(kChannels, 1, 1);
     page.SetFullRowSelect(kChannels, true);
+    page.SetColumnRightAligned(kChannels, 2, true);
+    page.SetColumnRightAligned(kChannels, 2, false);
+    page.SetPicture(kPicture, &kIcons);
     page.SetRange(kRate, 1, 10);
     page.SetPosition(kRate, 20);
     page.SetRange(kProgress, 0, 50);
@@ -186,6 +190,12 @@ TEST(MessageFormPage, AnswersTheMessageCodeAsTheMemoryPageDoes) {
     EXPECT_EQ(red.pixel(1, 0), R);
     EXPECT_EQ(channels.topLevelItem(1)->icon(0).pixmap(4, 4).toImage().pixel(0, 0), G);
     EXPECT_TRUE(channels.topLevelItem(2)->icon(0).isNull());
+    // Rows added after a column was aligned follow it.
+    EXPECT_TRUE(channels.headerItem()->textAlignment(1) & Qt::AlignRight);
+    EXPECT_TRUE(channels.topLevelItem(2)->textAlignment(1) & Qt::AlignRight);
+    EXPECT_TRUE(channels.topLevelItem(2)->textAlignment(2) & Qt::AlignLeft);
+    // A picture shows the first image of a strip.
+    EXPECT_EQ(WidgetOf<QLabel>(page, kPicture).pixmap().toImage().pixel(1, 0), R);
 
     for (CDialogPage* each : std::initializer_list<CDialogPage*>{&page, &memory}) {
         each->SetChecked(kActive, false);

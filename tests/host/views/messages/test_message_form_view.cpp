@@ -241,6 +241,43 @@ TEST_F(MessageViewTest, TheCustomPageSendsWhatWasTypedAsHexadecimalOrText) {
     EXPECT_EQ(host.sent.back(), (Bytes{'H', 'i'}));
 }
 
+// The free NMEA sentence: typed without "$", checksum and line end, sent with them.
+TEST_F(MessageViewTest, TheNmeaCustomPageSendsTheTypedSentenceWithOrWithoutItsChecksum) {
+    constexpr int kAppendChecksum = 1011, kSentence = 1003;
+    Pick(QStringLiteral("NMEA ?????"));
+    ASSERT_EQ(std::u16string(view->Form().Selected()->Description()), u"Custom");
+    CMessageFormPage* page = view->FormPage();
+    ASSERT_NE(page, nullptr);
+    auto* sentence = qobject_cast<QPlainTextEdit*>(page->ControlWidget(kSentence));
+    auto* checksum = qobject_cast<QCheckBox*>(page->ControlWidget(kAppendChecksum));
+    ASSERT_TRUE(sentence && checksum);
+    EXPECT_TRUE(checksum->isChecked());
+    EXPECT_FALSE(view->QueryCommand(cmd::kPollMessage).enabled);
+
+    sentence->setPlainText(QStringLiteral("GPGGA"));
+    Tick();
+    view->RunCommand(cmd::kSendMessage);
+    ASSERT_EQ(host.sent.size(), 1u);
+    EXPECT_EQ(host.sent[0], (Bytes{'$', 'G', 'P', 'G', 'G', 'A', '*', '5', '6', '\r', '\n'}));
+    // The sent sentence came back as the node's copy and reads as it was typed.
+    EXPECT_EQ(sentence->toPlainText(), QStringLiteral("GPGGA"));
+    EXPECT_TRUE(checksum->isChecked());
+
+    checksum->click();
+    Tick();
+    view->RunCommand(cmd::kSendMessage);
+    EXPECT_EQ(host.sent.back(), (Bytes{'$', 'G', 'P', 'G', 'G', 'A', '\r', '\n'}));
+    EXPECT_FALSE(checksum->isChecked());
+
+    // What a sentence cannot carry keeps send off.
+    sentence->setPlainText(QStringLiteral("GPGGA\t1"));
+    Tick();
+    EXPECT_FALSE(view->QueryCommand(cmd::kSendMessage).enabled);
+    sentence->setPlainText(QStringLiteral("GPGGA,1"));
+    Tick();
+    EXPECT_TRUE(view->QueryCommand(cmd::kSendMessage).enabled);
+}
+
 TEST_F(MessageViewTest, TheStateBlockReselectsTheMessageAndItsSwitches) {
     Pick(QStringLiteral("NMEA ?????"));
     view->RunCommand(cmd::kAutoPoll);

@@ -1,11 +1,11 @@
-#include "nmea_commands.h"
+#include "plugins/nmea/framing/nmea_commands.h"
 
 #include <cstring>
 #include <string>
 #include <string_view>
 
-#include "nmea_frame_check.h"
 #include "platform/text.h"
+#include "plugins/nmea/framing/nmea_frame_check.h"
 #include "shared/message_node.h"
 
 namespace {

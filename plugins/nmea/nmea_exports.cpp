@@ -1,4 +1,5 @@
-#include "nmea_protocol.h"
+#include "plugins/nmea/catalogue/nmea_protocol.h"
+#include "plugins/nmea/resources/nmea_resources.h"
 
 namespace {
 NmeaProtocol protocol;
@@ -9,3 +10,5 @@ VELTRO_PLUGIN_EXPORT CProtocolObject* Initialize(uint32_t flags, ModuleHandle mo
     SetNmeaModule(module);
     return &protocol;
 }
+
+VELTRO_PLUGIN_EXPORT const ResourceTable* Resources() { return &kNmeaResources; }

@@ -1,4 +1,4 @@
-#include "nmea_entries.h"
+#include "plugins/nmea/decoders/nmea_entries.h"
 
 #include "shared/nmea_fields.h"
 #include "shared/nmea_units.h"

@@ -1,4 +1,6 @@
-#include "nmea_gsa_node.h"
+#include "plugins/nmea/decoders/nmea_gsa_node.h"
+
+#include "plugins/nmea/pages/nmea_field_list_page.h"
 
 namespace {
 constexpr int kFirstSatelliteField = 3;
@@ -14,6 +16,8 @@ void NmeaGsaNode::BindEntries(const CStorageDatabase* database) {
     hdop = FindEntry(database, entry::kHdop);
     vdop = FindEntry(database, entry::kVdop);
 }
+
+void NmeaGsaNode::ShowData(CDialogPage& page, const uint8_t* bytes, int length) { ShowGsaPage(page, bytes, length); }
 
 bool NmeaGsaNode::DecodeFields(const NmeaFields& fields, CStorageDatabase& database) {
     bool changed = StoreNavigationMode(fields.Letter(2));

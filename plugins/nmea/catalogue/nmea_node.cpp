@@ -1,9 +1,10 @@
-#include "nmea_node.h"
+#include "plugins/nmea/catalogue/nmea_node.h"
 
 #include <string>
 
-#include "nmea_commands.h"
-#include "nmea_protocol.h"
+#include "plugins/nmea/catalogue/nmea_protocol.h"
+#include "plugins/nmea/framing/nmea_commands.h"
+#include "plugins/nmea/pages/nmea_text_pages.h"
 
 NmeaNode::NmeaNode(const NmeaNodeIdentity& identity) : identity(identity) {}
 
@@ -31,3 +32,19 @@ bool NmeaNode::HasFormatter(const uint8_t* bytes, int length, const char16_t* le
 }
 
 bool NmeaTxtNode::Accept(const uint8_t* bytes, int length) { return HasFormatter(bytes, length, u"TXT"); }
+void NmeaTxtNode::ShowData(CDialogPage& page, const uint8_t* bytes, int length) { ShowTxtPage(page, bytes, length); }
+
+void NmeaUnknownNode::ShowData(CDialogPage& page, const uint8_t* bytes, int length) {
+    ShowSentencePage(page, bytes, length);
+}
+void NmeaUnknownNode::ResizePage(CDialogPage& page, int width, int height) { ResizeSentencePage(page, width, height); }
+
+void NmeaCustomNode::InitPage(CDialogPage& page) { InitCustomPage(page); }
+void NmeaCustomNode::ShowData(CDialogPage& page, const uint8_t* bytes, int length) {
+    ShowCustomPage(page, bytes, length);
+}
+bool NmeaCustomNode::BuildFromPage(CDialogPage& page, uint8_t* buffer, int& outLength, int capacity) {
+    return BuildCustomSentence(page, buffer, outLength, capacity);
+}
+void NmeaCustomNode::ResizePage(CDialogPage& page, int width, int height) { ResizeSentencePage(page, width, height); }
+bool NmeaCustomNode::ValidateControl(CDialogPage& page, int controlId) { return IsCustomPageValid(page, controlId); }

@@ -1,5 +1,5 @@
 #pragma once
-#include "nmea_sentence_node.h"
+#include "plugins/nmea/decoders/nmea_sentence_node.h"
 
 // Time and date: 1 time, 2 day, 3 month, 4 year (four digits), 5-6 local zone (not stored).
 class NmeaZdaNode : public NmeaTimedSentenceNode {

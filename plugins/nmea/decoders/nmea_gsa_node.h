@@ -1,5 +1,5 @@
 #pragma once
-#include "nmea_sentence_node.h"
+#include "plugins/nmea/decoders/nmea_sentence_node.h"
 #include "shared/storage_sv_list.h"
 
 // DOP and active satellites: 1 operation mode, 2 navigation mode, 3-14 satellites used,
@@ -7,6 +7,8 @@
 class NmeaGsaNode : public NmeaSentenceNode {
 public:
     using NmeaSentenceNode::NmeaSentenceNode;
+
+    void ShowData(CDialogPage& page, const uint8_t* bytes, int length) override;
 
 protected:
     void BindEntries(const CStorageDatabase* database) override;

@@ -1,5 +1,5 @@
 #pragma once
-#include "nmea_sentence_node.h"
+#include "plugins/nmea/decoders/nmea_sentence_node.h"
 
 // Sentences that tell the fix: position, its quality and motion.
 

@@ -1,4 +1,4 @@
-#include "nmea_zda_node.h"
+#include "plugins/nmea/decoders/nmea_zda_node.h"
 
 std::optional<NmeaDate> NmeaZdaNode::DateOf(const NmeaFields& fields) const {
     const std::optional<int> day = fields.Integer(2);

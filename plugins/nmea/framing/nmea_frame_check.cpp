@@ -1,4 +1,4 @@
-#include "nmea_frame_check.h"
+#include "plugins/nmea/framing/nmea_frame_check.h"
 
 namespace {
 

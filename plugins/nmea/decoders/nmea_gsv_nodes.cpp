@@ -1,8 +1,11 @@
-#include "nmea_gsv_nodes.h"
+#include "plugins/nmea/decoders/nmea_gsv_nodes.h"
 
 #include <cmath>
 #include <vector>
 
+#include "plugins/nmea/pages/nmea_gsv_page.h"
+#include "plugins/nmea/resources/nmea_field_lists.h"
+#include "plugins/nmea/resources/nmea_resource_ids.h"
 #include "shared/nmea_units.h"
 
 namespace {
@@ -16,7 +19,12 @@ constexpr int kStatusNoSignal = 0;
 constexpr int kStatusTracking = 1;
 constexpr int kStatusReady = 2;
 
-const NmeaNodeIdentity kPageIdentity{nullptr, u"GNSS Satellites in View", u"GPGSV", 652, kNoRateCommand};
+const NmeaNodeIdentity kPageIdentity{.label = nullptr,
+                                     .description = u"GNSS Satellites in View",
+                                     .name = u"GPGSV",
+                                     .dialogId = nmea_page::kFieldList,
+                                     .rateId = kNoRateCommand,
+                                     .fields = &nmea_string::kGsvPageFields};
 
 }  // namespace
 
@@ -53,6 +61,14 @@ void NmeaGsvNode::Reset() {
     lastPage = 0;
 }
 
+void NmeaGsvNode::InitPage(CDialogPage& page) { InitGsvPage(page, ResourceModule()); }
+
+void NmeaGsvNode::ShowData(CDialogPage& page, const uint8_t* bytes, int length) {
+    ShowGsvPage(page, {lastPage, totalPages}, bytes, length);
+}
+
+void NmeaGsvNode::ResizePage(CDialogPage& page, int width, int height) { ResizeGsvPage(page, width, height); }
+
 // ---- NmeaGsvPageNode
 
 NmeaGsvPageNode::NmeaGsvPageNode(int pageNumber)
@@ -70,9 +86,7 @@ bool NmeaGsvPageNode::SameEpoch(CStorageDatabase* database) {
     return !(database && StoredFields().Integer(2) == 1 && DecodedInEpoch(*database));
 }
 
-void NmeaGsvPageNode::BindEntries(const CStorageDatabase* database) {
-    satellites.Bind(database);
-}
+void NmeaGsvPageNode::BindEntries(const CStorageDatabase* database) { satellites.Bind(database); }
 
 bool NmeaGsvPageNode::DecodeFields(const NmeaFields& fields, CStorageDatabase& database) {
     const std::optional<int> total = fields.Integer(1);

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "nmea_entries.h"
-#include "nmea_node.h"
+#include "plugins/nmea/catalogue/nmea_node.h"
+#include "plugins/nmea/decoders/nmea_entries.h"
 #include "shared/nmea_fields.h"
 #include "shared/nmea_fix_time.h"
 
@@ -19,6 +19,10 @@ public:
     bool SameEpoch(CStorageDatabase* database) override;
     bool Decode(CStorageDatabase* database) override;
     int BuildPoll(CDialogPage& page, uint8_t* buffer, int& outLength, int capacity) override;
+    // The page that lists the sentence's fields.
+    void InitPage(CDialogPage& page) override;
+    void ShowData(CDialogPage& page, const uint8_t* bytes, int length) override;
+    void ResizePage(CDialogPage& page, int width, int height) override;
 
 protected:
     // Looks up the entries the node writes; null database: none.

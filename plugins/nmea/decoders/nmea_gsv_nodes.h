@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "nmea_sentence_node.h"
+#include "plugins/nmea/decoders/nmea_sentence_node.h"
 
 // Satellites in view, from any talker. A cycle spreads the satellites over up to nine pages; the
 // node creates a child per page as cycles announce them and keeps the pages of the running
@@ -13,6 +13,10 @@ public:
     bool Accept(const uint8_t* bytes, int length) override;
     void StoreFrame(const uint8_t* bytes, int length) override;
     void Reset() override;
+    // The page of the cycle held.
+    void InitPage(CDialogPage& page) override;
+    void ShowData(CDialogPage& page, const uint8_t* bytes, int length) override;
+    void ResizePage(CDialogPage& page, int width, int height) override;
 
 private:
     int totalPages = 0;

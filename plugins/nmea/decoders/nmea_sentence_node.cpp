@@ -1,6 +1,7 @@
-#include "nmea_sentence_node.h"
+#include "plugins/nmea/decoders/nmea_sentence_node.h"
 
-#include "nmea_commands.h"
+#include "plugins/nmea/framing/nmea_commands.h"
+#include "plugins/nmea/pages/nmea_field_list_page.h"
 
 bool NmeaSentenceNode::Accept(const uint8_t* bytes, int length) {
     return HasFormatter(bytes, length, Name() + 2) && bytes[1] == 'G' && bytes[2] == 'P';
@@ -33,12 +34,22 @@ int NmeaSentenceNode::BuildPoll(CDialogPage&, uint8_t* buffer, int& outLength, i
     return NmeaBuildPoll(*this, buffer, outLength, capacity) ? outLength : 0;
 }
 
+void NmeaSentenceNode::InitPage(CDialogPage& page) {
+    if (FieldList()) InitFieldListPage(page, ResourceModule(), *FieldList());
+}
+
+void NmeaSentenceNode::ShowData(CDialogPage& page, const uint8_t* bytes, int length) {
+    ShowFieldListPage(page, bytes, length);
+}
+
+void NmeaSentenceNode::ResizePage(CDialogPage& page, int width, int height) {
+    ResizeFieldListPage(page, width, height);
+}
+
 NmeaTimedSentenceNode::NmeaTimedSentenceNode(const NmeaNodeIdentity& identity, int timeField)
     : NmeaSentenceNode(identity), timeField(timeField) {}
 
-void NmeaTimedSentenceNode::BindEntries(const CStorageDatabase* database) {
-    fixTime.Bind(database);
-}
+void NmeaTimedSentenceNode::BindEntries(const CStorageDatabase* database) { fixTime.Bind(database); }
 
 std::optional<NmeaDate> NmeaTimedSentenceNode::DateOf(const NmeaFields&) const { return std::nullopt; }
 

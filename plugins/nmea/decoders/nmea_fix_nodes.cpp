@@ -1,4 +1,4 @@
-#include "nmea_fix_nodes.h"
+#include "plugins/nmea/decoders/nmea_fix_nodes.h"
 
 #include "shared/nmea_units.h"
 
