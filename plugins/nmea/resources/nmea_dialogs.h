@@ -51,6 +51,8 @@ inline constexpr ControlTemplate kGsvControls[] = {
 
 inline constexpr ControlTemplate kCustomControls[] = {
     {kAppendChecksum, ControlKind::CheckBox, u"Append Checksum", {2, 1, 76, 10}},
+    // Not shown: it names the sentence field where the program speaks of it.
+    {kStatic, ControlKind::StaticText, u"Sentence", {0, 12, 1, 1}, STYLE_HIDDEN},
     {kSentence, ControlKind::MultiLineEdit, u"", {0, 12, 80, 13}, STYLE_NONE, ControlFont::System},
 };
 
