@@ -19,8 +19,8 @@ constexpr uint8_t kSmoothed = 0x80;
 constexpr int kFirstSbas = 120;
 
 constexpr KvbColumn kSvInfoColumns[] = {
-    {u"Ch", 30},  {u"SV", 30}, {u"CN0", 35},   {u"Residual", 55}, {u"Nav", 35},  {u"Qi", 30},
-    {u"El", 25},  {u"Az", 30}, {u"Orbit", 45}, {u"Healthy", 48},  {u"DGPS", 45},
+    {u"Ch", 30}, {u"SV", 30}, {u"CN0", 35},   {u"Residual", 55}, {u"Nav", 35},  {u"Qi", 30},
+    {u"El", 25}, {u"Az", 30}, {u"Orbit", 45}, {u"Healthy", 48},  {u"DGPS", 45},
 };
 
 // The icon of each signal quality; a quality beyond the table has none.

@@ -51,8 +51,9 @@ constexpr KvbRecords kSbas{12, 8, 12};
 constexpr bool kExtended = true;
 
 constexpr KvbColumn kSbasColumns[] = {
-    {u"SV", 30},        {u"UDRE", 35},     {u"Fast", 50},    {u"Iono", 50},          {u"Longterm", 55},
-    {u"Integrity", 70}, {u"System", 45},   {u"Service", 90}, {u"Rating", 40, kExtended},
+    {u"SV", 30},     {u"UDRE", 35},     {u"Fast", 50},
+    {u"Iono", 50},   {u"Longterm", 55}, {u"Integrity", 70},
+    {u"System", 45}, {u"Service", 90},  {u"Rating", 40, kExtended},
 };
 
 // The highest two UDRE indicators say that a satellite is not monitored, or not to be used.
@@ -123,10 +124,8 @@ bool CNavDgpsPage::Fits(const KvbPayload& payload) const { return DgpsRecords(pa
 
 std::vector<KvbRowCells> CNavDgpsPage::FixedRows(const KvbPayload& payload) const {
     return {
-        KvbValue(KvbCell(u"%.3f s", payload.U4(0) * 0.001)),
-        KvbValue(KvbCell(u"%.3f s", payload.I4(4) * 0.001)),
-        KvbValue(KvbCell(u"0x%04hx", payload.U2(8))),
-        KvbValue(KvbCell(u"0x%04hx", payload.U2(10))),
+        KvbValue(KvbCell(u"%.3f s", payload.U4(0) * 0.001)), KvbValue(KvbCell(u"%.3f s", payload.I4(4) * 0.001)),
+        KvbValue(KvbCell(u"0x%04hx", payload.U2(8))),        KvbValue(KvbCell(u"0x%04hx", payload.U2(10))),
         KvbValue(KvbCorrectionName(payload.U1(13))),
     };
 }

@@ -91,7 +91,7 @@ std::u16string Triple(const KvbPayload& payload, size_t offset) {
 
 constexpr KvbColumn kDopColumns[] = {{u"Param", 50}, {u"Value", 50}, {u"Description", 100}};
 constexpr KvbRow kDopRows[] = {
-    {u"GDOP", u"Geometric DOP"},  {u"PDOP", u"Position DOP"}, {u"TDOP", u"Time DOP"},     {u"VDOP", u"Vertical DOP"},
+    {u"GDOP", u"Geometric DOP"},  {u"PDOP", u"Position DOP"}, {u"TDOP", u"Time DOP"},    {u"VDOP", u"Vertical DOP"},
     {u"HDOP", u"Horizontal DOP"}, {u"NDOP", u"Northing DOP"}, {u"EDOP", u"Easting DOP"},
 };
 

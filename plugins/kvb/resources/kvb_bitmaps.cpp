@@ -12,6 +12,7 @@ constexpr uint32_t kWhite = 0xFFFFFFFF;
 
 // Signal quality as three bars, from none to the best: grey bars for no signal, then red,
 // amber, yellow, light and dark green. Icon 3, the dark green, is the best: code and carrier locked.
+// clang-format off
 constexpr const char* kQualityArt[kIconHeight] = {
     "................................................",
     "......gg......gg......gg......GG......yy......ll",
@@ -25,6 +26,7 @@ constexpr const char* kQualityArt[kIconHeight] = {
     "gg.gg.ggrr.gg.ggaa.aa.ggGG.GG.GGyy.yy.yyll.ll.ll",
     "gg.gg.ggrr.gg.ggaa.aa.ggGG.GG.GGyy.yy.yyll.ll.ll",
 };
+// clang-format on
 
 constexpr uint32_t Colour(char c) {
     switch (c) {

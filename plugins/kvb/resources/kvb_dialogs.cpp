@@ -37,10 +37,20 @@ constexpr size_t ControlCount(const std::array<FormLine, N>& lines) {
     return count;
 }
 
+constexpr ControlTemplate Text(int id, const char16_t* text, int x, int y, int width,
+                               ControlFont font = ControlFont::Dialog) {
+    return {id, ControlKind::StaticText, text, {x, y + 2, width, 9}, STYLE_NONE, font};
+}
+
+constexpr ControlTemplate Value(int id, int y) {
+    return {id, ControlKind::Edit, u"", {kValueX, y, kValueWidth, 12}, STYLE_READ_ONLY | STYLE_RIGHT};
+}
+
 // Label, value and unit of each line, in that order, so that a value's label is the static text
 // before it; static texts are numbered from 2000.
 template <const auto& Lines>
 constexpr auto LayOutForm() {
+    constexpr int kLineWidth = kFormWidth - 2 * kMargin;
     std::array<ControlTemplate, ControlCount(Lines)> controls{};
     size_t at = 0;
     int staticId = kFirstStaticId;
@@ -48,16 +58,15 @@ constexpr auto LayOutForm() {
     for (const FormLine& line : Lines) {
         switch (line.kind) {
             case FormLine::Kind::Field:
-                controls[at++] = {staticId++, ControlKind::StaticText, line.label, {kMargin, y + 2, kValueX - kMargin - 2, 9}};
-                controls[at++] = {line.id, ControlKind::Edit, u"", {kValueX, y, kValueWidth, 12}, STYLE_READ_ONLY | STYLE_RIGHT};
-                controls[at++] = {staticId++, ControlKind::StaticText, line.unit, {kUnitX, y + 2, kFormWidth - kUnitX - 2, 9}};
+                controls[at++] = Text(staticId++, line.label, kMargin, y, kValueX - kMargin - 2);
+                controls[at++] = Value(line.id, y);
+                controls[at++] = Text(staticId++, line.unit, kUnitX, y, kFormWidth - kUnitX - 2);
                 break;
             case FormLine::Kind::Heading:
-                controls[at++] = {staticId++, ControlKind::StaticText, line.label, {kMargin, y + 2, kFormWidth - 2 * kMargin, 9},
-                                  STYLE_NONE, ControlFont::Bold};
+                controls[at++] = Text(staticId++, line.label, kMargin, y, kLineWidth, ControlFont::Bold);
                 break;
             case FormLine::Kind::Note:
-                controls[at++] = {staticId++, ControlKind::StaticText, line.label, {kMargin, y + 2, kFormWidth - 2 * kMargin, 9}};
+                controls[at++] = Text(staticId++, line.label, kMargin, y, kLineWidth);
                 break;
         }
         y += kLinePitch;
