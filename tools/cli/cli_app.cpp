@@ -2,8 +2,6 @@
 
 namespace {
 constexpr char kProgramName[] = "veltro-cli";
-// The mode byte of the plug-ins' flags.
-constexpr uint32_t kExtendedMode = 1;
 
 RunConnection NoConnection() {
     RunConnection none;
@@ -18,8 +16,9 @@ CCliApp::CCliApp(std::function<bool()> stopRequested, std::optional<RunConnectio
 
 AppOptions CCliApp::Options(std::optional<RunConnection> connection, const PluginOptions& plugins) {
     AppOptions options;
-    if (!plugins.folder.empty()) options.pluginFolder = plugins.folder.ends_with('/') ? plugins.folder : plugins.folder + "/";
-    options.pluginFlags = plugins.extended ? kExtendedMode : 0;
+    if (!plugins.folder.empty())
+        options.pluginFolder = plugins.folder.ends_with('/') ? plugins.folder : plugins.folder + "/";
+    options.pluginFlags = plugins.extended ? kPluginExtendedMode : 0;
     options.programName = kProgramName;
     options.readStoredCommandLine = false;
     options.saveSettings = false;
