@@ -30,5 +30,5 @@ private:
 // What a page's cell buffer of 64 characters holds.
 inline constexpr size_t kKvbCellCapacity = 63;
 
-// printf-style in the C locale, cut to the cell's capacity.
+// printf-style in the C locale, cut to the cell's capacity; "%s" takes narrow (UTF-8) text.
 std::u16string KvbCell(const char16_t* format, ...);

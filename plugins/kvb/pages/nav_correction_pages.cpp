@@ -99,19 +99,20 @@ KvbRowCells SbasRow(const KvbPayload& payload, size_t at, size_t) {
     }};
 }
 
-constexpr uint8_t kRanging = 0x01;
-constexpr uint8_t kCorrections = 0x02;
-constexpr uint8_t kIntegrity = 0x04;
+// Services of the SBAS system in use.
+constexpr uint8_t kRangingService = 0x01;
+constexpr uint8_t kCorrectionService = 0x02;
+constexpr uint8_t kIntegrityService = 0x04;
 
 void ShowSbasStatus(CDialogPage& page, const KvbPayload* payload) {
-    using namespace kvb_res::sbas;
-    SetDlgText(page, kGeo, payload ? u"%u" : nullptr, payload ? payload->U1(4) : 0u);
-    page.SetControlText(kMode, payload ? ModeName(payload->U1(5)) : u"");
-    page.SetControlText(kSystem, payload ? SystemName(payload->I1(6)) : u"");
+    namespace field = kvb_res::sbas;
+    SetDlgText(page, field::kGeo, payload ? u"%u" : nullptr, payload ? payload->U1(4) : 0u);
+    page.SetControlText(field::kMode, payload ? ModeName(payload->U1(5)) : u"");
+    page.SetControlText(field::kSystem, payload ? SystemName(payload->I1(6)) : u"");
     const uint8_t services = payload ? payload->U1(7) : 0;
-    page.SetChecked(kRanging, services & kRanging);
-    page.SetChecked(kCorrections, services & kCorrections);
-    page.SetChecked(kIntegrity, services & kIntegrity);
+    page.SetChecked(field::kRanging, services & kRangingService);
+    page.SetChecked(field::kCorrections, services & kCorrectionService);
+    page.SetChecked(field::kIntegrity, services & kIntegrityService);
 }
 
 }  // namespace

@@ -66,8 +66,9 @@ uint8_t FailedSensors(uint8_t flags) {
     return expected & ~flags;
 }
 
-const char16_t* CalibrationState(uint8_t states, int field) {
-    static constexpr const char16_t* kNames[] = {u"Init", u"Calibrating", u"Coarse Calib", u"Fine Calib"};
+// Narrow, for the cell's "%s".
+const char* CalibrationState(uint8_t states, int field) {
+    static constexpr const char* kNames[] = {"Init", "Calibrating", "Coarse Calib", "Fine Calib"};
     return kNames[(states >> (2 * field)) & 3];
 }
 
