@@ -186,6 +186,8 @@ void CMessageFormView::DestroyPage() { delete pageArea->takeWidget(); }
 
 void CMessageFormView::ShowSelection(CMessageNode& node, const std::u16string& displayName) {
     setWindowTitle(QString::fromStdU16String(displayName));
+    // The node could not fit a page that the form did not hold yet when it was created.
+    FitPage();
     if (!messageList) return;
     const auto at = std::find(entries.begin(), entries.end(), &node);
     const QSignalBlocker quiet(messageList.data());
