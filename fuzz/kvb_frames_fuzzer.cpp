@@ -1,10 +1,12 @@
 // Arbitrary bytes against the KVB plug-in: the recogniser at every position, the stream through
 // the splitter into the message tree and the document's decoding into the real database (with the
 // frames' checksums made valid, so that the bytes reach the decoders instead of dying at the
-// checksum), and every node offered the raw bytes as the host offers it frames that it sends.
+// checksum), every node offered the raw bytes as the host offers it frames that it sends, and
+// every frame and the raw bytes shown on the page of every message, in memory.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "fuzz/checked_feed.h"
@@ -12,6 +14,9 @@
 #include "host/core/intake/veltro_doc.h"
 #include "plugins/kvb/catalogue/kvb_plugin.h"
 #include "plugins/kvb/framing/kvb_frame.h"
+#include "plugins/kvb/pages/pkvb_sentence_page.h"
+#include "plugins/kvb/resources/kvb_resources.h"
+#include "shared/memory_page.h"
 
 namespace {
 
@@ -61,6 +66,38 @@ void ExerciseNode(CMessageNode& node, size_t seed) {
     node.BuildRateCommand(seed & 1, buffer, length, static_cast<int>(seed % sizeof buffer));
 }
 
+// The pages of every node, as the message view makes them for the mode of this input. The tree is
+// built without a module, so the templates come from the plug-in's own table.
+class PageSet {
+public:
+    explicit PageSet(CMessageNode& root) { Add(root); }
+
+    void Show(const uint8_t* bytes, int length, size_t seed) {
+        for (auto& [node, page] : pages) {
+            node->ShowData(page, bytes, length);
+            node->ResizePage(page, static_cast<int>(seed % 400), static_cast<int>(seed / 3 % 400));
+        }
+    }
+
+private:
+    void Add(CMessageNode& node) {
+        if (const DialogTemplate* dialog = KvbResources().FindDialog(node.ResourceDialogId())) {
+            pages.emplace_back(&node, CMemoryPage(*dialog));
+            node.InitPage(pages.back().second);
+        }
+        for (auto position = node.GetFirstChild(); position;) Add(*node.GetNextChild(position));
+    }
+
+    std::vector<std::pair<CMessageNode*, CMemoryPage>> pages;
+};
+
+// The proprietary sentences' page reads any text.
+void ShowAsSentence(const std::vector<uint8_t>& bytes) {
+    CMemoryPage page(*KvbResources().FindDialog(kvb_res::kListPage));
+    kPkvbSentencePage.Init(page);
+    kPkvbSentencePage.Show(page, bytes.data(), static_cast<int>(bytes.size()));
+}
+
 void OfferToEveryNode(CMessageNode& node, const std::vector<uint8_t>& bytes, uint32_t mask) {
     node.Accept(bytes.data(), static_cast<int>(bytes.size()));
     for (auto position = node.GetFirstChild(); position;) {
@@ -82,6 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         KvbCheckFrame(bytes.data() + at, static_cast<int32_t>(bytes.size() - at));
 
     const std::vector<uint8_t> stream = StreamFromChunks(data, size);
+    PageSet pages(host.root);
     CFrameSplitter splitter;
     splitter.AddProtocol(&host.entry, KvbCheckFrame);
     FeedStreamChecked(splitter, stream.data(), stream.size(), [&](const FrameRecord& record) {
@@ -89,9 +127,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (CMessageNode* node = host.root.Find(record.bytes, record.length, mask)) {
             host.document.ProcessMessage(node, false);
             ExerciseNode(*node, static_cast<size_t>(record.length));
+            pages.Show(record.bytes, record.length, static_cast<size_t>(record.length));
         }
     });
 
     OfferToEveryNode(host.root, bytes, mask);
+    pages.Show(bytes.data(), static_cast<int>(bytes.size()), size);
+    ShowAsSentence(bytes);
     return 0;
 }

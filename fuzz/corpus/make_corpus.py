@@ -20,10 +20,15 @@ def kvb_frame(cls, msg_id, payload):
     return b"\xa4\x51" + body + bytes([a, b])
 
 
-def frame_chunk(msg_id, payload):
-    """A NAV frame for the target to complete: length, class, id, payload."""
+def class_chunk(cls, msg_id, payload):
+    """A frame for the target to complete: length, class, id, payload."""
     assert len(payload) + 2 < 0x80
-    return bytes([len(payload) + 2, 0x01, msg_id]) + payload
+    return bytes([len(payload) + 2, cls, msg_id]) + payload
+
+
+def frame_chunk(msg_id, payload):
+    """A NAV frame for the target to complete."""
+    return class_chunk(0x01, msg_id, payload)
 
 
 def raw_chunks(data):
@@ -44,6 +49,25 @@ NAV = {
         struct.pack("<BBBbBbhi", ch, sv, flags, quality, 30 + ch, 10 + 5 * ch, azim, 120 - 31 * ch)
         for ch, sv, flags, quality, azim in [(0, 2, 0x0D, 7, -40), (1, 5, 0x0D, 7, 23), (2, 120, 0x04, 4, 46),
                                              (3, 9, 0x04, 1, 0)])),
+}
+
+# Messages that only their pages read: class, id, payload.
+PAGES = {
+    "nav_posutm": (0x01, 0x08, struct.pack("<I3ibB", ITOW, 46512345, 524612399, 41231, 32, 0)),
+    "nav_dgps": (0x01, 0x31, struct.pack("<IiHHBB2x", ITOW, 2500, 0x123, 0, 2, 1) + b"".join(
+        struct.pack("<BBHff4x", sv, flags, age, prc, prrc)
+        for sv, flags, age, prc, prrc in [(5, 0x13, 1500, 1.25, -0.5), (12, 0x04, 60000, -3.5, 0.125)])),
+    "nav_sbas": (0x01, 0x32, struct.pack("<IBBbBB3x", ITOW, 120, 1, 1, 0x07, 2) + b"".join(
+        struct.pack("<BBBbBxhhh", sv, 3, udre, 1, 0x06, fast, iono, long_term)
+        for sv, udre, fast, iono, long_term in [(7, 15, -125, 250, 0), (9, 5, 40, -310, 12)])),
+    "nav_svpos": (0x01, 0x33, struct.pack("<IHBx", ITOW, 2200, 2) + b"".join(
+        struct.pack("<BBxx3ihbx", sv, flags, x, y, z, azim, elev)
+        for sv, flags, x, y, z, azim, elev in [(5, 0x01, 15600000, -2100000, 21300000, 45, 30),
+                                               (120, 0x02, 42000000, -11000000, 0, 185, 35)])),
+    "nav_ekfstatus": (0x01, 0x40, struct.pack("<iiIhBBiiihhhBB", 1234, 100, 51234, 6400, 1, 0x3C, 1000000, -2500,
+                                              1020, 35, 120, 48, 0xC5, 0xDA)),
+    "mon_ver": (0x0A, 0x04, b"5.00 (24817)".ljust(30, b"\0") + b"0004000100" + b"PROTVER 14.00".ljust(30, b"\0")),
+    "inf_res9": (0x04, 0x09, b"ANTENNA OPEN"),
 }
 
 ADDRESSES = ["GPGGA", "GPGLL", "GPGSA", "GPGSV", "GPRMC", "GPVTG", "GPZDA", "GPGST", "GPGRS", "GPGBS", "GPDTM",
@@ -80,6 +104,8 @@ def write(folder, name, data):
 
 for name, (msg_id, payload) in NAV.items():
     write("kvb", "nav_" + name, frame_chunk(msg_id, payload))
+for name, (cls, msg_id, payload) in PAGES.items():
+    write("kvb", name, class_chunk(cls, msg_id, payload))
 write("kvb", "epoch", b"".join(frame_chunk(*NAV[n]) for n in ["sol", "posllh", "velned", "timeutc", "svinfo"]))
 write("kvb", "mixed", raw_chunks(b"\xa4\x00\xa4" + kvb_frame(0x01, 0x03, NAV["status"][1]) + b"$GPTXT,hi*00\r\n")
       + frame_chunk(*NAV["dop"]) + raw_chunks(kvb_frame(0x01, 0x30, NAV["svinfo"][1])[:-1]))

@@ -2,6 +2,7 @@
 // pseudo-terminal, veltro-cli recording from it, and veltro-cli reading the recording back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <map>
@@ -230,8 +231,25 @@ std::map<std::string, int> MessageCounts(const std::string& path) {
     return counts;
 }
 
+// The page of a message in a log, as veltro-cli shows it: one line each.
+std::vector<std::string> ShowLines(const std::string& log, const std::string& name) {
+    const ToolRun run = RunTool({ToolPath("veltro-cli"), "show", log, name});
+    EXPECT_EQ(0, run.status) << name << ": " << run.errors;
+    std::vector<std::string> lines;
+    std::stringstream stream(run.output);
+    for (std::string line; std::getline(stream, line);) lines.push_back(line);
+    return lines;
+}
+
+bool Holds(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
 TEST_F(SimulatedReceiverTest, PollsAndRateCommandsOfTheHostChangeWhatTheReceiverSends) {
     Record({"--poll", "MON-VER", "--disable", "GPGSV", "--disable", "NAV-SVINFO", "--enable", "NAV-POSECEF"}, 10);
+    EXPECT_EQ(ShowLines(log, "MON-VER"),
+              (std::vector<std::string>{"Software Version: 1.00 (Veltro)", "Hardware Version: 00070000",
+                                        "Extension(s): SIMULATED RECEIVER"}));
     std::map<std::string, int> counts = MessageCounts(log);
     const int epochs = counts["NMEA / GPGGA (Global Positioning System Fix Data)"];
     EXPECT_GE(epochs, 10);
@@ -241,6 +259,50 @@ TEST_F(SimulatedReceiverTest, PollsAndRateCommandsOfTheHostChangeWhatTheReceiver
     EXPECT_LE(counts["KVB / NAV (Navigation) / SVINFO (SV Information)"], 1);
     EXPECT_LE(counts["NMEA / GPGSV (GNSS Satellites in View) / page 1"], 1);
     EXPECT_EQ(0, counts["unrecognised bytes"]);
+}
+
+// The pages of a log that the simulator wrote itself show the last epoch of its truth.
+TEST(SimulatorLog, ThePagesShowWhatTheSimulatorSent) {
+    TempFolder folder;
+    const std::string log = folder.File("flood.kvb"), truthPath = folder.File("truth.csv");
+    const ToolRun simulated = RunTool({ToolPath("veltro-sim"), "--output", log, "--flood", "--epochs", "12", "--start",
+                                       "2024-03-01T12:00:00Z", "--truth", truthPath});
+    ASSERT_EQ(0, simulated.status) << simulated.errors;
+    std::ifstream truthFile(truthPath);
+    const Table truth = ParseCsv(std::string(std::istreambuf_iterator<char>(truthFile), {}), false);
+    const Row& last = truth.rbegin()->second;
+    ASSERT_EQ(truth.rbegin()->first, "2024-03-01T12:00:11.000Z");
+    ASSERT_EQ(last.at("fix"), "3");
+
+    // GPS time runs 18 leap seconds ahead of UTC; 2024-03-01 falls in GPS week 2303.
+    const int secondsOfWeek = 5 * 86400 + 12 * 3600 + 11 + 18;
+    const std::vector<std::string> solution = ShowLines(log, "NAV-SOL");
+    EXPECT_TRUE(
+        Holds(solution, "Week Number:Time of Week | 2303:" + std::to_string(secondsOfWeek) + ".000000000 | [wno:s]"));
+    EXPECT_TRUE(Holds(solution, "Position Fix Type | 3D Fix | "));
+    EXPECT_TRUE(Holds(solution, "PDOP | " + last.at("pdop") + " | "));
+    EXPECT_TRUE(Holds(solution, "#SVs Used | " + last.at("used") + " | PRN-#"));
+
+    // One row per channel: the used ones marked in "Nav", the tracked ones with a signal.
+    const std::vector<std::string> channels = ShowLines(log, "NAV-SVINFO");
+    ASSERT_FALSE(channels.empty());
+    EXPECT_EQ(channels[0], "Ch | SV | CN0 | Residual | Nav | Qi | El | Az | Orbit | Healthy | DGPS");
+    int used = 0, tracked = 0;
+    for (size_t row = 1; row < channels.size(); ++row) {
+        std::vector<std::string> cells;
+        std::stringstream stream(channels[row]);
+        for (std::string cell; std::getline(stream, cell, '|');) cells.push_back(cell);
+        ASSERT_EQ(cells.size(), 11u) << channels[row];
+        used += cells[4] == " Y ";
+        tracked += cells[2] != " 0 ";
+    }
+    EXPECT_EQ(std::to_string(used), last.at("used"));
+    EXPECT_EQ(std::to_string(tracked), last.at("tracked"));
+
+    const std::vector<std::string> utc = ShowLines(log, "NAV-TIMEUTC");
+    EXPECT_TRUE(Holds(utc, "Date: 1. 3. 2024"));
+    EXPECT_TRUE(Holds(utc, "Time: 12:00:11"));
+    EXPECT_EQ(ShowLines(log, "INF"), std::vector<std::string>{"VELTRO SIMULATED RECEIVER 1.00"});
 }
 
 }  // namespace

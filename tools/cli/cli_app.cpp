@@ -2,8 +2,6 @@
 
 namespace {
 constexpr char kProgramName[] = "veltro-cli";
-// The mode byte of the plug-ins' flags.
-constexpr uint32_t kExtendedMode = 1;
 
 RunConnection NoConnection() {
     RunConnection none;
@@ -20,7 +18,7 @@ AppOptions CCliApp::Options(std::optional<RunConnection> connection, const Plugi
     AppOptions options;
     if (!plugins.folder.empty())
         options.pluginFolder = plugins.folder.ends_with('/') ? plugins.folder : plugins.folder + "/";
-    options.pluginFlags = plugins.extended ? kExtendedMode : 0;
+    options.pluginFlags = plugins.extended ? kPluginExtendedMode : 0;
     options.programName = kProgramName;
     options.readStoredCommandLine = false;
     options.saveSettings = false;

@@ -70,7 +70,8 @@ std::string PageText(const CMemoryPage& page, const DialogTemplate& dialog) {
         } else if (kind == ControlKind::CheckBox || kind == ControlKind::RadioButton) {
             text += (control.checked ? u"[x] " : u"[ ] ") + control.text + u"\n";
         } else if (const auto value = ValueOf(control)) {
-            text += ControlLabel(dialog, control.source.id) + u": " + WithLineFeeds(*value) + u"\n";
+            const std::optional<std::u16string> label = FindControlLabel(dialog, control.source.id);
+            text += (label ? *label + u": " : u"") + WithLineFeeds(*value) + u"\n";
         }
     }
     return platform::WideToUtf8(text);

@@ -48,7 +48,7 @@ CSimConstellation::InView Look(int svid, const SimEcef& satellite, const SimEcef
     const SimNed local = axes.FromEcef({satellite.x - receiver.x, satellite.y - receiver.y, satellite.z - receiver.z});
     double azimuth = std::atan2(local.east, local.north) / kDegree;
     if (azimuth < 0) azimuth += 360;
-    return {svid, azimuth, std::atan2(-local.down, std::hypot(local.north, local.east)) / kDegree};
+    return {svid, azimuth, std::atan2(-local.down, std::hypot(local.north, local.east)) / kDegree, satellite};
 }
 
 // Keeps the highest ones, then orders them by number.

@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "tools/sim/sim_geodesy.h"
+
 // Where the satellites are in the sky of a place: 32 GPS satellites on circular orbits in six
 // planes, and the geostationary SBAS satellites. Pure geometry, the same for every receiver.
 class CSimConstellation {
@@ -10,6 +12,7 @@ public:
         int svid;
         double azimuth;    // degrees, 0 to 360
         double elevation;  // degrees
+        SimEcef position;  // m, earth-centred
     };
 
     static constexpr double kElevationMask = 5.0;

@@ -16,6 +16,7 @@ struct SimSatellite {
     bool ephemeris;    // orbit known from the satellite's own ephemeris
     bool used;         // in the navigation solution
     double residual;   // pseudorange residual, m
+    SimEcef position;  // m, earth-centred
 
     bool IsSbas() const { return svid >= 120; }
     // Where the satellite is is known from its almanac or its ephemeris.
@@ -53,6 +54,7 @@ struct SimEpoch {
     SimNed velocity{};                   // m/s
     SimEcef ecefVelocity{};              // m/s
     double heading = 0;                  // degrees, 0 to 360
+    double yawRate = 0;                  // degrees per second, clockwise
 
     SimDop dop{};
     double hAcc = 0, vAcc = 0, pAcc = 0, sAcc = 0;  // m, m/s

@@ -19,6 +19,15 @@ struct SimRadii {
 };
 SimRadii SimRadiiAt(double latitude);
 
+// A place on the Universal Transverse Mercator grid of its six-degree zone (without the zones'
+// exceptions around Norway), in metres; the southern hemisphere's northings start at 10000 km.
+struct SimUtm {
+    double easting, northing;
+    int zone;
+    bool south;
+};
+SimUtm SimUtmFromGeodetic(double latitude, double longitude);
+
 // The level axes at a place as unit vectors on the ECEF axes.
 class CSimLocalAxes {
 public:

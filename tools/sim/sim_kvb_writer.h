@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "tools/sim/sim_epoch.h"
@@ -13,3 +14,5 @@ void AppendKvbFrame(uint8_t messageClass, uint8_t id, std::span<const uint8_t> p
 bool AppendKvbNavMessage(uint8_t id, const SimEpoch& epoch, std::vector<uint8_t>& out);
 // MON-VER: software and hardware version and one extension.
 void AppendKvbMonVer(std::vector<uint8_t>& out);
+// An information message (class INF) with the text, such as a notice (id 2).
+void AppendKvbInformation(uint8_t id, std::string_view text, std::vector<uint8_t>& out);

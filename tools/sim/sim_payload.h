@@ -1,5 +1,6 @@
 #pragma once
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -21,6 +22,10 @@ public:
     CSimPayload& U4Scaled(size_t at, double value, double unit) {
         return Put(at, std::clamp<int64_t>(std::llround(value / unit), 0, UINT32_MAX), 4);
     }
+    CSimPayload& I2Scaled(size_t at, double value, double unit) {
+        return Put(at, std::clamp<int64_t>(std::llround(value / unit), INT16_MIN, INT16_MAX), 2);
+    }
+    CSimPayload& R4(size_t at, float value) { return Put(at, std::bit_cast<uint32_t>(value), 4); }
     // Zero-terminated text in a field of the given size.
     CSimPayload& Text(size_t at, std::string_view text, size_t field) {
         std::memcpy(&bytes.at(at), text.data(), std::min(text.size(), field - 1));

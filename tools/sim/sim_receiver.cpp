@@ -9,9 +9,10 @@
 namespace {
 // The order in which a navigation solution's outputs leave the receiver: binary first.
 constexpr SimOutput kOutputOrder[] = {
-    {kKvbClassNav, 0x06}, {kKvbClassNav, 0x01}, {kKvbClassNav, 0x02}, {kKvbClassNav, 0x03}, {kKvbClassNav, 0x04},
-    {kKvbClassNav, 0x11}, {kKvbClassNav, 0x12}, {kKvbClassNav, 0x20}, {kKvbClassNav, 0x21}, {kKvbClassNav, 0x22},
-    {kKvbClassNav, 0x30}, {kSimNmeaClass, 4},   {kSimNmeaClass, 5},   {kSimNmeaClass, 0},   {kSimNmeaClass, 2},
+    {kKvbClassNav, 0x06}, {kKvbClassNav, 0x01}, {kKvbClassNav, 0x02}, {kKvbClassNav, 0x08}, {kKvbClassNav, 0x03},
+    {kKvbClassNav, 0x04}, {kKvbClassNav, 0x11}, {kKvbClassNav, 0x12}, {kKvbClassNav, 0x20}, {kKvbClassNav, 0x21},
+    {kKvbClassNav, 0x22}, {kKvbClassNav, 0x30}, {kKvbClassNav, 0x31}, {kKvbClassNav, 0x32}, {kKvbClassNav, 0x33},
+    {kKvbClassNav, 0x40}, {kSimNmeaClass, 4},   {kSimNmeaClass, 5},   {kSimNmeaClass, 0},   {kSimNmeaClass, 2},
     {kSimNmeaClass, 3},   {kSimNmeaClass, 1},   {kSimNmeaClass, 8},   {kSimPkvbClass, 0},   {kSimPkvbClass, 3},
     {kSimPkvbClass, 4},   {kSimNmeaClass, 6},   {kSimNmeaClass, 7},   {kSimNmeaClass, 9},   {kSimNmeaClass, 10},
 };
@@ -31,8 +32,11 @@ constexpr uint8_t kResetStop = 8;
 constexpr uint8_t kResetStart = 9;
 constexpr uint16_t kClearEphemeris = 0x0001;
 
+constexpr uint8_t kInfProtocolKvb = 0;
 constexpr uint8_t kInfProtocolNmea = 1;
+// The notices' bit of the INF mask, and their id in the class INF.
 constexpr uint8_t kInfNotice = 0x04;
+constexpr uint8_t kInfNoticeId = 0x02;
 
 const char* StartName(SimStart kind) {
     switch (kind) {
@@ -97,9 +101,11 @@ void CSimReceiver::WriteOutputs(const SimEpoch& epoch, std::vector<uint8_t>& out
     }
 }
 
-// A text notice after each start, when the configuration lets notices out in NMEA.
+// A text notice after each start, in each protocol whose configuration lets notices out.
 void CSimReceiver::Announce(std::vector<uint8_t>& out) {
-    if (!notice.empty() && (settings.InfMask(kInfProtocolNmea) & kInfNotice)) AppendNmeaNotice(notice, out);
+    if (notice.empty()) return;
+    if (settings.InfMask(kInfProtocolKvb) & kInfNotice) AppendKvbInformation(kInfNoticeId, notice, out);
+    if (settings.InfMask(kInfProtocolNmea) & kInfNotice) AppendNmeaNotice(notice, out);
     notice.clear();
 }
 

@@ -41,7 +41,7 @@ std::vector<uint8_t> Port(int port) {
 std::vector<uint8_t> InfMessages(uint8_t protocol) {
     CSimPayload payload(8);
     payload.U1(0, protocol);
-    if (protocol == kProtocolNmea) payload.U1(4 + kSimPort, kInfDefaultMask);
+    if (protocol == kProtocolKvb || protocol == kProtocolNmea) payload.U1(4 + kSimPort, kInfDefaultMask);
     return payload.Take();
 }
 

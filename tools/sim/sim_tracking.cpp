@@ -90,6 +90,7 @@ SimSatellite CSimTracking::Describe(int index, const CSimConstellation::InView& 
     satellite.channel = index;
     satellite.azimuth = view.azimuth;
     satellite.elevation = view.elevation;
+    satellite.position = view.position;
     satellite.tracked = sinceStart >= channel.acquireAt;
     satellite.cn0 = satellite.tracked ? CarrierToNoise(view, gpsSeconds) : 0;
     satellite.almanac = kind != SimStart::Cold;

@@ -25,6 +25,8 @@ CSimTruth::CSimTruth(const SimTruthConfig& config)
 }
 
 const SimEpoch& CSimTruth::Advance(uint32_t periodMs) {
+    const double previousHeading = epoch.heading;
+    const int64_t previousMs = epoch.gpsMs;
     if (started) {
         const int64_t period = std::max<uint32_t>(periodMs, 1);
         MoveTo((epoch.gpsMs / period + 1) * period);
@@ -32,6 +34,7 @@ const SimEpoch& CSimTruth::Advance(uint32_t periodMs) {
     started = true;
     FillTime();
     FillPosition();
+    FillYawRate(previousHeading, Seconds(epoch.gpsMs - previousMs));
     FillSatellites();
     FillQuality();
     return epoch;
@@ -69,6 +72,12 @@ void CSimTruth::FillPosition() {
     const double gpsSeconds = Seconds(epoch.gpsMs);
     epoch.clockDriftNsPerS = 85.3 + 4 * std::sin(gpsSeconds / 900);
     epoch.clockBiasNs = std::fmod(85.3 * gpsSeconds + 120000, 1e6) - 5e5;
+}
+
+// The turn since the previous epoch, the short way round; none in the first.
+void CSimTruth::FillYawRate(double previousHeading, double seconds) {
+    const double turn = std::remainder(epoch.heading - previousHeading, 360.0);
+    epoch.yawRate = seconds > 0 ? turn / seconds : 0;
 }
 
 void CSimTruth::FillSatellites() {

@@ -31,6 +31,7 @@ private:
     void MoveTo(int64_t gpsMs);
     void FillTime();
     void FillPosition();
+    void FillYawRate(double previousHeading, double seconds);
     void FillSatellites();
     void FillQuality();
 

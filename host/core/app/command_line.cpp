@@ -18,7 +18,7 @@ constexpr GroupKeyword kGroupKeywords[] = {
     {"atmel", 0x100}, {"rtc", 0x100}, {"logging", 0x2}, {"odometer", 0x4}, {"spectrum", 0x200}, {"memaccess", 0x400},
 };
 
-constexpr std::string_view kOtherKeywords[] = {"history", "port", "baud", "nologo", "help", "version"};
+constexpr std::string_view kOtherKeywords[] = {"history", "port", "baud", "extended", "nologo", "help", "version"};
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
@@ -111,6 +111,8 @@ void CVeltroCommandLine::ParseFlag(std::string_view keyword) {
         expectValue = Value::Port;
     else if (EqualsIgnoringCase(keyword, "baud"))
         expectValue = Value::Baud;
+    else if (EqualsIgnoringCase(keyword, "extended"))
+        extendedPages = true;
     else if (EqualsIgnoringCase(keyword, "nologo"))
         showSplash = false;
     else if (EqualsIgnoringCase(keyword, "help"))
@@ -176,6 +178,7 @@ std::string CVeltroCommandLine::UsageText() {
            "  -port N         connect to port COM N (1 to 9)\n"
            "  -port DEVICE    connect to DEVICE, such as /dev/ttyUSB0, under the current port number\n"
            "  -baud RATE      line speed in baud, such as 9600 or 57600\n"
+           "  -extended       the extended message pages, with the rows and fields for the maker's tests\n"
            "  -nologo         no splash screen\n"
            "  --simulate[=HZ] start a simulated receiver (veltro-sim) at HZ epochs a second, 1 to 10,\n"
            "                  and connect to it\n"

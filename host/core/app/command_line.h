@@ -31,6 +31,8 @@ public:
     std::optional<uint32_t> baudRate;
     // The last plain word: the log file to open.
     std::string fileName;
+    // The plug-ins' extended pages and choices, for the maker's engineers.
+    bool extendedPages = false;
     bool showSplash = true;
     bool showHelp = false;
     bool showVersion = false;

@@ -78,8 +78,9 @@ bool CVeltroApp::AnswerHelpOrVersion(const CVeltroCommandLine& info) {
 
 // The document loads the plug-ins; both workers cut their streams with every protocol they bring.
 void CVeltroApp::CreateDocument() {
+    const uint32_t pluginFlags = options.pluginFlags | (commandLine.extendedPages ? kPluginExtendedMode : 0);
     document = std::make_unique<CVeltroDoc>(
-        DocumentSettings{kHistoryCapacity, options.pluginFolder, profile.get(), options.pluginFlags});
+        DocumentSettings{kHistoryCapacity, options.pluginFolder, profile.get(), pluginFlags});
     for (const auto& protocol : document->Plugins().Protocols())
         portThread->AddProtocol(protocol.get(), protocol->check);
     document->Plugins().RegisterWith(log->Splitter());

@@ -13,6 +13,9 @@ namespace platform {
 class CMessageWindow;
 }
 
+// The mode byte of the flags a plug-in's Initialize receives: its extended pages and choices.
+inline constexpr uint32_t kPluginExtendedMode = 1;
+
 struct AppOptions {
     // The process's arguments, without the program's name.
     std::vector<std::string> arguments{};

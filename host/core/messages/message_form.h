@@ -21,7 +21,7 @@ public:
     // changes; the form lets it go with DestroyPage before it asks for another.
     virtual CDialogPage& CreatePage(const DialogTemplate& dialog, IPageListener& listener) = 0;
     virtual void DestroyPage() = 0;
-    // The message list and the caption follow the selection.
+    // The message list and the caption follow the selection; the node has filled its page.
     virtual void ShowSelection(CMessageNode& node, const std::u16string& displayName) = 0;
     virtual void UpdateToolbar() = 0;
     virtual void ShowAge(const std::u16string& text) = 0;

@@ -34,7 +34,7 @@ void ShowPagePictures(CDialogPage& page, const DialogTemplate& dialog, ModuleHan
     }
 }
 
-std::u16string ControlLabel(const DialogTemplate& dialog, int controlId) {
+std::optional<std::u16string> FindControlLabel(const DialogTemplate& dialog, int controlId) {
     const char16_t* label = nullptr;
     for (const ControlTemplate& control : dialog.controls) {
         if (control.id == controlId) {
@@ -44,6 +44,11 @@ std::u16string ControlLabel(const DialogTemplate& dialog, int controlId) {
         }
         if (control.kind == ControlKind::StaticText && control.text && *control.text) label = control.text;
     }
+    return std::nullopt;
+}
+
+std::u16string ControlLabel(const DialogTemplate& dialog, int controlId) {
+    if (std::optional<std::u16string> label = FindControlLabel(dialog, controlId)) return *label;
     std::u16string number;
     for (const char c : std::to_string(controlId)) number.push_back(static_cast<char16_t>(c));
     return number;

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 #include "shared/dialog_template.h"
@@ -14,5 +15,7 @@ const DialogTemplate* PageTemplateOf(const CMessageNode& node);
 void ShowPagePictures(CDialogPage& page, const DialogTemplate& dialog, ModuleHandle module);
 
 // What names a control to the user: a check box's or button's own text, else the static text
-// that precedes it in the template, without a closing colon; the control's number when neither.
+// that precedes it in the template, without a closing colon; nothing when neither does.
+std::optional<std::u16string> FindControlLabel(const DialogTemplate& dialog, int controlId);
+// The label, or the control's number when it has none.
 std::u16string ControlLabel(const DialogTemplate& dialog, int controlId);

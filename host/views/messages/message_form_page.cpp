@@ -35,11 +35,21 @@ bool InRange(int index, int count) { return index >= 0 && index < count; }
 
 Qt::Alignment CellAlignment(bool right) { return (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter; }
 
+// What the columns before this one leave of the list's width.
+int RemainingWidth(const QTreeWidget& list, int column) {
+    int remaining = list.viewport()->width();
+    for (int before = 0; before < column; ++before) remaining -= list.columnWidth(before);
+    return remaining;
+}
+
 int ColumnWidth(QTreeWidget& list, int column, int width) {
-    if (width == CDialogPage::kColumnToContent)
+    if (width == CDialogPage::kColumnToContent) {
         width = static_cast<const QAbstractItemView&>(list).sizeHintForColumn(column);
-    else if (width == CDialogPage::kColumnToHeader)
+    } else if (width == CDialogPage::kColumnToHeader) {
         width = list.header()->sectionSizeHint(column);
+        // As the platform's list did: the last column sized to its heading fills what is left.
+        if (column == list.columnCount() - 1) width = std::max(width, RemainingWidth(list, column));
+    }
     return std::max(width, list.header()->minimumSectionSize());
 }
 

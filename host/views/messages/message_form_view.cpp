@@ -187,6 +187,8 @@ void CMessageFormView::ShowSelection(CMessageNode& node, const std::u16string& d
     // The node has prepared its page and lays it out for the room it has.
     FitPage();
     setWindowTitle(QString::fromStdU16String(displayName));
+    // The node could not fit a page that the form did not hold yet when it was created.
+    FitPage();
     if (!messageList) return;
     const auto at = std::find(entries.begin(), entries.end(), &node);
     const QSignalBlocker quiet(messageList.data());

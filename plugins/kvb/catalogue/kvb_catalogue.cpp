@@ -3,12 +3,21 @@
 #include <algorithm>
 
 #include "plugins/kvb/catalogue/cfg_msg_message.h"
+#include "plugins/kvb/catalogue/kvb_information_node.h"
 #include "plugins/kvb/navigation/nav_ekf_status_message.h"
 #include "plugins/kvb/navigation/nav_scaled_messages.h"
 #include "plugins/kvb/navigation/nav_solution_messages.h"
 #include "plugins/kvb/navigation/nav_sv_info_message.h"
 #include "plugins/kvb/navigation/nav_time_messages.h"
 #include "plugins/kvb/navigation/nav_vel_ned_message.h"
+#include "plugins/kvb/pages/information_page.h"
+#include "plugins/kvb/pages/mon_ver_page.h"
+#include "plugins/kvb/pages/nav_channel_pages.h"
+#include "plugins/kvb/pages/nav_correction_pages.h"
+#include "plugins/kvb/pages/nav_ekf_status_page.h"
+#include "plugins/kvb/pages/nav_fix_pages.h"
+#include "plugins/kvb/pages/nav_form_pages.h"
+#include "plugins/kvb/pages/pkvb_sentence_page.h"
 #include "plugins/kvb/proprietary/pkvb_sentences.h"
 
 namespace {
@@ -21,7 +30,8 @@ constexpr uint32_t kTracking = MASK_DISABLED;
 
 constexpr KvbClassInfo kClasses[] = {
     {{u"NAV", u"NAV (Navigation)", u"Navigation", kExpert, 1022}, kKvbClassNav},
-    {{u"INF", u"INF (Information)", u"Information", kOrdinary, 654}, kKvbClassInf},
+    {{u"INF", u"INF (Information)", u"Information", kOrdinary, 654, &kInformationPage}, kKvbClassInf,
+     MakeKvbClassNode<CKvbInformationNode>},
     {{u"CFG", u"CFG (Config)", u"Config", kExpert, 0}, kKvbClassCfg},
     {{u"MON", u"MON (Monitor)", u"Monitor", kExpert, 0}, kKvbClassMon},
 };
@@ -36,39 +46,45 @@ constexpr KvbPoll kNoPoll = KvbPoll::None;
 constexpr KvbPoll kPagePoll = KvbPoll::FromPage;
 
 // clang-format off
-// Class, id, {name, label, description, own mask, page}, accepted total lengths[, poll, ...].
+// Class, id, {name, label, description, own mask, page, view}, accepted total lengths[, poll, ...].
 constexpr KvbMessageInfo kMessages[] = {
-    {0x01, 0x01, {u"NAV-POSECEF", u"POSECEF (Position ECEF)", u"Position in ECEF Frame", kOrdinary, 1023},
+    {0x01, 0x01,
+     {u"NAV-POSECEF", u"POSECEF (Position ECEF)", u"Position in ECEF Frame", kOrdinary, 1023, &kNavPosEcefPage},
      ExactLength(28), kEmptyPoll, {}, MakeKvbMessage<CNavPosEcefMessage>},
-    {0x01, 0x02, {u"NAV-POSLLH", u"POSLLH (Geodetic Position)", u"Geodetic Position", kOrdinary, 1024},
+    {0x01, 0x02, {u"NAV-POSLLH", u"POSLLH (Geodetic Position)", u"Geodetic Position", kOrdinary, 1024, &kNavPosLlhPage},
      ExactLength(36), kEmptyPoll, {}, MakeKvbMessage<CNavPosLlhMessage>},
-    {0x01, 0x03, {u"NAV-STATUS", u"STATUS (Navigation Status)", u"Navigation Status", kOrdinary, 652},
+    {0x01, 0x03, {u"NAV-STATUS", u"STATUS (Navigation Status)", u"Navigation Status", kOrdinary, 652, &kNavStatusPage},
      ExactLength(24), kEmptyPoll, {}, MakeKvbMessage<CNavStatusMessage>},
-    {0x01, 0x04, {u"NAV-DOP", u"DOP (Dilution of Precision)", u"Dilution of Precision", kOrdinary, 652},
+    {0x01, 0x04, {u"NAV-DOP", u"DOP (Dilution of Precision)", u"Dilution of Precision", kOrdinary, 652, &kNavDopPage},
      ExactLength(26), kEmptyPoll, {}, MakeKvbMessage<CNavDopMessage>},
-    {0x01, 0x06, {u"NAV-SOL", u"SOL (Navigation Solution)", u"Navigation Solution", kOrdinary, 652},
+    {0x01, 0x06, {u"NAV-SOL", u"SOL (Navigation Solution)", u"Navigation Solution", kOrdinary, 652, &kNavSolPage},
      ExactLength(60), kEmptyPoll, {}, MakeKvbMessage<CNavSolMessage>},
     {0x01, 0x08,
-     {u"NAV-POSUTM", u"POSUTM (Position UTM Grid)", u"Position in Universal-Transverse-Mercator Grid", kOrdinary,
-      1037},
+     {u"NAV-POSUTM", u"POSUTM (Position UTM Grid)", u"Position in Universal-Transverse-Mercator Grid",
+      kOrdinary, 1037, &kNavPosUtmPage},
      ExactLength(26)},
-    {0x01, 0x11, {u"NAV-VELECEF", u"VELECEF (Velocity ECEF)", u"Velocity in ECEF frame", kOrdinary, 1025},
+    {0x01, 0x11,
+     {u"NAV-VELECEF", u"VELECEF (Velocity ECEF)", u"Velocity in ECEF frame", kOrdinary, 1025, &kNavVelEcefPage},
      ExactLength(28), kEmptyPoll, {}, MakeKvbMessage<CNavVelEcefMessage>},
-    {0x01, 0x12, {u"NAV-VELNED", u"VELNED (Velocity WGS84)", u"Velocity in WGS 84", kOrdinary, 1026},
+    {0x01, 0x12, {u"NAV-VELNED", u"VELNED (Velocity WGS84)", u"Velocity in WGS 84", kOrdinary, 1026, &kNavVelNedPage},
      ExactLength(44), kEmptyPoll, {}, MakeKvbMessage<CNavVelNedMessage>},
-    {0x01, 0x20, {u"NAV-TIMEGPS", u"TIMEGPS (GPS Time)", u"GPS System Time", kOrdinary, 1028},
+    {0x01, 0x20, {u"NAV-TIMEGPS", u"TIMEGPS (GPS Time)", u"GPS System Time", kOrdinary, 1028, &kNavTimeGpsPage},
      ExactLength(24), kEmptyPoll, {}, MakeKvbMessage<CNavTimeGpsMessage>},
-    {0x01, 0x21, {u"NAV-TIMEUTC", u"TIMEUTC (UTC Time)", u"Universal Time Coordinated", kOrdinary, 1029},
+    {0x01, 0x21,
+     {u"NAV-TIMEUTC", u"TIMEUTC (UTC Time)", u"Universal Time Coordinated", kOrdinary, 1029, &kNavTimeUtcPage},
      ExactLength(28), kEmptyPoll, {}, MakeKvbMessage<CNavTimeUtcMessage>},
-    {0x01, 0x22, {u"NAV-CLOCK", u"CLOCK (Clock Status)", u"Clock Status", kOrdinary, 1031},
+    {0x01, 0x22, {u"NAV-CLOCK", u"CLOCK (Clock Status)", u"Clock Status", kOrdinary, 1031, &kNavClockPage},
      ExactLength(28), kEmptyPoll, {}, MakeKvbMessage<CNavClockMessage>},
-    {0x01, 0x30, {u"NAV-SVINFO", u"SVINFO (SV Information)", u"Satellite Status and Information", kOrdinary, 652},
+    {0x01, 0x30,
+     {u"NAV-SVINFO", u"SVINFO (SV Information)", u"Satellite Status and Information", kOrdinary, 652, &kNavSvInfoPage},
      CountedRecords(16, 10, 12), kEmptyPoll, {}, MakeKvbMessage<CNavSvInfoMessage>},
-    {0x01, 0x31, {u"NAV-DGPS", u"DGPS (DGPS Data)", u"DGPS Status", kOrdinary, 652}, CountedRecords(24, 18, 16, 12)},
-    {0x01, 0x32, {u"NAV-SBAS", u"SBAS (SBAS Status)", u"SBAS Status", kOrdinary, 2112}, CountedRecords(20, 14, 12)},
-    {0x01, 0x33, {u"NAV-SVPOS", u"SVPOS (SV Position)", u"Satellite Position", kExpert, 652},
+    {0x01, 0x31,
+     {u"NAV-DGPS", u"DGPS (DGPS Data)", u"DGPS Status", kOrdinary, 652, &kNavDgpsPage}, CountedRecords(24, 18, 16, 12)},
+    {0x01, 0x32,
+     {u"NAV-SBAS", u"SBAS (SBAS Status)", u"SBAS Status", kOrdinary, 2112, &kNavSbasPage}, CountedRecords(20, 14, 12)},
+    {0x01, 0x33, {u"NAV-SVPOS", u"SVPOS (SV Position)", u"Satellite Position", kExpert, 652, &kNavSvPosPage},
      CountedRecords(16, 12, 20)},
-    {0x01, 0x40, {u"NAV-EKFSTATUS", u"EKFSTATUS (Status)", u"EKF Status", kOrdinary, 652},
+    {0x01, 0x40, {u"NAV-EKFSTATUS", u"EKFSTATUS (Status)", u"EKF Status", kOrdinary, 652, &kNavEkfStatusPage},
      ExactLength(44), kEmptyPoll, {}, MakeKvbMessage<CNavEkfStatusMessage>},
 
     {0x06, 0x00, {u"CFG-PRT", u"PRT (Ports)", u"Ports", kOrdinary, 102}, ExactLength(28), kPagePoll, kPorts},
@@ -114,7 +130,7 @@ constexpr KvbMessageInfo kMessages[] = {
      ExactLength(13)},
     {0x06, 0x21, {u"CFG-LOG", u"LOG (Logger Settings)", u"Logger Settings", kLogging, 2106}, ExactLength(44)},
 
-    {0x0A, 0x04, {u"MON-VER", u"VER (Version)", u"Version", kOrdinary, 1046}, RepeatedBlocks(48, 30)},
+    {0x0A, 0x04, {u"MON-VER", u"VER (Version)", u"Version", kOrdinary, 1046, &kMonVerPage}, RepeatedBlocks(48, 30)},
 };
 // clang-format on
 
@@ -136,17 +152,18 @@ constexpr bool LengthRulesAreSound() {
 static_assert(LengthRulesAreSound());
 
 // clang-format off
-// {name, label, description, own mask, page}, sentence number, node class.
+// {name, label, description, own mask, page, view}, sentence number, node class.
 constexpr PkvbSentenceInfo kSentences[] = {
-    {{u"PKVB00", u"00 (Position Data)", u"Position Data", kOrdinary, 652}, 0,
+    {{u"PKVB00", u"00 (Position Data)", u"Position Data", kOrdinary, 652, &kPkvbSentencePage}, 0,
      MakePkvbSentence<CPkvbGeodeticSentence>},
-    {{u"PKVB01", u"01 (UTM Position Data)", u"UTM Position Data", kOrdinary, 652}, 1,
+    {{u"PKVB01", u"01 (UTM Position Data)", u"UTM Position Data", kOrdinary, 652, &kPkvbSentencePage}, 1,
      MakePkvbSentence<CPkvbPositionSentence>},
-    {{u"PKVB02", u"02 (Local Grid Position Data)", u"Local Grid Position Data", kExpert, 652}, 2,
+    {{u"PKVB02", u"02 (Local Grid Position Data)", u"Local Grid Position Data", kExpert, 652, &kPkvbSentencePage}, 2,
      MakePkvbSentence<CPkvbPositionSentence>},
-    {{u"PKVB03", u"03 (Satellite Data)", u"Satellite Data", kOrdinary, 652}, 3,
+    {{u"PKVB03", u"03 (Satellite Data)", u"Satellite Data", kOrdinary, 652, &kPkvbSentencePage}, 3,
      MakePkvbSentence<CPkvbSatelliteSentence>},
-    {{u"PKVB04", u"04 (Time of Day)", u"Time of Day", kOrdinary, 652}, 4, MakePkvbSentence<CPkvbTimeSentence>},
+    {{u"PKVB04", u"04 (Time of Day)", u"Time of Day", kOrdinary, 652, &kPkvbSentencePage}, 4,
+     MakePkvbSentence<CPkvbTimeSentence>},
 };
 // clang-format on
 

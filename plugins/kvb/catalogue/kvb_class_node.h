@@ -1,11 +1,16 @@
 #pragma once
 #include <cstdint>
+#include <new>
 
 #include "plugins/kvb/catalogue/kvb_node.h"
+
+class CKvbClassNode;
 
 struct KvbClassInfo {
     KvbNodeInfo node;
     uint8_t messageClass;
+    // Creates the node of a class whose behaviour differs; null for a plain CKvbClassNode.
+    CKvbClassNode* (*create)(const KvbClassInfo& info) = nullptr;
 };
 
 // Groups the messages of one class. It keeps every frame of its class that none of its messages
@@ -19,3 +24,8 @@ public:
 private:
     uint8_t messageClass;
 };
+
+template <typename Node>
+CKvbClassNode* MakeKvbClassNode(const KvbClassInfo& info) {
+    return new (std::nothrow) Node(info);
+}

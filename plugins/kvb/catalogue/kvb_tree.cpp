@@ -13,7 +13,7 @@ CMessageNode* CreateMessage(const KvbMessageInfo& message) {
 }
 
 CMessageNode* CreateClassNode(const KvbClassInfo& info) {
-    auto* classNode = new (std::nothrow) CKvbClassNode(info);
+    CKvbClassNode* classNode = info.create ? info.create(info) : MakeKvbClassNode<CKvbClassNode>(info);
     if (!classNode) return nullptr;
     for (const KvbMessageInfo& message : kKvbMessages)
         if (message.messageClass == info.messageClass) classNode->AddChild(CreateMessage(message), true, false);

@@ -1,5 +1,7 @@
 #include "plugins/kvb/framing/kvb_payload.h"
 
+#include <algorithm>
+
 #include "plugins/kvb/framing/kvb_frame.h"
 
 KvbPayload KvbPayload::OfFrame(const uint8_t* frame, int length) {
@@ -30,4 +32,15 @@ uint32_t KvbPayload::Unsigned(size_t offset, size_t size) const {
     uint32_t value = 0;
     for (size_t i = size; i-- > 0;) value = value << 8 | bytes[offset + i];
     return value;
+}
+
+std::string KvbPayload::Text(size_t offset, size_t size) const {
+    if (offset >= bytes.size()) return {};
+    const std::span<const uint8_t> field = bytes.subspan(offset, std::min(size, bytes.size() - offset));
+    std::string text;
+    for (uint8_t byte : field) {
+        if (byte == 0) break;
+        text.push_back(static_cast<char>(byte));
+    }
+    return text;
 }

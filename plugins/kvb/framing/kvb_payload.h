@@ -1,7 +1,9 @@
 #pragma once
 #include <cstddef>
+#include <bit>
 #include <cstdint>
 #include <span>
+#include <string>
 
 // Integer types of payload fields: unsigned and signed, 8, 16 and 32 bits.
 enum class KvbFieldType : uint8_t { U1, I1, U2, I2, U4, I4 };
@@ -23,6 +25,11 @@ public:
     int16_t I2(size_t offset) const { return static_cast<int16_t>(Unsigned(offset, 2)); }
     uint32_t U4(size_t offset) const { return Unsigned(offset, 4); }
     int32_t I4(size_t offset) const { return static_cast<int32_t>(Unsigned(offset, 4)); }
+    // A 32-bit IEEE float.
+    float R4(size_t offset) const { return std::bit_cast<float>(Unsigned(offset, 4)); }
+    // Single-byte text in a field of size bytes: up to its first zero byte, or the whole field when
+    // it has none; only the part of the field that lies inside the payload.
+    std::string Text(size_t offset, size_t size) const;
     double Read(KvbFieldType type, size_t offset) const;
 
 private:

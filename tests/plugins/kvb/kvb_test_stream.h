@@ -2,7 +2,9 @@
 // A receiver's navigation output as KVB frames: the contents of one epoch in the receiver's own
 // units, the frames of each navigation message built from it, and a stream of many epochs. Built
 // here from the message layouts, independently of the plug-in's decoders.
+#include <bit>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "tests/plugins/kvb/kvb_test_frames.h"
@@ -18,8 +20,15 @@ public:
     KvbTestPayload& I2(size_t at, int16_t v) { return Put(at, static_cast<uint16_t>(v), 2); }
     KvbTestPayload& U4(size_t at, uint32_t v) { return Put(at, v, 4); }
     KvbTestPayload& I4(size_t at, int32_t v) { return Put(at, static_cast<uint32_t>(v), 4); }
+    KvbTestPayload& R4(size_t at, float v) { return Put(at, std::bit_cast<uint32_t>(v), 4); }
+    // The characters as they stand, without a terminating zero.
+    KvbTestPayload& Text(size_t at, std::string_view text) {
+        for (char c : text) bytes.at(at++) = static_cast<uint8_t>(c);
+        return *this;
+    }
 
     std::vector<uint8_t> Frame(uint8_t id) const { return KvbTestFrame(0x01, id, bytes); }
+    std::vector<uint8_t> Frame(uint8_t messageClass, uint8_t id) const { return KvbTestFrame(messageClass, id, bytes); }
 
 private:
     KvbTestPayload& Put(size_t at, uint32_t v, size_t size) {

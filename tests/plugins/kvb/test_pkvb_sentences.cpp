@@ -3,10 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "host/core/messages/page_template.h"
 #include "platform/text.h"
-#include "shared/memory_page.h"
 #include "shared/calendar.h"
 #include "shared/entry_ids.h"
+#include "shared/memory_page.h"
 #include "shared/satellite_slots.h"
 #include "tests/plugins/kvb/kvb_test_frames.h"
 #include "tests/plugins/nmea/nmea_document_test.h"
@@ -87,6 +88,21 @@ TEST_F(PkvbSentenceTest, KeepsTheSentenceAsTextWithoutItsTerminator) {
         ASSERT_NE(nullptr, node->Text());
         EXPECT_EQ(sentence.substr(0, sentence.size() - 2), platform::WideToAnsi(node->Text()));
     }
+}
+
+TEST_F(PkvbSentenceTest, ThePageListsTheSentencesFieldsUpToItsChecksum) {
+    CMessageNode* node = Node(u"PKVB04");
+    CMemoryPage page(*PageTemplateOf(*node));
+    node->InitPage(page);
+    const std::string sentence = NmeaTestSentence("PKVB,04,123519.00,,302387.00");
+    node->ShowData(page, Bytes(sentence).data(), static_cast<int>(sentence.size()));
+    ASSERT_EQ(page.RowCount(1357), 5);
+    EXPECT_EQ(page.CellText(1357, 0, 1), u"$PKVB");
+    EXPECT_EQ(page.CellText(1357, 3, 1), u"");
+    EXPECT_EQ(page.CellText(1357, 4, 0), u"4");
+    EXPECT_EQ(page.CellText(1357, 4, 1), u"302387.00");
+    node->ShowData(page, nullptr, 0);
+    EXPECT_EQ(page.RowCount(1357), 0);
 }
 
 TEST_F(PkvbSentenceTest, PollsWithATextQueryAndSwitchesWithCfgMsg) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "shared/storage_values.h"
 #include "tests/tools/sim/sim_test_start.h"
 #include "tools/cli/receiver_commands.h"
+#include "tools/sim/sim_geodesy.h"
 #include "tools/sim/sim_receiver.h"
 
 namespace {
@@ -71,6 +73,23 @@ protected:
         Bytes answer;
         receiver.Receive(command.data(), command.size(), answer);
         return answer;
+    }
+    // The last frame of each navigation message in the bytes, by id.
+    std::map<uint8_t, Bytes> NavFrames(const Bytes& bytes) {
+        std::map<uint8_t, Bytes> frames;
+        FeedStream(splitter, bytes.data(), bytes.size(), [&](const FrameRecord& record) {
+            if (record.length > 8 && record.bytes[2] == kKvbClassNav)
+                frames[record.bytes[3]].assign(record.bytes, record.bytes + record.length);
+        });
+        return frames;
+    }
+    // The message's page, opened from the plug-in's template as the message view opens it.
+    CMemoryPage Page(const char16_t* name, const Bytes& frame) {
+        CMessageNode* node = document.FindNodeByProtocol(u"KVB", name, nullptr);
+        CMemoryPage page(*PageTemplateOf(*node));
+        node->InitPage(page);
+        node->ShowData(page, frame.data(), static_cast<int>(frame.size()));
+        return page;
     }
     double Value(uint16_t id) { return document.Database().FindAs<CStorageValue>(id)->GetValue(); }
     void ExpectNear(const std::array<uint16_t, 3>& ids, const SimEcef& truth, double tolerance) {
@@ -171,10 +190,80 @@ TEST_F(SimReceiverTest, RateCommandsFromTheMessageTreeSwitchOutputsOffAndOn) {
     EXPECT_EQ(1, Count(after, u"GPGGA"));
 }
 
+double Number(const std::u16string& text) { return std::stod(platform::WideToUtf8(text)); }
+
+const SimSatellite* HighestSbas(const SimEpoch& epoch) {
+    const SimSatellite* highest = nullptr;
+    for (const SimSatellite& s : epoch.satellites)
+        if (s.IsSbas() && s.tracked && (!highest || s.elevation > highest->elevation)) highest = &s;
+    return highest;
+}
+
+// The messages that only their pages show, switched on from the message tree: the real plug-in's
+// pages tell the simulator's truth, and each answers a poll once it is switched off again.
+TEST_F(SimReceiverTest, TheMessagesOfThePagesTellTheTruthOnceSwitchedOnAndWhenPolled) {
+    constexpr int kList = 1357;
+    CSimReceiver receiver(Config(true, false));
+    // Once the fix uses corrections.
+    for (int epochs = 0; Value(entry::kDgpsUsed) != 1 && epochs < 30; ++epochs) NextEpoch(receiver);
+    SendOptions switches;
+    switches.enable = {"NAV-POSUTM", "NAV-DGPS", "NAV-SBAS", "NAV-SVPOS", "NAV-EKFSTATUS"};
+    EXPECT_TRUE(Command(receiver, switches).empty());
+    Bytes out;
+    const SimEpoch& truth = receiver.NextEpoch(out);
+    ASSERT_TRUE(truth.differential);
+    const std::map<uint8_t, Bytes> frames = NavFrames(out);
+    ASSERT_EQ(frames.size(), 14u);
+
+    const SimUtm utm = SimUtmFromGeodetic(truth.latitude, truth.longitude);
+    const CMemoryPage grid = Page(u"NAV-POSUTM", frames.at(0x08));
+    EXPECT_NEAR(Number(grid.GetControlText(1002)), utm.easting, 0.006);
+    EXPECT_NEAR(Number(grid.GetControlText(1003)), utm.northing, 0.006);
+    EXPECT_NEAR(Number(grid.GetControlText(1004)), truth.heightMsl, 0.006);
+    EXPECT_EQ(grid.GetControlText(1005), u"North");
+    EXPECT_EQ(grid.GetControlText(1006), u"32");
+
+    const SimSatellite* geo = HighestSbas(truth);
+    ASSERT_NE(geo, nullptr);
+    const CMemoryPage dgps = Page(u"NAV-DGPS", frames.at(0x31));
+    EXPECT_EQ(dgps.CellText(kList, 2, 1), platform::FormatW(u"0x%04x", geo->svid));
+    EXPECT_EQ(dgps.CellText(kList, 4, 1), u"PR+PRR");
+    ASSERT_EQ(dgps.RowCount(kList), 5 + truth.UsedCount());
+    const CMemoryPage sbas = Page(u"NAV-SBAS", frames.at(0x32));
+    EXPECT_EQ(sbas.GetControlText(1002), platform::FormatW(u"%d", geo->svid));
+    EXPECT_TRUE(sbas.IsChecked(1006));
+    ASSERT_EQ(sbas.RowCount(kList), truth.UsedCount());
+    int row = 0;
+    for (const SimSatellite& s : truth.satellites) {
+        if (!s.used) continue;
+        EXPECT_EQ(dgps.CellText(kList, 5 + row, 0), platform::FormatW(u"CH%02d   SV%02d   (used)", s.channel, s.svid));
+        EXPECT_EQ(sbas.CellText(kList, row++, 0), platform::FormatW(u"%02d", s.svid));
+    }
+
+    const CMemoryPage positions = Page(u"NAV-SVPOS", frames.at(0x33));
+    ASSERT_EQ(positions.RowCount(kList), std::count_if(truth.satellites.begin(), truth.satellites.end(),
+                                                       [](const SimSatellite& s) { return s.PositionKnown(); }));
+    const SimSatellite& first = truth.satellites.front();
+    EXPECT_EQ(positions.CellText(kList, 0, 0), platform::FormatW(u"%d", first.svid));
+    EXPECT_NEAR(Number(positions.CellText(kList, 0, 2)), first.position.x, 0.5);
+    EXPECT_NEAR(Number(positions.CellText(kList, 0, 4)), first.position.z, 0.5);
+
+    const CMemoryPage ekf = Page(u"NAV-EKFSTATUS", frames.at(0x40));
+    EXPECT_NEAR(Number(ekf.CellText(kList, 1, 1)), truth.GroundSpeed(), 0.5);
+    EXPECT_NEAR((Number(ekf.CellText(kList, 3, 1)) - 32768) * 0.0030517578125, truth.yawRate, 0.003);
+    EXPECT_EQ(ekf.CellText(kList, 10, 1), u"1000.0 [Ticks/km]");
+
+    SendOptions off;
+    off.disable = {"NAV-SBAS"};
+    Command(receiver, off);
+    EXPECT_EQ(Command(receiver, Polls({"NAV-SBAS"})), std::vector<std::u16string>{u"NAV-SBAS"});
+}
+
 // The proprietary sentences are switched on from the message tree; alone, they tell the truth.
 TEST_F(SimReceiverTest, ProprietarySentencesTellTheTruthOnceSwitchedOn) {
     CSimReceiver receiver(Config(false, false));
-    EXPECT_EQ(std::vector<std::u16string>{u"GPTXT"}, NextEpoch(receiver)) << "the start notice alone";
+    EXPECT_EQ((std::vector<std::u16string>{u"INF", u"GPTXT"}), NextEpoch(receiver))
+        << "the start notice alone, in both protocols";
     SendOptions switches;
     switches.enable = {"PKVB00", "PKVB03", "PKVB04"};
     EXPECT_TRUE(Command(receiver, switches).empty());
@@ -301,6 +390,8 @@ TEST_F(SimReceiverTest, ColdResetDropsTheFixAndReportsTheTimeToFirstFix) {
     Answer(receiver, KvbFrame(kKvbClassCfg, 0x04, {0xFF, 0xFF, 2, 0}));
     const auto first = NextEpoch(receiver);
     EXPECT_EQ(1, Count(first, u"GPTXT"));
+    EXPECT_EQ(1, Count(first, u"INF"));
+    EXPECT_EQ(std::u16string(document.FindNodeByProtocol(u"KVB", u"INF", nullptr)->Text()), u"RESET, COLD START");
     EXPECT_EQ(0, Value(entry::kNavigationValid));
     int seconds = 1;
     while (seconds < 80 && Value(entry::kNavigationValid) == 0) {

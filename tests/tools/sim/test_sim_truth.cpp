@@ -10,6 +10,7 @@
 #include "tests/tools/sim/sim_test_start.h"
 #include "tools/sim/sim_constellation.h"
 #include "tools/sim/sim_dop.h"
+#include "tools/sim/sim_geodesy.h"
 #include "tools/sim/sim_truth.h"
 
 namespace {
@@ -204,6 +205,25 @@ SimSatellite Used(double azimuth, double elevation) {
     s.elevation = elevation;
     s.used = true;
     return s;
+}
+
+TEST(SimGeodesy, UtmGridOfKnownPoints) {
+    // On the equator three degrees west of zone 31's central meridian.
+    const SimUtm origin = SimUtmFromGeodetic(0, 0);
+    EXPECT_EQ(origin.zone, 31);
+    EXPECT_NEAR(origin.easting, 166021.44, 0.01);
+    EXPECT_NEAR(origin.northing, 0, 1e-6);
+    // On a central meridian the northing is the scaled meridian arc, 4984944.378 m to 45 degrees.
+    const SimUtm meridian = SimUtmFromGeodetic(45, 9);
+    EXPECT_EQ(meridian.zone, 32);
+    EXPECT_NEAR(meridian.easting, 500000, 1e-6);
+    EXPECT_NEAR(meridian.northing, 0.9996 * 4984944.378, 0.01);
+    // South of the equator northings count from 10000 km, mirrored.
+    const SimUtm south = SimUtmFromGeodetic(-45, 7);
+    const SimUtm north = SimUtmFromGeodetic(45, 7);
+    EXPECT_TRUE(south.south);
+    EXPECT_NEAR(south.northing, 10000000 - north.northing, 1e-6);
+    EXPECT_NEAR(south.easting, north.easting, 1e-6);
 }
 
 TEST(SimDop, DilutionsAddUpAndFollowTheGeometry) {

@@ -15,9 +15,11 @@
 #include "host/core/intake/veltro_doc.h"
 #include "host/core/log/log_file_texts.h"
 #include "host/core/log/stream_file_thread.h"
+#include "host/core/messages/page_template.h"
 #include "host/core/threads/ui_thread_sink.h"
 #include "platform/file_profile.h"
 #include "platform/text.h"
+#include "shared/memory_page.h"
 #include "tests/platform/test_serial_terminal.h"
 #include "tests/support/message_counter.h"
 
@@ -191,11 +193,19 @@ TEST_F(AppTest, SettingsTooLongForAPathOrCommandLineAreRefusedInFewWords) {
 }
 
 TEST_F(AppTest, KeywordsComeFromTheCommandLineAndFromTheStoredSetting) {
-    platform::CFileProfile(profilePath).WriteString(u"Settings", u"CommandLine", u"   -logging     /odometer  ");
+    platform::CFileProfile(profilePath)
+        .WriteString(u"Settings", u"CommandLine", u"   -logging  -extended   /odometer  ");
     CVeltroApp app(Options({"/ATMEL", "-history", "3600"}), frames);
     ASSERT_TRUE(app.InitInstance());
     EXPECT_EQ(MessageMask, MASK_ORDINARY | 0x100u | 0x2 | 0x4);
     EXPECT_EQ(app.Document().History().Capacity(), 3600u);
+    // The plug-ins were told to show their extended pages: NAV-STATUS has its four flag rows
+    // and the outgoing corrections besides its eight.
+    CMessageNode* status = app.Document().FindNodeByProtocol(u"KVB", u"NAV-STATUS", nullptr);
+    ASSERT_TRUE(status && PageTemplateOf(*status));
+    CMemoryPage page(*PageTemplateOf(*status));
+    status->InitPage(page);
+    EXPECT_EQ(page.RowCount(1357), 13);
 }
 
 TEST_F(AppTest, AFrameThatCannotBeCreatedEndsTheProgram) {

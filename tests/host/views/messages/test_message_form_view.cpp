@@ -1,6 +1,7 @@
 // The message view as a user meets it, over the real plug-ins: picking a message polls it once,
-// hold keeps the page, files are saved and loaded, a configuration sent asks to be saved, and the
-// CUSTOM page sends what was typed, as text or hexadecimal.
+// hold keeps the page, files are saved and loaded, a configuration sent asks to be saved, the
+// CUSTOM page sends what was typed, as text or hexadecimal, and the KVB pages show what the
+// simulated receiver sends.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTreeWidget>
 
 #include "host/views/color_table.h"
 #include "host/views/messages/message_form_page.h"
@@ -20,6 +22,8 @@
 #include "tests/host/core/log/test_stream_file_support.h"
 #include "tests/host/views/gui_test_support.h"
 #include "tests/plugins/kvb/kvb_test_frames.h"
+#include "tests/tools/sim/sim_test_start.h"
+#include "tools/sim/sim_receiver.h"
 
 namespace {
 
@@ -276,6 +280,50 @@ TEST_F(MessageViewTest, TheNmeaCustomPageSendsTheTypedSentenceWithOrWithoutItsCh
     sentence->setPlainText(QStringLiteral("GPGGA,1"));
     Tick();
     EXPECT_TRUE(view->QueryCommand(cmd::kSendMessage).enabled);
+}
+
+TEST_F(MessageViewTest, KvbPagesShowWhatTheSimulatedReceiverSent) {
+    view->RunCommand(cmd::kAutoPoll);
+    SimReceiverConfig config;
+    config.truth.startGpsMs = TestStartGpsMs();
+    config.truth.trajectory.motion = SimMotion::Drive;
+    config.nmea = false;
+    CSimReceiver receiver(config);
+    Bytes out;
+    const SimEpoch* truth = nullptr;
+    for (int n = 0; n < 6; ++n, out.clear()) {
+        truth = &receiver.NextEpoch(out);
+        Receive(out);
+    }
+    receiver.Receive(KvbTestFrame(0x0A, 0x04, {}).data(), 8, out);
+    Receive(out);
+    QDir().mkpath(QStringLiteral(VELTRO_SCREENSHOT_DIR));
+    const auto show = [&](const char* name, const char* picture) {
+        Pick(QString::fromUtf8(name));
+        EXPECT_TRUE(window.grab().save(QStringLiteral(VELTRO_SCREENSHOT_DIR "/") + QString::fromUtf8(picture)));
+        return view->FormPage();
+    };
+    const auto list = [](CMessageFormPage* page) { return qobject_cast<QTreeWidget*>(page->ControlWidget(1357)); };
+
+    QTreeWidget* solution = list(show("KVB NAV-SOL", "message_view_nav_sol.png"));
+    ASSERT_NE(solution, nullptr);
+    EXPECT_EQ(solution->width(), view->FormPage()->width()) << "the table fills the page";
+    EXPECT_EQ(solution->columnWidth(2), solution->viewport()->width() - 360) << "and its last column the table";
+    EXPECT_EQ(solution->topLevelItem(8)->text(1), QString::number(truth->UsedCount()));
+    EXPECT_EQ(solution->topLevelItem(1)->text(1), QStringLiteral("3D Fix"));
+
+    QTreeWidget* channels = list(show("KVB NAV-SVINFO", "message_view_nav_svinfo.png"));
+    ASSERT_NE(channels, nullptr);
+    ASSERT_EQ(channels->topLevelItemCount(), static_cast<int>(truth->satellites.size()));
+    for (int row = 0; row < channels->topLevelItemCount(); ++row) {
+        EXPECT_EQ(channels->topLevelItem(row)->text(1), QString::number(truth->satellites[row].svid));
+        EXPECT_FALSE(channels->topLevelItem(row)->icon(0).isNull());
+    }
+
+    CMessageFormPage* version = show("KVB MON-VER", "message_view_mon_ver.png");
+    ASSERT_NE(version, nullptr);
+    EXPECT_EQ(version->GetControlText(1002), u"1.00 (Veltro)");
+    EXPECT_EQ(version->ItemCount(1004), 1);
 }
 
 TEST_F(MessageViewTest, TheStateBlockReselectsTheMessageAndItsSwitches) {
