@@ -1,8 +1,12 @@
 #pragma once
 #include "shared/dialog_template.h"
 
-// The program's own pages: the CUSTOM root's (free bytes, as text or hexadecimal).
+// The program's own pages: the CUSTOM root's (free bytes, as text or hexadecimal), and the
+// services' dialogs.
 namespace dialog {
+
+// Labels that the code never addresses.
+inline constexpr int kStatic = -1;
 
 inline constexpr int kCustomMessage = 138;
 // The UNKNOWN root names a page the program does not carry, so it has none.
@@ -20,8 +24,73 @@ inline constexpr ControlTemplate kCustomMessageControls[] = {
 };
 // clang-format on
 
+// A service's worker at work: its status line and progress bar.
+inline constexpr int kWorkerProgress = 2097;
+inline constexpr char16_t kWorkerProgressCaption[] = u"Progress ...";
+inline constexpr int kProgressStatus = 1099;
+inline constexpr int kProgressBar = 1173;
+
+// clang-format off
+inline constexpr ControlTemplate kWorkerProgressControls[] = {
+    {kProgressStatus, ControlKind::StaticText, u"", {6, 6, 108, 31}},
+    {kProgressBar, ControlKind::ProgressBar, u"", {6, 40, 108, 8}},
+};
+// clang-format on
+
+// The request to the Aidwell Online server: the reference position, the reset before it, the
+// server and what is asked of it.
+inline constexpr int kAidwellOnline = 2098;
+inline constexpr char16_t kAidwellOnlineCaption[] = u"Aidwell Online";
+inline constexpr int kAidwellCancel = 2;
+inline constexpr int kAidwellUseCurrent = 3;
+inline constexpr int kAidwellAltitude = 1188;
+inline constexpr int kAidwellAccuracy = 1189;
+inline constexpr int kAidwellServer = 1190;
+inline constexpr int kAidwellPort = 1191;
+inline constexpr int kAidwellUser = 1192;
+inline constexpr int kAidwellPassword = 1193;
+inline constexpr int kAidwellLatitude = 1194;
+inline constexpr int kAidwellLongitude = 1195;
+inline constexpr int kAidwellRequest = 1196;
+inline constexpr int kAidwellReset = 1197;
+
+// clang-format off
+inline constexpr ControlTemplate kAidwellOnlineControls[] = {
+    {kStatic, ControlKind::GroupBox, u"Reference Position", {2, 2, 152, 56}},
+    {kStatic, ControlKind::StaticText, u"Lat", {6, 14, 16, 8}},
+    {kAidwellLatitude, ControlKind::Edit, u"", {22, 12, 38, 12}},
+    {kStatic, ControlKind::StaticText, u"[deg]", {61, 14, 17, 8}},
+    {kStatic, ControlKind::StaticText, u"Alt", {81, 14, 14, 8}},
+    {kAidwellAltitude, ControlKind::Edit, u"", {96, 12, 38, 12}},
+    {kStatic, ControlKind::StaticText, u"[m]", {136, 14, 14, 8}},
+    {kStatic, ControlKind::StaticText, u"Long", {6, 28, 16, 8}},
+    {kAidwellLongitude, ControlKind::Edit, u"", {22, 26, 38, 12}},
+    {kStatic, ControlKind::StaticText, u"[deg]", {61, 28, 17, 8}},
+    {kStatic, ControlKind::StaticText, u"Acc", {81, 28, 14, 8}},
+    {kAidwellAccuracy, ControlKind::Edit, u"", {96, 26, 38, 12}},
+    {kStatic, ControlKind::StaticText, u"[m]", {136, 28, 14, 8}},
+    {kAidwellUseCurrent, ControlKind::PushButton, u"Use Current", {6, 41, 54, 13}},
+    {kStatic, ControlKind::StaticText, u"Rst", {81, 43, 14, 8}},
+    {kAidwellReset, ControlKind::DropDownList, u"", {96, 41, 54, 13}},
+    {kStatic, ControlKind::GroupBox, u"Server", {2, 60, 152, 50}},
+    {kStatic, ControlKind::StaticText, u"Adr", {6, 72, 16, 8}},
+    {kAidwellServer, ControlKind::Edit, u"", {22, 70, 82, 12}},
+    {kStatic, ControlKind::StaticText, u"Port", {108, 72, 16, 8}},
+    {kAidwellPort, ControlKind::Edit, u"", {124, 70, 26, 12}, STYLE_DIGITS},
+    {kStatic, ControlKind::StaticText, u"User", {6, 86, 16, 8}},
+    {kAidwellUser, ControlKind::Edit, u"", {22, 84, 50, 12}},
+    {kStatic, ControlKind::StaticText, u"Pwd", {76, 86, 16, 8}},
+    {kAidwellPassword, ControlKind::Edit, u"", {92, 84, 58, 12}, STYLE_PASSWORD},
+    {kStatic, ControlKind::StaticText, u"Req", {6, 97, 16, 8}},
+    {kAidwellRequest, ControlKind::DropDownEdit, u"", {22, 95, 50, 13}},
+    {kAidwellCancel, ControlKind::PushButton, u"Cancel", {100, 113, 54, 13}},
+};
+// clang-format on
+
 inline constexpr DialogTemplate kDialogs[] = {
     {kCustomMessage, 234, 140, kCustomMessageControls},
+    {kWorkerProgress, 120, 52, kWorkerProgressControls},
+    {kAidwellOnline, 156, 127, kAidwellOnlineControls},
 };
 
 }  // namespace dialog
