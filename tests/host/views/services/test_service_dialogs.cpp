@@ -77,6 +77,9 @@ TEST_F(ServiceDialogsTest, RxCommandsFollowTheConnectionAndAStartSendsItsFrameAt
     frame.CommandBar().Run(cmd::kWarmstart);
     const std::span<const uint8_t> warm = ResetFrame(ResetKind::Warm);
     EXPECT_EQ(receiver.Receive(warm.size(), 2000), std::vector<uint8_t>(warm.begin(), warm.end()));
+    // The services' other frames take the same road: the poll of MON-VER.
+    EXPECT_TRUE(SendKvbMessage(frame.Logic(), 0x0A, 0x04, nullptr, 0));
+    EXPECT_EQ(receiver.Receive(8, 2000), (std::vector<uint8_t>{0xA4, 0x51, 0x0A, 0x04, 0x00, 0x00, 0x0E, 0x34}));
     frame.CommandBar().Run(kDisconnectCommand);
     for (unsigned command : kRxCommands) EXPECT_FALSE(Enabled(frame, command)) << command;
 }
