@@ -26,7 +26,8 @@ size_t ReadHeader(std::span<const uint8_t> reply, int capacity, std::string& hea
     while (used < reply.size() && reader.Add(reply[used++]) == CHttpHeaderReader::State::Reading) {
     }
     const int count = reader.Count();
-    if (capacity > 0 && (count < 0 || count >= capacity || buffer[static_cast<size_t>(count)] != '\0')) __builtin_trap();
+    if (capacity > 0 && (count < 0 || count >= capacity || buffer[static_cast<size_t>(count)] != '\0'))
+        __builtin_trap();
     header.assign(buffer.data(), static_cast<size_t>(count));
     return used;
 }

@@ -59,8 +59,7 @@ void CAidwellOnlineForm::Initialise(const AidwellRequest& request) {
 void CAidwellOnlineForm::UseCurrent(const CStorageDatabase& database) {
     using namespace entry;
     ShowIfNumber(page, dialog::kAidwellAccuracy, CurrentValue(database, kPositionAccuracy3D), kMetreDecimals);
-    ShowIfNumber(page, dialog::kAidwellLatitude, CurrentValue(database, kLatitude) * kDegreesPerRadian,
-                 kAngleDecimals);
+    ShowIfNumber(page, dialog::kAidwellLatitude, CurrentValue(database, kLatitude) * kDegreesPerRadian, kAngleDecimals);
     ShowIfNumber(page, dialog::kAidwellLongitude, CurrentValue(database, kLongitude) * kDegreesPerRadian,
                  kAngleDecimals);
     ShowIfNumber(page, dialog::kAidwellAltitude, CurrentValue(database, kHeightAboveEllipsoid), kMetreDecimals);

@@ -52,12 +52,12 @@ int Base64Encode(const char* text, char* output, int room) {
 
 std::optional<std::string> HttpGetRequest(const std::string& host, const std::string& path,
                                           const std::optional<std::string>& credentials) {
-    std::string request = platform::FormatC(
-        "GET %s HTTP/1.1\r\nHost: %s\r\nAccept: */*\r\nConnection: Keep-Alive\r\n", path.c_str(), host.c_str());
+    std::string request = platform::FormatC("GET %s HTTP/1.1\r\nHost: %s\r\nAccept: */*\r\nConnection: Keep-Alive\r\n",
+                                            path.c_str(), host.c_str());
     if (credentials) {
         std::string encoded(static_cast<size_t>(Base64Length(credentials->size())) + 1, '\0');
-        encoded.resize(static_cast<size_t>(
-            Base64Encode(credentials->c_str(), encoded.data(), static_cast<int>(encoded.size()))));
+        encoded.resize(
+            static_cast<size_t>(Base64Encode(credentials->c_str(), encoded.data(), static_cast<int>(encoded.size()))));
         request += "Authorization: Basic " + encoded + "\r\n";
     }
     request += "\r\n";

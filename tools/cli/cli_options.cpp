@@ -83,18 +83,12 @@ bool ParsePort(std::string_view text, ConnectionOptions& connection) {
 
 bool ParseCommand(std::string_view name, CliCommand& command) {
     static const std::map<std::string_view, CliCommand> kCommands = {
-        {"monitor", CliCommand::Monitor},
-        {"record", CliCommand::Record},
-        {"dump", CliCommand::Dump},
-        {"messages", CliCommand::Messages},
-        {"show", CliCommand::Show},
-        {"build", CliCommand::Build},
-        {"reset", CliCommand::Reset},
-        {"debug-messages", CliCommand::DebugMessages},
-        {"aid", CliCommand::Aid},
-        {"help", CliCommand::Help},
-        {"--help", CliCommand::Help},
-        {"-h", CliCommand::Help},
+        {"monitor", CliCommand::Monitor}, {"record", CliCommand::Record},
+        {"dump", CliCommand::Dump},       {"messages", CliCommand::Messages},
+        {"show", CliCommand::Show},       {"build", CliCommand::Build},
+        {"reset", CliCommand::Reset},     {"debug-messages", CliCommand::DebugMessages},
+        {"aid", CliCommand::Aid},         {"help", CliCommand::Help},
+        {"--help", CliCommand::Help},     {"-h", CliCommand::Help},
     };
     auto found = kCommands.find(name);
     if (found == kCommands.end()) return false;

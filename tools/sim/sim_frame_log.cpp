@@ -27,9 +27,10 @@ void CSimFrameLog::OnFrame(std::span<const uint8_t> frame) {
         bytes += hex;
     }
     if (frame.size() > kShownBytes) bytes += " ...";
-    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+    const auto elapsed =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
     std::FILE* out = file ? file : stderr;
-    std::fprintf(out, "veltro-sim: +%lld ms received %02X %02X, %zu bytes:%s\n", static_cast<long long>(elapsed.count()),
-                 frame[2], frame[3], frame.size(), bytes.c_str());
+    std::fprintf(out, "veltro-sim: +%lld ms received %02X %02X, %zu bytes:%s\n",
+                 static_cast<long long>(elapsed.count()), frame[2], frame[3], frame.size(), bytes.c_str());
     std::fflush(out);
 }

@@ -14,8 +14,8 @@ class CStorageDatabase;
 // confirms. A port outside 1 to 65535 keeps it open, the field drawn as rejected.
 class CAidwellOnlineDialog : public QDialog, private IPageListener {
 public:
-    CAidwellOnlineDialog(const AidwellRequest& request, const CStorageDatabase& database,
-                         const QColor& rejectedColor, QWidget* parent);
+    CAidwellOnlineDialog(const AidwellRequest& request, const CStorageDatabase& database, const QColor& rejectedColor,
+                         QWidget* parent);
 
     // As confirmed.
     const AidwellRequest& Request() const { return request; }

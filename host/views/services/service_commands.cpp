@@ -40,7 +40,10 @@ void AddServiceCommands(CMainFrameMobile& frame) {
     const std::pair<unsigned, ResetKind> resets[] = {
         {cmd::kColdstart, ResetKind::Cold}, {cmd::kWarmstart, ResetKind::Warm}, {cmd::kHotstart, ResetKind::Hot}};
     for (const auto& [command, kind] : resets)
-        frame.SetCommandHandler(command, [&frame, kind] { SendReset(frame.Logic(), kind); }, true);
-    frame.SetCommandHandler(cmd::kDebugMessages, [&frame] { RunWorker(frame, DiagnosticOutputsWorker); }, true);
-    frame.SetCommandHandler(cmd::kAidwellOnline, [&frame] { RunAidwellOnline(frame); }, true);
+        frame.SetCommandHandler(
+            command, [&frame, kind] { SendReset(frame.Logic(), kind); }, true);
+    frame.SetCommandHandler(
+        cmd::kDebugMessages, [&frame] { RunWorker(frame, DiagnosticOutputsWorker); }, true);
+    frame.SetCommandHandler(
+        cmd::kAidwellOnline, [&frame] { RunAidwellOnline(frame); }, true);
 }

@@ -32,7 +32,8 @@ std::string Message(size_t length) {
     Bytes payload(length - kKvbFrameExtraBytes);
     for (size_t k = 0; k < payload.size(); ++k) payload[k] = static_cast<uint8_t>(k * 7);
     std::string frame(length, '\0');
-    BuildKvbFrame(reinterpret_cast<uint8_t*>(frame.data()), 0x0B, 0x31, payload.data(), static_cast<int>(payload.size()));
+    BuildKvbFrame(reinterpret_cast<uint8_t*>(frame.data()), 0x0B, 0x31, payload.data(),
+                  static_cast<int>(payload.size()));
     return frame;
 }
 
@@ -145,8 +146,14 @@ TEST(AidwellSettings, DefaultsRetiredServerPortsAndBinaryNumbers) {
     EXPECT_EQ(defaults.latitude, 90.0);
     EXPECT_EQ(defaults.accuracy, 999999.0);
 
-    AidwellRequest changed{.resetCommand = 3, .latitude = 47.25, .altitude = -12.5, .server = u"aid.example.invalid",
-                           .port = 8080, .user = u"u", .password = u"p", .command = u"eph"};
+    AidwellRequest changed{.resetCommand = 3,
+                           .latitude = 47.25,
+                           .altitude = -12.5,
+                           .server = u"aid.example.invalid",
+                           .port = 8080,
+                           .user = u"u",
+                           .password = u"p",
+                           .command = u"eph"};
     SaveAidwellSettings(profile, changed);
     std::vector<uint8_t> bytes;
     ASSERT_TRUE(profile.GetBinary(u"NetAid", u"Latitude", bytes));

@@ -34,7 +34,8 @@ TEST(HttpText, LinksSplitIntoHostAndPathWithinTheirParts) {
 
 TEST(HttpText, Base64KeepsToItsRoom) {
     const std::pair<const char*, const char*> vectors[] = {
-        {"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foo", "Zm9v"}, {"foobar", "Zm9vYmFy"}, {"user:secret", "dXNlcjpzZWNyZXQ="}};
+        {"", ""},        {"f", "Zg=="},          {"fo", "Zm8="},
+        {"foo", "Zm9v"}, {"foobar", "Zm9vYmFy"}, {"user:secret", "dXNlcjpzZWNyZXQ="}};
     for (const auto& [text, encoded] : vectors) {
         char output[32];
         EXPECT_EQ(Base64Encode(text, output, sizeof output), static_cast<int>(std::strlen(encoded)));
@@ -60,8 +61,8 @@ TEST(HttpText, ContentLengthAndHeaderBounds) {
         GuardedBytes buffer(std::vector<uint8_t>(5, 0xEE));
         CHttpHeaderReader reader(reinterpret_cast<char*>(buffer.data()), 5);
         for (const char c : header) reader.Add(static_cast<uint8_t>(c));
-        EXPECT_EQ(reader.Current(), header.size() == 4 ? CHttpHeaderReader::State::Complete
-                                                       : CHttpHeaderReader::State::Overflow);
+        EXPECT_EQ(reader.Current(),
+                  header.size() == 4 ? CHttpHeaderReader::State::Complete : CHttpHeaderReader::State::Overflow);
         EXPECT_EQ(reader.Count(), 4);
         EXPECT_EQ(buffer.data()[4], 0);
     }

@@ -39,7 +39,8 @@ std::vector<Logged> LoggedFrames(const std::string& log) {
 std::string Message(size_t length) {
     std::vector<uint8_t> payload(length - kKvbFrameExtraBytes, 0x5A);
     std::string frame(length, '\0');
-    BuildKvbFrame(reinterpret_cast<uint8_t*>(frame.data()), 0x0B, 0x31, payload.data(), static_cast<int>(payload.size()));
+    BuildKvbFrame(reinterpret_cast<uint8_t*>(frame.data()), 0x0B, 0x31, payload.data(),
+                  static_cast<int>(payload.size()));
     return frame;
 }
 
@@ -92,8 +93,8 @@ TEST_F(CliServices, ResetsAndTheDiagnosticOutputsReachTheReceiverInOrder) {
 TEST_F(CliServices, AidingMessagesArriveOneByOneAfterTheReset) {
     LoopbackServer server(kAidwellRequestEnd, Reply("application/kvb", Message(60) + Message(200) + Message(8)));
     const std::string address = "127.0.0.1:" + std::to_string(server.Port());
-    const ToolRun aid = Cli({"aid", "--server", address, "--reset", "cold", "--lat", "47.5", "--acc", "1000"},
-                            simulator.DevicePath());
+    const ToolRun aid =
+        Cli({"aid", "--server", address, "--reset", "cold", "--lat", "47.5", "--acc", "1000"}, simulator.DevicePath());
     EXPECT_EQ(aid.status, 0) << aid.errors;
     EXPECT_EQ(aid.output,
               "Wait for Rx to Reset Coldstart (1 second)\nInitialise Socket\n"
@@ -136,18 +137,19 @@ TEST_F(CliServices, TextRepliesUnreachableServersAndWrongRequestsFail) {
     EXPECT_TRUE(text.Requests()[0].starts_with("cmd=eph;user=nobody;")) << text.Requests()[0];
 
     RefusingPort closed;
-    const ToolRun unreachable =
-        Cli({"aid", "--server", "127.0.0.1:" + std::to_string(closed.Port()), "--reset", "none"}, simulator.DevicePath());
+    const ToolRun unreachable = Cli(
+        {"aid", "--server", "127.0.0.1:" + std::to_string(closed.Port()), "--reset", "none"}, simulator.DevicePath());
     EXPECT_EQ(unreachable.status, 1);
     EXPECT_TRUE(unreachable.output.ends_with("Connecting to Korvala Aidwell Online Server\n")) << unreachable.output;
     EXPECT_TRUE(LoggedFrames(simulator.Errors()).empty()) << simulator.Errors();
 
-    for (const auto& args : std::vector<std::vector<std::string>>{{kCli, "aid"},
-                                                                  {kCli, "aid", "--server", "h:0"},
-                                                                  {kCli, "aid", "--server", "h:65536"},
-                                                                  {kCli, "aid", "--server", "h", "--cmd", "all"},
-                                                                  {kCli, "aid", "--server", "h", "--lat", "north"},
-                                                                  {kCli, "aid", "--server", "h", "--use-current", "--lat", "1"}}) {
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{kCli, "aid"},
+                                               {kCli, "aid", "--server", "h:0"},
+                                               {kCli, "aid", "--server", "h:65536"},
+                                               {kCli, "aid", "--server", "h", "--cmd", "all"},
+                                               {kCli, "aid", "--server", "h", "--lat", "north"},
+                                               {kCli, "aid", "--server", "h", "--use-current", "--lat", "1"}}) {
         const ToolRun run = RunTool(args);
         EXPECT_EQ(run.status, 2) << args.back();
         EXPECT_TRUE(Contains(run.errors, "usage: veltro-cli")) << run.errors;
@@ -162,7 +164,8 @@ TEST_F(CliServices, UseCurrentSendsTheReceiversOwnPosition) {
                                 15000);
     EXPECT_EQ(aid.status, 0) << aid.errors;
     ASSERT_TRUE(server.WaitForRequests(1));
-    EXPECT_TRUE(std::regex_search(server.Requests()[0], std::regex(R"(;lat=47\.3\d{5};lon=8\.5\d{5};alt=\d+\.\d;pacc=\d+\.\d\d\r\n$)")))
+    EXPECT_TRUE(std::regex_search(server.Requests()[0],
+                                  std::regex(R"(;lat=47\.3\d{5};lon=8\.5\d{5};alt=\d+\.\d;pacc=\d+\.\d\d\r\n$)")))
         << server.Requests()[0];
     EXPECT_EQ(LoggedFrames(aid.errors).size(), 1u) << aid.errors;
 }

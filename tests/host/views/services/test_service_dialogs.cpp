@@ -43,7 +43,8 @@ Widget* Control(const CMessageFormPage& page, int id) {
 std::string Message(size_t length) {
     std::vector<uint8_t> payload(length - kKvbFrameExtraBytes, 0x33);
     std::string frame(length, '\0');
-    BuildKvbFrame(reinterpret_cast<uint8_t*>(frame.data()), 0x0B, 0x31, payload.data(), static_cast<int>(payload.size()));
+    BuildKvbFrame(reinterpret_cast<uint8_t*>(frame.data()), 0x0B, 0x31, payload.data(),
+                  static_cast<int>(payload.size()));
     return frame;
 }
 
