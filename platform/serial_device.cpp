@@ -79,8 +79,11 @@ void CSerialDevice::Close() {
     // The exclusive flag outlives this descriptor when another one keeps the terminal open.
     ioctl(fd, TIOCNXCL);
     // Every write already waited for its bytes to leave; what is still queued is stuck behind a
-    // stalled line, and close would wait up to the driver's closing time (30 s) for it.
-    tcflush(fd, TCOFLUSH);
+    // stalled line, and close would wait up to the driver's closing time (30 s) for it. With
+    // nothing queued there is nothing to drop: a pseudo-terminal counts nothing, and a flush would
+    // discard the last bytes its far end has not yet taken in.
+    int queued = 0;
+    if (ioctl(fd, TIOCOUTQ, &queued) != 0 || queued > 0) tcflush(fd, TCOFLUSH);
     ::close(fd);
     fd = -1;
     hungUp = false;

@@ -21,7 +21,7 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
 echo "== build and test the threaded parts with ThreadSanitizer"
-tsan_tests=(test_platform_messages test_host_port test_stream_log test_host_app test_cli)
+tsan_tests=(test_platform_messages test_host_port test_stream_log test_host_app test_host_services test_cli test_cli_services)
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRO_TSAN=ON -DVELTRO_BENCH=OFF
 cmake --build build-tsan -j "$jobs" --target "${tsan_tests[@]}"
 TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/tests/tsan.supp" \

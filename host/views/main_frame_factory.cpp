@@ -5,10 +5,13 @@
 #include "host/views/main_frame_mobile.h"
 #include "host/views/messages/message_form_view.h"
 #include "host/views/placeholder_view.h"
+#include "host/views/services/service_commands.h"
 #include "host/views/view_classes.h"
 
 std::unique_ptr<IMainFrame> CMainFrameFactory::CreateMainFrame(const FrameParts& parts) {
-    return std::make_unique<CMainFrameMobile>(parts, views, prompts);
+    auto frame = std::make_unique<CMainFrameMobile>(parts, views, prompts);
+    AddServiceCommands(*frame);
+    return frame;
 }
 
 CViewRegistry CMainFrameFactory::StandardViews() {

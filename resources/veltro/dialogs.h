@@ -1,8 +1,12 @@
 #pragma once
 #include "shared/dialog_template.h"
 
-// The program's own pages: the CUSTOM root's (free bytes, as text or hexadecimal).
+// The program's own pages: the CUSTOM root's (free bytes, as text or hexadecimal), and the
+// services' dialogs.
 namespace dialog {
+
+// Labels that the code never addresses.
+inline constexpr int kStatic = -1;
 
 inline constexpr int kCustomMessage = 138;
 // The UNKNOWN root names a page the program does not carry, so it has none.
@@ -20,8 +24,73 @@ inline constexpr ControlTemplate kCustomMessageControls[] = {
 };
 // clang-format on
 
+// A service's worker at work: its status line and progress bar.
+inline constexpr int kWorkerProgress = 2097;
+inline constexpr char16_t kWorkerProgressCaption[] = u"Progress ...";
+inline constexpr int kProgressStatus = 1099;
+inline constexpr int kProgressBar = 1173;
+
+// clang-format off
+inline constexpr ControlTemplate kWorkerProgressControls[] = {
+    {kProgressStatus, ControlKind::StaticText, u"", {6, 6, 108, 31}},
+    {kProgressBar, ControlKind::ProgressBar, u"", {6, 40, 108, 8}},
+};
+// clang-format on
+
+// The request to the Aidwell Online server: the reference position, the reset before it, the
+// server and what is asked of it.
+inline constexpr int kAidwellOnline = 2098;
+inline constexpr char16_t kAidwellOnlineCaption[] = u"Aidwell Online";
+inline constexpr int kAidwellCancel = 2;
+inline constexpr int kAidwellUseCurrent = 3;
+inline constexpr int kAidwellAltitude = 1188;
+inline constexpr int kAidwellAccuracy = 1189;
+inline constexpr int kAidwellServer = 1190;
+inline constexpr int kAidwellPort = 1191;
+inline constexpr int kAidwellUser = 1192;
+inline constexpr int kAidwellPassword = 1193;
+inline constexpr int kAidwellLatitude = 1194;
+inline constexpr int kAidwellLongitude = 1195;
+inline constexpr int kAidwellRequest = 1196;
+inline constexpr int kAidwellReset = 1197;
+
+// clang-format off
+inline constexpr ControlTemplate kAidwellOnlineControls[] = {
+    {kStatic, ControlKind::GroupBox, u"Reference Position", {2, 2, 152, 56}},
+    {kStatic, ControlKind::StaticText, u"Lat", {5, 14, 16, 8}},
+    {kAidwellLatitude, ControlKind::Edit, u"", {21, 12, 43, 12}},
+    {kStatic, ControlKind::StaticText, u"[deg]", {65, 14, 19, 8}},
+    {kStatic, ControlKind::StaticText, u"Alt", {85, 14, 13, 8}},
+    {kAidwellAltitude, ControlKind::Edit, u"", {99, 12, 38, 12}},
+    {kStatic, ControlKind::StaticText, u"[m]", {138, 14, 14, 8}},
+    {kStatic, ControlKind::StaticText, u"Long", {5, 28, 16, 8}},
+    {kAidwellLongitude, ControlKind::Edit, u"", {21, 26, 43, 12}},
+    {kStatic, ControlKind::StaticText, u"[deg]", {65, 28, 19, 8}},
+    {kStatic, ControlKind::StaticText, u"Acc", {85, 28, 13, 8}},
+    {kAidwellAccuracy, ControlKind::Edit, u"", {99, 26, 38, 12}},
+    {kStatic, ControlKind::StaticText, u"[m]", {138, 28, 14, 8}},
+    {kAidwellUseCurrent, ControlKind::PushButton, u"Use Current", {6, 41, 57, 13}},
+    {kStatic, ControlKind::StaticText, u"Rst", {85, 43, 13, 8}},
+    {kAidwellReset, ControlKind::DropDownList, u"", {99, 41, 51, 13}},
+    {kStatic, ControlKind::GroupBox, u"Server", {2, 60, 152, 50}},
+    {kStatic, ControlKind::StaticText, u"Adr", {6, 72, 17, 8}},
+    {kAidwellServer, ControlKind::Edit, u"", {24, 70, 80, 12}},
+    {kStatic, ControlKind::StaticText, u"Port", {107, 72, 17, 8}},
+    {kAidwellPort, ControlKind::Edit, u"", {124, 70, 26, 12}, STYLE_DIGITS},
+    {kStatic, ControlKind::StaticText, u"User", {6, 86, 17, 8}},
+    {kAidwellUser, ControlKind::Edit, u"", {24, 84, 48, 12}},
+    {kStatic, ControlKind::StaticText, u"Pwd", {76, 86, 16, 8}},
+    {kAidwellPassword, ControlKind::Edit, u"", {92, 84, 58, 12}, STYLE_PASSWORD},
+    {kStatic, ControlKind::StaticText, u"Req", {6, 97, 17, 8}},
+    {kAidwellRequest, ControlKind::DropDownEdit, u"", {24, 95, 48, 13}},
+    {kAidwellCancel, ControlKind::PushButton, u"Cancel", {100, 113, 54, 13}},
+};
+// clang-format on
+
 inline constexpr DialogTemplate kDialogs[] = {
     {kCustomMessage, 234, 140, kCustomMessageControls},
+    {kWorkerProgress, 120, 52, kWorkerProgressControls},
+    {kAidwellOnline, 156, 127, kAidwellOnlineControls},
 };
 
 }  // namespace dialog

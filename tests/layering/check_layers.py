@@ -4,6 +4,8 @@
 - platform/, shared/ and resources/ include nothing from host/, plugins/ or tools/;
 - a plug-in includes nothing from host/ or tools/;
 - the simulator includes nothing from host/: its truth is computed apart from the host's;
+- host/core/ includes nothing from host/services/, host/views/ or tools/, and host/services/
+  nothing from host/views/ or tools/: the services stay free of widgets;
 - the folders of host/core/ (and so their files) include each other in no loop.
 """
 import pathlib
@@ -18,6 +20,8 @@ RULES = {
     'resources/': ('host/', 'plugins/', 'tools/'),
     'plugins/': ('host/', 'tools/'),
     'tools/sim/': ('host/',),
+    'host/core/': ('host/services/', 'host/views/', 'tools/'),
+    'host/services/': ('host/views/', 'tools/'),
 }
 
 

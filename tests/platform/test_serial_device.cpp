@@ -62,6 +62,20 @@ TEST_F(SerialDeviceTest, QueuedBytesAndPurge) {
     EXPECT_EQ(device.QueuedBytes(), 0);
 }
 
+// As a command that sends one frame and ends: no closing flush may drop what was just written.
+TEST_F(SerialDeviceTest, TheLastBytesBeforeACloseReachTheFarEnd) {
+    constexpr int kRuns = 1000;
+    const std::vector<uint8_t> frame{0xA4, 0x51, 0x06, 0x04};
+    for (int run = 0; run < kRuns; ++run) {
+        device.Close();
+        ASSERT_EQ(device.Open(terminal.SlavePath()), platform::kSerialOk);
+        device.Write(frame.data(), static_cast<int>(frame.size()), 1000);
+        device.Drain();
+    }
+    device.Close();
+    EXPECT_EQ(terminal.Receive(frame.size() * kRuns, 2000).size(), frame.size() * kRuns);
+}
+
 TEST_F(SerialDeviceTest, RatesWithoutATermiosSpeedAreRefused) {
     EXPECT_TRUE(device.Configure({115200}));
     EXPECT_EQ(terminal.SlaveSpeed(), B115200);

@@ -2,7 +2,6 @@
 #include <cstdio>
 #include <memory>
 
-#include "host/core/app/simulator_process.h"
 #include "host/core/intake/veltro_doc.h"
 #include "host/core/log/stream_file_thread.h"
 #include "host/core/messages/memory_form_site.h"
@@ -15,35 +14,22 @@
 #include "tools/cli/cli_app.h"
 #include "tools/cli/cli_options.h"
 #include "tools/cli/dump_table.h"
-#include "tools/cli/link_report.h"
+#include "tools/cli/live_session.h"
 #include "tools/cli/message_counts.h"
 #include "tools/cli/monitor_lines.h"
 #include "tools/cli/page_text.h"
 #include "tools/cli/receiver_commands.h"
+#include "tools/cli/service_commands.h"
 #include "tools/common/stop_signal.h"
 
 namespace {
 
 constexpr int kFailed = 1;
 constexpr int kUsageError = 2;
-// The simulated receiver's navigation rate.
-constexpr int kSimulatorRateHz = 1;
 
 int Fail(const std::string& text) {
     std::fprintf(stderr, "veltro-cli: %s\n", text.c_str());
     return kFailed;
-}
-
-// The watchdog reopens the port after the device went away.
-RunConnection LiveConnection(const ConnectionOptions& options, const std::string& device) {
-    RunConnection connection;
-    connection.settings.port = device.empty() ? options.portNumber : 1;
-    connection.settings.doConnect = true;
-    connection.settings.autoConnect = true;
-    connection.settings.baudRate = options.baudRate;
-    connection.settings.autobaud = options.autobaud;
-    connection.device = device;
-    return connection;
 }
 
 // A reader that closed the standard output (`| head`) ends the command as a stop request does.
@@ -52,26 +38,19 @@ bool StopOrOutputClosed(const CStopSignal& stop) { return stop.Requested() || st
 // monitor and record: lines per epoch until interrupted; record also writes the stream, and ends
 // with status 1 as soon as the recording stopped by itself (a full disk).
 int RunLive(const CliOptions& options, CStopSignal& stop) {
-    CSimulatorProcess simulator;
-    std::string error;
-    if (options.connection.simulate && !simulator.Start(kSimulatorRateHz, error)) return Fail(error);
-    const std::string& device = options.connection.simulate ? simulator.DevicePath() : options.connection.devicePath;
-    const RunConnection connection = LiveConnection(options.connection, device);
     const CStreamFileThread* recording = nullptr;
     const auto recordingEnded = [&] { return recording && recording->State() != LogState::Recording; };
-    CCliApp cli([&] { return StopOrOutputClosed(stop) || recordingEnded(); }, connection);
-    if (!cli.Start()) return kFailed;
+    CLiveSession session(options.connection, [&] { return StopOrOutputClosed(stop) || recordingEnded(); });
+    if (!session.Start()) return kFailed;
+    CCliApp& cli = session.Cli();
     std::vector<ReceiverCommand> commands;
     std::string badName;
     if (!BuildReceiverCommands(cli.Document(), options.send, commands, badName)) {
         std::fprintf(stderr, "veltro-cli: no such message or command: %s\n", badName.c_str());
         return kUsageError;
     }
-    CHeadlessFrame& frame = cli.Frame();
-    CLinkReport link(cli.App().PortThread(), cli.App().Ports(), connection.settings.port);
-    if (!link.CheckOpen(error)) return Fail(error);
-    frame.Logic().SetPortReadListener([&link](uint32_t, uint32_t errorBits) { link.OnPortRead(errorBits); });
-    frame.SetWatchdogListener([&link] { link.OnSecond(); });
+    if (!session.CheckLink()) return kFailed;
+    CHeadlessFrame& frame = session.Frame();
     CMonitorLines lines(cli.Document(), stdout);
     if (options.command == CliCommand::Record) {
         if (!frame.Logic().RecordTo(options.file)) return kFailed;
@@ -208,6 +187,12 @@ int main(int argc, char** argv) {
             return RunShow(options, stop);
         case CliCommand::Build:
             return RunBuild(options, stop);
+        case CliCommand::Reset:
+            return RunReset(options, stop);
+        case CliCommand::DebugMessages:
+            return RunDebugMessages(options, stop);
+        case CliCommand::Aid:
+            return RunAid(options, stop);
     }
     return kUsageError;
 }

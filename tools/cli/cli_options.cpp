@@ -23,14 +23,26 @@ constexpr const char* kUsage =
     "  build NAME [CONTROL=VALUE ...]   set controls of NAME's page as a user would and print\n"
     "                        the frame it builds, as hexadecimal bytes; CONTROL is a label as\n"
     "                        show prints it, or #id\n"
+    "  reset cold|warm|hot   restart the receiver\n"
+    "  debug-messages        switch the receiver's diagnostic outputs on, printing each step\n"
+    "  aid --server HOST[:PORT]   ask an Aidwell Online server for aiding data and forward it to\n"
+    "                        the receiver, printing each step; what is not given is the stored\n"
+    "                        setting's (section NetAid)\n"
     "\n"
-    "connection (monitor, record):\n"
+    "connection (monitor, record, reset, debug-messages, aid):\n"
     "  --port N|PATH         port COM1 … COM9, or a serial device such as /dev/ttyUSB0 (default 1)\n"
     "  --baud RATE           line speed (default 57600)\n"
     "  --autobaud            find the line speed by itself\n"
     "  --simulate            start a simulated receiver (veltro-sim) and connect to it\n"
     "  --poll NAME           poll a message once connected (NAV-SOL, GPGGA, MON-VER, ...); may repeat\n"
     "  --enable NAME, --disable NAME   switch a message's periodic output on or off; may repeat\n"
+    "\n"
+    "aid:\n"
+    "  --cmd full|aid|eph|alm   what to ask for\n"
+    "  --user U --password P\n"
+    "  --lat DEG --lon DEG --alt M --acc M   the reference position and its accuracy, or\n"
+    "  --use-current         the receiver's own position (waits up to 10 s for it)\n"
+    "  --reset none|cold|warm|hot   the restart before the request\n"
     "\n"
     "dump:\n"
     "  --values NAME,...     the values to print, named as the database names them (default:\n"
@@ -46,7 +58,8 @@ constexpr const char* kUsage =
     "  --plugins FOLDER      load the protocol plug-ins from FOLDER (default: the program's own)\n"
     "\n"
     "exit status: 0 done, 1 a file or port could not be used (show: the log holds no copy of\n"
-    "the message), 2 a wrong command line or an unknown message\n";
+    "the message; debug-messages, aid: the exchange did not end as it should), 2 a wrong\n"
+    "command line or an unknown message\n";
 
 std::vector<std::string> SplitList(std::string_view text) {
     std::vector<std::string> items;
@@ -70,9 +83,12 @@ bool ParsePort(std::string_view text, ConnectionOptions& connection) {
 
 bool ParseCommand(std::string_view name, CliCommand& command) {
     static const std::map<std::string_view, CliCommand> kCommands = {
-        {"monitor", CliCommand::Monitor},   {"record", CliCommand::Record}, {"dump", CliCommand::Dump},
-        {"messages", CliCommand::Messages}, {"show", CliCommand::Show},     {"build", CliCommand::Build},
-        {"help", CliCommand::Help},         {"--help", CliCommand::Help},   {"-h", CliCommand::Help},
+        {"monitor", CliCommand::Monitor}, {"record", CliCommand::Record},
+        {"dump", CliCommand::Dump},       {"messages", CliCommand::Messages},
+        {"show", CliCommand::Show},       {"build", CliCommand::Build},
+        {"reset", CliCommand::Reset},     {"debug-messages", CliCommand::DebugMessages},
+        {"aid", CliCommand::Aid},         {"help", CliCommand::Help},
+        {"--help", CliCommand::Help},     {"-h", CliCommand::Help},
     };
     auto found = kCommands.find(name);
     if (found == kCommands.end()) return false;
@@ -81,7 +97,37 @@ bool ParseCommand(std::string_view name, CliCommand& command) {
 }
 
 bool NeedsFile(CliCommand command) {
-    return command != CliCommand::Help && command != CliCommand::Monitor && command != CliCommand::Build;
+    return command == CliCommand::Record || command == CliCommand::Dump || command == CliCommand::Messages ||
+           command == CliCommand::Show;
+}
+
+bool IsLive(CliCommand command) {
+    return command == CliCommand::Monitor || command == CliCommand::Record || command == CliCommand::Reset ||
+           command == CliCommand::DebugMessages || command == CliCommand::Aid;
+}
+
+bool ParseReset(std::string_view name, bool allowNone, std::optional<ResetKind>& reset) {
+    static const std::map<std::string_view, ResetKind> kResets = {
+        {"none", ResetKind::None}, {"cold", ResetKind::Cold}, {"warm", ResetKind::Warm}, {"hot", ResetKind::Hot}};
+    const auto found = kResets.find(name);
+    if (found == kResets.end() || (!allowNone && found->second == ResetKind::None)) return false;
+    reset = found->second;
+    return true;
+}
+
+// HOST or HOST:PORT, the port 1 to 65535.
+bool ParseServer(std::string_view text, AidOptions& aid) {
+    const size_t colon = text.rfind(':');
+    aid.server = text.substr(0, colon);
+    if (colon == std::string_view::npos) return !aid.server.empty();
+    uint16_t port = 0;
+    aid.port = std::string(text.substr(colon + 1));
+    return !aid.server.empty() && ParseNumber(std::string_view(*aid.port), uint16_t{1}, uint16_t{65535}, port);
+}
+
+bool IsNumber(std::string_view text) {
+    double value = 0;
+    return ParseNumber(text, -1e12, 1e12, value);
 }
 
 bool NamesMessage(CliCommand command) { return command == CliCommand::Show || command == CliCommand::Build; }
@@ -97,17 +143,52 @@ bool ReadsLog(CliCommand command) {
            command == CliCommand::Build;
 }
 
+std::map<std::string_view, Option> ConnectionOptionsOf(ConnectionOptions& connection) {
+    return {
+        {"--port", {true, [&c = connection](std::string_view v) { return ParsePort(v, c); }}},
+        {"--baud",
+         {true,
+          [&c = connection](std::string_view v) {
+              return ParseNumber(v, 1u, 4000000u, c.baudRate) && platform::IsSupportedBaudRate(c.baudRate);
+          }}},
+        {"--autobaud", {false, [&c = connection](std::string_view) { return c.autobaud = true; }}},
+        {"--simulate", {false, [&c = connection](std::string_view) { return c.simulate = true; }}},
+    };
+}
+
+Option Text(std::optional<std::string>& target) {
+    return {true, [&target](std::string_view v) { return (target = std::string(v)).has_value(); }};
+}
+
+Option Number(std::optional<std::string>& target) {
+    return {true, [&target](std::string_view v) { return IsNumber(v) && (target = std::string(v)).has_value(); }};
+}
+
+std::map<std::string_view, Option> AidOptionsOf(CliOptions& options) {
+    AidOptions& aid = options.aid;
+    return {
+        {"--server", {true, [&aid](std::string_view v) { return ParseServer(v, aid); }}},
+        {"--cmd",
+         {true,
+          [&aid](std::string_view v) {
+              aid.command = std::string(v);
+              return v == "full" || v == "aid" || v == "eph" || v == "alm";
+          }}},
+        {"--user", Text(aid.user)},
+        {"--password", Text(aid.password)},
+        {"--lat", Number(aid.latitude)},
+        {"--lon", Number(aid.longitude)},
+        {"--alt", Number(aid.altitude)},
+        {"--acc", Number(aid.accuracy)},
+        {"--use-current", {false, [&aid](std::string_view) { return aid.useCurrent = true; }}},
+        {"--reset", {true, [&o = options](std::string_view v) { return ParseReset(v, true, o.reset); }}},
+    };
+}
+
 std::map<std::string_view, Option> CommandOptionsOf(CliCommand command, CliOptions& options) {
+    if (command == CliCommand::Aid) return AidOptionsOf(options);
     if (command == CliCommand::Monitor || command == CliCommand::Record)
         return {
-            {"--port", {true, [&c = options.connection](std::string_view v) { return ParsePort(v, c); }}},
-            {"--baud",
-             {true,
-              [&c = options.connection](std::string_view v) {
-                  return ParseNumber(v, 1u, 4000000u, c.baudRate) && platform::IsSupportedBaudRate(c.baudRate);
-              }}},
-            {"--autobaud", {false, [&c = options.connection](std::string_view) { return c.autobaud = true; }}},
-            {"--simulate", {false, [&c = options.connection](std::string_view) { return c.simulate = true; }}},
             {"--poll",
              {true, [&list = options.send.polls](std::string_view v) { return !list.emplace_back(v).empty(); }}},
             {"--enable",
@@ -135,6 +216,7 @@ std::map<std::string_view, Option> CommandOptionsOf(CliCommand command, CliOptio
 
 std::map<std::string_view, Option> OptionsOf(CliCommand command, CliOptions& options) {
     auto known = CommandOptionsOf(command, options);
+    if (IsLive(command)) known.merge(ConnectionOptionsOf(options.connection));
     if (ReadsLog(command))
         known.insert(
             {"--plugins", {true, [&p = options.plugins](std::string_view v) { return !(p.folder = v).empty(); }}});
@@ -159,6 +241,15 @@ bool ApplyOption(int argc, const char* const* argv, int& i, const std::map<std::
     return false;
 }
 
+bool CheckAidOptions(const CliOptions& options, std::string& error) {
+    if (options.command != CliCommand::Aid) return true;
+    const AidOptions& aid = options.aid;
+    if (aid.server.empty()) error = "the command needs --server HOST[:PORT]";
+    if (aid.useCurrent && (aid.latitude || aid.longitude || aid.altitude || aid.accuracy))
+        error = "--use-current takes the place of --lat, --lon, --alt and --acc";
+    return error.empty();
+}
+
 }  // namespace
 
 bool ParseCliOptions(int argc, const char* const* argv, CliOptions& options, std::string& error) {
@@ -174,6 +265,13 @@ bool ParseCliOptions(int argc, const char* const* argv, CliOptions& options, std
             return false;
         }
         options.file = argv[i++];
+    }
+    if (options.command == CliCommand::Reset) {
+        if (argc <= i || !ParseReset(argv[i], false, options.reset)) {
+            error = "the command needs the start: cold, warm or hot";
+            return false;
+        }
+        ++i;
     }
     if (NamesMessage(options.command)) {
         if (argc <= i || std::string_view(argv[i]).starts_with("--")) {
@@ -199,7 +297,7 @@ bool ParseCliOptions(int argc, const char* const* argv, CliOptions& options, std
         }
         if (!ApplyOption(argc, argv, i, known, error)) return false;
     }
-    return true;
+    return CheckAidOptions(options, error);
 }
 
 const char* CliUsage() { return kUsage; }

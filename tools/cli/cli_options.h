@@ -1,11 +1,13 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "host/services/receiver_commands.h"
 #include "tools/cli/control_assignments.h"
 
-enum class CliCommand { Help, Monitor, Record, Dump, Messages, Show, Build };
+enum class CliCommand { Help, Monitor, Record, Dump, Messages, Show, Build, Reset, DebugMessages, Aid };
 enum class DumpFormat { Csv, Json };
 
 // Which receiver to talk to: a port number (COM1 … COM9 through the port map) or a device path,
@@ -24,6 +26,21 @@ struct SendOptions {
     std::vector<std::string> polls;
     std::vector<std::string> enable;
     std::vector<std::string> disable;
+};
+
+// The request to Aidwell Online, each field as typed; what is not given is the stored setting's.
+struct AidOptions {
+    std::string server;
+    std::optional<std::string> port;
+    std::optional<std::string> command;
+    std::optional<std::string> user;
+    std::optional<std::string> password;
+    std::optional<std::string> latitude;
+    std::optional<std::string> longitude;
+    std::optional<std::string> altitude;
+    std::optional<std::string> accuracy;
+    // The reference position from the receiver's own fix, as the dialog's "Use Current".
+    bool useCurrent = false;
 };
 
 // Which plug-ins the commands that read a log load, and how.
@@ -48,6 +65,9 @@ struct CliOptions {
     // build: CONTROL=VALUE, in order.
     std::vector<ControlAssignment> assignments;
     PluginOptions plugins;
+    // reset: the start; aid: the reset before the request (none: the stored setting's).
+    std::optional<ResetKind> reset;
+    AidOptions aid;
 };
 
 // False, with the reason, for an unknown command or option, a missing or invalid value.

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "tools/common/stop_signal.h"
+#include "tools/sim/sim_frame_log.h"
 #include "tools/sim/sim_leap_seconds.h"
 #include "tools/sim/sim_link.h"
 #include "tools/sim/sim_options.h"
@@ -65,12 +66,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "veltro-sim: cannot create %s\n", options.truthPath.c_str());
         return 1;
     }
+    CSimFrameLog frameLog;
+    if (!options.frameLogPath.empty() && !frameLog.Open(options.frameLogPath)) {
+        std::fprintf(stderr, "veltro-sim: cannot create %s\n", options.frameLogPath.c_str());
+        return 1;
+    }
     auto link = OpenLink(options, error);
     if (!link) {
         std::fprintf(stderr, "veltro-sim: %s\n", error.c_str());
         return 1;
     }
     CSimReceiver receiver(ReceiverConfig(options));
+    receiver.SetFrameListener([&frameLog](std::span<const uint8_t> frame) { frameLog.OnFrame(frame); });
     CSimRunner runner(receiver, *link, stop, options.truthPath.empty() ? nullptr : &truthLog);
     return options.flood ? runner.RunFlood(options.epochs) : runner.RunRealTime();
 }

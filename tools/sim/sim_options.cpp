@@ -25,6 +25,8 @@ constexpr const char* kUsage =
     "  --protocols LIST      kvb, nmea or kvb,nmea: what is output unless the host asks otherwise\n"
     "  --flood [--epochs N]  write solutions as fast as the output takes them, N of them or until stopped\n"
     "  --truth FILE          write the truth of every epoch to FILE as CSV\n"
+    "  --frame-log FILE      log the configuration and aiding frames received to FILE\n"
+    "                        (default: standard error)\n"
     "  --help                this text\n";
 
 // "2024-03-01T12:00:00" with an optional "Z".
@@ -95,6 +97,7 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std
         {"--protocols", [&](std::string_view v) { return ParseProtocols(v, options); }},
         {"--epochs", Number(options.epochs, uint64_t{1}, UINT64_MAX)},
         {"--truth", [&](std::string_view v) { return !(options.truthPath = v).empty(); }},
+        {"--frame-log", [&](std::string_view v) { return !(options.frameLogPath = v).empty(); }},
     };
     for (int i = 1; i < argc; ++i) {
         const std::string_view name = argv[i];

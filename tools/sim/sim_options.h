@@ -20,6 +20,8 @@ struct SimOptions {
     bool flood = false;
     uint64_t epochs = 0;
     std::string truthPath;
+    // Where the configuration and aiding frames received are logged; empty: standard error.
+    std::string frameLogPath;
     bool help = false;
 };
 

@@ -121,6 +121,7 @@ void CSimReceiver::Execute(const CSimCommandReader::Command& command, std::vecto
         return;
     }
     const std::span<const uint8_t> frame(command.bytes);
+    if (frameListener) frameListener(frame);
     ExecuteKvb(frame[2], frame[3], frame.subspan(kKvbHeaderLength, frame.size() - kKvbFrameOverhead), out);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -27,6 +28,10 @@ public:
     // Bytes from the host; answers are appended to out at once.
     void Receive(const uint8_t* bytes, size_t length, std::vector<uint8_t>& out);
     uint32_t PeriodMs() const { return settings.NavigationPeriodMs(); }
+    // Told of every KVB frame from the host before it is carried out.
+    void SetFrameListener(std::function<void(std::span<const uint8_t>)> listener) {
+        frameListener = std::move(listener);
+    }
     const CSimOutputRates& Rates() const { return rates; }
 
 private:
@@ -48,4 +53,5 @@ private:
     std::string notice;
     // A reset with mode "Stop" halts the navigation until one with mode "Start".
     bool stopped = false;
+    std::function<void(std::span<const uint8_t>)> frameListener;
 };

@@ -47,7 +47,19 @@ void CHeadlessFrame::RunMessageLoop() {
             if (watchdogListener) watchdogListener();
         }
         logic.Window()->WaitAndDispatch(MillisecondsUntil(std::min(update.due, watchdog.due)));
+        if (attached) attached->DispatchPending();
     }
+}
+
+// A message without meaning (WM_NULL) ends the frame window's wait.
+void CHeadlessFrame::AttachWindow(std::shared_ptr<platform::CMessageWindow> window) {
+    if (attached) attached->SetWakeUp({});
+    attached = std::move(window);
+    if (!attached) return;
+    std::weak_ptr<platform::CMessageWindow> frameWindow = logic.Window();
+    attached->SetWakeUp([frameWindow] {
+        if (const auto target = frameWindow.lock()) target->Post(0, 0, 0);
+    });
 }
 
 // The log thread's pace is not waited for: its hand-off finds the replay done.

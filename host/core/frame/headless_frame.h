@@ -21,6 +21,9 @@ public:
     void Show() override {}
     void RunMessageLoop() override;
 
+    // Another window whose hand-offs the message loop handles with the frame's own (a worker's
+    // progress), woken by them as by its own; null lets it go.
+    void AttachWindow(std::shared_ptr<platform::CMessageWindow> window);
     // After the connection's watchdog, once a second in the message loop.
     void SetWatchdogListener(std::function<void()> listener) { watchdogListener = std::move(listener); }
     // Plays the open log through the replay road as fast as the document decodes it, to its end
@@ -34,6 +37,7 @@ private:
     std::function<bool()> stopRequested;
     std::string programName;
     std::function<void()> watchdogListener;
+    std::shared_ptr<platform::CMessageWindow> attached;
     std::u16string caption;
     CMainFrameLogic logic;
 };

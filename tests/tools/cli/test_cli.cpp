@@ -10,6 +10,7 @@
 #include "tests/host/core/log/test_stream_file_support.h"
 #include "tests/platform/test_serial_terminal.h"
 #include "tests/support/test_protocol.h"
+#include "tests/tools/simulator.h"
 #include "tests/tools/tool_process.h"
 
 namespace {
@@ -20,29 +21,6 @@ const std::string kSim = ToolPath("veltro-sim");
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 size_t Lines(const std::string& text) { return static_cast<size_t>(std::count(text.begin(), text.end(), '\n')); }
-
-// A simulated receiver on a pseudo-terminal, for as long as it lives.
-class Simulator {
-public:
-    explicit Simulator(std::vector<std::string> options = {}) : process(Args(std::move(options))) {
-        process.WaitForOutput([](auto& out) { return Contains(out, "\n"); }, 5000);
-        devicePath = process.Output().substr(0, process.Output().find('\n'));
-    }
-    ~Simulator() {
-        process.Signal(SIGTERM);
-        process.Wait(5000);
-    }
-    const std::string& DevicePath() const { return devicePath; }
-
-private:
-    static std::vector<std::string> Args(std::vector<std::string> options) {
-        options.insert(options.begin(), {kSim, "--rate", "5"});
-        return options;
-    }
-
-    ToolProcess process;
-    std::string devicePath;
-};
 
 // A link standing for the receiver's port, pointed at one terminal after another.
 class PortLink {

@@ -1,0 +1,46 @@
+#pragma once
+#include <netinet/in.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+class CCancelSignal;
+
+// The IPv4 address of a dotted address, or else the first IPv4 address the name resolves to;
+// nullopt when there is none, or when cancel (may be null) is raised before the answer. The look-
+// up runs on a helper thread of its own, which a cancel leaves to end by itself.
+std::optional<in_addr> ResolveIPv4(const std::string& host, const CCancelSignal* cancel);
+
+// A blocking IPv4 stream socket, the client's side. Every wait of it (look-up, connect, send,
+// receive) also ends when the cancel signal given at construction is raised: the socket is then
+// shut down, and this and every later call fails.
+class CTcpSocket {
+public:
+    explicit CTcpSocket(const CCancelSignal* cancel = nullptr) : cancel(cancel) {}
+    ~CTcpSocket() { Close(); }
+    CTcpSocket(const CTcpSocket&) = delete;
+    CTcpSocket& operator=(const CTcpSocket&) = delete;
+
+    // A socket made for a connection that fails is closed again.
+    bool Connect(const std::string& host, uint16_t port);
+    bool IsConnected() const { return fd >= 0; }
+    // Every byte, or false.
+    bool SendAll(const void* bytes, size_t length);
+    // Waits for data: the count read (at most capacity), 0 once the peer has closed, -1 on an
+    // error or a cancel.
+    int Receive(void* buffer, size_t capacity);
+    void Close();
+
+private:
+    // Waits until the socket has one of events (or an error to tell); false on a cancel.
+    bool WaitFor(short events);
+
+    const CCancelSignal* cancel;
+    int fd = -1;
+};
+
+}  // namespace platform
