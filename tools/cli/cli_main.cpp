@@ -20,6 +20,7 @@
 #include "tools/cli/monitor_lines.h"
 #include "tools/cli/page_text.h"
 #include "tools/cli/receiver_commands.h"
+#include "tools/cli/send_session.h"
 #include "tools/common/stop_signal.h"
 
 namespace {
@@ -161,17 +162,11 @@ int RunBuild(const CliOptions& options, CStopSignal& stop) {
     CMemoryPage* page = site.Page();
     const DialogTemplate* dialog = PageTemplateOf(*node);
     if (!page || !dialog) return Fail(options.message + " has no page");
-    for (const ControlAssignment& assignment : options.assignments) {
-        const AssignResult result = AssignControl(*page, *dialog, assignment);
-        if (result == AssignResult::UnknownControl) {
-            std::fprintf(stderr, "veltro-cli: the page has no control \"%s\"; its controls are:\n",
-                         Utf8(assignment.control).c_str());
-            for (const std::u16string& label : InputLabels(*page, *dialog))
-                std::fprintf(stderr, "  %s\n", Utf8(label).c_str());
-            return kUsageError;
-        }
-        if (result == AssignResult::Refused)
-            return Fail(Utf8(assignment.control) + " does not take \"" + Utf8(assignment.value) + "\"");
+    std::string refusal;
+    const AssignResult result = AssignAll(*page, *dialog, options.assignments, refusal);
+    if (result != AssignResult::Done) {
+        Fail(refusal);
+        return result == AssignResult::UnknownControl ? kUsageError : kFailed;
     }
     form.OnTimer(platform::GetTickCount());
     if (const int rejected = form.RejectedControl())
@@ -181,6 +176,33 @@ int RunBuild(const CliOptions& options, CStopSignal& stop) {
     for (const uint8_t byte : form.Bytes()) hex += platform::FormatC(hex.empty() ? "%02X" : " %02X", byte);
     std::puts(hex.c_str());
     return 0;
+}
+
+// send: the message view's round trip with the receiver, its page printed as show prints it.
+int RunSend(const CliOptions& options, CStopSignal& stop) {
+    CSimulatorProcess simulator;
+    std::string error;
+    if (options.connection.simulate && !simulator.Start(kSimulatorRateHz, error)) return Fail(error);
+    const std::string& device = options.connection.simulate ? simulator.DevicePath() : options.connection.devicePath;
+    const RunConnection connection = LiveConnection(options.connection, device);
+    std::unique_ptr<CSendSession> session;
+    CCliApp cli([&] { return StopOrOutputClosed(stop) || (session && session->Step(platform::GetTickCount())); },
+                connection, options.plugins);
+    if (!cli.Start()) return kFailed;
+    CMessageNode* node = FindMessageByName(cli.Document(), platform::Utf8ToWide(options.message));
+    if (!node) return UnknownMessage(cli, options.message);
+    CLinkReport link(cli.App().PortThread(), cli.App().Ports(), connection.settings.port);
+    if (!link.CheckOpen(error)) return Fail(error);
+    CMainFrameLogic& logic = cli.Frame().Logic();
+    session = std::make_unique<CSendSession>(
+        cli.Document(), *node, options.assignments,
+        [&logic](CMessageNode* sender, const uint8_t* bytes, int length) {
+            return logic.SendToReceiver(sender, bytes, length);
+        });
+    cli.Frame().RunMessageLoop();
+    if (!session->Error().empty()) std::fprintf(stderr, "veltro-cli: %s\n", session->Error().c_str());
+    std::fputs(session->PageText().c_str(), stdout);
+    return stop.Requested() && session->PageText().empty() ? kFailed : session->ExitStatus();
 }
 
 }  // namespace
@@ -208,6 +230,8 @@ int main(int argc, char** argv) {
             return RunShow(options, stop);
         case CliCommand::Build:
             return RunBuild(options, stop);
+        case CliCommand::Send:
+            return RunSend(options, stop);
     }
     return kUsageError;
 }

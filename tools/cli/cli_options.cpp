@@ -23,8 +23,10 @@ constexpr const char* kUsage =
     "  build NAME [CONTROL=VALUE ...]   set controls of NAME's page as a user would and print\n"
     "                        the frame it builds, as hexadecimal bytes; CONTROL is a label as\n"
     "                        show prints it, or #id\n"
+    "  send NAME [CONTROL=VALUE ...]   connect, poll NAME, set its controls as build does, send\n"
+    "                        it, poll it again and print its page as show does\n"
     "\n"
-    "connection (monitor, record):\n"
+    "connection (monitor, record, send):\n"
     "  --port N|PATH         port COM1 … COM9, or a serial device such as /dev/ttyUSB0 (default 1)\n"
     "  --baud RATE           line speed (default 57600)\n"
     "  --autobaud            find the line speed by itself\n"
@@ -72,7 +74,7 @@ bool ParseCommand(std::string_view name, CliCommand& command) {
     static const std::map<std::string_view, CliCommand> kCommands = {
         {"monitor", CliCommand::Monitor},   {"record", CliCommand::Record}, {"dump", CliCommand::Dump},
         {"messages", CliCommand::Messages}, {"show", CliCommand::Show},     {"build", CliCommand::Build},
-        {"help", CliCommand::Help},         {"--help", CliCommand::Help},   {"-h", CliCommand::Help},
+        {"send", CliCommand::Send},         {"help", CliCommand::Help},         {"--help", CliCommand::Help},   {"-h", CliCommand::Help},
     };
     auto found = kCommands.find(name);
     if (found == kCommands.end()) return false;
@@ -81,10 +83,13 @@ bool ParseCommand(std::string_view name, CliCommand& command) {
 }
 
 bool NeedsFile(CliCommand command) {
-    return command != CliCommand::Help && command != CliCommand::Monitor && command != CliCommand::Build;
+    return command != CliCommand::Help && command != CliCommand::Monitor && command != CliCommand::Build &&
+           command != CliCommand::Send;
 }
 
-bool NamesMessage(CliCommand command) { return command == CliCommand::Show || command == CliCommand::Build; }
+bool NamesMessage(CliCommand command) {
+    return command == CliCommand::Show || command == CliCommand::Build || command == CliCommand::Send;
+}
 
 // Options that apply to a command, by name; each takes the value that follows it, if any.
 struct Option {
@@ -98,7 +103,7 @@ bool ReadsLog(CliCommand command) {
 }
 
 std::map<std::string_view, Option> CommandOptionsOf(CliCommand command, CliOptions& options) {
-    if (command == CliCommand::Monitor || command == CliCommand::Record)
+    if (command == CliCommand::Monitor || command == CliCommand::Record || command == CliCommand::Send)
         return {
             {"--port", {true, [&c = options.connection](std::string_view v) { return ParsePort(v, c); }}},
             {"--baud",
@@ -182,7 +187,7 @@ bool ParseCliOptions(int argc, const char* const* argv, CliOptions& options, std
         }
         options.message = argv[i++];
     }
-    if (options.command == CliCommand::Build)
+    if (options.command == CliCommand::Build || options.command == CliCommand::Send)
         for (; i < argc && !std::string_view(argv[i]).starts_with("--"); ++i) {
             ControlAssignment assignment;
             if (!ControlAssignment::Parse(argv[i], assignment)) {

@@ -5,7 +5,7 @@
 
 #include "tools/cli/control_assignments.h"
 
-enum class CliCommand { Help, Monitor, Record, Dump, Messages, Show, Build };
+enum class CliCommand { Help, Monitor, Record, Dump, Messages, Show, Build, Send };
 enum class DumpFormat { Csv, Json };
 
 // Which receiver to talk to: a port number (COM1 … COM9 through the port map) or a device path,
