@@ -185,6 +185,9 @@ void CKvbFieldEditor::Init(CDialogPage& page) const {
             page.AddItem(list.control, item);
         page.SetSelection(list.control, 0);
     }
+    // A page not yet filled from a frame builds one of zeros.
+    for (const EditorField& field : fields)
+        if (field.kind == EditorFieldKind::Number || field.kind == EditorFieldKind::Deviation) ShowField(page, field, 0);
 }
 
 void CKvbFieldEditor::ShowPayload(CDialogPage& page, std::span<const uint8_t> payload) const {
