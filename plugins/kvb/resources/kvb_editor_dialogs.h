@@ -19,7 +19,8 @@ struct EditorLine {
     int id = 0;
     const char16_t* unit = u"";
     // Check boxes and radio buttons: the column of the line, 0 starting a new line; a radio
-    // button in column 0 also starts a new group. Multi-line lists and notes: their lines.
+    // button in column 0 also starts a new group, one at kNextLine continues the group on a new
+    // line. Multi-line lists and notes: their lines.
     int place = 0;
 };
 
@@ -37,6 +38,10 @@ constexpr EditorLine Check(const char16_t* text, int id, int column = 0) {
 constexpr EditorLine Radio(const char16_t* text, int id, int column = 0) {
     return {EditorLine::Kind::Radio, text, id, u"", column};
 }
+inline constexpr int kNextLine = -1;
+constexpr EditorLine RadioBelow(const char16_t* text, int id) {
+    return {EditorLine::Kind::Radio, text, id, u"", kNextLine};
+}
 constexpr EditorLine MultiList(const char16_t* label, int id, int lines) {
     return {EditorLine::Kind::MultiList, label, id, u"", lines};
 }
@@ -45,12 +50,12 @@ constexpr EditorLine Note(const char16_t* text, int lines = 1) {
 }
 constexpr EditorLine Heading(const char16_t* text) { return {EditorLine::Kind::Heading, text}; }
 
-inline constexpr int kPageWidth = 160;
+inline constexpr int kPageWidth = 200;
 inline constexpr int kPitch = 14;
 inline constexpr int kLeft = 4;
-inline constexpr int kFieldX = 70;
-inline constexpr int kFieldWidth = 58;
-inline constexpr int kUnitX = 131;
+inline constexpr int kFieldX = 96;
+inline constexpr int kFieldWidth = 54;
+inline constexpr int kUnitX = 153;
 inline constexpr int kColumnWidth = 38;
 inline constexpr int kTextLine = 9;
 inline constexpr int kLabelOffset = 1000;
@@ -87,7 +92,8 @@ constexpr auto LayOutEditor() {
     int plainId = kFirstPlainTextId;
     int y = kLeft;
     int lastHeight = 0;
-    for (const EditorLine& line : Lines) {
+    for (size_t index = 0; index < Lines.size(); ++index) {
+        const EditorLine& line = Lines[index];
         const bool beside = (line.kind == Check || line.kind == Radio) && line.place > 0;
         if (!beside) y += lastHeight;
         lastHeight = LineHeight(line);
@@ -101,18 +107,22 @@ constexpr auto LayOutEditor() {
                 controls[at++] = {plainId++, ControlKind::StaticText, line.unit, {kUnitX, y + 2, kPageWidth - kUnitX - 2, kTextLine}};
                 break;
             case List:
-                controls[at++] = {line.id, ControlKind::DropDownList, u"", {kFieldX, y, kPageWidth - kFieldX - 4, 80}};
+                controls[at++] = {line.id, ControlKind::DropDownList, u"", {kFieldX, y, kPageWidth - kFieldX - 4, 12}};
                 break;
             case Combo:
-                controls[at++] = {line.id, ControlKind::DropDownEdit, u"", {kFieldX, y, kPageWidth - kFieldX - 4, 80}};
+                controls[at++] = {line.id, ControlKind::DropDownEdit, u"", {kFieldX, y, kPageWidth - kFieldX - 4, 12}};
                 break;
             case Check:
             case Radio: {
-                const int x = kLeft + line.place * kColumnWidth;
-                const int width = line.place > 0 || line.kind == Radio ? kColumnWidth : kPageWidth - 2 * kLeft;
+                // A box reaches to the one beside it, or to the page's edge.
+                const int column = line.place > 0 ? line.place : 0;
+                const int x = kLeft + column * kColumnWidth;
+                const EditorLine* next = index + 1 < Lines.size() ? &Lines[index + 1] : nullptr;
+                const bool followed = next && (next->kind == Check || next->kind == Radio) && next->place > column;
+                const int width = (followed ? kLeft + next->place * kColumnWidth : kPageWidth - kLeft) - x;
                 const uint32_t style = line.kind == Radio && line.place == 0 ? STYLE_GROUP : STYLE_NONE;
                 controls[at++] = {line.id, line.kind == Check ? ControlKind::CheckBox : ControlKind::RadioButton, line.text,
-                                  {x, y, line.kind == Radio && line.place == 0 ? kColumnWidth * 2 : width, 10}, style};
+                                  {x, y, width, 10}, style};
                 break;
             }
             case MultiList:
@@ -266,9 +276,9 @@ inline constexpr std::array kCfgTmodeLines{
 
 inline constexpr std::array kCfgCfgLines{
     Radio(u"Revert to default configuration", cfgcfg::kRevertDefault),
-    Radio(u"Revert to last saved configuration", cfgcfg::kRevertSaved),
-    Radio(u"Save current configuration", cfgcfg::kSaveCurrent),
-    Radio(u"User defined", cfgcfg::kUserDefined),
+    RadioBelow(u"Revert to last saved configuration", cfgcfg::kRevertSaved),
+    RadioBelow(u"Save current configuration", cfgcfg::kSaveCurrent),
+    RadioBelow(u"User defined", cfgcfg::kUserDefined),
     MultiList(u"Clear", cfgcfg::kClear, 5),
     MultiList(u"Save", cfgcfg::kSave, 5),
     MultiList(u"Load", cfgcfg::kLoad, 5),

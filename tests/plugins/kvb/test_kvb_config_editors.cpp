@@ -170,6 +170,35 @@ TEST_F(KvbConfigEditorsTest, AFrameOfTheWrongLengthLeavesThePageAsItIs) {
     EXPECT_EQ(u"5.000", rate.Text(1004));
 }
 
+TEST_F(KvbConfigEditorsTest, PagesFollowTheirSelectionsAndTheExtendedMode) {
+    OpenEditor prt = Open(u"CFG-PRT");
+    EXPECT_LT(prt.Item(prt::kProtocolIn, u"4 - TIM"), 0);
+    prt.Choose(prt::kTarget, u"3 - USB");
+    EXPECT_TRUE(prt.node->OnControlChange(prt.page, prt::kTarget)) << "another port is polled";
+    EXPECT_FALSE(prt.page.IsControlVisible(prt::kDatabits));
+    EXPECT_TRUE(prt.page.IsControlVisible(prt::kProtocolIn));
+
+    OpenEditor rst = Open(u"CFG-RST");
+    rst.page.Click(1003);  // Coldstart
+    rst.node->OnControlChange(rst.page, 1003);
+    EXPECT_FALSE(rst.page.IsControlEnabled(1005));
+    EXPECT_EQ((Bytes{0xFF, 0x07, 0, 0}), rst.Payload());
+
+    OpenEditor cfg = Open(u"CFG-CFG");
+    EXPECT_FALSE(cfg.page.IsControlEnabled(1005));
+    cfg.page.Click(1004);  // User defined
+    cfg.node->OnControlChange(cfg.page, 1004);
+    ASSERT_TRUE(cfg.page.IsControlEnabled(1005));
+    cfg.page.SelectItem(1007, cfg.Item(1007, u"10 - ANT"), true);
+    EXPECT_EQ((Bytes{0, 0, 0, 0, 0, 0, 0, 0, 0x00, 0x04, 0, 0}), cfg.Payload());
+
+    SetMode(1);
+    OpenEditor extended = Open(u"CFG-PRT");
+    EXPECT_GE(extended.Item(prt::kProtocolIn, u"4 - TIM"), 0);
+    EXPECT_GE(extended.Item(prt::kForwardTo, u"0+1+2+3 - ALL"), 0);
+    EXPECT_GE(Open(u"CFG-CFG").Item(1005, u"8 - EKF Configuration"), 0);
+}
+
 struct RoundTrip {
     const char16_t* name;
     uint8_t id;

@@ -360,6 +360,8 @@ TEST_F(MessageViewTest, AnEditorPolledEditedAndSentChangesTheSimulatedReceiver) 
     EXPECT_EQ(period->text(), QStringLiteral("200"));
     EXPECT_EQ(page->GetControlText(1004), u"5.000");
     EXPECT_TRUE(window.grab().save(QStringLiteral(VELTRO_SCREENSHOT_DIR "/message_view_cfg_rate.png")));
+    Pick(QStringLiteral("KVB CFG-PRT"));
+    EXPECT_TRUE(window.grab().save(QStringLiteral(VELTRO_SCREENSHOT_DIR "/message_view_cfg_prt.png")));
 }
 
 TEST_F(MessageViewTest, TheStateBlockReselectsTheMessageAndItsSwitches) {
