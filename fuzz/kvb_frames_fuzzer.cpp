@@ -2,8 +2,10 @@
 // the splitter into the message tree and the document's decoding into the real database (with the
 // frames' checksums made valid, so that the bytes reach the decoders instead of dying at the
 // checksum), every node offered the raw bytes as the host offers it frames that it sends, and
-// every frame and the raw bytes shown on the page of every message, in memory.
+// every frame and the raw bytes shown on the page of every message, in memory, and the raw bytes
+// typed into every field of every page, each field checked, and the pages built and polled.
 #include <algorithm>
+#include <string>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
@@ -79,7 +81,29 @@ public:
         }
     }
 
+    // Every field that takes text gets the bytes as typed text, and is checked and changed as the
+    // message view checks and tells a change; then the page builds its frame and its poll.
+    void Type(const std::vector<uint8_t>& bytes, size_t seed) {
+        const std::u16string text(bytes.begin(), bytes.end());
+        uint8_t buffer[128];
+        for (auto& [node, page] : pages) {
+            for (const CMemoryPage::Control& control : page.Controls()) {
+                const int id = control.source.id;
+                if (TakesText(control.source.kind)) page.SetControlText(id, text.substr(0, seed % 48));
+                node->ValidateControl(page, id);
+                node->OnControlChange(page, id);
+            }
+            int length = 0;
+            node->BuildFromPage(page, buffer, length, static_cast<int>(seed % sizeof buffer));
+            node->BuildPoll(page, buffer, length, static_cast<int>(seed % 16));
+        }
+    }
+
 private:
+    static bool TakesText(ControlKind kind) {
+        return kind == ControlKind::Edit || kind == ControlKind::DropDownEdit || kind == ControlKind::MultiLineEdit;
+    }
+
     void Add(CMessageNode& node) {
         if (const DialogTemplate* dialog = KvbResources().FindDialog(node.ResourceDialogId())) {
             pages.emplace_back(&node, CMemoryPage(*dialog));
@@ -133,6 +157,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     OfferToEveryNode(host.root, bytes, mask);
     pages.Show(bytes.data(), static_cast<int>(bytes.size()), size);
+    pages.Type(bytes, size);
     ShowAsSentence(bytes);
     return 0;
 }

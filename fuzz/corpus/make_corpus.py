@@ -107,6 +107,20 @@ for name, (msg_id, payload) in NAV.items():
     write("kvb", "nav_" + name, frame_chunk(msg_id, payload))
 for name, (cls, msg_id, payload) in PAGES.items():
     write("kvb", name, class_chunk(cls, msg_id, payload))
+# Configuration frames as a receiver answers polls: id and payload, all of class CFG.
+CONFIG = {
+    "prt": (0x00, bytes([1, 0, 0, 0, 0xD0, 0x08, 0, 0, 0x80, 0x25, 0, 0, 3, 0, 1, 4, 1, 0, 7, 0])),
+    "msg": (0x01, bytes([0x01, 0x06, 1, 0, 5, 0])),
+    "inf": (0x02, bytes([1, 0, 0, 0, 0x07, 0xFF, 0x80, 0])),
+    "rst": (0x04, bytes([0xFF, 0x07, 2, 0])),
+    "rate": (0x08, struct.pack("<3H", 200, 1, 1)),
+    "tp": (0x07, struct.pack("<IIbBxxhhi", 1000000, 100000, -1, 1, 50, -10, -100)),
+    "cfg": (0x09, bytes([6, 0, 0, 0, 1, 4, 1, 0, 0, 0, 0, 0, 3])),
+    "sbas": (0x16, bytes([3, 1, 1, 0, 5, 0, 0, 0x80])),
+    "tmode": (0x1D, struct.pack("<I3iIII", 2, 10000, -10000, 1, 1000000, 300, 10000)),
+    "ant": (0x13, bytes([0x1B, 0, 0xA3, 0x28])),
+}
+write("kvb", "cfg_all", b"".join(class_chunk(0x06, msg_id, payload) for msg_id, payload in CONFIG.values()))
 write("kvb", "epoch", b"".join(frame_chunk(*NAV[n]) for n in ["sol", "posllh", "velned", "timeutc", "svinfo"]))
 write("kvb", "mixed", raw_chunks(b"\xa4\x00\xa4" + kvb_frame(0x01, 0x03, NAV["status"][1]) + b"$GPTXT,hi*00\r\n")
       + frame_chunk(*NAV["dop"]) + raw_chunks(kvb_frame(0x01, 0x30, NAV["svinfo"][1])[:-1]))

@@ -20,6 +20,7 @@
 #include "tools/cli/page_text.h"
 #include "tools/cli/receiver_commands.h"
 #include "tools/cli/service_commands.h"
+#include "tools/cli/send_session.h"
 #include "tools/common/stop_signal.h"
 
 namespace {
@@ -140,17 +141,11 @@ int RunBuild(const CliOptions& options, CStopSignal& stop) {
     CMemoryPage* page = site.Page();
     const DialogTemplate* dialog = PageTemplateOf(*node);
     if (!page || !dialog) return Fail(options.message + " has no page");
-    for (const ControlAssignment& assignment : options.assignments) {
-        const AssignResult result = AssignControl(*page, *dialog, assignment);
-        if (result == AssignResult::UnknownControl) {
-            std::fprintf(stderr, "veltro-cli: the page has no control \"%s\"; its controls are:\n",
-                         Utf8(assignment.control).c_str());
-            for (const std::u16string& label : InputLabels(*page, *dialog))
-                std::fprintf(stderr, "  %s\n", Utf8(label).c_str());
-            return kUsageError;
-        }
-        if (result == AssignResult::Refused)
-            return Fail(Utf8(assignment.control) + " does not take \"" + Utf8(assignment.value) + "\"");
+    std::string refusal;
+    const AssignResult result = AssignAll(*page, *dialog, options.assignments, refusal);
+    if (result != AssignResult::Done) {
+        Fail(refusal);
+        return result == AssignResult::UnknownControl ? kUsageError : kFailed;
     }
     form.OnTimer(platform::GetTickCount());
     if (const int rejected = form.RejectedControl())
@@ -160,6 +155,29 @@ int RunBuild(const CliOptions& options, CStopSignal& stop) {
     for (const uint8_t byte : form.Bytes()) hex += platform::FormatC(hex.empty() ? "%02X" : " %02X", byte);
     std::puts(hex.c_str());
     return 0;
+}
+
+// send: the message view's round trip with the receiver, its page printed as show prints it.
+int RunSend(const CliOptions& options, CStopSignal& stop) {
+    std::unique_ptr<CSendSession> session;
+    CLiveSession live(
+        options.connection,
+        [&] { return StopOrOutputClosed(stop) || (session && session->Step(platform::GetTickCount())); },
+        options.plugins);
+    if (!live.Start()) return kFailed;
+    CMessageNode* node = FindMessageByName(live.Cli().Document(), platform::Utf8ToWide(options.message));
+    if (!node) return UnknownMessage(live.Cli(), options.message);
+    if (!live.CheckLink()) return kFailed;
+    CMainFrameLogic& logic = live.Frame().Logic();
+    session = std::make_unique<CSendSession>(
+        live.Cli().Document(), *node, options.assignments,
+        [&logic](CMessageNode* sender, const uint8_t* bytes, int length) {
+            return logic.SendToReceiver(sender, bytes, length);
+        });
+    live.Frame().RunMessageLoop();
+    if (!session->Error().empty()) std::fprintf(stderr, "veltro-cli: %s\n", session->Error().c_str());
+    std::fputs(session->PageText().c_str(), stdout);
+    return stop.Requested() && session->PageText().empty() ? kFailed : session->ExitStatus();
 }
 
 }  // namespace
@@ -193,6 +211,8 @@ int main(int argc, char** argv) {
             return RunDebugMessages(options, stop);
         case CliCommand::Aid:
             return RunAid(options, stop);
+        case CliCommand::Send:
+            return RunSend(options, stop);
     }
     return kUsageError;
 }

@@ -28,8 +28,10 @@ constexpr const char* kUsage =
     "  aid --server HOST[:PORT]   ask an Aidwell Online server for aiding data and forward it to\n"
     "                        the receiver, printing each step; what is not given is the stored\n"
     "                        setting's (section NetAid)\n"
+    "  send NAME [CONTROL=VALUE ...]   connect, poll NAME, set its controls as build does, send\n"
+    "                        it, poll it again and print its page as show does\n"
     "\n"
-    "connection (monitor, record, reset, debug-messages, aid):\n"
+    "connection (monitor, record, send, reset, debug-messages, aid):\n"
     "  --port N|PATH         port COM1 … COM9, or a serial device such as /dev/ttyUSB0 (default 1)\n"
     "  --baud RATE           line speed (default 57600)\n"
     "  --autobaud            find the line speed by itself\n"
@@ -87,7 +89,8 @@ bool ParseCommand(std::string_view name, CliCommand& command) {
         {"dump", CliCommand::Dump},       {"messages", CliCommand::Messages},
         {"show", CliCommand::Show},       {"build", CliCommand::Build},
         {"reset", CliCommand::Reset},     {"debug-messages", CliCommand::DebugMessages},
-        {"aid", CliCommand::Aid},         {"help", CliCommand::Help},
+        {"aid", CliCommand::Aid},         {"send", CliCommand::Send},
+        {"help", CliCommand::Help},
         {"--help", CliCommand::Help},     {"-h", CliCommand::Help},
     };
     auto found = kCommands.find(name);
@@ -102,8 +105,8 @@ bool NeedsFile(CliCommand command) {
 }
 
 bool IsLive(CliCommand command) {
-    return command == CliCommand::Monitor || command == CliCommand::Record || command == CliCommand::Reset ||
-           command == CliCommand::DebugMessages || command == CliCommand::Aid;
+    return command == CliCommand::Monitor || command == CliCommand::Record || command == CliCommand::Send ||
+           command == CliCommand::Reset || command == CliCommand::DebugMessages || command == CliCommand::Aid;
 }
 
 bool ParseReset(std::string_view name, bool allowNone, std::optional<ResetKind>& reset) {
@@ -130,7 +133,9 @@ bool IsNumber(std::string_view text) {
     return ParseNumber(text, -1e12, 1e12, value);
 }
 
-bool NamesMessage(CliCommand command) { return command == CliCommand::Show || command == CliCommand::Build; }
+bool NamesMessage(CliCommand command) {
+    return command == CliCommand::Show || command == CliCommand::Build || command == CliCommand::Send;
+}
 
 // Options that apply to a command, by name; each takes the value that follows it, if any.
 struct Option {
@@ -280,7 +285,7 @@ bool ParseCliOptions(int argc, const char* const* argv, CliOptions& options, std
         }
         options.message = argv[i++];
     }
-    if (options.command == CliCommand::Build)
+    if (options.command == CliCommand::Build || options.command == CliCommand::Send)
         for (; i < argc && !std::string_view(argv[i]).starts_with("--"); ++i) {
             ControlAssignment assignment;
             if (!ControlAssignment::Parse(argv[i], assignment)) {

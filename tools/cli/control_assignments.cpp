@@ -122,3 +122,19 @@ std::vector<std::u16string> InputLabels(const CMemoryPage& page, const DialogTem
         if (TakesInput(control.source.kind)) labels.push_back(ControlLabel(dialog, control.source.id));
     return labels;
 }
+
+AssignResult AssignAll(CMemoryPage& page, const DialogTemplate& dialog, const std::vector<ControlAssignment>& assignments,
+                       std::string& error) {
+    for (const ControlAssignment& assignment : assignments) {
+        const AssignResult result = AssignControl(page, dialog, assignment);
+        const std::string control = platform::WideToUtf8(assignment.control);
+        if (result == AssignResult::UnknownControl) {
+            error = "the page has no control \"" + control + "\"; its controls are:";
+            for (const std::u16string& label : InputLabels(page, dialog)) error += "\n  " + platform::WideToUtf8(label);
+        } else if (result == AssignResult::Refused) {
+            error = control + " does not take \"" + platform::WideToUtf8(assignment.value) + "\"";
+        }
+        if (result != AssignResult::Done) return result;
+    }
+    return AssignResult::Done;
+}

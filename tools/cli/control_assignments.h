@@ -25,3 +25,8 @@ AssignResult AssignControl(CMemoryPage& page, const DialogTemplate& dialog, cons
 
 // The labels of the page's controls that take input, in template order.
 std::vector<std::u16string> InputLabels(const CMemoryPage& page, const DialogTemplate& dialog);
+
+// Every assignment in order; stops at the first that fails, saying why in error (for an unknown
+// control, with the page's labels one a line).
+AssignResult AssignAll(CMemoryPage& page, const DialogTemplate& dialog, const std::vector<ControlAssignment>& assignments,
+                       std::string& error);

@@ -25,14 +25,15 @@ bool Told(const std::string& error) {
 
 }  // namespace
 
-CLiveSession::CLiveSession(const ConnectionOptions& options, std::function<bool()> stopRequested)
-    : options(options), stopRequested(std::move(stopRequested)) {}
+CLiveSession::CLiveSession(const ConnectionOptions& options, std::function<bool()> stopRequested,
+                           const PluginOptions& plugins)
+    : options(options), stopRequested(std::move(stopRequested)), plugins(plugins) {}
 
 bool CLiveSession::Start() {
     std::string error;
     if (options.simulate && !simulator.Start(kSimulatorRateHz, error)) return Told(error);
     connection = LiveConnection(options, options.simulate ? simulator.DevicePath() : options.devicePath);
-    cli = std::make_unique<CCliApp>(stopRequested, connection);
+    cli = std::make_unique<CCliApp>(stopRequested, connection, plugins);
     return cli->Start();
 }
 

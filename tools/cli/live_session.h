@@ -14,7 +14,8 @@
 class CLiveSession {
 public:
     // The frame's message loop ends as soon as stopRequested answers true.
-    CLiveSession(const ConnectionOptions& options, std::function<bool()> stopRequested);
+    CLiveSession(const ConnectionOptions& options, std::function<bool()> stopRequested,
+                 const PluginOptions& plugins = {});
 
     // The simulator and the program; false, told, when either cannot start.
     bool Start();
@@ -28,6 +29,7 @@ public:
 private:
     ConnectionOptions options;
     std::function<bool()> stopRequested;
+    PluginOptions plugins;
     CSimulatorProcess simulator;
     RunConnection connection;
     // The program's listeners tell the link, so the program goes first.

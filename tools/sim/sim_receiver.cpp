@@ -19,6 +19,7 @@ constexpr SimOutput kOutputOrder[] = {
 
 constexpr uint8_t kCfgMsg = 0x01;
 constexpr uint8_t kCfgRst = 0x04;
+constexpr uint8_t kCfgCfg = 0x09;
 constexpr uint8_t kMonVer = 0x04;
 
 constexpr size_t kRatePollLength = 2;
@@ -135,6 +136,8 @@ void CSimReceiver::ExecuteKvb(uint8_t messageClass, uint8_t id, std::span<const 
         ExecuteMessageRate(payload, out);
     else if (id == kCfgRst)
         ExecuteReset(payload);
+    else if (id == kCfgCfg)
+        saved.Execute(payload, settings, rates);
     else
         ExecuteConfiguration(id, payload, out);
 }

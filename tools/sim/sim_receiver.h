@@ -7,6 +7,7 @@
 
 #include "tools/sim/sim_command_reader.h"
 #include "tools/sim/sim_output_rates.h"
+#include "tools/sim/sim_saved_configuration.h"
 #include "tools/sim/sim_settings.h"
 #include "tools/sim/sim_truth.h"
 
@@ -47,6 +48,7 @@ private:
     CSimTruth truth;
     CSimOutputRates rates;
     CSimSettings settings;
+    CSimSavedConfiguration saved{settings, rates};
     CSimCommandReader reader;
     uint64_t solutions = 0;
     // Told the host with the next solution, after a start.

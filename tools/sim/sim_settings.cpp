@@ -178,3 +178,23 @@ uint8_t CSimSettings::InfMask(uint8_t protocol) const {
     const Entry* entry = Find(kInf, key);
     return entry ? entry->payload[4 + kSimPort] : 0;
 }
+
+uint32_t CSimSettings::GroupOf(uint8_t id) {
+    switch (id) {
+        case kPrt:
+            return 1u << 0;
+        case kInf:
+            return 1u << 2;
+        case kReceiverManager:
+            return 1u << 4;
+        case kAntenna:
+            return 1u << 10;
+        default:
+            return 1u << 3;
+    }
+}
+
+void CSimSettings::TakeGroups(const CSimSettings& from, uint32_t groups) {
+    for (const Entry& entry : from.entries)
+        if (GroupOf(entry.id) & groups) Store(entry.id, entry.payload);
+}

@@ -24,6 +24,10 @@ public:
     // The answer to a poll, when the payload polls a message the receiver knows.
     std::optional<std::vector<uint8_t>> Poll(uint8_t id, std::span<const uint8_t> payload) const;
 
+    // Takes over from another configuration the messages of the CFG-CFG groups (bit 0 ports,
+    // 2 information messages, 3 navigation, rate and time pulse, 4 receiver manager, 10 antenna).
+    void TakeGroups(const CSimSettings& from, uint32_t groups);
+
     // Milliseconds between navigation solutions (CFG-RATE).
     uint32_t NavigationPeriodMs() const;
     // The INF message classes enabled for a protocol on the receiver's port (CFG-INF).
@@ -41,6 +45,7 @@ private:
     };
 
     static const Layout* LayoutOf(uint8_t id);
+    static uint32_t GroupOf(uint8_t id);
     // entries.size() when there is none.
     size_t IndexOf(uint8_t id, std::span<const uint8_t> key) const;
     const Entry* Find(uint8_t id, std::span<const uint8_t> key) const;

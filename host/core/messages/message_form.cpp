@@ -278,6 +278,8 @@ void CMessageForm::RefreshPage() {
     node->ShowData(*page, buffer.data(), static_cast<int>(buffer.size()));
     pageUpdatesHeld = false;
     ValidatePage();
+    // What the page shows can be sent back as it stands.
+    readBackPending = true;
 }
 
 // The send frame is built aside, so that a page that builds nothing leaves the copy shown intact.

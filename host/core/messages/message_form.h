@@ -73,6 +73,8 @@ public:
     bool Modified() const { return modified; }
     bool SendValid() const { return sendValid; }
     bool PollValid() const { return pollValid; }
+    // A poll went out and no copy of the message came since.
+    bool AwaitingPoll() const { return awaitingPoll; }
     bool HasBytes() const { return !buffer.empty(); }
     bool UnsavedConfiguration() const { return unsavedConfiguration; }
     const std::vector<uint8_t>& Bytes() const { return buffer; }

@@ -4,6 +4,13 @@
 
 #include "plugins/kvb/catalogue/cfg_msg_message.h"
 #include "plugins/kvb/catalogue/kvb_information_node.h"
+#include "plugins/kvb/editors/cfg_cfg_editor.h"
+#include "plugins/kvb/editors/cfg_editors.h"
+#include "plugins/kvb/editors/cfg_msg_editor.h"
+#include "plugins/kvb/editors/cfg_prt_editor.h"
+#include "plugins/kvb/editors/cfg_rst_editor.h"
+#include "plugins/kvb/editors/cfg_sbas_editor.h"
+#include "plugins/kvb/editors/custom_editor.h"
 #include "plugins/kvb/navigation/nav_ekf_status_message.h"
 #include "plugins/kvb/navigation/nav_scaled_messages.h"
 #include "plugins/kvb/navigation/nav_solution_messages.h"
@@ -87,17 +94,17 @@ constexpr KvbMessageInfo kMessages[] = {
     {0x01, 0x40, {u"NAV-EKFSTATUS", u"EKFSTATUS (Status)", u"EKF Status", kOrdinary, 652, &kNavEkfStatusPage},
      ExactLength(44), kEmptyPoll, {}, MakeKvbMessage<CNavEkfStatusMessage>},
 
-    {0x06, 0x00, {u"CFG-PRT", u"PRT (Ports)", u"Ports", kOrdinary, 102}, ExactLength(28), kPagePoll, kPorts},
-    {0x06, 0x01, {u"CFG-MSG", u"MSG (Messages)", u"Messages", kOrdinary, 103}, ExactLength(14), kPagePoll, {},
+    {0x06, 0x00, {u"CFG-PRT", u"PRT (Ports)", u"Ports", kOrdinary, 102, &kCfgPrtEditor}, ExactLength(28), kPagePoll, kPorts},
+    {0x06, 0x01, {u"CFG-MSG", u"MSG (Messages)", u"Messages", kOrdinary, 103, &kCfgMsgEditor}, ExactLength(14), kPagePoll, {},
      MakeKvbMessage<CCfgMsgMessage>},
-    {0x06, 0x02, {u"CFG-INF", u"INF (InfMessages)", u"InfMessages", kOrdinary, 104}, ExactLength(16), kPagePoll,
+    {0x06, 0x02, {u"CFG-INF", u"INF (InfMessages)", u"InfMessages", kOrdinary, 104, &kCfgInfEditor}, ExactLength(16), kPagePoll,
      kInfProtocols},
-    {0x06, 0x03, {u"CFG-NAV", u"NAV (Navigation)", u"Navigation", kOrdinary, 2135}, ExactLength(36)},
-    {0x06, 0x04, {u"CFG-RST", u"RST (Reset)", u"Reset", kOrdinary, 1009}, ExactLength(12), kNoPoll},
+    {0x06, 0x03, {u"CFG-NAV", u"NAV (Navigation)", u"Navigation", kOrdinary, 2135, &kCfgNavEditor}, ExactLength(36)},
+    {0x06, 0x04, {u"CFG-RST", u"RST (Reset)", u"Reset", kOrdinary, 1009, &kCfgRstEditor}, ExactLength(12), kNoPoll},
     {0x06, 0x06, {u"CFG-DAT", u"DAT (Datum)", u"Datum", kOrdinary, 2134}, ExactLength(60, 10, 52)},
-    {0x06, 0x07, {u"CFG-TP", u"TP (Time Pulse)", u"Time Pulse", kOrdinary, 1040}, ExactLength(28)},
-    {0x06, 0x08, {u"CFG-RATE", u"RATE (Rates)", u"Rates", kOrdinary, 1041}, ExactLength(14)},
-    {0x06, 0x09, {u"CFG-CFG", u"CFG (Configuration)", u"Configuration", kOrdinary, 2133}, ExactLength(20, 21),
+    {0x06, 0x07, {u"CFG-TP", u"TP (Time Pulse)", u"Time Pulse", kOrdinary, 1040, &kCfgTpEditor}, ExactLength(28)},
+    {0x06, 0x08, {u"CFG-RATE", u"RATE (Rates)", u"Rates", kOrdinary, 1041, &kCfgRateEditor}, ExactLength(14)},
+    {0x06, 0x09, {u"CFG-CFG", u"CFG (Configuration)", u"Configuration", kOrdinary, 2133, &kCfgCfgEditor}, ExactLength(20, 21),
      kNoPoll},
     {0x06, 0x0A, {u"CFG-NAVX", u"NAVX (Navigation Expert)", u"Navigation Expert", kExpert, 2081},
      ExactLength(56, 40)},
@@ -111,20 +118,20 @@ constexpr KvbMessageInfo kMessages[] = {
     {0x06, 0x0F, {u"CFG-ITM", u"ITM (Interrupted Tracking Mode)", u"Interrupted Tracking Mode", kTracking, 2097},
      ExactLength(36)},
     {0x06, 0x10, {u"CFG-TM", u"TM (Time Mark)", u"Time Mark", kOrdinary, 2103}, ExactLength(20)},
-    {0x06, 0x11, {u"CFG-RXM", u"RXM (Receiver Manager)", u"Receiver Manager", kOrdinary, 2099}, ExactLength(10)},
+    {0x06, 0x11, {u"CFG-RXM", u"RXM (Receiver Manager)", u"Receiver Manager", kOrdinary, 2099, &kCfgRxmEditor}, ExactLength(10)},
     {0x06, 0x12, {u"CFG-EKF", u"EKF (EKF Settings)", u"EKF Settings", kExpert, 2105}, ExactLength(24)},
-    {0x06, 0x13, {u"CFG-ANT", u"ANT (Antenna Settings)", u"Antenna Settings", kOrdinary, 2107}, ExactLength(12)},
+    {0x06, 0x13, {u"CFG-ANT", u"ANT (Antenna Settings)", u"Antenna Settings", kOrdinary, 2107, &kCfgAntEditor}, ExactLength(12)},
     {0x06, 0x14, {u"CFG-MAP", u"MAP (VP Mapping)", u"VP Mapping", kExpert, 1030}, ExactLength(20), kPagePoll},
     {0x06, 0x15, {u"CFG-TDB", u"TDB (Tracking Debugger)", u"Tracking Debugger", kTracking, 2109}, ExactLength(76)},
-    {0x06, 0x16, {u"CFG-SBAS", u"SBAS (SBAS Settings)", u"SBAS Settings", kOrdinary, 2110}, ExactLength(16)},
-    {0x06, 0x17, {u"CFG-NMEA", u"NMEA (NMEA Protocol)", u"NMEA Protocol", kOrdinary, 2114}, ExactLength(12)},
+    {0x06, 0x16, {u"CFG-SBAS", u"SBAS (SBAS Settings)", u"SBAS Settings", kOrdinary, 2110, &kCfgSbasEditor}, ExactLength(16)},
+    {0x06, 0x17, {u"CFG-NMEA", u"NMEA (NMEA Protocol)", u"NMEA Protocol", kOrdinary, 2114, &kCfgNmeaEditor}, ExactLength(12)},
     {0x06, 0x18, {u"CFG-LPTST", u"LPTST (LP Test)", u"Low power test", kExpert, 2119}, ExactLength(24)},
     {0x06, 0x19, {u"CFG-TM2", u"TM2 (Time Mark2)", u"Time Mark 2", kOrdinary, 2120}, ExactLength(20), kPagePoll,
      kTimeMarkChannels},
-    {0x06, 0x1A, {u"CFG-NAV2", u"NAV2 (Navigation 2)", u"Navigation 2", kOrdinary, 2140}, ExactLength(48)},
+    {0x06, 0x1A, {u"CFG-NAV2", u"NAV2 (Navigation 2)", u"Navigation 2", kOrdinary, 2140, &kCfgNav2Editor}, ExactLength(48)},
     {0x06, 0x1B, {u"CFG-USB", u"USB (Universal Serial Bus)", u"Universal Serial Bus", kOrdinary, 2125},
      ExactLength(116)},
-    {0x06, 0x1D, {u"CFG-TMODE", u"TMODE (Time Mode)", u"Time Mode", kOrdinary, 2129}, ExactLength(36)},
+    {0x06, 0x1D, {u"CFG-TMODE", u"TMODE (Time Mode)", u"Time Mode", kOrdinary, 2129, &kCfgTmodeEditor}, ExactLength(36)},
     {0x06, 0x1E, {u"ODO", u"ODO (Odometer)", u"Odometer", kOdometer, 1054}, ExactLength(16)},
     {0x06, 0x1F, {u"CFG-TRKSET", u"TRKSET (Tracking Settings)", u"Tracking Advanced Settings", kTracking, 1058},
      ExactLength(13)},
@@ -172,7 +179,7 @@ constexpr PkvbSentenceInfo kSentences[] = {
 const std::span<const KvbClassInfo> kKvbClasses = kClasses;
 const std::span<const KvbMessageInfo> kKvbMessages = kMessages;
 const KvbNodeInfo kKvbUnknownMessage = {u"??-??", u"??-?? (Unknown)", u"Unknown", kOrdinary, 0};
-const KvbNodeInfo kKvbCustomMessage = {u"??-??", u"??-?? (Custom)", u"Custom", kOrdinary, 659};
+const KvbNodeInfo kKvbCustomMessage = {u"??-??", u"??-?? (Custom)", u"Custom", kOrdinary, 659, &kCustomEditor};
 
 const KvbNodeInfo kPkvbClass = {u"PKVB", u"PKVB", u"PKVB", kExpert, 1006};
 const std::span<const PkvbSentenceInfo> kPkvbSentences = kSentences;

@@ -1,5 +1,7 @@
 #include "plugins/kvb/catalogue/kvb_message.h"
 
+#include "plugins/kvb/editors/kvb_editor.h"
+
 bool CKvbMessage::Accept(const uint8_t* bytes, int length) {
     return length > 3 && bytes[2] == message.messageClass && bytes[3] == message.id &&
            message.length.Accepts(bytes, length);
@@ -22,7 +24,8 @@ int CKvbMessage::BuildSeriesPoll(uint8_t* buffer, int capacity, int& outLength, 
     return steps - 1 - index;
 }
 
-int CKvbMessage::BuildPoll(CDialogPage&, uint8_t* buffer, int& outLength, int capacity) {
+int CKvbMessage::BuildPoll(CDialogPage& page, uint8_t* buffer, int& outLength, int capacity) {
+    if (message.poll == KvbPoll::FromPage) return BuildPagePoll(page, buffer, outLength, capacity);
     if (message.poll != KvbPoll::Empty) return 0;
     return KvbBuildPoll(message.messageClass, message.id, buffer, outLength, capacity) ? outLength : 0;
 }
@@ -30,4 +33,12 @@ int CKvbMessage::BuildPoll(CDialogPage&, uint8_t* buffer, int& outLength, int ca
 bool CKvbMessage::BuildRateCommand(bool enable, uint8_t* buffer, int& outLength, int capacity) {
     return message.OffersRateCommand() &&
            KvbBuildRateCommand(message.messageClass, message.id, enable, buffer, outLength, capacity);
+}
+
+int CKvbMessage::BuildPagePoll(const CDialogPage& page, uint8_t* buffer, int& outLength, int capacity) const {
+    const CKvbEditor* editor = Editor();
+    const std::optional<std::vector<uint8_t>> payload = editor ? editor->PollPayload(page) : std::nullopt;
+    if (!payload) return 0;
+    KvbBuildPollStep(message.messageClass, message.id, *payload, buffer, capacity, outLength);
+    return outLength > 0 ? outLength : 0;
 }

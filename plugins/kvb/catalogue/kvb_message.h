@@ -47,6 +47,7 @@ protected:
 
 private:
     int BuildSeriesPoll(uint8_t* buffer, int capacity, int& outLength, int index) const;
+    int BuildPagePoll(const CDialogPage& page, uint8_t* buffer, int& outLength, int capacity) const;
 
     const KvbMessageInfo& message;
 };

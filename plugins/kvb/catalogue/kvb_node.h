@@ -3,6 +3,7 @@
 
 #include "shared/message_node.h"
 
+class CKvbEditor;
 class CKvbPage;
 
 // How a node of the KVB tree presents itself: the texts the tree and the message view show, its
@@ -27,12 +28,19 @@ public:
     void InitPage(CDialogPage& page) override;
     void ShowData(CDialogPage& page, const uint8_t* bytes, int length) override;
     void ResizePage(CDialogPage& page, int width, int height) override;
+    bool BuildFromPage(CDialogPage& page, uint8_t* buffer, int& outLength, int capacity) override;
+    bool ValidateControl(CDialogPage& page, int controlId) override;
+    bool OnControlChange(CDialogPage& page, int controlId) override;
     ModuleHandle ResourceModule() const override;
     int ResourceDialogId() const override { return info.page; }
     const char16_t* Label() const override { return info.label; }
     const char16_t* Description() const override { return info.description; }
     const char16_t* Name() const override { return info.name; }
     uint32_t OwnMask() const override { return info.ownMask; }
+
+protected:
+    // What the user edits on the node's page; null when the page only shows.
+    const CKvbEditor* Editor() const;
 
 private:
     const KvbNodeInfo& info;

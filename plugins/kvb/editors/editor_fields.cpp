@@ -1,7 +1,10 @@
 #include "plugins/kvb/editors/editor_fields.h"
 
+#include <climits>
 #include <cmath>
+#include <cstdint>
 
+#include "platform/text.h"
 #include "shared/dialog_page.h"
 #include "shared/value_format.h"
 
@@ -27,6 +30,21 @@ std::optional<uint32_t> ReadBitNumber(std::u16string_view text, size_t& at) {
 bool BeginsWithMask(const std::u16string& item, const std::u16string& mask) {
     if (!item.starts_with(mask)) return false;
     return item.size() == mask.size() || (item[mask.size()] != u'+' && !IsDigit(item[mask.size()]));
+}
+
+// A decimal number with an optional sign at the start of text, read within it.
+std::optional<int64_t> LeadingSignedNumber(std::u16string_view text) {
+    size_t at = 0;
+    while (at < text.size() && (text[at] == u' ' || text[at] == u'\t')) ++at;
+    const bool negative = at < text.size() && text[at] == u'-';
+    if (at < text.size() && (text[at] == u'-' || text[at] == u'+')) ++at;
+    if (at >= text.size() || !IsDigit(text[at])) return std::nullopt;
+    int64_t number = 0;
+    for (; at < text.size() && IsDigit(text[at]); ++at) {
+        number = number * 10 + (text[at] - u'0');
+        if (number > INT32_MAX) return std::nullopt;
+    }
+    return negative ? -number : number;
 }
 
 }  // namespace
@@ -87,4 +105,27 @@ std::optional<uint32_t> ReadScaledField(const CDialogPage& page, int id, double 
 
 void ShowScaledField(CDialogPage& page, int id, double value, double scale, int decimals) {
     SetDlgDouble(page, id, value / scale, decimals);
+}
+
+std::optional<int32_t> ReadSignedChoice(const CDialogPage& page, int id, int32_t minimum, int32_t maximum) {
+    if (!page.HasControl(id)) return std::nullopt;
+    const std::optional<int64_t> number = LeadingSignedNumber(page.GetControlText(id));
+    if (!number || *number < minimum || *number > maximum) return std::nullopt;
+    return static_cast<int32_t>(*number);
+}
+
+void ShowSignedChoice(CDialogPage& page, int id, int32_t value) {
+    for (int index = 0; index < page.ItemCount(id); ++index)
+        if (LeadingSignedNumber(page.ItemText(id, index)) == value) return page.SetSelection(id, index);
+    page.SetSelection(id, -1);
+    page.SetControlText(id, platform::FormatW(u"%d", value));
+}
+
+std::optional<int64_t> ReadSignedScaledField(const CDialogPage& page, int id, double scale, int64_t minimum,
+                                             int64_t maximum) {
+    bool valid = false;
+    const double scaled = std::round(GetDlgDouble(page, id, &valid) * scale);
+    if (!valid || !(scaled >= static_cast<double>(minimum)) || scaled > static_cast<double>(maximum))
+        return std::nullopt;
+    return static_cast<int64_t>(scaled);
 }

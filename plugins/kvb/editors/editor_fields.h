@@ -29,3 +29,13 @@ void ShowProtocolMask(CDialogPage& page, int id, uint32_t mask);
 std::optional<uint32_t> ReadScaledField(const CDialogPage& page, int id, double scale, uint32_t maximum);
 // The field's value divided by scale, with decimals places.
 void ShowScaledField(CDialogPage& page, int id, double value, double scale, int decimals);
+
+// A numbered choice whose number may carry a sign ("+1 - rising edge", "-1 - falling edge"),
+// within minimum and maximum.
+std::optional<int32_t> ReadSignedChoice(const CDialogPage& page, int id, int32_t minimum, int32_t maximum);
+// Selects the item whose leading number is value, or shows the number.
+void ShowSignedChoice(CDialogPage& page, int id, int32_t value);
+
+// A signed decimal number times scale, rounded; nothing when it falls outside minimum..maximum.
+std::optional<int64_t> ReadSignedScaledField(const CDialogPage& page, int id, double scale, int64_t minimum,
+                                             int64_t maximum);

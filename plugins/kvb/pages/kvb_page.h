@@ -4,6 +4,7 @@
 #include <string>
 
 class CDialogPage;
+class CKvbEditor;
 
 // What a message shows on its detail page. Page objects keep no state: the page is the host's,
 // and the plug-in's mode byte is read whenever a page is filled.
@@ -19,6 +20,8 @@ public:
     // The page's main control, where it is, takes the page's new size; pages without one keep
     // their layout.
     void Resize(CDialogPage& page, int width, int height) const;
+    // What the user edits and sends on the page; null for pages that only show.
+    virtual const CKvbEditor* Editor() const { return nullptr; }
 
 protected:
     constexpr explicit CKvbPage(int mainControl = 0) : mainControl(mainControl) {}

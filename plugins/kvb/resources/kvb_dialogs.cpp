@@ -1,6 +1,7 @@
 #include <array>
 #include <cstddef>
 
+#include "plugins/kvb/resources/kvb_editor_dialogs.h"
 #include "plugins/kvb/resources/kvb_resources.h"
 
 namespace {
@@ -205,7 +206,7 @@ constexpr ControlTemplate kSbasControls[] = {
 };
 // clang-format on
 
-constexpr DialogTemplate kDialogs[] = {
+constexpr DialogTemplate kPageDialogs[] = {
     {kListPage, kFormWidth, 150, kListControls},
     {kInformationPage, kFormWidth, 150, kInformationControls},
     {kPosEcefPage, kFormWidth, FormHeight(kPosEcefLines), kPosEcefControls},
@@ -219,6 +220,16 @@ constexpr DialogTemplate kDialogs[] = {
     {kMonVerPage, kFormWidth, 146, kMonVerControls},
     {kSbasPage, kFormWidth, 150, kSbasControls},
 };
+
+template <size_t A, size_t B>
+constexpr std::array<DialogTemplate, A + B> Joined(const DialogTemplate (&first)[A], const DialogTemplate (&second)[B]) {
+    std::array<DialogTemplate, A + B> joined{};
+    for (size_t at = 0; at < A; ++at) joined[at] = first[at];
+    for (size_t at = 0; at < B; ++at) joined[A + at] = second[at];
+    return joined;
+}
+
+constexpr auto kDialogs = Joined(kPageDialogs, kvb_editor_pages::kEditorDialogs);
 
 }  // namespace
 

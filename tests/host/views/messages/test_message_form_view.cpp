@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QStatusBar>
@@ -324,6 +325,43 @@ TEST_F(MessageViewTest, KvbPagesShowWhatTheSimulatedReceiverSent) {
     ASSERT_NE(version, nullptr);
     EXPECT_EQ(version->GetControlText(1002), u"1.00 (Veltro)");
     EXPECT_EQ(version->ItemCount(1004), 1);
+}
+
+TEST_F(MessageViewTest, AnEditorPolledEditedAndSentChangesTheSimulatedReceiver) {
+    SimReceiverConfig config;
+    config.truth.startGpsMs = TestStartGpsMs();
+    CSimReceiver receiver(config);
+    // What the view sent reaches the receiver, and its answers come back.
+    const auto exchange = [&] {
+        Bytes out;
+        for (const Bytes& frame : host.sent) receiver.Receive(frame.data(), frame.size(), out);
+        host.sent.clear();
+        Receive(out);
+        Tick();
+    };
+    Pick(QStringLiteral("KVB CFG-RATE"));
+    Tick();
+    exchange();
+    CMessageFormPage* page = view->FormPage();
+    ASSERT_NE(page, nullptr);
+    auto* period = qobject_cast<QLineEdit*>(page->ControlWidget(1001));
+    ASSERT_NE(period, nullptr);
+    EXPECT_EQ(period->text(), QStringLiteral("1000"));
+
+    period->setText(QStringLiteral("200"));
+    emit period->textEdited(period->text());
+    Tick();
+    ASSERT_TRUE(view->QueryCommand(cmd::kSendMessage).enabled);
+    view->RunCommand(cmd::kSendMessage);
+    exchange();
+    EXPECT_EQ(receiver.PeriodMs(), 200u);
+    ASSERT_EQ(host.sent, std::vector<Bytes>{KvbTestFrame(0x06, 0x08, {})}) << "the poll after sending";
+    exchange();
+    EXPECT_EQ(period->text(), QStringLiteral("200"));
+    EXPECT_EQ(page->GetControlText(1004), u"5.000");
+    EXPECT_TRUE(window.grab().save(QStringLiteral(VELTRO_SCREENSHOT_DIR "/message_view_cfg_rate.png")));
+    Pick(QStringLiteral("KVB CFG-PRT"));
+    EXPECT_TRUE(window.grab().save(QStringLiteral(VELTRO_SCREENSHOT_DIR "/message_view_cfg_prt.png")));
 }
 
 TEST_F(MessageViewTest, TheStateBlockReselectsTheMessageAndItsSwitches) {

@@ -1,0 +1,261 @@
+// The configuration editors of kvb.so, opened from the plug-in's own templates on the in-memory
+// page as the message view opens them, driven like a user and read back as the frames they send.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/core/messages/page_template.h"
+#include "platform/shared_library.h"
+#include "platform/text.h"
+#include "shared/memory_page.h"
+#include "shared/protocol_object.h"
+#include "tests/plugins/kvb/kvb_document_test.h"
+#include "tests/plugins/kvb/kvb_test_frames.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+struct OpenEditor {
+    CMessageNode* node;
+    CMemoryPage page;
+
+    void Show(const Bytes& frame) { node->ShowData(page, frame.data(), static_cast<int>(frame.size())); }
+    Bytes Build() {
+        uint8_t buffer[512];
+        int length = 0;
+        if (!node->BuildFromPage(page, buffer, length, sizeof buffer)) return {};
+        return Bytes(buffer, buffer + length);
+    }
+    // The payload of the built frame.
+    Bytes Payload() {
+        const Bytes frame = Build();
+        return frame.size() < 8 ? Bytes{} : Bytes(frame.begin() + 6, frame.end() - 2);
+    }
+    Bytes Poll() {
+        uint8_t buffer[64];
+        int length = 0;
+        const int built = node->BuildPoll(page, buffer, length, sizeof buffer);
+        return built > 0 ? Bytes(buffer, buffer + length) : Bytes{};
+    }
+    int Item(int id, const std::u16string& prefix) { return page.FindItemPrefix(id, prefix); }
+    void Choose(int id, const std::u16string& prefix) { page.ChooseItem(id, Item(id, prefix)); }
+    std::u16string Text(int id) const { return page.GetControlText(id); }
+};
+
+class KvbConfigEditorsTest : public KvbDocumentTest {
+protected:
+    void TearDown() override { SetMode(0); }
+
+    void SetMode(uint32_t mode) {
+        for (const CPluginHost::Plugin& plugin : document.Plugins().Plugins())
+            if (std::u16string(plugin.protocol->GetProtocolName()) == u"KVB")
+                reinterpret_cast<InitializeFn>(platform::FindSymbol(plugin.module, "Initialize"))(mode, plugin.module);
+    }
+    OpenEditor Open(const char16_t* name, const char16_t* description = nullptr) {
+        CMessageNode* node = document.FindNodeByProtocol(protocol, name, description);
+        const DialogTemplate* dialog = node ? PageTemplateOf(*node) : nullptr;
+        if (!dialog) {
+            ADD_FAILURE() << "no page";
+            return {node, CMemoryPage()};
+        }
+        OpenEditor open{node, CMemoryPage(*dialog)};
+        node->InitPage(open.page);
+        return open;
+    }
+};
+
+// Control ids of the pages, as the templates number them.
+namespace prt {
+enum : int { kTarget = 1001, kBaudrate, kAutoBauding, kMode, kDatabits, kParity, kStopbits, kBitOrder, kOversampling,
+             kProtocolIn, kProtocolOut, kForwardTo };
+}
+constexpr int kInfTarget2All = 1030;
+constexpr int kTpPulseMode = 1003;
+constexpr int kCfgRevertDefault = 1001;
+constexpr int kSbasEgnos = 1009;
+constexpr int kNavMinSvs = 1002;
+constexpr int kNavStaticHold = 1024;
+
+TEST_F(KvbConfigEditorsTest, PortModeWordOfEightBitsNoParityOneStopBitAsynchronous) {
+    OpenEditor prt = Open(u"CFG-PRT");
+    prt.Choose(prt::kDatabits, u"8");
+    prt.Choose(prt::kParity, u"None");
+    prt.Choose(prt::kStopbits, u"1");
+    prt.Choose(prt::kBitOrder, u"LSB First");
+    prt.Choose(prt::kOversampling, u"16x");
+    prt.Choose(prt::kMode, u"Asynchronous");
+    const Bytes payload = prt.Payload();
+    ASSERT_EQ(20u, payload.size());
+    EXPECT_EQ((Bytes{0xD0, 0x08, 0x00, 0x00}), Bytes(payload.begin() + 4, payload.begin() + 8));
+}
+
+TEST_F(KvbConfigEditorsTest, ProtocolMasksShowTheirItemOrTheirTextAndReadTypedText) {
+    OpenEditor prt = Open(u"CFG-PRT");
+    Bytes payload(20, 0);
+    payload[4] = 0xD0;
+    payload[5] = 0x08;
+    payload[12] = 0x03;
+    payload[14] = 0x01;
+    payload[15] = 0x04;
+    prt.Show(KvbTestFrame(0x06, 0x00, payload));
+    EXPECT_EQ(u"0+1 - KVB+NMEA", prt.Text(prt::kProtocolIn));
+    EXPECT_EQ(u"0+10", prt.Text(prt::kProtocolOut));
+
+    prt.page.TypeText(prt::kProtocolIn, u"none");
+    EXPECT_TRUE(prt.node->ValidateControl(prt.page, prt::kProtocolIn));
+    EXPECT_EQ(0, prt.Payload().at(12));
+    for (const char16_t* invalid : {u"32", u"+1", u"", u"1+", u"16"}) {
+        prt.page.TypeText(prt::kProtocolIn, invalid);
+        EXPECT_FALSE(prt.node->ValidateControl(prt.page, prt::kProtocolIn)) << platform::WideToUtf8(invalid);
+        EXPECT_TRUE(prt.Build().empty());
+    }
+    prt.page.TypeText(prt::kForwardTo, u"4");
+    EXPECT_FALSE(prt.node->ValidateControl(prt.page, prt::kForwardTo));
+}
+
+TEST_F(KvbConfigEditorsTest, TheByteExamplesOfTheOtherEditors) {
+    OpenEditor inf = Open(u"CFG-INF");
+    inf.page.Click(kInfTarget2All);
+    EXPECT_EQ((Bytes{0, 0, 0, 0, 0, 0, 0xFF, 0}), inf.Payload());
+
+    OpenEditor tp = Open(u"CFG-TP");
+    for (const int field : {1001, 1002, 1005, 1006, 1007}) tp.page.TypeText(field, u"0");
+    tp.Choose(kTpPulseMode, u"-1 - falling edge");
+    EXPECT_EQ(0xFF, tp.Payload().at(8));
+
+    OpenEditor cfg = Open(u"CFG-CFG");
+    cfg.page.Click(kCfgRevertDefault);
+    EXPECT_EQ((Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}), cfg.Payload());
+
+    OpenEditor sbas = Open(u"CFG-SBAS");
+    sbas.page.TypeText(1006, u"3");
+    sbas.page.Click(kSbasEgnos);
+    EXPECT_EQ((Bytes{0, 0, 3, 0, 0x51, 0x08, 0, 0}), sbas.Payload());
+}
+
+TEST_F(KvbConfigEditorsTest, ScaledFieldsRoundAndRefuseWhatTheirFieldCannotHold) {
+    OpenEditor nav = Open(u"CFG-NAV");
+    nav.Show(KvbTestFrame(0x06, 0x03, Bytes(28, 0)));
+    nav.page.TypeText(kNavStaticHold, u"0.29");
+    EXPECT_EQ(29, nav.Payload().at(26));
+    for (const char16_t* refused : {u"-1", u"256", u"1e9", u"x"}) {
+        nav.page.TypeText(kNavMinSvs, refused);
+        EXPECT_FALSE(nav.node->ValidateControl(nav.page, kNavMinSvs)) << platform::WideToUtf8(refused);
+    }
+    nav.page.TypeText(kNavMinSvs, u"255");
+    EXPECT_TRUE(nav.node->ValidateControl(nav.page, kNavMinSvs));
+}
+
+TEST_F(KvbConfigEditorsTest, PollsCarryTheSelectionOfThePage) {
+    OpenEditor prt = Open(u"CFG-PRT");
+    prt.Choose(prt::kTarget, u"2 - ");
+    EXPECT_EQ(KvbTestFrame(0x06, 0x00, {2}), prt.Poll());
+    OpenEditor msg = Open(u"CFG-MSG");
+    msg.Choose(1001, u"01-06 NAV - SOL");
+    EXPECT_EQ(KvbTestFrame(0x06, 0x01, {0x01, 0x06}), msg.Poll());
+    OpenEditor inf = Open(u"CFG-INF");
+    inf.Choose(1001, u"12 - USER0");
+    EXPECT_EQ(KvbTestFrame(0x06, 0x02, {12}), inf.Poll());
+    EXPECT_EQ(KvbTestFrame(0x06, 0x08, {}), Open(u"CFG-RATE").Poll());
+    EXPECT_TRUE(Open(u"CFG-RST").Poll().empty());
+}
+
+TEST_F(KvbConfigEditorsTest, AFrameOfTheWrongLengthLeavesThePageAsItIs) {
+    OpenEditor rate = Open(u"CFG-RATE");
+    rate.Show(KvbTestFrame(0x06, 0x08, {0xC8, 0, 1, 0, 1, 0}));
+    rate.Show(KvbTestFrame(0x06, 0x08, {0xE8, 0x03, 1, 0, 1}));
+    EXPECT_EQ(u"200", rate.Text(1001));
+    EXPECT_EQ(u"5.000", rate.Text(1004));
+}
+
+TEST_F(KvbConfigEditorsTest, PagesFollowTheirSelectionsAndTheExtendedMode) {
+    OpenEditor prt = Open(u"CFG-PRT");
+    EXPECT_LT(prt.Item(prt::kProtocolIn, u"4 - TIM"), 0);
+    prt.Choose(prt::kTarget, u"3 - USB");
+    EXPECT_TRUE(prt.node->OnControlChange(prt.page, prt::kTarget)) << "another port is polled";
+    EXPECT_FALSE(prt.page.IsControlVisible(prt::kDatabits));
+    EXPECT_TRUE(prt.page.IsControlVisible(prt::kProtocolIn));
+
+    OpenEditor rst = Open(u"CFG-RST");
+    rst.page.Click(1003);  // Coldstart
+    rst.node->OnControlChange(rst.page, 1003);
+    EXPECT_FALSE(rst.page.IsControlEnabled(1005));
+    EXPECT_EQ((Bytes{0xFF, 0x07, 0, 0}), rst.Payload());
+
+    OpenEditor cfg = Open(u"CFG-CFG");
+    EXPECT_FALSE(cfg.page.IsControlEnabled(1005));
+    cfg.page.Click(1004);  // User defined
+    cfg.node->OnControlChange(cfg.page, 1004);
+    ASSERT_TRUE(cfg.page.IsControlEnabled(1005));
+    cfg.page.SelectItem(1007, cfg.Item(1007, u"10 - ANT"), true);
+    EXPECT_EQ((Bytes{0, 0, 0, 0, 0, 0, 0, 0, 0x00, 0x04, 0, 0}), cfg.Payload());
+
+    SetMode(1);
+    OpenEditor extended = Open(u"CFG-PRT");
+    EXPECT_GE(extended.Item(prt::kProtocolIn, u"4 - TIM"), 0);
+    EXPECT_GE(extended.Item(prt::kForwardTo, u"0+1+2+3 - ALL"), 0);
+    EXPECT_GE(Open(u"CFG-CFG").Item(1005, u"8 - EKF Configuration"), 0);
+}
+
+struct RoundTrip {
+    const char16_t* name;
+    uint8_t id;
+    Bytes payload;
+    uint32_t mode = 0;
+};
+
+// Frames as a receiver sends them; every editor must send back the bytes it was shown.
+const RoundTrip kRoundTrips[] = {
+    {u"CFG-PRT", 0x00, {1, 0, 0, 0, 0xD0, 0x08, 0, 0, 0x80, 0x25, 0, 0, 0x03, 0, 0x01, 0x04, 1, 0, 0x07, 0}},
+    {u"CFG-PRT", 0x00, {3, 0, 0, 0, 0xB0, 0x23, 0x09, 0, 0x00, 0xC2, 0x01, 0, 0x01, 0x10, 0x02, 0, 0, 0, 0x0F, 0}, 1},
+    {u"CFG-MSG", 0x01, {0x01, 0x06, 1, 0, 5, 0}},
+    {u"CFG-MSG", 0x01, {0x03, 0x08, 0, 2, 0, 0}, 1},
+    {u"CFG-INF", 0x02, {1, 0, 0, 0, 0x07, 0xFF, 0x80, 0}},
+    {u"CFG-RST", 0x04, {0x00, 0x00, 9, 0}},
+    {u"CFG-RST", 0x04, {0xFF, 0x07, 2, 0}},
+    {u"CFG-RST", 0x04, {0x0A, 0x04, 8, 0}},
+    {u"CFG-RATE", 0x08, {0xE8, 0x03, 1, 0, 1, 0}},
+    {u"CFG-TP", 0x07, {0x40, 0x42, 0x0F, 0, 0xA0, 0x86, 0x01, 0, 0xFF, 1, 0, 0, 0x32, 0, 0xF6, 0xFF, 0x9C, 0xFF, 0xFF, 0xFF}},
+    {u"CFG-NAV", 0x03, {3, 3, 16, 24, 20, 5, 1, 60, 30, 30, 0x2C, 0x01, 0x64, 0, 10, 0x1F, 250, 0, 250, 0, 100, 0, 200, 0,
+                        30, 0, 29, 0}},
+    {u"CFG-NAV2", 0x1A, {3, 0, 0, 0, 4, 3, 16, 2, 0x18, 0xFC, 0xFF, 0xFF, 35, 20, 5, 60, 10, 3, 0, 0, 250, 0, 250, 0, 100,
+                         0, 200, 0, 50, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+    {u"CFG-TMODE", 0x1D, {2, 0, 0, 0, 0x10, 0x27, 0, 0, 0xF0, 0xD8, 0xFF, 0xFF, 1, 0, 0, 0, 0x40, 0x42, 0x0F, 0, 0x2C, 0x01, 0,
+                          0, 0x10, 0x27, 0, 0}},
+    {u"CFG-CFG", 0x09, {0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}},
+    {u"CFG-CFG", 0x09, {0x06, 0, 0, 0, 0x01, 0x04, 0x01, 0, 0, 0, 0, 0}},
+    {u"CFG-CFG", 0x09, {0, 0, 0, 0, 0xC0, 0x03, 0, 0, 0, 0, 0, 0, 0x03}, 1},
+    {u"CFG-SBAS", 0x16, {1, 0x07, 3, 0, 0x04, 0xC0, 0x04, 0}},
+    {u"CFG-SBAS", 0x16, {3, 0x01, 1, 0, 0x05, 0x00, 0x00, 0x80}},
+    {u"CFG-NMEA", 0x17, {0x21, 0x23, 12, 0x03}},
+    {u"CFG-ANT", 0x13, {0x1B, 0, 0xA3, 0x28}},
+    {u"CFG-RXM", 0x11, {2, 1}},
+};
+
+TEST_F(KvbConfigEditorsTest, EveryEditorSendsBackTheFrameItShows) {
+    for (const RoundTrip& trip : kRoundTrips) {
+        SetMode(trip.mode);
+        OpenEditor editor = Open(trip.name);
+        const Bytes frame = KvbTestFrame(0x06, trip.id, trip.payload);
+        editor.Show(frame);
+        EXPECT_EQ(frame, editor.Build()) << platform::WideToUtf8(trip.name) << " " << trip.payload.size();
+    }
+}
+
+TEST_F(KvbConfigEditorsTest, TheCustomMessageSendsWhatIsTyped) {
+    OpenEditor custom = Open(u"??-??", u"Custom");
+    custom.Show({});
+    EXPECT_EQ(u"??", custom.Text(1001));
+    const Bytes frame = KvbTestFrame(0x0B, 0x31, {0x01, 0xA2, 0xFF});
+    custom.Show(frame);
+    EXPECT_EQ(u"01 A2 FF", custom.Text(1003));
+    EXPECT_EQ(frame, custom.Build());
+    custom.page.TypeText(1001, u"1G");
+    EXPECT_FALSE(custom.node->ValidateControl(custom.page, 1001));
+    custom.page.TypeText(1003, u"0G");
+    EXPECT_FALSE(custom.node->ValidateControl(custom.page, 1003));
+}
+
+}  // namespace
