@@ -117,9 +117,12 @@ constexpr auto LayOutEditor() {
                 // A box reaches to the one beside it, or to the page's edge.
                 const int column = line.place > 0 ? line.place : 0;
                 const int x = kLeft + column * kColumnWidth;
-                const EditorLine* next = index + 1 < Lines.size() ? &Lines[index + 1] : nullptr;
-                const bool followed = next && (next->kind == Check || next->kind == Radio) && next->place > column;
-                const int width = (followed ? kLeft + next->place * kColumnWidth : kPageWidth - kLeft) - x;
+                // By index, not by pointer: a pointer compared in a constant expression is not one for
+                // every compiler setting (the sanitizers' builds).
+                const bool hasNext = index + 1 < Lines.size();
+                const EditorLine& next = Lines[hasNext ? index + 1 : index];
+                const bool followed = hasNext && (next.kind == Check || next.kind == Radio) && next.place > column;
+                const int width = (followed ? kLeft + next.place * kColumnWidth : kPageWidth - kLeft) - x;
                 const uint32_t style = line.kind == Radio && line.place == 0 ? STYLE_GROUP : STYLE_NONE;
                 controls[at++] = {line.id, line.kind == Check ? ControlKind::CheckBox : ControlKind::RadioButton, line.text,
                                   {x, y, width, 10}, style};
