@@ -177,7 +177,10 @@ int RunSend(const CliOptions& options, CStopSignal& stop) {
     live.Frame().RunMessageLoop();
     if (!session->Error().empty()) std::fprintf(stderr, "veltro-cli: %s\n", session->Error().c_str());
     std::fputs(session->PageText().c_str(), stdout);
-    return stop.Requested() && session->PageText().empty() ? kFailed : session->ExitStatus();
+    const int status = stop.Requested() && session->PageText().empty() ? kFailed : session->ExitStatus();
+    // The session watches the document, which ends with the live session.
+    session.reset();
+    return status;
 }
 
 }  // namespace

@@ -36,6 +36,7 @@ constexpr const char* kUsage =
     "  --baud RATE           line speed (default 57600)\n"
     "  --autobaud            find the line speed by itself\n"
     "  --simulate            start a simulated receiver (veltro-sim) and connect to it\n"
+    "monitor, record:\n"
     "  --poll NAME           poll a message once connected (NAV-SOL, GPGGA, MON-VER, ...); may repeat\n"
     "  --enable NAME, --disable NAME   switch a message's periodic output on or off; may repeat\n"
     "\n"
