@@ -11,6 +11,11 @@
 #include "plugins/kvb/editors/cfg_rst_editor.h"
 #include "plugins/kvb/editors/cfg_sbas_editor.h"
 #include "plugins/kvb/editors/custom_editor.h"
+// The editors of the engineering, power, logging, USB and time-mark settings.
+#include "plugins/kvb/editors/cfg_device_editors.h"
+#include "plugins/kvb/editors/cfg_expert_editors.h"
+#include "plugins/kvb/editors/cfg_fxw_editor.h"
+#include "plugins/kvb/editors/cfg_usb_editor.h"
 #include "plugins/kvb/navigation/nav_ekf_status_message.h"
 #include "plugins/kvb/navigation/nav_scaled_messages.h"
 #include "plugins/kvb/navigation/nav_solution_messages.h"
@@ -106,36 +111,36 @@ constexpr KvbMessageInfo kMessages[] = {
     {0x06, 0x08, {u"CFG-RATE", u"RATE (Rates)", u"Rates", kOrdinary, 1041, &kCfgRateEditor}, ExactLength(14)},
     {0x06, 0x09, {u"CFG-CFG", u"CFG (Configuration)", u"Configuration", kOrdinary, 2133, &kCfgCfgEditor}, ExactLength(20, 21),
      kNoPoll},
-    {0x06, 0x0A, {u"CFG-NAVX", u"NAVX (Navigation Expert)", u"Navigation Expert", kExpert, 2081},
+    {0x06, 0x0A, {u"CFG-NAVX", u"NAVX (Navigation Expert)", u"Navigation Expert", kExpert, 2081, &kCfgNavxEditor},
      ExactLength(56, 40)},
-    {0x06, 0x0B, {u"CFG-TST", u"TST (Testmode)", u"Testmode", kExpert, 2093}, ExactLength(56, 52)},
-    {0x06, 0x0C, {u"CFG-RXMX", u"RXMX (Receiver Manager Expert)", u"Receiver Manager Expert", kTracking, 2090},
+    {0x06, 0x0B, {u"CFG-TST", u"TST (Testmode)", u"Testmode", kExpert, 2093, &kCfgTstEditor}, ExactLength(56, 52)},
+    {0x06, 0x0C, {u"CFG-RXMX", u"RXMX (Receiver Manager Expert)", u"Receiver Manager Expert", kTracking, 2090, &kCfgRxmxEditor},
      ExactLength(24)},
     {0x06, 0x0D,
-     {u"CFG-RXMOSC", u"RXMOSC (Receiver Manager Oscillator Data)", u"Receiver Manager Oscillator Data", kExpert, 2096},
+     {u"CFG-RXMOSC", u"RXMOSC (Receiver Manager Oscillator Data)", u"Receiver Manager Oscillator Data", kExpert, 2096, &kCfgRxmoscEditor},
      ExactLength(36, 32)},
-    {0x06, 0x0E, {u"CFG-FXW", u"FXW (Fixwise Mode)", u"Fixwise", kOrdinary, 2085}, ExactLength(44)},
-    {0x06, 0x0F, {u"CFG-ITM", u"ITM (Interrupted Tracking Mode)", u"Interrupted Tracking Mode", kTracking, 2097},
+    {0x06, 0x0E, {u"CFG-FXW", u"FXW (Fixwise Mode)", u"Fixwise", kOrdinary, 2085, &kCfgFxwEditor}, ExactLength(44)},
+    {0x06, 0x0F, {u"CFG-ITM", u"ITM (Interrupted Tracking Mode)", u"Interrupted Tracking Mode", kTracking, 2097, &kCfgItmEditor},
      ExactLength(36)},
-    {0x06, 0x10, {u"CFG-TM", u"TM (Time Mark)", u"Time Mark", kOrdinary, 2103}, ExactLength(20)},
+    {0x06, 0x10, {u"CFG-TM", u"TM (Time Mark)", u"Time Mark", kOrdinary, 2103, &kCfgTmEditor}, ExactLength(20)},
     {0x06, 0x11, {u"CFG-RXM", u"RXM (Receiver Manager)", u"Receiver Manager", kOrdinary, 2099, &kCfgRxmEditor}, ExactLength(10)},
-    {0x06, 0x12, {u"CFG-EKF", u"EKF (EKF Settings)", u"EKF Settings", kExpert, 2105}, ExactLength(24)},
+    {0x06, 0x12, {u"CFG-EKF", u"EKF (EKF Settings)", u"EKF Settings", kExpert, 2105, &kCfgEkfEditor}, ExactLength(24)},
     {0x06, 0x13, {u"CFG-ANT", u"ANT (Antenna Settings)", u"Antenna Settings", kOrdinary, 2107, &kCfgAntEditor}, ExactLength(12)},
-    {0x06, 0x14, {u"CFG-MAP", u"MAP (VP Mapping)", u"VP Mapping", kExpert, 1030}, ExactLength(20), kPagePoll},
+    {0x06, 0x14, {u"CFG-MAP", u"MAP (VP Mapping)", u"VP Mapping", kExpert, 1030, &kCfgMapEditor}, ExactLength(20), kPagePoll},
     {0x06, 0x15, {u"CFG-TDB", u"TDB (Tracking Debugger)", u"Tracking Debugger", kTracking, 2109}, ExactLength(76)},
     {0x06, 0x16, {u"CFG-SBAS", u"SBAS (SBAS Settings)", u"SBAS Settings", kOrdinary, 2110, &kCfgSbasEditor}, ExactLength(16)},
     {0x06, 0x17, {u"CFG-NMEA", u"NMEA (NMEA Protocol)", u"NMEA Protocol", kOrdinary, 2114, &kCfgNmeaEditor}, ExactLength(12)},
-    {0x06, 0x18, {u"CFG-LPTST", u"LPTST (LP Test)", u"Low power test", kExpert, 2119}, ExactLength(24)},
-    {0x06, 0x19, {u"CFG-TM2", u"TM2 (Time Mark2)", u"Time Mark 2", kOrdinary, 2120}, ExactLength(20), kPagePoll,
+    {0x06, 0x18, {u"CFG-LPTST", u"LPTST (LP Test)", u"Low power test", kExpert, 2119, &kCfgLptstEditor}, ExactLength(24)},
+    {0x06, 0x19, {u"CFG-TM2", u"TM2 (Time Mark2)", u"Time Mark 2", kOrdinary, 2120, &kCfgTm2Editor}, ExactLength(20), kPagePoll,
      kTimeMarkChannels},
     {0x06, 0x1A, {u"CFG-NAV2", u"NAV2 (Navigation 2)", u"Navigation 2", kOrdinary, 2140, &kCfgNav2Editor}, ExactLength(48)},
-    {0x06, 0x1B, {u"CFG-USB", u"USB (Universal Serial Bus)", u"Universal Serial Bus", kOrdinary, 2125},
+    {0x06, 0x1B, {u"CFG-USB", u"USB (Universal Serial Bus)", u"Universal Serial Bus", kOrdinary, 2125, &kCfgUsbEditor},
      ExactLength(116)},
     {0x06, 0x1D, {u"CFG-TMODE", u"TMODE (Time Mode)", u"Time Mode", kOrdinary, 2129, &kCfgTmodeEditor}, ExactLength(36)},
-    {0x06, 0x1E, {u"ODO", u"ODO (Odometer)", u"Odometer", kOdometer, 1054}, ExactLength(16)},
-    {0x06, 0x1F, {u"CFG-TRKSET", u"TRKSET (Tracking Settings)", u"Tracking Advanced Settings", kTracking, 1058},
+    {0x06, 0x1E, {u"ODO", u"ODO (Odometer)", u"Odometer", kOdometer, 1054, &kOdoEditor}, ExactLength(16)},
+    {0x06, 0x1F, {u"CFG-TRKSET", u"TRKSET (Tracking Settings)", u"Tracking Advanced Settings", kTracking, 1058, &kCfgTrksetEditor},
      ExactLength(13)},
-    {0x06, 0x21, {u"CFG-LOG", u"LOG (Logger Settings)", u"Logger Settings", kLogging, 2106}, ExactLength(44)},
+    {0x06, 0x21, {u"CFG-LOG", u"LOG (Logger Settings)", u"Logger Settings", kLogging, 2106, &kCfgLogEditor}, ExactLength(44)},
 
     {0x0A, 0x04, {u"MON-VER", u"VER (Version)", u"Version", kOrdinary, 1046, &kMonVerPage}, RepeatedBlocks(48, 30)},
 };

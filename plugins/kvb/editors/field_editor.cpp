@@ -1,6 +1,8 @@
 #include "plugins/kvb/editors/field_editor.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "plugins/kvb/catalogue/kvb_plugin.h"
 #include "plugins/kvb/editors/editor_fields.h"
@@ -75,6 +77,39 @@ std::optional<uint32_t> ReadDeviation(const CDialogPage& page, const EditorField
     return variance > field.maximum ? field.maximum : static_cast<uint32_t>(variance);
 }
 
+std::optional<uint32_t> ReadHex(const CDialogPage& page, const EditorField& field) {
+    bool valid = false;
+    bool onlyBlanks = false;
+    const uint32_t value = GetDlgNumber(page, field.control, &valid, 16, false, &onlyBlanks);
+    if (!valid || !onlyBlanks || value > FieldMaximum(field)) return std::nullopt;
+    return value;
+}
+
+// The text as the receiver takes it: single-byte characters, no more than the field holds. A
+// longer text is refused rather than cut.
+std::optional<std::string> ReadText(const CDialogPage& page, const EditorField& field) {
+    if (!page.HasControl(field.control)) return std::nullopt;
+    const std::u16string text = page.GetControlText(field.control);
+    const std::string bytes = platform::WideToAnsi(text);
+    if (bytes.size() > field.width || bytes.find('\0') != std::string::npos || platform::AnsiToWide(bytes) != text)
+        return std::nullopt;
+    return bytes;
+}
+
+// The text within its field, up to the first zero if there is one.
+void ShowText(CDialogPage& page, const EditorField& field, std::span<const uint8_t> payload) {
+    const size_t begin = std::min<size_t>(field.offset, payload.size());
+    const size_t end = std::min<size_t>(begin + field.width, payload.size());
+    const auto first = payload.begin() + static_cast<std::ptrdiff_t>(begin);
+    const auto last = std::find(first, payload.begin() + static_cast<std::ptrdiff_t>(end), uint8_t{0});
+    page.SetControlText(field.control, platform::AnsiToWide(std::string(first, last)));
+}
+
+void WriteText(const std::string& text, const EditorField& field, std::span<uint8_t> payload) {
+    for (size_t at = 0; at < text.size() && field.offset + at < payload.size(); ++at)
+        payload[field.offset + at] = static_cast<uint8_t>(text[at]);
+}
+
 // The bits the control stands for, placed in its field; nothing when the control does not read.
 std::optional<uint32_t> ReadField(const CDialogPage& page, const EditorField& field) {
     switch (field.kind) {
@@ -110,6 +145,14 @@ std::optional<uint32_t> ReadField(const CDialogPage& page, const EditorField& fi
             return page.HasControl(field.control) ? HexPair(page.GetControlText(field.control)) : std::nullopt;
         case EditorFieldKind::Deviation:
             return ReadDeviation(page, field);
+        case EditorFieldKind::Hex:
+            return ReadHex(page, field);
+        case EditorFieldKind::Clear:
+            return page.IsChecked(field.control) ? 0 : uint32_t{1} << field.shift;
+        case EditorFieldKind::Text:
+            return ReadText(page, field) ? std::optional<uint32_t>(0) : std::nullopt;
+        case EditorFieldKind::Status:
+            return 0;
     }
     return std::nullopt;
 }
@@ -160,7 +203,19 @@ void ShowField(CDialogPage& page, const EditorField& field, uint32_t raw) {
             return SelectMessage(page, field.control, raw);
         case EditorFieldKind::Deviation:
             return SetDlgDouble(page, field.control, std::sqrt(static_cast<double>(raw) / 1e6), field.decimals);
+        case EditorFieldKind::Hex:
+            return SetDlgHex(page, field.control, raw, 2 * field.width);
+        case EditorFieldKind::Clear:
+            return page.SetChecked(field.control, !((raw >> field.shift) & 1));
+        case EditorFieldKind::Text:
+            return;
+        case EditorFieldKind::Status:
+            return page.ShowControl(field.control, ((raw >> field.shift) & 1) == field.constant);
     }
+}
+
+bool ShowsZero(EditorFieldKind kind) {
+    return kind == EditorFieldKind::Number || kind == EditorFieldKind::Deviation || kind == EditorFieldKind::Hex;
 }
 
 }  // namespace
@@ -185,18 +240,42 @@ void CKvbFieldEditor::Init(CDialogPage& page) const {
             page.AddItem(list.control, item);
         page.SetSelection(list.control, 0);
     }
-    // A page not yet filled from a frame builds one of zeros.
-    for (const EditorField& field : fields)
-        if (field.kind == EditorFieldKind::Number || field.kind == EditorFieldKind::Deviation) ShowField(page, field, 0);
+    // A page not yet filled from a frame builds one of zeros, in the full form.
+    for (const EditorField& field : fields) {
+        if (ShowsZero(field.kind)) ShowField(page, field, 0);
+        if (field.kind == EditorFieldKind::Clear) page.SetChecked(field.control, true);
+        if (field.kind == EditorFieldKind::Status) page.ShowControl(field.control, false);
+    }
+    if (shortForm.control) page.SetChecked(shortForm.control, true);
+}
+
+bool CKvbFieldEditor::Fits(size_t size) const {
+    return size == payloadSize || (shortForm.control && size == shortForm.shortSize);
+}
+
+size_t CKvbFieldEditor::PayloadSize(const CDialogPage& page) const {
+    return shortForm.control && !page.IsChecked(shortForm.control) ? shortForm.shortSize : payloadSize;
 }
 
 void CKvbFieldEditor::ShowPayload(CDialogPage& page, std::span<const uint8_t> payload) const {
-    for (const EditorField& field : fields) ShowField(page, field, ReadPayloadField(payload, field.offset, field.width));
+    for (const EditorField& field : fields) {
+        if (field.kind == EditorFieldKind::Text)
+            ShowText(page, field, payload);
+        else
+            ShowField(page, field, ReadPayloadField(payload, field.offset, field.width));
+    }
+    if (shortForm.control) page.SetChecked(shortForm.control, payload.size() == payloadSize);
     ShowMore(page, payload);
 }
 
 bool CKvbFieldEditor::BuildPayload(const CDialogPage& page, std::span<uint8_t> payload) const {
     for (const EditorField& field : fields) {
+        if (field.kind == EditorFieldKind::Text) {
+            const std::optional<std::string> text = ReadText(page, field);
+            if (!text) return false;
+            WriteText(*text, field, payload);
+            continue;
+        }
         const std::optional<uint32_t> bits = ReadField(page, field);
         if (!bits) return false;
         OrPayloadField(payload, field.offset, field.width, *bits);

@@ -14,7 +14,7 @@ using namespace kvb_res;
 // A line of an editor's page. A control's label is the static text before it, numbered 1000
 // above the control, so that the page can hide a row with its label.
 struct EditorLine {
-    enum class Kind { Edit, ReadOnly, List, Combo, Check, Radio, MultiList, Note, Heading } kind;
+    enum class Kind { Edit, ReadOnly, List, Combo, Check, Radio, MultiList, Note, Heading, TextEdit } kind;
     const char16_t* text;
     int id = 0;
     const char16_t* unit = u"";
@@ -31,6 +31,8 @@ constexpr EditorLine ReadOnly(const char16_t* label, int id, const char16_t* uni
     return {EditorLine::Kind::ReadOnly, label, id, unit};
 }
 constexpr EditorLine List(const char16_t* label, int id) { return {EditorLine::Kind::List, label, id}; }
+// An edit for a text, reaching to the page's edge.
+constexpr EditorLine TextEdit(const char16_t* label, int id) { return {EditorLine::Kind::TextEdit, label, id}; }
 constexpr EditorLine Combo(const char16_t* label, int id) { return {EditorLine::Kind::Combo, label, id}; }
 constexpr EditorLine Check(const char16_t* text, int id, int column = 0) {
     return {EditorLine::Kind::Check, text, id, u"", column};
@@ -49,6 +51,8 @@ constexpr EditorLine Note(const char16_t* text, int lines = 1) {
     return {EditorLine::Kind::Note, text, 0, u"", lines};
 }
 constexpr EditorLine Heading(const char16_t* text) { return {EditorLine::Kind::Heading, text}; }
+// A note that the editor shows or hides.
+constexpr EditorLine StatusNote(const char16_t* text, int id) { return {EditorLine::Kind::Note, text, id, u"", 1}; }
 
 inline constexpr int kPageWidth = 200;
 inline constexpr int kPitch = 14;
@@ -63,7 +67,7 @@ inline constexpr int kFirstPlainTextId = 3000;
 
 constexpr bool Labelled(EditorLine::Kind kind) {
     using enum EditorLine::Kind;
-    return kind == Edit || kind == ReadOnly || kind == List || kind == Combo || kind == MultiList;
+    return kind == Edit || kind == ReadOnly || kind == List || kind == Combo || kind == MultiList || kind == TextEdit;
 }
 
 template <size_t N>
@@ -112,6 +116,9 @@ constexpr auto LayOutEditor() {
             case Combo:
                 controls[at++] = {line.id, ControlKind::DropDownEdit, u"", {kFieldX, y, kPageWidth - kFieldX - 4, 12}};
                 break;
+            case TextEdit:
+                controls[at++] = {line.id, ControlKind::Edit, u"", {kFieldX, y, kPageWidth - kFieldX - 4, 12}};
+                break;
             case Check:
             case Radio: {
                 // A box reaches to the one beside it, or to the page's edge.
@@ -133,7 +140,7 @@ constexpr auto LayOutEditor() {
                                   {kFieldX, y, kPageWidth - kFieldX - 4, line.place * kTextLine + 4}};
                 break;
             case Note:
-                controls[at++] = {plainId++, ControlKind::StaticText, line.text, {kLeft, y, kPageWidth - 2 * kLeft, line.place * kTextLine}};
+                controls[at++] = {line.id ? line.id : plainId++, ControlKind::StaticText, line.text, {kLeft, y, kPageWidth - 2 * kLeft, line.place * kTextLine}};
                 break;
             case Heading:
                 controls[at++] = {plainId++, ControlKind::StaticText, line.text, {kLeft, y + 2, kPageWidth - 2 * kLeft, kTextLine},
@@ -354,6 +361,224 @@ inline constexpr auto kCfgNmeaControls = LayOutEditor<kCfgNmeaLines>();
 inline constexpr auto kCfgAntControls = LayOutEditor<kCfgAntLines>();
 inline constexpr auto kCfgRxmControls = LayOutEditor<kCfgRxmLines>();
 
+// ---- The pages of the engineering, power, logging, USB and time-mark settings.
+constexpr std::array<EditorLine, cfglog::kGpioCount + 18> LogLines() {
+    std::array<EditorLine, cfglog::kGpioCount + 18> lines{};
+    size_t at = 0;
+    lines[at++] = Heading(u"GPIO");
+    constexpr const char16_t* kGpios[] = {u"GPIO 0", u"GPIO 1", u"GPIO 2",  u"GPIO 3",  u"GPIO 4",  u"GPIO 5",
+                                          u"GPIO 6", u"GPIO 7", u"GPIO 8",  u"GPIO 9",  u"GPIO 10", u"GPIO 11",
+                                          u"GPIO 12", u"GPIO 13", u"GPIO 14", u"GPIO 15"};
+    for (int gpio = 0; gpio < cfglog::kGpioCount; ++gpio)
+        lines[at++] = Check(kGpios[gpio], cfglog::kGpio0 + gpio, gpio % 4);
+    lines[at++] = Heading(u"Position Fix logging");
+    lines[at++] = Check(u"Enable Position Fix logging", cfglog::kFixLogging);
+    lines[at++] = Check(u"Use 4SV solution (3D fix)", cfglog::kFourSvs);
+    lines[at++] = Check(u"Use speed over ground (SoG)", cfglog::kSpeedOverGround);
+    lines[at++] = Heading(u"Minimum");
+    lines[at++] = Edit(u"Time filter (0=off):", cfglog::kTimeFilter, u"[s]");
+    lines[at++] = Edit(u"Distance filter (0=off):", cfglog::kDistanceFilter, u"[m]");
+    lines[at++] = Edit(u"Speed filter (0=off):", cfglog::kSpeedFilter, u"[m/s]");
+    lines[at++] = Heading(u"Maximum");
+    lines[at++] = Edit(u"Time filter (0=off):", cfglog::kMaxTimeFilter, u"[s]");
+    lines[at++] = Edit(u"Distance filter (0=off):", cfglog::kMaxDistanceFilter, u"[m]");
+    lines[at++] = Edit(u"Speed filter (0=off):", cfglog::kMaxSpeedFilter, u"[m/s]");
+    lines[at++] = Heading(u"Logging");
+    lines[at++] = Check(u"Enable logging", cfglog::kLogging);
+    lines[at++] = Check(u"Use storage as a ring buffer", cfglog::kRingBuffer);
+    lines[at++] = Check(u"Clear logging buffer before start", cfglog::kClearBuffer);
+    lines[at++] = Check(u"Flash 1 PPS LED when logging", cfglog::kFlashLed);
+    return lines;
+}
+
+// clang-format off
+inline constexpr std::array kCfgFxwLines{
+    List(u"Template", cfgfxw::kTemplate),
+    Check(u"Sleep", cfgfxw::kSleep), Check(u"Backup", cfgfxw::kBackup, 2),
+    Check(u"Use on/off time", cfgfxw::kOnOffTime), Check(u"Absolute align", cfgfxw::kAbsoluteAlign, 2),
+    Edit(u"T_reacq [s]", cfgfxw::kReacquire, u"[s]"),
+    Edit(u"T_acq [s]", cfgfxw::kAcquire, u"[s]"),
+    Edit(u"T_reacq_off [s]", cfgfxw::kReacquireOff, u"[s]"),
+    Edit(u"T_acc_off [s]", cfgfxw::kAcquireOff, u"[s]"),
+    Edit(u"T_on [s]", cfgfxw::kOn, u"[s]"),
+    Edit(u"T_off [s]", cfgfxw::kOff, u"[s]"),
+    Edit(u"Base TOW [s]", cfgfxw::kBaseTow, u"[s]"),
+};
+
+inline constexpr auto kCfgLogLines = LogLines();
+
+inline constexpr std::array kCfgEkfLines{
+    Check(u"EKF Enabled", cfgekf::kEnabled),
+    Check(u"Clear Temperature Table", cfgekf::kClearTemperature),
+    Check(u"Set Pulses / km to:", cfgekf::kSetPulses),
+    Edit(u"Pulses / km", cfgekf::kPulses),
+    Check(u"Set Hardwareinterface", cfgekf::kSetHardware),
+    Combo(u"ADC:", cfgekf::kConverter),
+    Combo(u"Temperature Sensor:", cfgekf::kTemperatureSensor),
+    Edit(u"Direction Pin:", cfgekf::kDirectionPin),
+    Edit(u"Speedpulse Pin:", cfgekf::kSpeedPin),
+    List(u"Direction Pin Polarity", cfgekf::kDirectionPolarity),
+    Check(u"Set Gyro:", cfgekf::kSetGyro),
+    List(u"Gyro Axis", cfgekf::kGyroAxis),
+    Edit(u"Nominal Sensitivity:", cfgekf::kSensitivity),
+    Edit(u"Nom. Zero-Point Output:", cfgekf::kZeroPoint, u"[V]"),
+    Edit(u"Gyro RMS <", cfgekf::kGyroRms),
+    Check(u"Set:", cfgekf::kSetFlash),
+    Edit(u"Save-To-Flash Interval:", cfgekf::kFlashInterval, u"[s]"),
+};
+
+inline constexpr std::array kCfgUsbLines{
+    Edit(u"Vendor ID", cfgusb::kVendorId, u"(hex)"),
+    Edit(u"Product ID", cfgusb::kProductId, u"(hex)"),
+    Heading(u"Device Configuration"),
+    Check(u"COM Emulation", cfgusb::kComEmulation), Check(u"Generic Serial Application", cfgusb::kGenericSerial, 2),
+    Check(u"Bulk Transfer", cfgusb::kBulkTransfer), Check(u"Bulk Loop-Back", cfgusb::kBulkLoopBack, 2),
+    Check(u"Link Config Selection to PID", cfgusb::kLinkToPid),
+    Heading(u"DFU"),
+    Check(u"DFU Enabled", cfgusb::kDfu), Check(u"Will Detach", cfgusb::kDfuDetach, 2),
+    Check(u"Manifestation Tolerant", cfgusb::kDfuTolerant),
+    Heading(u"Power"),
+    Radio(u"Bus Powered", cfgusb::kBusPowered), Radio(u"Self Powered", cfgusb::kSelfPowered, 2),
+    Edit(u"Current", cfgusb::kCurrent, u"[mA]"),
+    Check(u"Remote Wake-up", cfgusb::kRemoteWakeup),
+    Check(u"Don't delay the usb connect after reset", cfgusb::kNoConnectDelay),
+    TextEdit(u"Product Text", cfgusb::kProductText),
+    TextEdit(u"Vendor Text", cfgusb::kVendorText),
+    TextEdit(u"Serial Number", cfgusb::kSerialNumber),
+};
+
+inline constexpr std::array kCfgTmLines{
+    Edit(u"Input Line", cfgtm::kInputLine),
+    Edit(u"Poll Rate", cfgtm::kPollRate, u"[ms]"),
+    Check(u"Enable Timemark", cfgtm::kEnable),
+    StatusNote(u"Timemark not available", cfgtm::kNotAvailable),
+    List(u"Time Source", cfgtm::kTimeSource),
+    List(u"Trigger Edge", cfgtm::kEdge),
+};
+
+inline constexpr std::array kCfgTm2Lines{
+    Combo(u"Channel", cfgtm2::kChannel),
+    Edit(u"Poll Rate", cfgtm2::kPollRate, u"[ms]"),
+    Check(u"Channel Enabled", cfgtm2::kEnable),
+    List(u"Time Source", cfgtm2::kTimeSource),
+    List(u"Trigger Mode", cfgtm2::kMode),
+    List(u"Trigger Edge", cfgtm2::kEdge),
+};
+
+inline constexpr std::array kCfgNavxLines{
+    Edit(u"Min SVs", cfgnavx::kMinSvs), Edit(u"Max SVs", cfgnavx::kMaxSvs),
+    Combo(u"Fix Mode", cfgnavx::kFixMode),
+    Combo(u"Solution Filter", cfgnavx::kFilter),
+    Combo(u"Ionosphere", cfgnavx::kIonosphere),
+    Combo(u"Time Mode", cfgnavx::kTimeMode),
+    Combo(u"Reset", cfgnavx::kReset),
+    Edit(u"Min SV Elevation", cfgnavx::kMinElevation, u"[deg]"),
+    Edit(u"Min C/N0", cfgnavx::kMinCn0, u"[dBHz]"),
+    Edit(u"PDOP Mask", cfgnavx::kPdop),
+    Edit(u"P Accuracy Mask", cfgnavx::kPAccuracy, u"[m]"), Edit(u"T Accuracy Mask", cfgnavx::kTAccuracy, u"[m]"),
+    Edit(u"Survey-in Time", cfgnavx::kSurveyTime, u"[s]"),
+    Edit(u"Survey-in Accuracy", cfgnavx::kSurveyAccuracy, u"[m]"),
+    Edit(u"Fixed Altitude", cfgnavx::kFixedAltitude, u"[m]"),
+    Check(u"Antenna settings", cfgnavx::kAntenna),
+    Combo(u"Antenna Type", cfgnavx::kAntennaType),
+    Combo(u"Mount", cfgnavx::kMount),
+    Edit(u"Antenna Height", cfgnavx::kAntennaHeight, u"[m]"),
+    Edit(u"Cable Delay", cfgnavx::kCableDelay, u"[ns]"),
+};
+
+inline constexpr std::array kCfgItmLines{
+    Check(u"Enable Interrupted Tracking", cfgitm::kEnable),
+    Check(u"Wake on Timer", cfgitm::kWakeOnTimer), Check(u"Wake on Pin", cfgitm::kWakeOnPin, 3),
+    Edit(u"Tracking Time", cfgitm::kTrackTime, u"[ms]"),
+    Edit(u"Sleep Time", cfgitm::kSleepTime, u"[ms]"),
+    Edit(u"Max Acquisition Time", cfgitm::kAcquisitionTime, u"[ms]"),
+    Edit(u"Min SVs", cfgitm::kMinSvs),
+    Edit(u"Min C/N0", cfgitm::kMinCn0, u"[dBHz]"),
+    Edit(u"Grace Period", cfgitm::kGracePeriod, u"[ms]"),
+};
+
+inline constexpr std::array kCfgLptstLines{
+    Check(u"Enable Low Power Test", cfglptst::kEnable),
+    Check(u"Stop after Test", cfglptst::kStopAfter),
+    Check(u"Report Current", cfglptst::kReportCurrent),
+    Edit(u"Test Duration", cfglptst::kDuration, u"[s]"),
+    Edit(u"On Time", cfglptst::kOnTime, u"[ms]"),
+    Edit(u"Off Time", cfglptst::kOffTime, u"[ms]"),
+};
+
+inline constexpr std::array kCfgRxmxLines{
+    Combo(u"Tracking Mode", cfgrxmx::kTrackingMode),
+    Combo(u"Sensitivity", cfgrxmx::kSensitivity),
+    Combo(u"Correlator Spacing", cfgrxmx::kSpacing),
+    Edit(u"Acquisition Timeout", cfgrxmx::kAcquisitionTimeout, u"[s]"),
+    Edit(u"Reacquisition Timeout", cfgrxmx::kReacquisitionTimeout, u"[s]"),
+    Edit(u"Search Window", cfgrxmx::kSearchWindow, u"[Hz]"),
+    Edit(u"Channels", cfgrxmx::kChannels),
+    Check(u"Multipath Mitigation", cfgrxmx::kMultipath),
+    Check(u"Jamming Detection", cfgrxmx::kJamming),
+};
+
+inline constexpr std::array kCfgRxmoscLines{
+    Combo(u"Oscillator", cfgrxmosc::kType),
+    Edit(u"Frequency", cfgrxmosc::kFrequency, u"[Hz]"),
+    Edit(u"Stability", cfgrxmosc::kStability, u"[ppb]"),
+    Edit(u"Aging", cfgrxmosc::kAging, u"[ppb/y]"),
+    Edit(u"Warm-up Time", cfgrxmosc::kWarmUp, u"[ms]"),
+    Edit(u"Frequency Offset", cfgrxmosc::kOffset, u"[ppb]"),
+    Edit(u"Temperature Drift", cfgrxmosc::kTemperatureDrift, u"[ppb/K]"),
+    Check(u"Calibrated", cfgrxmosc::kCalibrated),
+    Edit(u"Calibration", cfgrxmosc::kCalibration, u"(hex)"),
+};
+
+inline constexpr std::array kCfgTrksetLines{
+    Combo(u"Tracking Setting", cfgtrkset::kSetting),
+    Edit(u"Loop Bandwidth", cfgtrkset::kBandwidth, u"[Hz]"),
+    Edit(u"Integration Time", cfgtrkset::kIntegration, u"[ms]"),
+};
+
+inline constexpr std::array kCfgTstLines{
+    Combo(u"Test Satellite", cfgtst::kSatellite),
+    Edit(u"Channel", cfgtst::kChannel),
+    Check(u"Generate Signal", cfgtst::kSignal), Check(u"Add Noise", cfgtst::kNoise, 3),
+    Edit(u"Doppler", cfgtst::kDoppler, u"[Hz]"),
+    Edit(u"Code Phase", cfgtst::kCodePhase, u"[1/1024 chip]"),
+    Edit(u"Signal Level", cfgtst::kLevel, u"[dBHz]"),
+    Edit(u"Duration", cfgtst::kDuration, u"[s]"),
+    Check(u"Extended flags", cfgtst::kExtended),
+    Edit(u"Flags", cfgtst::kFlags, u"(hex)"),
+};
+
+inline constexpr std::array kCfgMapLines{
+    Combo(u"Entry", cfgmap::kEntry),
+    Check(u"Active", cfgmap::kActive),
+    Edit(u"Source Address", cfgmap::kSource, u"(hex)"),
+    Edit(u"Target Address", cfgmap::kTarget, u"(hex)"),
+};
+
+inline constexpr std::array kOdoLines{
+    Check(u"Enable Odo", odo::kEnable),
+    StatusNote(u"Odo is disabled", odo::kDisabled),
+    Check(u"Reset Odo", odo::kReset),
+    Combo(u"Platform", odo::kPlatform),
+};
+// clang-format on
+
+inline constexpr auto kCfgFxwControls = LayOutEditor<kCfgFxwLines>();
+inline constexpr auto kCfgLogControls = LayOutEditor<kCfgLogLines>();
+inline constexpr auto kCfgEkfControls = LayOutEditor<kCfgEkfLines>();
+inline constexpr auto kCfgUsbControls = LayOutEditor<kCfgUsbLines>();
+inline constexpr auto kCfgTmControls = LayOutEditor<kCfgTmLines>();
+inline constexpr auto kCfgTm2Controls = LayOutEditor<kCfgTm2Lines>();
+inline constexpr auto kCfgNavxControls = LayOutEditor<kCfgNavxLines>();
+inline constexpr auto kCfgItmControls = LayOutEditor<kCfgItmLines>();
+inline constexpr auto kCfgLptstControls = LayOutEditor<kCfgLptstLines>();
+inline constexpr auto kCfgRxmxControls = LayOutEditor<kCfgRxmxLines>();
+inline constexpr auto kCfgRxmoscControls = LayOutEditor<kCfgRxmoscLines>();
+inline constexpr auto kCfgTrksetControls = LayOutEditor<kCfgTrksetLines>();
+inline constexpr auto kCfgTstControls = LayOutEditor<kCfgTstLines>();
+inline constexpr auto kCfgMapControls = LayOutEditor<kCfgMapLines>();
+inline constexpr auto kOdoControls = LayOutEditor<kOdoLines>();
+
 inline constexpr ControlTemplate kCustomControls[] = {
     {custom::kClass + kLabelOffset, ControlKind::StaticText, u"Class", {kLeft, 6, 30, kTextLine}},
     {custom::kClass, ControlKind::Edit, u"", {36, 4, 20, 12}},
@@ -381,6 +606,22 @@ inline constexpr DialogTemplate kEditorDialogs[] = {
     VELTRO_EDITOR_PAGE(kCfgAntPage, kCfgAntLines, kCfgAntControls),
     VELTRO_EDITOR_PAGE(kCfgRxmPage, kCfgRxmLines, kCfgRxmControls),
     DialogTemplate{kCustomPage, kPageWidth, 146, kCustomControls},
+    // ---- The engineering, power, logging, USB and time-mark settings.
+    VELTRO_EDITOR_PAGE(kCfgFxwPage, kCfgFxwLines, kCfgFxwControls),
+    VELTRO_EDITOR_PAGE(kCfgLogPage, kCfgLogLines, kCfgLogControls),
+    VELTRO_EDITOR_PAGE(kCfgEkfPage, kCfgEkfLines, kCfgEkfControls),
+    VELTRO_EDITOR_PAGE(kCfgUsbPage, kCfgUsbLines, kCfgUsbControls),
+    VELTRO_EDITOR_PAGE(kCfgTmPage, kCfgTmLines, kCfgTmControls),
+    VELTRO_EDITOR_PAGE(kCfgTm2Page, kCfgTm2Lines, kCfgTm2Controls),
+    VELTRO_EDITOR_PAGE(kCfgNavxPage, kCfgNavxLines, kCfgNavxControls),
+    VELTRO_EDITOR_PAGE(kCfgItmPage, kCfgItmLines, kCfgItmControls),
+    VELTRO_EDITOR_PAGE(kCfgLptstPage, kCfgLptstLines, kCfgLptstControls),
+    VELTRO_EDITOR_PAGE(kCfgRxmxPage, kCfgRxmxLines, kCfgRxmxControls),
+    VELTRO_EDITOR_PAGE(kCfgRxmoscPage, kCfgRxmoscLines, kCfgRxmoscControls),
+    VELTRO_EDITOR_PAGE(kCfgTrksetPage, kCfgTrksetLines, kCfgTrksetControls),
+    VELTRO_EDITOR_PAGE(kCfgTstPage, kCfgTstLines, kCfgTstControls),
+    VELTRO_EDITOR_PAGE(kCfgMapPage, kCfgMapLines, kCfgMapControls),
+    VELTRO_EDITOR_PAGE(kOdoPage, kOdoLines, kOdoControls),
 };
 #undef VELTRO_EDITOR_PAGE
 

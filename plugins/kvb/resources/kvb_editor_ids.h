@@ -91,4 +91,95 @@ namespace custom {
 enum : int { kClass = 1001, kId, kPayload };
 }
 
+// ---- The editors of the engineering, power, logging, USB and time-mark settings.
+inline constexpr int kCfgMapPage = 1030;
+inline constexpr int kOdoPage = 1054;
+inline constexpr int kCfgTrksetPage = 1058;
+inline constexpr int kCfgNavxPage = 2081;
+inline constexpr int kCfgFxwPage = 2085;
+inline constexpr int kCfgRxmxPage = 2090;
+inline constexpr int kCfgTstPage = 2093;
+inline constexpr int kCfgRxmoscPage = 2096;
+inline constexpr int kCfgItmPage = 2097;
+inline constexpr int kCfgTmPage = 2103;
+inline constexpr int kCfgEkfPage = 2105;
+inline constexpr int kCfgLogPage = 2106;
+inline constexpr int kCfgLptstPage = 2119;
+inline constexpr int kCfgTm2Page = 2120;
+inline constexpr int kCfgUsbPage = 2125;
+
+namespace cfgfxw {
+enum : int {
+    kTemplate = 1001, kSleep, kBackup, kOnOffTime, kAbsoluteAlign, kReacquire, kAcquire, kReacquireOff, kAcquireOff,
+    kOn, kOff, kBaseTow
+};
+}
+namespace cfglog {
+// The GPIO boxes are numbered from kGpio0 up.
+enum : int {
+    kTimeFilter = 1001, kDistanceFilter, kSpeedFilter, kMaxTimeFilter, kMaxDistanceFilter, kMaxSpeedFilter,
+    kFixLogging, kFourSvs, kSpeedOverGround, kLogging, kRingBuffer, kClearBuffer, kFlashLed, kGpio0 = 1020,
+    kGpioCount = 16
+};
+}
+namespace cfgekf {
+enum : int {
+    kEnabled = 1001, kClearTemperature, kSetPulses, kPulses, kSetGyro, kSetHardware, kConverter, kTemperatureSensor,
+    kDirectionPin, kSpeedPin, kDirectionPolarity, kGyroAxis, kSensitivity, kZeroPoint, kGyroRms, kSetFlash,
+    kFlashInterval
+};
+}
+namespace cfgusb {
+enum : int {
+    kVendorId = 1001, kProductId, kComEmulation, kGenericSerial, kBulkTransfer, kBulkLoopBack, kLinkToPid, kDfu,
+    kDfuDetach, kDfuTolerant, kBusPowered, kSelfPowered, kCurrent, kRemoteWakeup, kNoConnectDelay, kProductText,
+    kVendorText, kSerialNumber
+};
+}
+namespace cfgtm {
+enum : int { kInputLine = 1001, kPollRate, kEnable, kTimeSource, kEdge, kNotAvailable };
+}
+namespace cfgtm2 {
+enum : int { kChannel = 1001, kPollRate, kEnable, kTimeSource, kMode, kEdge };
+}
+namespace cfgnavx {
+enum : int {
+    kMinSvs = 1001, kMaxSvs, kFixMode, kFilter, kIonosphere, kTimeMode, kReset, kMinElevation, kMinCn0, kPdop,
+    kPAccuracy, kTAccuracy, kSurveyTime, kSurveyAccuracy, kFixedAltitude, kAntenna, kAntennaType, kMount,
+    kAntennaHeight, kCableDelay
+};
+}
+namespace cfgitm {
+enum : int {
+    kEnable = 1001, kWakeOnTimer, kWakeOnPin, kTrackTime, kSleepTime, kAcquisitionTime, kMinSvs, kMinCn0,
+    kGracePeriod
+};
+}
+namespace cfglptst {
+enum : int { kEnable = 1001, kStopAfter, kReportCurrent, kDuration, kOnTime, kOffTime };
+}
+namespace cfgrxmx {
+enum : int {
+    kTrackingMode = 1001, kSensitivity, kSpacing, kAcquisitionTimeout, kReacquisitionTimeout, kSearchWindow,
+    kChannels, kMultipath, kJamming
+};
+}
+namespace cfgrxmosc {
+enum : int {
+    kType = 1001, kFrequency, kStability, kAging, kWarmUp, kOffset, kTemperatureDrift, kCalibrated, kCalibration
+};
+}
+namespace cfgtrkset {
+enum : int { kSetting = 1001, kBandwidth, kIntegration };
+}
+namespace cfgtst {
+enum : int { kSatellite = 1001, kChannel, kSignal, kNoise, kDoppler, kCodePhase, kLevel, kDuration, kExtended, kFlags };
+}
+namespace cfgmap {
+enum : int { kEntry = 1001, kActive, kSource, kTarget };
+}
+namespace odo {
+enum : int { kEnable = 1001, kReset, kPlatform, kDisabled };
+}
+
 }  // namespace kvb_res

@@ -2,6 +2,8 @@
 // page as the message view opens them, driven like a user and read back as the frames they send.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -199,6 +201,23 @@ TEST_F(KvbConfigEditorsTest, PagesFollowTheirSelectionsAndTheExtendedMode) {
     EXPECT_GE(Open(u"CFG-CFG").Item(1005, u"8 - EKF Configuration"), 0);
 }
 
+// A payload of size bytes with little-endian fields {offset, width, value} set.
+struct PayloadField {
+    size_t offset;
+    size_t width;
+    uint32_t value;
+};
+Bytes Payload(size_t size, std::initializer_list<PayloadField> fields) {
+    Bytes payload(size, 0);
+    for (const PayloadField& field : fields)
+        for (size_t at = 0; at < field.width; ++at) payload.at(field.offset + at) = static_cast<uint8_t>(field.value >> (8 * at));
+    return payload;
+}
+Bytes WithText(Bytes payload, size_t offset, const std::string& text) {
+    std::copy(text.begin(), text.end(), payload.begin() + static_cast<std::ptrdiff_t>(offset));
+    return payload;
+}
+
 struct RoundTrip {
     const char16_t* name;
     uint8_t id;
@@ -232,6 +251,39 @@ const RoundTrip kRoundTrips[] = {
     {u"CFG-NMEA", 0x17, {0x21, 0x23, 12, 0x03}},
     {u"CFG-ANT", 0x13, {0x1B, 0, 0xA3, 0x28}},
     {u"CFG-RXM", 0x11, {2, 1}},
+    {u"CFG-FXW", 0x0E, Payload(36, {{0, 4, 0x07}, {4, 4, 10000}, {8, 4, 120500}, {12, 4, 10}, {16, 4, 60000},
+                                    {20, 4, 60000}, {24, 4, 1800000}, {32, 4, 3600000}})},
+    {u"CFG-LOG", 0x21, Payload(36, {{0, 4, 0xA005}, {4, 2, 5}, {8, 2, 600}, {12, 2, 10}, {16, 2, 1000}, {20, 2, 2},
+                                    {22, 2, 50}, {24, 2, 0x49}, {32, 2, 0x99}})},
+    {u"CFG-EKF", 0x12, Payload(16, {{0, 1, 1}, {1, 1, 0x76}, {3, 1, 3}, {4, 1, 2}, {5, 1, 1}, {6, 1, 12}, {7, 1, 13},
+                                    {8, 2, 250}, {10, 2, 2500}, {12, 1, 30}, {13, 1, 15}, {14, 2, 600}})},
+    {u"CFG-USB", 0x1B, WithText(WithText(WithText(Payload(108, {{0, 2, 0xF055}, {2, 2, 0x01A5}, {4, 2, 0x15}, {6, 1, 5},
+                                                               {7, 1, 3}, {8, 1, 1}, {10, 2, 100}}),
+                                                  12, "Veltro Receiver"),
+                                         44, "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"),
+                                76, "0042")},
+    {u"CFG-TM", 0x10, Payload(12, {{0, 1, 3}, {4, 4, 1000}, {8, 4, 0x05}})},
+    {u"CFG-TM2", 0x19, Payload(12, {{0, 1, 2}, {4, 4, 500}, {8, 4, 0x1F}})},
+    {u"CFG-NAVX", 0x0A, Payload(48, {{0, 1, 3}, {1, 1, 16}, {2, 1, 2}, {3, 1, 2}, {4, 1, 1}, {5, 1, 1}, {6, 1, 4},
+                                     {8, 1, 5}, {9, 1, 20}, {10, 2, 250}, {12, 2, 100}, {14, 2, 300}, {16, 4, 600},
+                                     {20, 4, 2500}, {24, 4, 0xFFFFFB50}, {32, 1, 3}, {33, 1, 4}, {36, 4, 1500},
+                                     {40, 2, 0xFFEC}})},
+    {u"CFG-NAVX", 0x0A, Payload(32, {{0, 1, 4}, {1, 1, 12}, {2, 1, 1}, {5, 1, 2}, {6, 1, 1}, {24, 4, 12345}})},
+    {u"CFG-TST", 0x0B, Payload(48, {{0, 1, 17}, {1, 1, 3}, {2, 1, 3}, {4, 4, 0xFFFFF63C}, {8, 4, 512}, {12, 1, 45},
+                                    {16, 4, 60}, {44, 4, 0xDEADBEEF}})},
+    {u"CFG-TST", 0x0B, Payload(44, {{0, 1, 32}, {16, 4, 5}})},
+    {u"CFG-RXMX", 0x0C, Payload(16, {{0, 1, 1}, {1, 1, 16}, {2, 1, 3}, {4, 2, 30}, {6, 2, 5}, {8, 4, 4000},
+                                     {12, 1, 12}, {13, 1, 3}})},
+    {u"CFG-RXMOSC", 0x0D, Payload(28, {{0, 1, 2}, {4, 4, 23104000}, {8, 2, 500}, {10, 2, 100}, {12, 4, 2000},
+                                       {16, 4, 0xFFFFFF6A}, {20, 4, 30}, {24, 4, 0x12345678}})},
+    {u"CFG-RXMOSC", 0x0D, Payload(24, {{0, 1, 4}, {4, 4, 16368000}})},
+    {u"CFG-ITM", 0x0F, Payload(28, {{0, 4, 7}, {4, 4, 1000}, {8, 4, 9000}, {12, 4, 30000}, {16, 1, 4}, {17, 1, 30},
+                                    {20, 4, 5000}})},
+    {u"CFG-LPTST", 0x18, Payload(16, {{0, 4, 5}, {4, 4, 3600}, {8, 4, 200}, {12, 4, 800}})},
+    {u"CFG-TRKSET", 0x1F, Payload(5, {{0, 1, 1}, {1, 2, 150}, {3, 2, 20}})},
+    {u"CFG-MAP", 0x14, Payload(12, {{0, 1, 5}, {1, 1, 1}, {4, 4, 0x00100000}, {8, 4, 0x20004000}})},
+    {u"ODO", 0x1E, Payload(8, {{0, 4, 1}, {4, 4, 2}})},
+    {u"ODO", 0x1E, Payload(8, {{0, 4, 2}, {4, 4, 3}})},
 };
 
 TEST_F(KvbConfigEditorsTest, EveryEditorSendsBackTheFrameItShows) {
@@ -256,6 +308,70 @@ TEST_F(KvbConfigEditorsTest, TheCustomMessageSendsWhatIsTyped) {
     EXPECT_FALSE(custom.node->ValidateControl(custom.page, 1001));
     custom.page.TypeText(1003, u"0G");
     EXPECT_FALSE(custom.node->ValidateControl(custom.page, 1003));
+}
+
+namespace usb {
+enum : int { kVendorId = 1001, kComEmulation = 1003, kRemoteWakeup = 1014, kProductText = 1016, kVendorText, kSerial };
+}
+
+TEST_F(KvbConfigEditorsTest, UsbTextsStayWithinTheirFieldsOfThirtyTwoBytes) {
+    OpenEditor usb = Open(u"CFG-USB");
+    const std::u16string full(32, u'x');
+    usb.page.TypeText(usb::kProductText, full);
+    EXPECT_TRUE(usb.node->ValidateControl(usb.page, usb::kProductText));
+    const Bytes payload = usb.Payload();
+    ASSERT_EQ(108u, payload.size());
+    EXPECT_EQ(Bytes(32, 'x'), Bytes(payload.begin() + 12, payload.begin() + 44));
+    EXPECT_EQ(0, payload[44]);
+    for (const std::u16string& refused : {full + u"x", std::u16string(u"\u4E2D")}) {
+        usb.page.TypeText(usb::kProductText, refused);
+        EXPECT_FALSE(usb.node->ValidateControl(usb.page, usb::kProductText));
+        EXPECT_TRUE(usb.Build().empty()) << "never cut";
+    }
+    // A text that fills its field has no end mark; the next field is not part of it.
+    usb.Show(KvbTestFrame(0x06, 0x1B, WithText(WithText(Bytes(108, 0), 44, std::string(32, 'V')), 76, "0042")));
+    EXPECT_EQ(std::u16string(32, u'V'), usb.Text(usb::kVendorText));
+    EXPECT_EQ(u"0042", usb.Text(usb::kSerial));
+    usb.page.TypeText(usb::kVendorId, u"F05G");
+    EXPECT_FALSE(usb.node->ValidateControl(usb.page, usb::kVendorId));
+
+    EXPECT_FALSE(usb.page.IsControlEnabled(usb::kComEmulation));
+    EXPECT_FALSE(usb.page.IsControlEnabled(usb::kRemoteWakeup));
+    SetMode(1);
+    OpenEditor extended = Open(u"CFG-USB");
+    EXPECT_TRUE(extended.page.IsControlEnabled(usb::kComEmulation));
+    EXPECT_TRUE(extended.page.IsControlEnabled(usb::kRemoteWakeup));
+}
+
+TEST_F(KvbConfigEditorsTest, AFixwiseTemplateFillsThePage) {
+    OpenEditor fxw = Open(u"CFG-FXW");
+    fxw.Choose(1001, u"Asset Tracking Unit Set");
+    EXPECT_FALSE(fxw.node->OnControlChange(fxw.page, 1001));
+    EXPECT_EQ(Payload(36, {{0, 4, 0x07}, {4, 4, 30000}, {8, 4, 300000}, {12, 4, 600000}, {16, 4, 3600000},
+                           {20, 4, 60000}, {24, 4, 1800000}}),
+              fxw.Payload());
+    EXPECT_EQ(u"1800.000", fxw.Text(1011));
+}
+
+TEST_F(KvbConfigEditorsTest, PollsOfTimeMarkChannelsAndMappingEntriesAndTheStatusNotes) {
+    OpenEditor tm2 = Open(u"CFG-TM2");
+    tm2.Choose(1001, u"2");
+    EXPECT_TRUE(tm2.node->OnControlChange(tm2.page, 1001));
+    EXPECT_EQ((Bytes{0xA4, 0x51, 0x06, 0x19, 0x01, 0x00, 0x02, 0x22, 0x87}), tm2.Poll());
+    OpenEditor map = Open(u"CFG-MAP");
+    map.Choose(1001, u"5 - RESERVED");
+    EXPECT_EQ(KvbTestFrame(0x06, 0x14, {5}), map.Poll());
+    EXPECT_EQ(9u, map.Poll().size());
+
+    OpenEditor odo = Open(u"ODO");
+    odo.Show(KvbTestFrame(0x06, 0x1E, Payload(8, {{0, 4, 2}, {4, 4, 1}})));
+    EXPECT_TRUE(odo.page.IsControlVisible(1004)) << "Odo is disabled";
+    odo.Show(KvbTestFrame(0x06, 0x1E, Payload(8, {{0, 4, 1}, {4, 4, 1}})));
+    EXPECT_FALSE(odo.page.IsControlVisible(1004));
+    OpenEditor tm = Open(u"CFG-TM");
+    EXPECT_FALSE(tm.page.IsControlVisible(1006));
+    tm.Show(KvbTestFrame(0x06, 0x10, Payload(12, {{8, 4, 0x80000000}})));
+    EXPECT_TRUE(tm.page.IsControlVisible(1006)) << "Timemark not available";
 }
 
 }  // namespace
