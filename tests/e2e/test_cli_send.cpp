@@ -63,6 +63,20 @@ TEST(CliSend, ANewMeasurementPeriodMakesTheReceiverNavigateFiveTimesASecond) {
     EXPECT_TRUE(Contains(poll.output, "Measurement Period: 200\n")) << poll.output << poll.errors;
 }
 
+// The odometer's group is not shown by default; naming it is enough.
+TEST(CliSend, TheOdometerIsSwitchedOffAndKeptSo) {
+    SimulatorOnTerminal simulator;
+    const ToolRun send =
+        RunTool({kCli, "send", "ODO", "Enable Odo=off", "Platform=2", "--port", simulator.device});
+    EXPECT_EQ(0, send.status) << send.errors;
+    EXPECT_TRUE(Contains(send.output, "[ ] Enable Odo\n")) << send.output;
+    EXPECT_TRUE(Contains(send.output, "Platform: 2 - BICYCLE\n")) << send.output;
+
+    const ToolRun poll = RunTool({kCli, "send", "ODO", "--port", simulator.device});
+    EXPECT_TRUE(Contains(poll.output, "[ ] Enable Odo\n")) << poll.output << poll.errors;
+    EXPECT_TRUE(Contains(poll.output, "Platform: 2 - BICYCLE\n")) << poll.output;
+}
+
 TEST(CliSend, AControlThatDoesNotTakeItsValueSendsNothing) {
     SimulatorOnTerminal simulator;
     const ToolRun refused = RunTool({kCli, "send", "CFG-RATE", "Measurement Period=-5", "--port", simulator.device});

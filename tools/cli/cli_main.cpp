@@ -96,6 +96,14 @@ int RunMessages(const CliOptions& options, CStopSignal& stop) {
     return 0;
 }
 
+// A message named on the command line takes part in the stream even when its group is not one the
+// program shows by default (the odometer, the logger, the engineering messages).
+CMessageNode* FindNamedMessage(CVeltroDoc& document, const std::string& name) {
+    CMessageNode* node = FindMessageByName(document, platform::Utf8ToWide(name));
+    if (node) MessageMask |= node->OwnMask();
+    return node;
+}
+
 int UnknownMessage(CCliApp& cli, const std::string& name) {
     std::fprintf(stderr, "veltro-cli: no message is named \"%s\"; the messages are:\n", name.c_str());
     for (const std::u16string& known : MessageNames(cli.Document()))
@@ -107,7 +115,7 @@ int UnknownMessage(CCliApp& cli, const std::string& name) {
 int RunShow(const CliOptions& options, CStopSignal& stop) {
     CCliApp cli([&stop] { return StopOrOutputClosed(stop); }, std::nullopt, options.plugins);
     if (!cli.Start()) return kFailed;
-    CMessageNode* node = FindMessageByName(cli.Document(), platform::Utf8ToWide(options.message));
+    CMessageNode* node = FindNamedMessage(cli.Document(), options.message);
     if (!node) return UnknownMessage(cli, options.message);
     if (!OpenLog(cli, options.file)) return kFailed;
     cli.Frame().ReplayToEnd();
@@ -128,7 +136,7 @@ std::string Utf8(const std::u16string& text) { return platform::WideToUtf8(text)
 int RunBuild(const CliOptions& options, CStopSignal& stop) {
     CCliApp cli([&stop] { return StopOrOutputClosed(stop); }, std::nullopt, options.plugins);
     if (!cli.Start()) return kFailed;
-    CMessageNode* node = FindMessageByName(cli.Document(), platform::Utf8ToWide(options.message));
+    CMessageNode* node = FindNamedMessage(cli.Document(), options.message);
     if (!node) return UnknownMessage(cli, options.message);
     if (!options.file.empty()) {
         if (!OpenLog(cli, options.file)) return kFailed;
@@ -165,7 +173,7 @@ int RunSend(const CliOptions& options, CStopSignal& stop) {
         [&] { return StopOrOutputClosed(stop) || (session && session->Step(platform::GetTickCount())); },
         options.plugins);
     if (!live.Start()) return kFailed;
-    CMessageNode* node = FindMessageByName(live.Cli().Document(), platform::Utf8ToWide(options.message));
+    CMessageNode* node = FindNamedMessage(live.Cli().Document(), options.message);
     if (!node) return UnknownMessage(live.Cli(), options.message);
     if (!live.CheckLink()) return kFailed;
     CMainFrameLogic& logic = live.Frame().Logic();

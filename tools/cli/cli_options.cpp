@@ -30,6 +30,8 @@ constexpr const char* kUsage =
     "                        setting's (section NetAid)\n"
     "  send NAME [CONTROL=VALUE ...]   connect, poll NAME, set its controls as build does, send\n"
     "                        it, poll it again and print its page as show does\n"
+    "                        (show, build and send take in the named message even when its group\n"
+    "                        is hidden by default)\n"
     "\n"
     "connection (monitor, record, send, reset, debug-messages, aid):\n"
     "  --port N|PATH         port COM1 … COM9, or a serial device such as /dev/ttyUSB0 (default 1)\n"

@@ -105,7 +105,92 @@ std::vector<uint8_t> Navigation2() {
         .U2(26, 300)
         .Take();
 }
+
+// ---- The engineering, power, logging, USB and time-mark settings.
+constexpr uint8_t kNavigationExpert = 0x0A;
+constexpr uint8_t kTestMode = 0x0B;
+constexpr uint8_t kReceiverManagerExpert = 0x0C;
+constexpr uint8_t kOscillator = 0x0D;
+constexpr uint8_t kFixwise = 0x0E;
+constexpr uint8_t kInterruptedTracking = 0x0F;
+constexpr uint8_t kTimeMark = 0x10;
+constexpr uint8_t kEkf = 0x12;
+constexpr uint8_t kMapping = 0x14;
+constexpr uint8_t kLowPowerTest = 0x18;
+constexpr uint8_t kUsb = 0x1B;
+constexpr uint8_t kOdometer = 0x1E;
+constexpr uint8_t kTrackingSettings = 0x1F;
+constexpr uint8_t kLogger = 0x21;
+constexpr int kMappingEntries = 8;
+
+
+std::vector<uint8_t> NavigationExpert() {
+    return CSimPayload(48)
+        .U1(0, 3)
+        .U1(1, 16)
+        .U1(2, 2)  // auto 2D/3D
+        .U1(3, 2)  // Kalman
+        .U1(4, 1)  // Klobuchar
+        .U1(5, 1)
+        .U1(6, 1)
+        .U1(8, 5)
+        .U1(9, 20)
+        .U2(10, 250)
+        .U2(12, 100)
+        .U2(14, 300)
+        .U4(16, 600)
+        .U4(20, 2000)
+        .U1(32, 2)  // patch
+        .U1(33, 1)
+        .Take();
+}
+
+std::vector<uint8_t> ReceiverManagerExpert() {
+    return CSimPayload(16).U1(1, 8).U2(4, 60).U2(6, 10).U4(8, 5000).U1(12, 16).Take();
+}
+
+std::vector<uint8_t> Oscillator() {
+    return CSimPayload(28).U4(4, 26000000).U2(8, 500).U2(10, 1000).U4(12, 1000).Take();
+}
+
+// The "Mobile Unit Set": sleep between fixes, wake often.
+std::vector<uint8_t> Fixwise() {
+    return CSimPayload(36).U4(0, 0x1).U4(4, 10000).U4(8, 120000).U4(12, 10000).U4(16, 60000).Take();
+}
+
+std::vector<uint8_t> InterruptedTracking() {
+    return CSimPayload(28).U4(4, 1000).U4(8, 9000).U4(12, 60000).U1(16, 4).U1(17, 28).U4(20, 2000).Take();
+}
+
+std::vector<uint8_t> Usb() {
+    return CSimPayload(108)
+        .U2(0, 0xF055)
+        .U2(2, 0x0001)
+        .U2(4, 0x0001)  // COM emulation
+        .U2(10, 100)
+        .Text(12, "Veltro Simulated Receiver", 32)
+        .Text(44, "Veltro", 32)
+        .Text(76, "00000001", 32)
+        .Take();
+}
 }  // namespace
+
+void CSimSettings::StoreFactoryExpertSettings() {
+    Store(kNavigationExpert, NavigationExpert());
+    Store(kTestMode, std::vector<uint8_t>(48, 0));
+    Store(kReceiverManagerExpert, ReceiverManagerExpert());
+    Store(kOscillator, Oscillator());
+    Store(kFixwise, Fixwise());
+    Store(kInterruptedTracking, InterruptedTracking());
+    Store(kTimeMark, CSimPayload(12).U4(4, 1000).Take());
+    Store(kEkf, CSimPayload(16).U1(0, 1).U1(5, 1).U2(8, 250).U2(10, 2500).U1(13, 20).U2(14, 600).Take());
+    for (int entry = 0; entry < kMappingEntries; ++entry) Store(kMapping, CSimPayload(12).U1(0, entry).Take());
+    Store(kLowPowerTest, std::vector<uint8_t>(16, 0));
+    Store(kUsb, Usb());
+    Store(kOdometer, CSimPayload(8).U4(0, 0x1).U4(4, 1).Take());  // enabled, car
+    Store(kTrackingSettings, CSimPayload(5).U2(1, 100).U2(3, 20).Take());
+    Store(kLogger, CSimPayload(36).U2(4, 1).U2(24, 0x01).U2(32, 0x09).Take());
+}
 
 CSimSettings::CSimSettings(uint16_t measurementPeriodMs) {
     for (int port = 0; port < kPorts; ++port) Store(kPrt, Port(port));
@@ -121,6 +206,7 @@ CSimSettings::CSimSettings(uint16_t measurementPeriodMs) {
         Store(kTimeMark2, CSimPayload(12).U1(0, channel).Take());
     Store(kNav2, Navigation2());
     Store(kTimeMode, std::vector<uint8_t>(28, 0));
+    StoreFactoryExpertSettings();
 }
 
 const CSimSettings::Layout* CSimSettings::LayoutOf(uint8_t id) {
@@ -128,13 +214,23 @@ const CSimSettings::Layout* CSimSettings::LayoutOf(uint8_t id) {
         {kPrt, 20, 1},    {kInf, 8, 1},  {kNav, 28, 0}, {kTimePulse, 20, 0}, {kRate, 6, 0},  {kReceiverManager, 2, 0},
         {kAntenna, 4, 0}, {kSbas, 8, 0}, {kNmea, 4, 0}, {kTimeMark2, 12, 1}, {kNav2, 40, 0}, {kTimeMode, 28, 0},
     };
+    // The engineering, power, logging, USB and time-mark settings.
+    static constexpr Layout kExpertLayouts[] = {
+        {kNavigationExpert, 48, 0, 32}, {kTestMode, 48, 0, 44}, {kReceiverManagerExpert, 16, 0},
+        {kOscillator, 28, 0, 24},       {kFixwise, 36, 0},      {kInterruptedTracking, 28, 0},
+        {kTimeMark, 12, 0},             {kEkf, 16, 0},          {kMapping, 12, 1},
+        {kLowPowerTest, 16, 0},         {kUsb, 108, 0},         {kOdometer, 8, 0},
+        {kTrackingSettings, 5, 0},      {kLogger, 36, 0},
+    };
     auto found = std::find_if(std::begin(kLayouts), std::end(kLayouts), [id](auto& l) { return l.id == id; });
-    return found == std::end(kLayouts) ? nullptr : found;
+    if (found != std::end(kLayouts)) return found;
+    auto expert = std::find_if(std::begin(kExpertLayouts), std::end(kExpertLayouts), [id](auto& l) { return l.id == id; });
+    return expert == std::end(kExpertLayouts) ? nullptr : expert;
 }
 
 bool CSimSettings::Set(uint8_t id, std::span<const uint8_t> payload) {
     const Layout* layout = LayoutOf(id);
-    if (!layout || payload.size() != layout->length) return false;
+    if (!layout || !layout->Takes(payload.size())) return false;
     if (id == kRate && !IsSupportedRate(payload)) return false;
     Store(id, {payload.begin(), payload.end()});
     return true;
@@ -189,6 +285,13 @@ uint32_t CSimSettings::GroupOf(uint8_t id) {
             return 1u << 4;
         case kAntenna:
             return 1u << 10;
+        case kUsb:
+            return 1u << 0;
+        case kFixwise:
+        case kInterruptedTracking:
+            return 1u << 5;
+        case kEkf:
+            return 1u << 8;
         default:
             return 1u << 3;
     }

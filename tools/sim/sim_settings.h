@@ -38,6 +38,10 @@ private:
         uint8_t id;
         size_t length;
         size_t keyLength;
+        // The older, shorter form that the receiver also takes; 0 for none.
+        size_t shortLength = 0;
+
+        bool Takes(size_t size) const { return size == length || (shortLength && size == shortLength); }
     };
     struct Entry {
         uint8_t id;
@@ -45,6 +49,7 @@ private:
     };
 
     static const Layout* LayoutOf(uint8_t id);
+    void StoreFactoryExpertSettings();
     static uint32_t GroupOf(uint8_t id);
     // entries.size() when there is none.
     size_t IndexOf(uint8_t id, std::span<const uint8_t> key) const;

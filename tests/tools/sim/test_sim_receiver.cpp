@@ -8,6 +8,7 @@
 #include <cmath>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/core/intake/veltro_doc.h"
@@ -370,6 +371,27 @@ TEST_F(SimReceiverTest, ConfigurationPollsTellTheCurrentSettings) {
     const Bytes sbas = {0, 0x03, 2, 0, 0x51, 0x08, 0, 0};
     EXPECT_TRUE(Answer(receiver, KvbFrame(kKvbClassCfg, 0x16, sbas)).empty());
     EXPECT_EQ(KvbFrame(kKvbClassCfg, 0x16, sbas), Answer(receiver, KvbFrame(kKvbClassCfg, 0x16, {})));
+}
+
+TEST_F(SimReceiverTest, TheEngineeringAndDeviceSettingsAreKeptInEachFormAndByKey) {
+    CSimReceiver receiver(Config(true, false));
+    // Id and the total length of the answer to its poll.
+    const std::pair<uint8_t, size_t> kSettings[] = {{0x0A, 56}, {0x0B, 56}, {0x0C, 24}, {0x0D, 36}, {0x0E, 44},
+                                                    {0x0F, 36}, {0x10, 20}, {0x12, 24}, {0x18, 24}, {0x1B, 116},
+                                                    {0x1E, 16}, {0x1F, 13}, {0x21, 44}};
+    for (const auto& [id, length] : kSettings)
+        EXPECT_EQ(length, Answer(receiver, KvbFrame(kKvbClassCfg, id, {})).size()) << int{id};
+
+    const Bytes shortNavx(32, 4);
+    EXPECT_TRUE(Answer(receiver, KvbFrame(kKvbClassCfg, 0x0A, shortNavx)).empty());
+    EXPECT_EQ(KvbFrame(kKvbClassCfg, 0x0A, shortNavx), Answer(receiver, KvbFrame(kKvbClassCfg, 0x0A, {})));
+
+    const Bytes entry = {5, 1, 0, 0, 0, 0, 0x10, 0, 0, 0x40, 0, 0x20};
+    EXPECT_TRUE(Answer(receiver, KvbFrame(kKvbClassCfg, 0x14, entry)).empty());
+    EXPECT_EQ(KvbFrame(kKvbClassCfg, 0x14, entry), Answer(receiver, KvbFrame(kKvbClassCfg, 0x14, {5})));
+    EXPECT_EQ(4, Answer(receiver, KvbFrame(kKvbClassCfg, 0x14, {4})).at(6));
+    EXPECT_TRUE(Answer(receiver, KvbFrame(kKvbClassCfg, 0x14, {8})).empty());
+    EXPECT_EQ(2, Answer(receiver, KvbFrame(kKvbClassCfg, 0x19, {2})).at(6));
 }
 
 TEST_F(SimReceiverTest, CfgRateSetsTheNavigationPeriodWithinWhatTheReceiverCanDo) {
