@@ -396,13 +396,13 @@ inline constexpr std::array kCfgFxwLines{
     List(u"Template", cfgfxw::kTemplate),
     Check(u"Sleep", cfgfxw::kSleep), Check(u"Backup", cfgfxw::kBackup, 2),
     Check(u"Use on/off time", cfgfxw::kOnOffTime), Check(u"Absolute align", cfgfxw::kAbsoluteAlign, 2),
-    Edit(u"T_reacq [s]", cfgfxw::kReacquire, u"[s]"),
-    Edit(u"T_acq [s]", cfgfxw::kAcquire, u"[s]"),
-    Edit(u"T_reacq_off [s]", cfgfxw::kReacquireOff, u"[s]"),
-    Edit(u"T_acc_off [s]", cfgfxw::kAcquireOff, u"[s]"),
-    Edit(u"T_on [s]", cfgfxw::kOn, u"[s]"),
-    Edit(u"T_off [s]", cfgfxw::kOff, u"[s]"),
-    Edit(u"Base TOW [s]", cfgfxw::kBaseTow, u"[s]"),
+    Edit(u"T_reacq [s]", cfgfxw::kReacquire),
+    Edit(u"T_acq [s]", cfgfxw::kAcquire),
+    Edit(u"T_reacq_off [s]", cfgfxw::kReacquireOff),
+    Edit(u"T_acc_off [s]", cfgfxw::kAcquireOff),
+    Edit(u"T_on [s]", cfgfxw::kOn),
+    Edit(u"T_off [s]", cfgfxw::kOff),
+    Edit(u"Base TOW [s]", cfgfxw::kBaseTow),
 };
 
 inline constexpr auto kCfgLogLines = LogLines();
