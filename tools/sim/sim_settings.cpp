@@ -123,7 +123,6 @@ constexpr uint8_t kTrackingSettings = 0x1F;
 constexpr uint8_t kLogger = 0x21;
 constexpr int kMappingEntries = 8;
 
-
 std::vector<uint8_t> NavigationExpert() {
     return CSimPayload(48)
         .U1(0, 3)
@@ -224,7 +223,8 @@ const CSimSettings::Layout* CSimSettings::LayoutOf(uint8_t id) {
     };
     auto found = std::find_if(std::begin(kLayouts), std::end(kLayouts), [id](auto& l) { return l.id == id; });
     if (found != std::end(kLayouts)) return found;
-    auto expert = std::find_if(std::begin(kExpertLayouts), std::end(kExpertLayouts), [id](auto& l) { return l.id == id; });
+    auto expert =
+        std::find_if(std::begin(kExpertLayouts), std::end(kExpertLayouts), [id](auto& l) { return l.id == id; });
     return expert == std::end(kExpertLayouts) ? nullptr : expert;
 }
 

@@ -62,12 +62,9 @@ constexpr EditorList kTm2Lists[] = {{cfgtm2::kChannel, kChannels},
                                     {cfgtm2::kMode, kTm2Modes},
                                     {cfgtm2::kEdge, kTm2Edges}};
 constexpr EditorField kTm2Fields[] = {
-    ChoiceField(cfgtm2::kChannel, 0, 1, 2),
-    NumberField(cfgtm2::kPollRate, 4, 4),
-    BitField(cfgtm2::kEnable, 8, 4, 0),
-    IndexField(cfgtm2::kTimeSource, 8, 4, 1, 1),
-    IndexField(cfgtm2::kMode, 8, 4, 2, 1),
-    IndexField(cfgtm2::kEdge, 8, 4, 3, 3),
+    ChoiceField(cfgtm2::kChannel, 0, 1, 2), NumberField(cfgtm2::kPollRate, 4, 4),
+    BitField(cfgtm2::kEnable, 8, 4, 0),     IndexField(cfgtm2::kTimeSource, 8, 4, 1, 1),
+    IndexField(cfgtm2::kMode, 8, 4, 2, 1),  IndexField(cfgtm2::kEdge, 8, 4, 3, 3),
 };
 
 }  // namespace

@@ -19,13 +19,13 @@ constexpr const char16_t* kNavxFilters[] = {u"0 - Disabled", u"1 - LSQR", u"2 - 
 constexpr const char16_t* kNavxIonosphere[] = {u"0 - None", u"1 - Klobuchar", u"2 - SBAS"};
 constexpr const char16_t* kNavxTimeModes[] = {u"1 - Survey-in", u"2 - Fixed position"};
 constexpr const char16_t* kNavxResets[] = {u"1 - KF Reset", u"2 - Resync", u"3 - Kill SVs", u"4 - Cold Start"};
-constexpr const char16_t* kNavxAntennas[] = {u"0 - Unknown",           u"1 - Volute",         u"2 - Patch",
+constexpr const char16_t* kNavxAntennas[] = {u"0 - Unknown",           u"1 - Volute",          u"2 - Patch",
                                              u"3 - Patch/Groundplane", u"4 - Patch/Chokering", u"5 - Mini Volute",
                                              u"6 - On-board Patch"};
 constexpr const char16_t* kNavxMounts[] = {u"1 - Fixed", u"2 - Chao", u"3 - STANAG", u"4 - Magnet", u"5 - SBAS"};
 constexpr EditorList kNavxLists[] = {
-    {cfgnavx::kFixMode, kNavxFixModes}, {cfgnavx::kFilter, kNavxFilters},          {cfgnavx::kIonosphere, kNavxIonosphere},
-    {cfgnavx::kTimeMode, kNavxTimeModes}, {cfgnavx::kReset, kNavxResets},          {cfgnavx::kAntennaType, kNavxAntennas},
+    {cfgnavx::kFixMode, kNavxFixModes},   {cfgnavx::kFilter, kNavxFilters}, {cfgnavx::kIonosphere, kNavxIonosphere},
+    {cfgnavx::kTimeMode, kNavxTimeModes}, {cfgnavx::kReset, kNavxResets},   {cfgnavx::kAntennaType, kNavxAntennas},
     {cfgnavx::kMount, kNavxMounts},
 };
 constexpr EditorField kNavxFields[] = {
@@ -67,14 +67,10 @@ constexpr auto TstSatellites() {
 constexpr auto kTstSatellites = TstSatellites();
 constexpr EditorList kTstLists[] = {{cfgtst::kSatellite, kTstSatellites}};
 constexpr EditorField kTstFields[] = {
-    ChoiceField(cfgtst::kSatellite, 0, 1, 32),
-    NumberField(cfgtst::kChannel, 1, 1),
-    BitField(cfgtst::kSignal, 2, 1, 0),
-    BitField(cfgtst::kNoise, 2, 1, 1),
-    SignedField(cfgtst::kDoppler, 4, 4),
-    NumberField(cfgtst::kCodePhase, 8, 4),
-    NumberField(cfgtst::kLevel, 12, 1),
-    NumberField(cfgtst::kDuration, 16, 4),
+    ChoiceField(cfgtst::kSatellite, 0, 1, 32), NumberField(cfgtst::kChannel, 1, 1),
+    BitField(cfgtst::kSignal, 2, 1, 0),        BitField(cfgtst::kNoise, 2, 1, 1),
+    SignedField(cfgtst::kDoppler, 4, 4),       NumberField(cfgtst::kCodePhase, 8, 4),
+    NumberField(cfgtst::kLevel, 12, 1),        NumberField(cfgtst::kDuration, 16, 4),
     HexField(cfgtst::kFlags, 44, 4),
 };
 
@@ -82,7 +78,7 @@ constexpr EditorField kTstFields[] = {
 // and 6-7 reacquisition time-outs [s], 8-11 search window [Hz], 12 channels, 13 flags (bit 0
 // multipath mitigation, bit 1 jamming detection), 14-15 reserved.
 constexpr const char16_t* kRxmxModes[] = {u"0 - CTM", u"1 - FxW", u"2 - ITM", u"3 - na", u"4 - na"};
-constexpr const char16_t* kRxmxSensitivities[] = {u"0 - Auto",    u"4 - Fast",       u"8 - Normal",
+constexpr const char16_t* kRxmxSensitivities[] = {u"0 - Auto",    u"4 - Fast",      u"8 - Normal",
                                                   u"16 - HiSens", u"32 - MegaSens", u"4 - LoSens"};
 constexpr const char16_t* kRxmxSpacings[] = {u"0 - 1/2 IEML 1/2 QEML",   u"1 - 1/4 IEML 1/2 IEML",
                                              u"2 - 1/8 IEML 1/4 IEML",   u"3 - 1/16 IEML 1/8 IEML",
@@ -91,25 +87,29 @@ constexpr EditorList kRxmxLists[] = {{cfgrxmx::kTrackingMode, kRxmxModes},
                                      {cfgrxmx::kSensitivity, kRxmxSensitivities},
                                      {cfgrxmx::kSpacing, kRxmxSpacings}};
 constexpr EditorField kRxmxFields[] = {
-    ChoiceField(cfgrxmx::kTrackingMode, 0, 1),  ChoiceField(cfgrxmx::kSensitivity, 1, 1),
-    ChoiceField(cfgrxmx::kSpacing, 2, 1),       NumberField(cfgrxmx::kAcquisitionTimeout, 4, 2),
-    NumberField(cfgrxmx::kReacquisitionTimeout, 6, 2), NumberField(cfgrxmx::kSearchWindow, 8, 4),
-    NumberField(cfgrxmx::kChannels, 12, 1),     BitField(cfgrxmx::kMultipath, 13, 1, 0),
+    ChoiceField(cfgrxmx::kTrackingMode, 0, 1),
+    ChoiceField(cfgrxmx::kSensitivity, 1, 1),
+    ChoiceField(cfgrxmx::kSpacing, 2, 1),
+    NumberField(cfgrxmx::kAcquisitionTimeout, 4, 2),
+    NumberField(cfgrxmx::kReacquisitionTimeout, 6, 2),
+    NumberField(cfgrxmx::kSearchWindow, 8, 4),
+    NumberField(cfgrxmx::kChannels, 12, 1),
+    BitField(cfgrxmx::kMultipath, 13, 1, 0),
     BitField(cfgrxmx::kJamming, 13, 1, 1),
 };
 
 // ---- CFG-RXMOSC: 0 oscillator type, 1-3 reserved, 4-7 nominal frequency [Hz], 8-9 stability
 // [ppb], 10-11 ageing [ppb/year], 12-15 warm-up time [ms], 16-19 frequency offset [ppb] signed,
 // 20-23 temperature drift [ppb/K]. The 28-byte form adds 24-27, the calibration word.
-constexpr const char16_t* kOscillators[] = {
-    u"0 - TCXO 0.5 ppm, 26.000 MHz, clipped sine", u"1 - TCXO 1.0 ppm, 26.000 MHz, clipped sine",
-    u"2 - TCXO 2.0 ppm, 23.104 MHz, clipped sine", u"3 - TCXO 2.5 ppm, 16.368 MHz, CMOS",
-    u"4 - Crystal 10 ppm, 16.368 MHz"};
+constexpr const char16_t* kOscillators[] = {u"0 - TCXO 0.5 ppm, 26.000 MHz, clipped sine",
+                                            u"1 - TCXO 1.0 ppm, 26.000 MHz, clipped sine",
+                                            u"2 - TCXO 2.0 ppm, 23.104 MHz, clipped sine",
+                                            u"3 - TCXO 2.5 ppm, 16.368 MHz, CMOS", u"4 - Crystal 10 ppm, 16.368 MHz"};
 constexpr EditorList kRxmoscLists[] = {{cfgrxmosc::kType, kOscillators}};
 constexpr EditorField kRxmoscFields[] = {
-    ChoiceField(cfgrxmosc::kType, 0, 1, 4),     NumberField(cfgrxmosc::kFrequency, 4, 4),
-    NumberField(cfgrxmosc::kStability, 8, 2),   NumberField(cfgrxmosc::kAging, 10, 2),
-    NumberField(cfgrxmosc::kWarmUp, 12, 4),     SignedField(cfgrxmosc::kOffset, 16, 4),
+    ChoiceField(cfgrxmosc::kType, 0, 1, 4),           NumberField(cfgrxmosc::kFrequency, 4, 4),
+    NumberField(cfgrxmosc::kStability, 8, 2),         NumberField(cfgrxmosc::kAging, 10, 2),
+    NumberField(cfgrxmosc::kWarmUp, 12, 4),           SignedField(cfgrxmosc::kOffset, 16, 4),
     NumberField(cfgrxmosc::kTemperatureDrift, 20, 4), HexField(cfgrxmosc::kCalibration, 24, 4),
 };
 
@@ -117,10 +117,10 @@ constexpr EditorField kRxmoscFields[] = {
 // 4-7 tracking time, 8-11 sleep time, 12-15 longest acquisition [ms], 16 min SVs, 17 min C/N0
 // [dBHz], 18-19 reserved, 20-23 grace period [ms], 24-27 reserved.
 constexpr EditorField kItmFields[] = {
-    BitField(cfgitm::kEnable, 0, 4, 0),         BitField(cfgitm::kWakeOnTimer, 0, 4, 1),
-    BitField(cfgitm::kWakeOnPin, 0, 4, 2),      NumberField(cfgitm::kTrackTime, 4, 4),
-    NumberField(cfgitm::kSleepTime, 8, 4),      NumberField(cfgitm::kAcquisitionTime, 12, 4),
-    NumberField(cfgitm::kMinSvs, 16, 1),        NumberField(cfgitm::kMinCn0, 17, 1),
+    BitField(cfgitm::kEnable, 0, 4, 0),       BitField(cfgitm::kWakeOnTimer, 0, 4, 1),
+    BitField(cfgitm::kWakeOnPin, 0, 4, 2),    NumberField(cfgitm::kTrackTime, 4, 4),
+    NumberField(cfgitm::kSleepTime, 8, 4),    NumberField(cfgitm::kAcquisitionTime, 12, 4),
+    NumberField(cfgitm::kMinSvs, 16, 1),      NumberField(cfgitm::kMinCn0, 17, 1),
     NumberField(cfgitm::kGracePeriod, 20, 4),
 };
 
@@ -168,9 +168,9 @@ constexpr EditorField kMapFields[] = {
 // ---- CFG-LPTST: 0-3 flags (bit 0 run the test, 1 stop after it, 2 report the current), 4-7
 // duration [s], 8-11 on and 12-15 off time [ms].
 constexpr EditorField kLptstFields[] = {
-    BitField(cfglptst::kEnable, 0, 4, 0),       BitField(cfglptst::kStopAfter, 0, 4, 1),
+    BitField(cfglptst::kEnable, 0, 4, 0),        BitField(cfglptst::kStopAfter, 0, 4, 1),
     BitField(cfglptst::kReportCurrent, 0, 4, 2), NumberField(cfglptst::kDuration, 4, 4),
-    NumberField(cfglptst::kOnTime, 8, 4),       NumberField(cfglptst::kOffTime, 12, 4),
+    NumberField(cfglptst::kOnTime, 8, 4),        NumberField(cfglptst::kOffTime, 12, 4),
 };
 
 // ---- CFG-TRKSET: 0 setting, 1-2 loop bandwidth [Hz] x 100, 3-4 integration time [ms].

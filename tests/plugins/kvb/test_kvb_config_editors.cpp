@@ -210,7 +210,8 @@ struct PayloadField {
 Bytes Payload(size_t size, std::initializer_list<PayloadField> fields) {
     Bytes payload(size, 0);
     for (const PayloadField& field : fields)
-        for (size_t at = 0; at < field.width; ++at) payload.at(field.offset + at) = static_cast<uint8_t>(field.value >> (8 * at));
+        for (size_t at = 0; at < field.width; ++at)
+            payload.at(field.offset + at) = static_cast<uint8_t>(field.value >> (8 * at));
     return payload;
 }
 Bytes WithText(Bytes payload, size_t offset, const std::string& text) {

@@ -26,6 +26,8 @@ const BuildCase kCases[] = {
     {{"CFG-CFG", "Revert to default configuration=on"},
      "A4 51 06 09 0C 00 FF FF FF FF 00 00 00 00 FF FF FF FF 13 5B"},
     {{"CFG-SBAS", "EGNOS=on"}, "A4 51 06 16 08 00 00 00 00 00 51 08 00 00 7D E6"},
+    {{"CFG-TM2", "Channel=1", "Poll Rate=1000", "Channel Enabled=on", "Trigger Mode=1", "Trigger Edge=1"},
+     "A4 51 06 19 0C 00 01 00 00 00 E8 03 00 00 0D 00 00 00 24 14"},
 };
 
 TEST(CliBuildEditors, TheByteExamplesOfTheConfigurationEditors) {
@@ -39,6 +41,10 @@ TEST(CliBuildEditors, TheByteExamplesOfTheConfigurationEditors) {
     const ToolRun invalid = RunTool({kCli, "build", "CFG-PRT", "Protocol in=32"});
     EXPECT_EQ(1, invalid.status);
     EXPECT_NE(std::string::npos, invalid.errors.find("Protocol in is not valid")) << invalid.errors;
+    // A text longer than its field is refused, not cut.
+    const ToolRun tooLong = RunTool({kCli, "build", "CFG-USB", "Product Text=" + std::string(33, 'x')});
+    EXPECT_EQ(1, tooLong.status);
+    EXPECT_NE(std::string::npos, tooLong.errors.find("Product Text is not valid")) << tooLong.errors;
 }
 
 }  // namespace
