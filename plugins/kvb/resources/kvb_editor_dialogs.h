@@ -364,6 +364,78 @@ inline constexpr ControlTemplate kCustomControls[] = {
      ControlFont::System},
 };
 
+// ---- CFG-DAT and CFG-TDB
+// clang-format off
+inline constexpr std::array kCfgDatLines{
+    List(u"Datum", cfgdat::kDatum),
+    Heading(u"User datum"),
+    Edit(u"Semi-major axis", cfgdat::kSemiMajorAxis, u"[m]"),
+    Edit(u"Inverse flattening", cfgdat::kInverseFlattening),
+    Edit(u"X shift", cfgdat::kShiftX, u"[m]"), Edit(u"Y shift", cfgdat::kShiftY, u"[m]"),
+    Edit(u"Z shift", cfgdat::kShiftZ, u"[m]"),
+    Edit(u"X rotation", cfgdat::kRotationX, u"[s]"), Edit(u"Y rotation", cfgdat::kRotationY, u"[s]"),
+    Edit(u"Z rotation", cfgdat::kRotationZ, u"[s]"),
+    Edit(u"Scale", cfgdat::kScale, u"[ppm]"),
+};
+// clang-format on
+inline constexpr auto kCfgDatControls = LayOutEditor<kCfgDatLines>();
+
+// One text per probe row: the stem and the row's number.
+using TdbRowText = std::array<char16_t, 12>;
+template <size_t N>
+constexpr std::array<TdbRowText, cfgtdb::kProbes> TdbRowTexts(const char16_t (&stem)[N]) {
+    std::array<TdbRowText, cfgtdb::kProbes> texts{};
+    for (int row = 0; row < cfgtdb::kProbes; ++row) {
+        size_t at = 0;
+        for (; at + 1 < N; ++at) texts[row][at] = stem[at];
+        if (row >= 10) texts[row][at++] = static_cast<char16_t>(u'0' + row / 10);
+        texts[row][at] = static_cast<char16_t>(u'0' + row % 10);
+    }
+    return texts;
+}
+inline constexpr auto kTdbRowNumbers = TdbRowTexts(u"");
+inline constexpr auto kTdbChannelLabels = TdbRowTexts(u"Channel ");
+inline constexpr auto kTdbSizeLabels = TdbRowTexts(u"Size ");
+inline constexpr auto kTdbOffsetLabels = TdbRowTexts(u"Offset ");
+
+inline constexpr int kTdbFirstRow = 46;
+inline constexpr int kTdbChannelX = 22;
+inline constexpr int kTdbSizeX = 52;
+inline constexpr int kTdbOffsetX = 102;
+inline constexpr int kTdbPageHeight = kTdbFirstRow + cfgtdb::kProbes * kPitch + kLeft;
+
+// Enable and target, then a row per probe under the column headings. Each list's label, which
+// names it to the command line, is hidden: the headings name the columns on the page.
+constexpr auto TdbControls() {
+    using namespace cfgtdb;
+    constexpr size_t kPerRow = 7;
+    std::array<ControlTemplate, 7 + kProbes * kPerRow> controls{};
+    size_t at = 0;
+    int plainId = kFirstPlainTextId;
+    controls[at++] = {kEnable, ControlKind::CheckBox, u"Enable", {kLeft, kLeft, kPageWidth - 2 * kLeft, 10}};
+    controls[at++] = {kTarget + kLabelOffset, ControlKind::StaticText, u"Target", {kLeft, 20, kFieldX - kLeft - 2, kTextLine}};
+    controls[at++] = {kTarget, ControlKind::Edit, u"", {kFieldX, 18, kFieldWidth, 12}, STYLE_RIGHT};
+    const int headingY = kTdbFirstRow - 12;
+    controls[at++] = {plainId++, ControlKind::StaticText, u"Probe", {kLeft, headingY, kTdbChannelX - kLeft - 2, kTextLine}, STYLE_NONE, ControlFont::Bold};
+    controls[at++] = {plainId++, ControlKind::StaticText, u"Channel", {kTdbChannelX, headingY, kTdbSizeX - kTdbChannelX - 2, kTextLine}, STYLE_NONE, ControlFont::Bold};
+    controls[at++] = {plainId++, ControlKind::StaticText, u"Size", {kTdbSizeX, headingY, kTdbOffsetX - kTdbSizeX - 2, kTextLine}, STYLE_NONE, ControlFont::Bold};
+    controls[at++] = {plainId++, ControlKind::StaticText, u"Offset", {kTdbOffsetX, headingY, kPageWidth - kTdbOffsetX - kLeft, kTextLine}, STYLE_NONE, ControlFont::Bold};
+    for (int row = 0; row < kProbes; ++row) {
+        const int y = kTdbFirstRow + row * kPitch;
+        const int channel = kChannel0 + row * kProbeStep;
+        const size_t index = static_cast<size_t>(row);
+        controls[at++] = {plainId++, ControlKind::StaticText, kTdbRowNumbers[index].data(), {kLeft, y + 2, kTdbChannelX - kLeft - 2, kTextLine}};
+        controls[at++] = {channel + kLabelOffset, ControlKind::StaticText, kTdbChannelLabels[index].data(), {kTdbChannelX, y, 0, 0}, STYLE_HIDDEN};
+        controls[at++] = {channel, ControlKind::DropDownEdit, u"", {kTdbChannelX, y, kTdbSizeX - kTdbChannelX - 2, 12}};
+        controls[at++] = {channel + 1 + kLabelOffset, ControlKind::StaticText, kTdbSizeLabels[index].data(), {kTdbSizeX, y, 0, 0}, STYLE_HIDDEN};
+        controls[at++] = {channel + 1, ControlKind::DropDownEdit, u"", {kTdbSizeX, y, kTdbOffsetX - kTdbSizeX - 2, 12}};
+        controls[at++] = {channel + 2 + kLabelOffset, ControlKind::StaticText, kTdbOffsetLabels[index].data(), {kTdbOffsetX, y, 0, 0}, STYLE_HIDDEN};
+        controls[at++] = {channel + 2, ControlKind::DropDownEdit, u"", {kTdbOffsetX, y, kPageWidth - kTdbOffsetX - kLeft, 12}};
+    }
+    return controls;
+}
+inline constexpr auto kCfgTdbControls = TdbControls();
+
 #define VELTRO_EDITOR_PAGE(id, lines, controls) DialogTemplate{id, kPageWidth, EditorHeight<lines>(), controls}
 inline constexpr DialogTemplate kEditorDialogs[] = {
     VELTRO_EDITOR_PAGE(kCfgPrtPage, kCfgPrtLines, kCfgPrtControls),
@@ -381,6 +453,8 @@ inline constexpr DialogTemplate kEditorDialogs[] = {
     VELTRO_EDITOR_PAGE(kCfgAntPage, kCfgAntLines, kCfgAntControls),
     VELTRO_EDITOR_PAGE(kCfgRxmPage, kCfgRxmLines, kCfgRxmControls),
     DialogTemplate{kCustomPage, kPageWidth, 146, kCustomControls},
+    VELTRO_EDITOR_PAGE(kCfgDatPage, kCfgDatLines, kCfgDatControls),
+    DialogTemplate{kCfgTdbPage, kPageWidth, kTdbPageHeight, kCfgTdbControls},
 };
 #undef VELTRO_EDITOR_PAGE
 
