@@ -2,9 +2,12 @@
 // by their labels.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "platform/text.h"
+#include "tests/plugins/kvb/kvb_test_frames.h"
 #include "tests/tools/tool_process.h"
 
 namespace {
@@ -39,6 +42,45 @@ TEST(CliBuildEditors, TheByteExamplesOfTheConfigurationEditors) {
     const ToolRun invalid = RunTool({kCli, "build", "CFG-PRT", "Protocol in=32"});
     EXPECT_EQ(1, invalid.status);
     EXPECT_NE(std::string::npos, invalid.errors.find("Protocol in is not valid")) << invalid.errors;
+}
+
+// ---- CFG-DAT and CFG-TDB
+std::string Hex(const std::vector<uint8_t>& frame) {
+    std::string hex;
+    for (const uint8_t byte : frame) hex += platform::FormatC(hex.empty() ? "%02X" : " %02X", byte);
+    return hex;
+}
+
+ToolRun Build(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), {kCli, "build"});
+    return RunTool(arguments);
+}
+
+TEST(CliBuildEditors, TheDatumAndTheTrackingDebugger) {
+    EXPECT_EQ("A4 51 06 06 02 00 00 00 0E 4A\n", Build({"CFG-DAT", "Datum=0"}).output);
+    const ToolRun none = Build({"CFG-DAT"});
+    EXPECT_EQ(1, none.status);
+    EXPECT_NE(std::string::npos, none.errors.find("CFG-DAT builds no frame from its page")) << none.errors;
+
+    std::vector<std::string> user = {"CFG-DAT",    "Datum=USER...", "Semi-major axis=6378137", "Inverse flattening=298.257223563",
+                                     "X shift=0",  "Y shift=0",     "Z shift=0",               "X rotation=0",
+                                     "Y rotation=0", "Z rotation=0", "Scale=0"};
+    const ToolRun wgs84 = Build(user);
+    EXPECT_EQ(0, wgs84.status) << wgs84.errors;
+    EXPECT_EQ(52u * 3, wgs84.output.size());
+    user[2] = "Semi-major axis=6299999.99";
+    const ToolRun small = Build(user);
+    EXPECT_EQ(1, small.status);
+    EXPECT_NE(std::string::npos, small.errors.find("Semi-major axis is not valid")) << small.errors;
+
+    std::vector<uint8_t> payload(68, 0);
+    payload[0] = 1;
+    EXPECT_EQ(Hex(KvbTestFrame(0x06, 0x15, payload)) + "\n", Build({"CFG-TDB"}).output) << "all rows off";
+    const std::vector<uint8_t> probes = {0xFF, 2, 1, 0, 3, 4, 12, 0};
+    std::copy(probes.begin(), probes.end(), payload.begin() + 4);
+    EXPECT_EQ(Hex(KvbTestFrame(0x06, 0x15, payload)) + "\n",
+              Build({"CFG-TDB", "Channel 0=-1", "Size 0=2", "Offset 0=1", "Channel 1=3", "Size 1=4", "Offset 1=12"})
+                  .output);
 }
 
 }  // namespace
