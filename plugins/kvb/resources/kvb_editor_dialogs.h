@@ -398,10 +398,12 @@ inline constexpr auto kTdbChannelLabels = TdbRowTexts(u"Channel ");
 inline constexpr auto kTdbSizeLabels = TdbRowTexts(u"Size ");
 inline constexpr auto kTdbOffsetLabels = TdbRowTexts(u"Offset ");
 
+// Wider than the other pages, so that the field names fit.
+inline constexpr int kTdbPageWidth = 220;
 inline constexpr int kTdbFirstRow = 46;
-inline constexpr int kTdbChannelX = 22;
-inline constexpr int kTdbSizeX = 52;
-inline constexpr int kTdbOffsetX = 102;
+inline constexpr int kTdbChannelX = 30;
+inline constexpr int kTdbSizeX = 66;
+inline constexpr int kTdbOffsetX = 118;
 inline constexpr int kTdbPageHeight = kTdbFirstRow + cfgtdb::kProbes * kPitch + kLeft;
 
 // Enable and target, then a row per probe under the column headings. Each list's label, which
@@ -412,14 +414,14 @@ constexpr auto TdbControls() {
     std::array<ControlTemplate, 7 + kProbes * kPerRow> controls{};
     size_t at = 0;
     int plainId = kFirstPlainTextId;
-    controls[at++] = {kEnable, ControlKind::CheckBox, u"Enable", {kLeft, kLeft, kPageWidth - 2 * kLeft, 10}};
+    controls[at++] = {kEnable, ControlKind::CheckBox, u"Enable", {kLeft, kLeft, kTdbPageWidth - 2 * kLeft, 10}};
     controls[at++] = {kTarget + kLabelOffset, ControlKind::StaticText, u"Target", {kLeft, 20, kFieldX - kLeft - 2, kTextLine}};
     controls[at++] = {kTarget, ControlKind::Edit, u"", {kFieldX, 18, kFieldWidth, 12}, STYLE_RIGHT};
     const int headingY = kTdbFirstRow - 12;
     controls[at++] = {plainId++, ControlKind::StaticText, u"Probe", {kLeft, headingY, kTdbChannelX - kLeft - 2, kTextLine}, STYLE_NONE, ControlFont::Bold};
     controls[at++] = {plainId++, ControlKind::StaticText, u"Channel", {kTdbChannelX, headingY, kTdbSizeX - kTdbChannelX - 2, kTextLine}, STYLE_NONE, ControlFont::Bold};
     controls[at++] = {plainId++, ControlKind::StaticText, u"Size", {kTdbSizeX, headingY, kTdbOffsetX - kTdbSizeX - 2, kTextLine}, STYLE_NONE, ControlFont::Bold};
-    controls[at++] = {plainId++, ControlKind::StaticText, u"Offset", {kTdbOffsetX, headingY, kPageWidth - kTdbOffsetX - kLeft, kTextLine}, STYLE_NONE, ControlFont::Bold};
+    controls[at++] = {plainId++, ControlKind::StaticText, u"Offset", {kTdbOffsetX, headingY, kTdbPageWidth - kTdbOffsetX - kLeft, kTextLine}, STYLE_NONE, ControlFont::Bold};
     for (int row = 0; row < kProbes; ++row) {
         const int y = kTdbFirstRow + row * kPitch;
         const int channel = kChannel0 + row * kProbeStep;
@@ -430,7 +432,7 @@ constexpr auto TdbControls() {
         controls[at++] = {channel + 1 + kLabelOffset, ControlKind::StaticText, kTdbSizeLabels[index].data(), {kTdbSizeX, y, 0, 0}, STYLE_HIDDEN};
         controls[at++] = {channel + 1, ControlKind::DropDownEdit, u"", {kTdbSizeX, y, kTdbOffsetX - kTdbSizeX - 2, 12}};
         controls[at++] = {channel + 2 + kLabelOffset, ControlKind::StaticText, kTdbOffsetLabels[index].data(), {kTdbOffsetX, y, 0, 0}, STYLE_HIDDEN};
-        controls[at++] = {channel + 2, ControlKind::DropDownEdit, u"", {kTdbOffsetX, y, kPageWidth - kTdbOffsetX - kLeft, 12}};
+        controls[at++] = {channel + 2, ControlKind::DropDownEdit, u"", {kTdbOffsetX, y, kTdbPageWidth - kTdbOffsetX - kLeft, 12}};
     }
     return controls;
 }
@@ -454,7 +456,7 @@ inline constexpr DialogTemplate kEditorDialogs[] = {
     VELTRO_EDITOR_PAGE(kCfgRxmPage, kCfgRxmLines, kCfgRxmControls),
     DialogTemplate{kCustomPage, kPageWidth, 146, kCustomControls},
     VELTRO_EDITOR_PAGE(kCfgDatPage, kCfgDatLines, kCfgDatControls),
-    DialogTemplate{kCfgTdbPage, kPageWidth, kTdbPageHeight, kCfgTdbControls},
+    DialogTemplate{kCfgTdbPage, kTdbPageWidth, kTdbPageHeight, kCfgTdbControls},
 };
 #undef VELTRO_EDITOR_PAGE
 
