@@ -27,7 +27,8 @@ std::string CodeOf(size_t number) {
 }
 
 std::vector<uint8_t> Answer(uint16_t number, const std::string& code, std::span<const uint8_t> parameters) {
-    std::vector<uint8_t> answer = CSimPayload(kSimDatumAnswerLength).U2(0, number).Text(kCodeOffset, code, kCodeField).Take();
+    std::vector<uint8_t> answer =
+        CSimPayload(kSimDatumAnswerLength).U2(0, number).Text(kCodeOffset, code, kCodeField).Take();
     std::copy(parameters.begin(), parameters.end(), answer.begin() + kParametersOffset);
     return answer;
 }

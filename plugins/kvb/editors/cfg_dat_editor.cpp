@@ -4,10 +4,10 @@
 #include <cmath>
 #include <optional>
 
+#include "platform/text.h"
 #include "plugins/kvb/editors/datum_table.h"
 #include "plugins/kvb/editors/field_editor.h"
 #include "plugins/kvb/resources/kvb_editor_ids.h"
-#include "platform/text.h"
 #include "shared/dialog_page.h"
 #include "shared/value_format.h"
 
@@ -129,9 +129,7 @@ bool CCfgDatEditor::Fits(size_t payloadSize) const {
     return payloadSize == kSelectSize || payloadSize == kUserSize || payloadSize == kAnswerSize;
 }
 
-size_t CCfgDatEditor::PayloadSize(const CDialogPage& page) const {
-    return IsUserDatum(page) ? kUserSize : kSelectSize;
-}
+size_t CCfgDatEditor::PayloadSize(const CDialogPage& page) const { return IsUserDatum(page) ? kUserSize : kSelectSize; }
 
 void CCfgDatEditor::ShowPayload(CDialogPage& page, std::span<const uint8_t> payload) const {
     if (payload.size() == kUserSize) {

@@ -3,10 +3,10 @@
 #include <array>
 #include <cstring>
 
+#include "platform/text.h"
 #include "plugins/kvb/editors/editor_fields.h"
 #include "plugins/kvb/editors/tdb_field_table.h"
 #include "plugins/kvb/resources/kvb_editor_ids.h"
-#include "platform/text.h"
 #include "shared/dialog_page.h"
 
 namespace {
@@ -17,7 +17,7 @@ constexpr size_t kPayloadSize = 68;
 constexpr int32_t kNoChannel = -1;
 constexpr int32_t kLastChannel = 15;
 
-constexpr const char16_t* kChannels[] = {u"0", u"1", u"2",  u"3",  u"4",  u"5",  u"6",  u"7", u"8",
+constexpr const char16_t* kChannels[] = {u"0", u"1",  u"2",  u"3",  u"4",  u"5",  u"6",  u"7", u"8",
                                          u"9", u"10", u"11", u"12", u"13", u"14", u"15", u"-1"};
 constexpr const char16_t* kSizes[] = {u"0 - off", u"1 - Byte", u"2 - HWord", u"4 - Word"};
 constexpr uint32_t kSizeValues[] = {0, 1, 2, 4};
@@ -58,6 +58,12 @@ int ProbeOf(int control) {
     return index >= 0 && index < kProbes * kProbeStep ? index / kProbeStep : -1;
 }
 
+// "%i - %s (%i)": offset, name and size.
+std::u16string OffsetItem(const TdbFieldRecord& field) {
+    const std::u16string name = platform::AnsiToWide({field.name, strnlen(field.name, sizeof field.name)});
+    return platform::FormatW(u"%i - ", field.Offset()) + name + platform::FormatW(u" (%i)", field.size);
+}
+
 bool IsKnownSize(uint32_t size) {
     for (const uint32_t known : kSizeValues)
         if (size == known) return true;
@@ -74,9 +80,7 @@ void CCfgTdbEditor::Init(CDialogPage& page) const {
         page.ClearItems(control);
         page.AddItem(control, u"0");
         for (const TdbFieldRecord& field : kTdbFields)
-            if (field.IsOffered())
-                page.AddItem(control, platform::FormatW(u"%i - ", field.Offset()) + platform::AnsiToWide({field.name, strnlen(field.name, sizeof field.name)}) +
-                                          platform::FormatW(u" (%i)", field.size));
+            if (field.IsOffered()) page.AddItem(control, OffsetItem(field));
         page.SetSelection(control, 0);
     }
 }

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "platform/text.h"
+#include "tests/host/core/log/test_stream_file_support.h"
 #include "tests/plugins/kvb/kvb_test_frames.h"
 #include "tests/tools/tool_process.h"
 
@@ -72,6 +74,17 @@ TEST(CliBuildEditors, TheDatumAndTheTrackingDebugger) {
     const ToolRun small = Build(user);
     EXPECT_EQ(1, small.status);
     EXPECT_NE(std::string::npos, small.errors.find("Semi-major axis is not valid")) << small.errors;
+
+    // The receiver's answer, number 216, is a user datum, which the page sends back in the user form.
+    std::vector<uint8_t> datum(44, 0);
+    const double parameters[] = {6378388, 297};
+    std::memcpy(datum.data(), parameters, sizeof parameters);
+    std::vector<uint8_t> answer = {216, 0, 'U', 'S', 'E', 'R', 0, 0};
+    answer.insert(answer.end(), datum.begin(), datum.end());
+    const TempFolder folder;
+    WriteFileBytes(folder.File("datum.kvb"), KvbTestFrame(0x06, 0x06, answer));
+    EXPECT_EQ(Hex(KvbTestFrame(0x06, 0x06, datum)) + "\n",
+              Build({"CFG-DAT", "--from", folder.File("datum.kvb")}).output);
 
     std::vector<uint8_t> payload(68, 0);
     payload[0] = 1;
