@@ -52,7 +52,7 @@ constexpr auto Lists() {
 }
 constexpr auto kLists = Lists();
 
-// The probe whose control this is, and which of its three; -1 for the other controls.
+// The probe whose row holds the control; -1 for the other controls.
 int ProbeOf(int control) {
     const int index = control - kChannel0;
     return index >= 0 && index < kProbes * kProbeStep ? index / kProbeStep : -1;
@@ -87,10 +87,8 @@ void CCfgTdbEditor::Init(CDialogPage& page) const {
 
 bool CCfgTdbEditor::Validate(const CDialogPage& page, int control) const {
     const int probe = ProbeOf(control);
-    if (probe >= 0 && control == Channel(probe)) {
-        const std::optional<int32_t> channel = ReadSignedChoice(page, control, kNoChannel, kLastChannel);
-        return channel.has_value();
-    }
+    if (probe >= 0 && control == Channel(probe))
+        return ReadSignedChoice(page, control, kNoChannel, kLastChannel).has_value();
     if (probe >= 0 && control == Size(probe)) {
         const std::optional<uint32_t> size = ReadNumberedChoice(page, control);
         return size && IsKnownSize(*size);
