@@ -394,45 +394,56 @@ constexpr std::array<TdbRowText, cfgtdb::kProbes> TdbRowTexts(const char16_t (&s
     return texts;
 }
 inline constexpr auto kTdbRowNumbers = TdbRowTexts(u"");
+
+// A column of the probe rows: its heading, where it lies, and the label of each row's list.
+struct TdbColumn {
+    const char16_t* heading;
+    int x;
+    int right;
+    const std::array<TdbRowText, cfgtdb::kProbes>* labels;
+};
+// Wider than the other pages, so that the field names fit.
+inline constexpr int kTdbPageWidth = 220;
 inline constexpr auto kTdbChannelLabels = TdbRowTexts(u"Channel ");
 inline constexpr auto kTdbSizeLabels = TdbRowTexts(u"Size ");
 inline constexpr auto kTdbOffsetLabels = TdbRowTexts(u"Offset ");
-
-// Wider than the other pages, so that the field names fit.
-inline constexpr int kTdbPageWidth = 220;
+inline constexpr TdbColumn kTdbColumns[] = {
+    {u"Channel", 30, 64, &kTdbChannelLabels},
+    {u"Size", 66, 116, &kTdbSizeLabels},
+    {u"Offset", 118, kTdbPageWidth - kLeft, &kTdbOffsetLabels},
+};
 inline constexpr int kTdbFirstRow = 46;
-inline constexpr int kTdbChannelX = 30;
-inline constexpr int kTdbSizeX = 66;
-inline constexpr int kTdbOffsetX = 118;
 inline constexpr int kTdbPageHeight = kTdbFirstRow + cfgtdb::kProbes * kPitch + kLeft;
 
 // Enable and target, then a row per probe under the column headings. Each list's label, which
 // names it to the command line, is hidden: the headings name the columns on the page.
 constexpr auto TdbControls() {
     using namespace cfgtdb;
-    constexpr size_t kPerRow = 7;
-    std::array<ControlTemplate, 7 + kProbes * kPerRow> controls{};
+    constexpr size_t kColumns = std::size(kTdbColumns);
+    std::array<ControlTemplate, 4 + kColumns + kProbes * (1 + 2 * kColumns)> controls{};
     size_t at = 0;
     int plainId = kFirstPlainTextId;
-    controls[at++] = {kEnable, ControlKind::CheckBox, u"Enable", {kLeft, kLeft, kTdbPageWidth - 2 * kLeft, 10}};
-    controls[at++] = {kTarget + kLabelOffset, ControlKind::StaticText, u"Target", {kLeft, 20, kFieldX - kLeft - 2, kTextLine}};
-    controls[at++] = {kTarget, ControlKind::Edit, u"", {kFieldX, 18, kFieldWidth, 12}, STYLE_RIGHT};
+    const auto text = [&](int id, const char16_t* content, int x, int y, int right, uint32_t style, ControlFont font) {
+        controls[at++] = {id, ControlKind::StaticText, content, {x, y, right - x, kTextLine}, style, font};
+    };
     const int headingY = kTdbFirstRow - 12;
-    controls[at++] = {plainId++, ControlKind::StaticText, u"Probe", {kLeft, headingY, kTdbChannelX - kLeft - 2, kTextLine}, STYLE_NONE, ControlFont::Bold};
-    controls[at++] = {plainId++, ControlKind::StaticText, u"Channel", {kTdbChannelX, headingY, kTdbSizeX - kTdbChannelX - 2, kTextLine}, STYLE_NONE, ControlFont::Bold};
-    controls[at++] = {plainId++, ControlKind::StaticText, u"Size", {kTdbSizeX, headingY, kTdbOffsetX - kTdbSizeX - 2, kTextLine}, STYLE_NONE, ControlFont::Bold};
-    controls[at++] = {plainId++, ControlKind::StaticText, u"Offset", {kTdbOffsetX, headingY, kTdbPageWidth - kTdbOffsetX - kLeft, kTextLine}, STYLE_NONE, ControlFont::Bold};
+    const int numberRight = kTdbColumns[0].x - 2;
+    controls[at++] = {kEnable, ControlKind::CheckBox, u"Enable", {kLeft, kLeft, kTdbPageWidth - 2 * kLeft, 10}};
+    text(kTarget + kLabelOffset, u"Target", kLeft, 20, kFieldX - 2, STYLE_NONE, ControlFont::Dialog);
+    controls[at++] = {kTarget, ControlKind::Edit, u"", {kFieldX, 18, kFieldWidth, 12}, STYLE_RIGHT};
+    text(plainId++, u"Probe", kLeft, headingY, numberRight, STYLE_NONE, ControlFont::Bold);
+    for (const TdbColumn& column : kTdbColumns)
+        text(plainId++, column.heading, column.x, headingY, column.right, STYLE_NONE, ControlFont::Bold);
     for (int row = 0; row < kProbes; ++row) {
         const int y = kTdbFirstRow + row * kPitch;
-        const int channel = kChannel0 + row * kProbeStep;
         const size_t index = static_cast<size_t>(row);
-        controls[at++] = {plainId++, ControlKind::StaticText, kTdbRowNumbers[index].data(), {kLeft, y + 2, kTdbChannelX - kLeft - 2, kTextLine}};
-        controls[at++] = {channel + kLabelOffset, ControlKind::StaticText, kTdbChannelLabels[index].data(), {kTdbChannelX, y, 0, 0}, STYLE_HIDDEN};
-        controls[at++] = {channel, ControlKind::DropDownEdit, u"", {kTdbChannelX, y, kTdbSizeX - kTdbChannelX - 2, 12}};
-        controls[at++] = {channel + 1 + kLabelOffset, ControlKind::StaticText, kTdbSizeLabels[index].data(), {kTdbSizeX, y, 0, 0}, STYLE_HIDDEN};
-        controls[at++] = {channel + 1, ControlKind::DropDownEdit, u"", {kTdbSizeX, y, kTdbOffsetX - kTdbSizeX - 2, 12}};
-        controls[at++] = {channel + 2 + kLabelOffset, ControlKind::StaticText, kTdbOffsetLabels[index].data(), {kTdbOffsetX, y, 0, 0}, STYLE_HIDDEN};
-        controls[at++] = {channel + 2, ControlKind::DropDownEdit, u"", {kTdbOffsetX, y, kTdbPageWidth - kTdbOffsetX - kLeft, 12}};
+        text(plainId++, kTdbRowNumbers[index].data(), kLeft, y + 2, numberRight, STYLE_NONE, ControlFont::Dialog);
+        int id = kChannel0 + row * kProbeStep;
+        for (const TdbColumn& column : kTdbColumns) {
+            text(id + kLabelOffset, (*column.labels)[index].data(), column.x, y, column.x, STYLE_HIDDEN,
+                 ControlFont::Dialog);
+            controls[at++] = {id++, ControlKind::DropDownEdit, u"", {column.x, y, column.right - column.x, 12}};
+        }
     }
     return controls;
 }

@@ -64,9 +64,10 @@ TEST(CliBuildEditors, TheDatumAndTheTrackingDebugger) {
     EXPECT_EQ(1, none.status);
     EXPECT_NE(std::string::npos, none.errors.find("CFG-DAT builds no frame from its page")) << none.errors;
 
-    std::vector<std::string> user = {"CFG-DAT",    "Datum=USER...", "Semi-major axis=6378137", "Inverse flattening=298.257223563",
-                                     "X shift=0",  "Y shift=0",     "Z shift=0",               "X rotation=0",
-                                     "Y rotation=0", "Z rotation=0", "Scale=0"};
+    std::vector<std::string> user = {"CFG-DAT", "Datum=USER...", "Semi-major axis=6378137",
+                                     "Inverse flattening=298.257223563"};
+    for (const char* zero : {"X shift", "Y shift", "Z shift", "X rotation", "Y rotation", "Z rotation", "Scale"})
+        user.push_back(std::string(zero) + "=0");
     const ToolRun wgs84 = Build(user);
     EXPECT_EQ(0, wgs84.status) << wgs84.errors;
     EXPECT_EQ(52u * 3, wgs84.output.size());
@@ -89,10 +90,11 @@ TEST(CliBuildEditors, TheDatumAndTheTrackingDebugger) {
     std::vector<uint8_t> payload(68, 0);
     payload[0] = 1;
     EXPECT_EQ(Hex(KvbTestFrame(0x06, 0x15, payload)) + "\n", Build({"CFG-TDB"}).output) << "all rows off";
-    const std::vector<uint8_t> probes = {0xFF, 2, 1, 0, 3, 4, 12, 0};
+    const std::vector<uint8_t> probes = {0xFF, 2, 1, 0, 3, 4, 12, 0, 0, 2, 68, 0};
     std::copy(probes.begin(), probes.end(), payload.begin() + 4);
     EXPECT_EQ(Hex(KvbTestFrame(0x06, 0x15, payload)) + "\n",
-              Build({"CFG-TDB", "Channel 0=-1", "Size 0=2", "Offset 0=1", "Channel 1=3", "Size 1=4", "Offset 1=12"})
+              Build({"CFG-TDB", "Channel 0=-1", "Size 0=2", "Offset 0=1", "Channel 1=3", "Size 1=4", "Offset 1=12",
+                     "Size 2=2", "Offset 2=68 - CNO (2)"})
                   .output);
 }
 
