@@ -121,6 +121,13 @@ CONFIG = {
     "ant": (0x13, bytes([0x1B, 0, 0xA3, 0x28])),
 }
 write("kvb", "cfg_all", b"".join(class_chunk(0x06, msg_id, payload) for msg_id, payload in CONFIG.values()))
+# CFG-DAT as the receiver answers (number, code, user form) and as sent, and CFG-TDB.
+DATUM_AND_DEBUGGER = [
+    (0x06, struct.pack("<H6s2d7f", 216, b"USER", 6378388.0, 297.0, -87, -98, -121, 0.5, -0.25, 1, 2.5)),
+    (0x06, struct.pack("<H", 83)),
+    (0x15, bytes([1, 2, 0, 0, 3, 2, 68, 0, 0xFF, 4, 12, 0]) + bytes(56)),
+]
+write("kvb", "cfg_dat_tdb", b"".join(class_chunk(0x06, msg_id, payload) for msg_id, payload in DATUM_AND_DEBUGGER))
 write("kvb", "epoch", b"".join(frame_chunk(*NAV[n]) for n in ["sol", "posllh", "velned", "timeutc", "svinfo"]))
 write("kvb", "mixed", raw_chunks(b"\xa4\x00\xa4" + kvb_frame(0x01, 0x03, NAV["status"][1]) + b"$GPTXT,hi*00\r\n")
       + frame_chunk(*NAV["dop"]) + raw_chunks(kvb_frame(0x01, 0x30, NAV["svinfo"][1])[:-1]))

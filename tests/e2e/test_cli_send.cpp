@@ -95,4 +95,22 @@ TEST(CliSend, NoAnswerToThePollIsAnError) {
     EXPECT_TRUE(Contains(send.errors, "did not answer the poll of CFG-RATE within 3 s")) << send.errors;
 }
 
+// ---- CFG-DAT
+TEST(CliSend, TheDatumSentIsTheDatumTheReceiverReports) {
+    SimulatorOnTerminal simulator;
+    const ToolRun user = RunTool({kCli, "send", "CFG-DAT", "Datum=USER...", "Semi-major axis=6378388",
+                                  "Inverse flattening=297", "X shift=-87", "Y shift=-98", "Z shift=-121", "X rotation=0",
+                                  "Y rotation=0", "Z rotation=0", "Scale=0", "--port", simulator.device});
+    EXPECT_EQ(0, user.status) << user.errors;
+    EXPECT_TRUE(Contains(user.output, "Datum: USER...\n")) << user.output;
+    EXPECT_TRUE(Contains(user.output, "Semi-major axis: 6378388.000\n")) << user.output;
+    EXPECT_TRUE(Contains(user.output, "Z shift: -121.000\n")) << user.output;
+
+    const ToolRun predefined = RunTool({kCli, "send", "CFG-DAT", "Datum=83", "--port", simulator.device});
+    EXPECT_EQ(0, predefined.status) << predefined.errors;
+    EXPECT_TRUE(Contains(predefined.output, "Datum: 83 - OGB-M\n")) << predefined.output;
+    const ToolRun poll = RunTool({kCli, "send", "CFG-DAT", "--port", simulator.device});
+    EXPECT_TRUE(Contains(poll.output, "Datum: 83 - OGB-M\n")) << poll.output << poll.errors;
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "tools/sim/sim_datum.h"
 #include "tools/sim/sim_payload.h"
 
 namespace {
@@ -15,6 +16,9 @@ constexpr uint8_t kNmea = 0x17;
 constexpr uint8_t kTimeMark2 = 0x19;
 constexpr uint8_t kNav2 = 0x1A;
 constexpr uint8_t kTimeMode = 0x1D;
+// CFG-DAT and CFG-TDB
+constexpr uint8_t kTrackingDebugger = 0x15;
+constexpr size_t kTrackingDebuggerLength = 68;
 
 constexpr uint8_t kProtocolKvb = 0;
 constexpr uint8_t kProtocolNmea = 1;
@@ -206,15 +210,15 @@ CSimSettings::CSimSettings(uint16_t measurementPeriodMs) {
     Store(kNav2, Navigation2());
     Store(kTimeMode, std::vector<uint8_t>(28, 0));
     StoreFactoryExpertSettings();
+    Store(kSimDatumId, SimWgs84Datum());
+    Store(kTrackingDebugger, std::vector<uint8_t>(kTrackingDebuggerLength, 0));
 }
 
 const CSimSettings::Layout* CSimSettings::LayoutOf(uint8_t id) {
     static constexpr Layout kLayouts[] = {
         {kPrt, 20, 1},    {kInf, 8, 1},  {kNav, 28, 0}, {kTimePulse, 20, 0}, {kRate, 6, 0},  {kReceiverManager, 2, 0},
         {kAntenna, 4, 0}, {kSbas, 8, 0}, {kNmea, 4, 0}, {kTimeMark2, 12, 1}, {kNav2, 40, 0}, {kTimeMode, 28, 0},
-    };
-    // The engineering, power, logging, USB and time-mark settings.
-    static constexpr Layout kExpertLayouts[] = {
+        {kSimDatumId, kSimDatumAnswerLength, 0}, {kTrackingDebugger, kTrackingDebuggerLength, 0},
         {kNavigationExpert, 48, 0, 32}, {kTestMode, 48, 0, 44}, {kReceiverManagerExpert, 16, 0},
         {kOscillator, 28, 0, 24},       {kFixwise, 36, 0},      {kInterruptedTracking, 28, 0},
         {kTimeMark, 12, 0},             {kEkf, 16, 0},          {kMapping, 12, 1},
@@ -222,13 +226,16 @@ const CSimSettings::Layout* CSimSettings::LayoutOf(uint8_t id) {
         {kTrackingSettings, 5, 0},      {kLogger, 36, 0},
     };
     auto found = std::find_if(std::begin(kLayouts), std::end(kLayouts), [id](auto& l) { return l.id == id; });
-    if (found != std::end(kLayouts)) return found;
-    auto expert =
-        std::find_if(std::begin(kExpertLayouts), std::end(kExpertLayouts), [id](auto& l) { return l.id == id; });
-    return expert == std::end(kExpertLayouts) ? nullptr : expert;
+    return found == std::end(kLayouts) ? nullptr : found;
 }
 
 bool CSimSettings::Set(uint8_t id, std::span<const uint8_t> payload) {
+    // The receiver keeps the datum in the form of its answer.
+    if (id == kSimDatumId) {
+        std::optional<std::vector<uint8_t>> datum = SimDatumAnswer(payload);
+        if (datum) Store(id, std::move(*datum));
+        return datum.has_value();
+    }
     const Layout* layout = LayoutOf(id);
     if (!layout || !layout->Takes(payload.size())) return false;
     if (id == kRate && !IsSupportedRate(payload)) return false;

@@ -1,21 +1,21 @@
-#include "plugins/kvb/catalogue/kvb_catalogue.h"
 
-#include <algorithm>
 
 #include "plugins/kvb/catalogue/cfg_msg_message.h"
+#include "plugins/kvb/catalogue/kvb_catalogue.h"
 #include "plugins/kvb/catalogue/kvb_information_node.h"
 #include "plugins/kvb/editors/cfg_cfg_editor.h"
+#include "plugins/kvb/editors/cfg_dat_editor.h"
+#include "plugins/kvb/editors/cfg_device_editors.h"
 #include "plugins/kvb/editors/cfg_editors.h"
+#include "plugins/kvb/editors/cfg_expert_editors.h"
+#include "plugins/kvb/editors/cfg_fxw_editor.h"
 #include "plugins/kvb/editors/cfg_msg_editor.h"
 #include "plugins/kvb/editors/cfg_prt_editor.h"
 #include "plugins/kvb/editors/cfg_rst_editor.h"
 #include "plugins/kvb/editors/cfg_sbas_editor.h"
-#include "plugins/kvb/editors/custom_editor.h"
-// The editors of the engineering, power, logging, USB and time-mark settings.
-#include "plugins/kvb/editors/cfg_device_editors.h"
-#include "plugins/kvb/editors/cfg_expert_editors.h"
-#include "plugins/kvb/editors/cfg_fxw_editor.h"
+#include "plugins/kvb/editors/cfg_tdb_editor.h"
 #include "plugins/kvb/editors/cfg_usb_editor.h"
+#include "plugins/kvb/editors/custom_editor.h"
 #include "plugins/kvb/navigation/nav_ekf_status_message.h"
 #include "plugins/kvb/navigation/nav_scaled_messages.h"
 #include "plugins/kvb/navigation/nav_solution_messages.h"
@@ -31,6 +31,7 @@
 #include "plugins/kvb/pages/nav_form_pages.h"
 #include "plugins/kvb/pages/pkvb_sentence_page.h"
 #include "plugins/kvb/proprietary/pkvb_sentences.h"
+#include <algorithm>
 
 namespace {
 
@@ -106,7 +107,7 @@ constexpr KvbMessageInfo kMessages[] = {
      kInfProtocols},
     {0x06, 0x03, {u"CFG-NAV", u"NAV (Navigation)", u"Navigation", kOrdinary, 2135, &kCfgNavEditor}, ExactLength(36)},
     {0x06, 0x04, {u"CFG-RST", u"RST (Reset)", u"Reset", kOrdinary, 1009, &kCfgRstEditor}, ExactLength(12), kNoPoll},
-    {0x06, 0x06, {u"CFG-DAT", u"DAT (Datum)", u"Datum", kOrdinary, 2134}, ExactLength(60, 10, 52)},
+    {0x06, 0x06, {u"CFG-DAT", u"DAT (Datum)", u"Datum", kOrdinary, 2134, &kCfgDatEditor}, ExactLength(60, 10, 52)},
     {0x06, 0x07, {u"CFG-TP", u"TP (Time Pulse)", u"Time Pulse", kOrdinary, 1040, &kCfgTpEditor}, ExactLength(28)},
     {0x06, 0x08, {u"CFG-RATE", u"RATE (Rates)", u"Rates", kOrdinary, 1041, &kCfgRateEditor}, ExactLength(14)},
     {0x06, 0x09, {u"CFG-CFG", u"CFG (Configuration)", u"Configuration", kOrdinary, 2133, &kCfgCfgEditor}, ExactLength(20, 21),
@@ -127,7 +128,7 @@ constexpr KvbMessageInfo kMessages[] = {
     {0x06, 0x12, {u"CFG-EKF", u"EKF (EKF Settings)", u"EKF Settings", kExpert, 2105, &kCfgEkfEditor}, ExactLength(24)},
     {0x06, 0x13, {u"CFG-ANT", u"ANT (Antenna Settings)", u"Antenna Settings", kOrdinary, 2107, &kCfgAntEditor}, ExactLength(12)},
     {0x06, 0x14, {u"CFG-MAP", u"MAP (VP Mapping)", u"VP Mapping", kExpert, 1030, &kCfgMapEditor}, ExactLength(20), kPagePoll},
-    {0x06, 0x15, {u"CFG-TDB", u"TDB (Tracking Debugger)", u"Tracking Debugger", kTracking, 2109}, ExactLength(76)},
+    {0x06, 0x15, {u"CFG-TDB", u"TDB (Tracking Debugger)", u"Tracking Debugger", kTracking, 2109, &kCfgTdbEditor}, ExactLength(76)},
     {0x06, 0x16, {u"CFG-SBAS", u"SBAS (SBAS Settings)", u"SBAS Settings", kOrdinary, 2110, &kCfgSbasEditor}, ExactLength(16)},
     {0x06, 0x17, {u"CFG-NMEA", u"NMEA (NMEA Protocol)", u"NMEA Protocol", kOrdinary, 2114, &kCfgNmeaEditor}, ExactLength(12)},
     {0x06, 0x18, {u"CFG-LPTST", u"LPTST (LP Test)", u"Low power test", kExpert, 2119, &kCfgLptstEditor}, ExactLength(24)},

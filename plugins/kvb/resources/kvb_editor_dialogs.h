@@ -589,6 +589,91 @@ inline constexpr ControlTemplate kCustomControls[] = {
      ControlFont::System},
 };
 
+// ---- CFG-DAT and CFG-TDB
+// clang-format off
+inline constexpr std::array kCfgDatLines{
+    List(u"Datum", cfgdat::kDatum),
+    Heading(u"User datum"),
+    Edit(u"Semi-major axis", cfgdat::kSemiMajorAxis, u"[m]"),
+    Edit(u"Inverse flattening", cfgdat::kInverseFlattening),
+    Edit(u"X shift", cfgdat::kShiftX, u"[m]"), Edit(u"Y shift", cfgdat::kShiftY, u"[m]"),
+    Edit(u"Z shift", cfgdat::kShiftZ, u"[m]"),
+    Edit(u"X rotation", cfgdat::kRotationX, u"[s]"), Edit(u"Y rotation", cfgdat::kRotationY, u"[s]"),
+    Edit(u"Z rotation", cfgdat::kRotationZ, u"[s]"),
+    Edit(u"Scale", cfgdat::kScale, u"[ppm]"),
+};
+// clang-format on
+inline constexpr auto kCfgDatControls = LayOutEditor<kCfgDatLines>();
+
+// One text per probe row: the stem and the row's number.
+using TdbRowText = std::array<char16_t, 12>;
+template <size_t N>
+constexpr std::array<TdbRowText, cfgtdb::kProbes> TdbRowTexts(const char16_t (&stem)[N]) {
+    std::array<TdbRowText, cfgtdb::kProbes> texts{};
+    for (int row = 0; row < cfgtdb::kProbes; ++row) {
+        size_t at = 0;
+        for (; at + 1 < N; ++at) texts[row][at] = stem[at];
+        if (row >= 10) texts[row][at++] = static_cast<char16_t>(u'0' + row / 10);
+        texts[row][at] = static_cast<char16_t>(u'0' + row % 10);
+    }
+    return texts;
+}
+inline constexpr auto kTdbRowNumbers = TdbRowTexts(u"");
+
+// A column of the probe rows: its heading, where it lies, and the label of each row's list.
+struct TdbColumn {
+    const char16_t* heading;
+    int x;
+    int right;
+    const std::array<TdbRowText, cfgtdb::kProbes>* labels;
+};
+// Wider than the other pages, so that the field names fit.
+inline constexpr int kTdbPageWidth = 220;
+inline constexpr auto kTdbChannelLabels = TdbRowTexts(u"Channel ");
+inline constexpr auto kTdbSizeLabels = TdbRowTexts(u"Size ");
+inline constexpr auto kTdbOffsetLabels = TdbRowTexts(u"Offset ");
+inline constexpr TdbColumn kTdbColumns[] = {
+    {u"Channel", 30, 64, &kTdbChannelLabels},
+    {u"Size", 66, 116, &kTdbSizeLabels},
+    {u"Offset", 118, kTdbPageWidth - kLeft, &kTdbOffsetLabels},
+};
+inline constexpr int kTdbFirstRow = 46;
+inline constexpr int kTdbPageHeight = kTdbFirstRow + cfgtdb::kProbes * kPitch + kLeft;
+
+// Enable and target, then a row per probe under the column headings. Each list's label, which
+// names it to the command line, is hidden: the headings name the columns on the page.
+constexpr auto TdbControls() {
+    using namespace cfgtdb;
+    constexpr size_t kColumns = std::size(kTdbColumns);
+    std::array<ControlTemplate, 4 + kColumns + kProbes * (1 + 2 * kColumns)> controls{};
+    size_t at = 0;
+    int plainId = kFirstPlainTextId;
+    const auto text = [&](int id, const char16_t* content, int x, int y, int right, uint32_t style, ControlFont font) {
+        controls[at++] = {id, ControlKind::StaticText, content, {x, y, right - x, kTextLine}, style, font};
+    };
+    const int headingY = kTdbFirstRow - 12;
+    const int numberRight = kTdbColumns[0].x - 2;
+    controls[at++] = {kEnable, ControlKind::CheckBox, u"Enable", {kLeft, kLeft, kTdbPageWidth - 2 * kLeft, 10}};
+    text(kTarget + kLabelOffset, u"Target", kLeft, 20, kFieldX - 2, STYLE_NONE, ControlFont::Dialog);
+    controls[at++] = {kTarget, ControlKind::Edit, u"", {kFieldX, 18, kFieldWidth, 12}, STYLE_RIGHT};
+    text(plainId++, u"Probe", kLeft, headingY, numberRight, STYLE_NONE, ControlFont::Bold);
+    for (const TdbColumn& column : kTdbColumns)
+        text(plainId++, column.heading, column.x, headingY, column.right, STYLE_NONE, ControlFont::Bold);
+    for (int row = 0; row < kProbes; ++row) {
+        const int y = kTdbFirstRow + row * kPitch;
+        const size_t index = static_cast<size_t>(row);
+        text(plainId++, kTdbRowNumbers[index].data(), kLeft, y + 2, numberRight, STYLE_NONE, ControlFont::Dialog);
+        int id = kChannel0 + row * kProbeStep;
+        for (const TdbColumn& column : kTdbColumns) {
+            text(id + kLabelOffset, (*column.labels)[index].data(), column.x, y, column.x, STYLE_HIDDEN,
+                 ControlFont::Dialog);
+            controls[at++] = {id++, ControlKind::DropDownEdit, u"", {column.x, y, column.right - column.x, 12}};
+        }
+    }
+    return controls;
+}
+inline constexpr auto kCfgTdbControls = TdbControls();
+
 #define VELTRO_EDITOR_PAGE(id, lines, controls) DialogTemplate{id, kPageWidth, EditorHeight<lines>(), controls}
 inline constexpr DialogTemplate kEditorDialogs[] = {
     VELTRO_EDITOR_PAGE(kCfgPrtPage, kCfgPrtLines, kCfgPrtControls),
@@ -622,6 +707,8 @@ inline constexpr DialogTemplate kEditorDialogs[] = {
     VELTRO_EDITOR_PAGE(kCfgTstPage, kCfgTstLines, kCfgTstControls),
     VELTRO_EDITOR_PAGE(kCfgMapPage, kCfgMapLines, kCfgMapControls),
     VELTRO_EDITOR_PAGE(kOdoPage, kOdoLines, kOdoControls),
+    VELTRO_EDITOR_PAGE(kCfgDatPage, kCfgDatLines, kCfgDatControls),
+    DialogTemplate{kCfgTdbPage, kTdbPageWidth, kTdbPageHeight, kCfgTdbControls},
 };
 #undef VELTRO_EDITOR_PAGE
 

@@ -181,5 +181,20 @@ enum : int { kEntry = 1001, kActive, kSource, kTarget };
 namespace odo {
 enum : int { kEnable = 1001, kReset, kPlatform, kDisabled };
 }
+// ---- CFG-DAT and CFG-TDB
+inline constexpr int kCfgTdbPage = 2109;
+inline constexpr int kCfgDatPage = 2134;
+
+namespace cfgdat {
+// The nine parameters of a user datum follow the list in payload order.
+enum : int {
+    kDatum = 1001, kSemiMajorAxis, kInverseFlattening, kShiftX, kShiftY, kShiftZ, kRotationX, kRotationY, kRotationZ,
+    kScale
+};
+}
+namespace cfgtdb {
+// Per probe: its channel, size and offset lists.
+enum : int { kEnable = 1001, kTarget, kChannel0 = 1010, kSize0, kOffset0, kProbeStep = 3, kProbes = 16 };
+}
 
 }  // namespace kvb_res

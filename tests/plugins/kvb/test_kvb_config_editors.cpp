@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <bit>
 #include <string>
 #include <vector>
 
@@ -219,6 +220,41 @@ Bytes WithText(Bytes payload, size_t offset, const std::string& text) {
     return payload;
 }
 
+// ---- CFG-DAT and CFG-TDB
+// The 44 bytes of a user datum: two doubles, then seven floats.
+Bytes UserDatum(const std::vector<double>& parameters) {
+    Bytes payload;
+    const auto put = [&payload](uint64_t bits, int bytes) {
+        for (int at = 0; at < bytes; ++at) payload.push_back(static_cast<uint8_t>(bits >> (8 * at)));
+    };
+    for (size_t at = 0; at < parameters.size(); ++at) {
+        if (at < 2)
+            put(std::bit_cast<uint64_t>(parameters[at]), 8);
+        else
+            put(std::bit_cast<uint32_t>(static_cast<float>(parameters[at])), 4);
+    }
+    return payload;
+}
+
+struct TdbProbe {
+    uint8_t channel;
+    uint8_t size;
+    uint16_t offset;
+};
+// The tracking debugger's payload: enable, target, then the probes given, the others off.
+Bytes TdbProbes(uint8_t enable, uint8_t target, const std::vector<TdbProbe>& probes) {
+    Bytes payload(68, 0);
+    payload[0] = enable;
+    payload[1] = target;
+    for (size_t at = 0; at < probes.size(); ++at) {
+        payload[4 + 4 * at] = probes[at].channel;
+        payload[5 + 4 * at] = probes[at].size;
+        payload[6 + 4 * at] = static_cast<uint8_t>(probes[at].offset);
+        payload[7 + 4 * at] = static_cast<uint8_t>(probes[at].offset >> 8);
+    }
+    return payload;
+}
+
 struct RoundTrip {
     const char16_t* name;
     uint8_t id;
@@ -285,6 +321,10 @@ const RoundTrip kRoundTrips[] = {
     {u"CFG-MAP", 0x14, Payload(12, {{0, 1, 5}, {1, 1, 1}, {4, 4, 0x00100000}, {8, 4, 0x20004000}})},
     {u"ODO", 0x1E, Payload(8, {{0, 4, 1}, {4, 4, 2}})},
     {u"ODO", 0x1E, Payload(8, {{0, 4, 2}, {4, 4, 3}})},
+    // CFG-DAT and CFG-TDB
+    {u"CFG-DAT", 0x06, {83, 0}},
+    {u"CFG-DAT", 0x06, UserDatum({6378388.0, 297.0, -87, -98, -121, 0.5, -0.25, 1, 2.5})},
+    {u"CFG-TDB", 0x15, TdbProbes(1, 2, {{3, 2, 68}, {0xFF, 4, 12}, {15, 1, 1}, {0, 0, 500}})},
 };
 
 TEST_F(KvbConfigEditorsTest, EveryEditorSendsBackTheFrameItShows) {
@@ -373,6 +413,98 @@ TEST_F(KvbConfigEditorsTest, PollsOfTimeMarkChannelsAndMappingEntriesAndTheStatu
     EXPECT_FALSE(tm.page.IsControlVisible(1006));
     tm.Show(KvbTestFrame(0x06, 0x10, Payload(12, {{8, 4, 0x80000000}})));
     EXPECT_TRUE(tm.page.IsControlVisible(1006)) << "Timemark not available";
+}
+
+// ---- CFG-DAT and CFG-TDB
+namespace dat {
+enum : int { kDatum = 1001, kSemiMajorAxis, kInverseFlattening, kShiftX, kScale = 1010 };
+}
+namespace tdb {
+enum : int { kEnable = 1001, kTarget, kChannel0 = 1010, kSize0, kOffset0, kChannel15 = 1055, kOffset15 = 1057 };
+}
+
+TEST_F(KvbConfigEditorsTest, TheDatumListSelectsByNumberAndAUserDatumIsChecked) {
+    OpenEditor dat = Open(u"CFG-DAT");
+    ASSERT_EQ(217, dat.page.ItemCount(dat::kDatum));
+    EXPECT_EQ(u"USER...", dat.page.ItemText(dat::kDatum, 0));
+    EXPECT_EQ(u"0 - WGS84", dat.page.ItemText(dat::kDatum, 1));
+    EXPECT_EQ(u"184 - IDN", dat.page.ItemText(dat::kDatum, 185));
+    EXPECT_EQ(u"215 - CH95", dat.page.ItemText(dat::kDatum, 216));
+    EXPECT_TRUE(dat.Build().empty()) << "no datum selected sends nothing";
+    EXPECT_FALSE(dat.page.IsControlEnabled(dat::kSemiMajorAxis));
+
+    dat.Choose(dat::kDatum, u"0 - WGS84");
+    EXPECT_EQ((Bytes{0xA4, 0x51, 0x06, 0x06, 0x02, 0x00, 0x00, 0x00, 0x0E, 0x4A}), dat.Build());
+
+    dat.Choose(dat::kDatum, u"USER...");
+    dat.node->OnControlChange(dat.page, dat::kDatum);
+    ASSERT_TRUE(dat.page.IsControlEnabled(dat::kSemiMajorAxis));
+    const std::vector<std::pair<int, const char16_t*>> wgs84 = {
+        {dat::kSemiMajorAxis, u"6378137"}, {dat::kInverseFlattening, u"298.257223563"}, {dat::kShiftX, u"0"},
+        {dat::kShiftX + 1, u"0"}, {dat::kShiftX + 2, u"0"}, {dat::kShiftX + 3, u"0"}, {dat::kShiftX + 4, u"0"},
+        {dat::kShiftX + 5, u"0"}, {dat::kScale, u"0"}};
+    for (const auto& [control, text] : wgs84) dat.page.TypeText(control, text);
+    EXPECT_TRUE(dat.node->ValidateControl(dat.page, dat::kSemiMajorAxis));
+    EXPECT_EQ(KvbTestFrame(0x06, 0x06, UserDatum({6378137, 298.257223563, 0, 0, 0, 0, 0, 0, 0})), dat.Build());
+    dat.page.TypeText(dat::kSemiMajorAxis, u"6299999.999");
+    EXPECT_FALSE(dat.node->ValidateControl(dat.page, dat::kSemiMajorAxis));
+    EXPECT_TRUE(dat.Build().empty());
+    dat.page.TypeText(dat::kScale, u"50.1");
+    EXPECT_FALSE(dat.node->ValidateControl(dat.page, dat::kScale));
+
+    dat.Choose(dat::kDatum, u"83 - OGB-M");
+    dat.node->OnControlChange(dat.page, dat::kDatum);
+    EXPECT_TRUE(dat.node->ValidateControl(dat.page, dat::kSemiMajorAxis)) << "only a user datum is checked";
+    EXPECT_EQ(u"", dat.Text(dat::kSemiMajorAxis));
+}
+
+TEST_F(KvbConfigEditorsTest, TheReceiversDatumIsShownFromEachOfItsForms) {
+    OpenEditor dat = Open(u"CFG-DAT");
+    Bytes answer = {216, 0, 'U', 'S', 'E', 'R', 0, 0};
+    const Bytes user = UserDatum({6378388.0, 297.0, -87, -98, -121, 0, 0, 0, 0});
+    answer.insert(answer.end(), user.begin(), user.end());
+    dat.Show(KvbTestFrame(0x06, 0x06, answer));
+    EXPECT_EQ(0, dat.page.Selection(dat::kDatum));
+    EXPECT_EQ(u"6378388.000", dat.Text(dat::kSemiMajorAxis));
+    EXPECT_EQ(u"-87.000", dat.Text(dat::kShiftX));
+
+    answer[0] = 83;
+    dat.Show(KvbTestFrame(0x06, 0x06, answer));
+    EXPECT_EQ(u"83 - OGB-M", dat.page.ItemText(dat::kDatum, dat.page.Selection(dat::kDatum)));
+    EXPECT_EQ(u"297.000", dat.Text(dat::kInverseFlattening));
+    dat.Show(KvbTestFrame(0x06, 0x06, {1, 0, 0}));
+    EXPECT_EQ(u"83 - OGB-M", dat.Text(dat::kDatum)) << "a frame of another length";
+}
+
+TEST_F(KvbConfigEditorsTest, TheTrackingDebuggerOffersTheFieldTableAndSelectsWholeNumbers) {
+    OpenEditor tdb = Open(u"CFG-TDB");
+    EXPECT_TRUE(tdb.page.IsChecked(tdb::kEnable));
+    EXPECT_EQ(u"0", tdb.Text(tdb::kTarget));
+    ASSERT_EQ(132, tdb.page.ItemCount(tdb::kOffset15));
+    EXPECT_EQ(u"0", tdb.page.ItemText(tdb::kOffset15, 0));
+    EXPECT_EQ(u"0 - SATID_REM (2)", tdb.page.ItemText(tdb::kOffset15, 1));
+    EXPECT_GE(tdb.Item(tdb::kOffset15, u"68 - CNO (2)"), 0);
+    EXPECT_EQ(u"448 - LPSCHANY (0)", tdb.page.ItemText(tdb::kOffset15, 131));
+    EXPECT_LT(tdb.Item(tdb::kOffset15, u"0 - MEASTTAG"), 0) << "a field not offered";
+    EXPECT_EQ(17, tdb.page.ItemCount(tdb::kChannel15));
+    EXPECT_EQ(KvbTestFrame(0x06, 0x15, TdbProbes(1, 0, {})), tdb.Build()) << "all rows off";
+    EXPECT_EQ(KvbTestFrame(0x06, 0x15, {}), tdb.Poll());
+
+    tdb.Show(KvbTestFrame(0x06, 0x15, TdbProbes(3, 7, {{1, 2, 1}, {0xFF, 4, 12}})));
+    EXPECT_FALSE(tdb.page.IsChecked(tdb::kEnable)) << "only 1 enables";
+    EXPECT_EQ(u"7", tdb.Text(tdb::kTarget));
+    EXPECT_EQ(u"1", tdb.Text(tdb::kChannel0));
+    EXPECT_EQ(u"2 - HWord", tdb.Text(tdb::kSize0));
+    EXPECT_EQ(u"1", tdb.Text(tdb::kOffset0)) << "not 12 - PSZCNT";
+    EXPECT_EQ(u"-1", tdb.Text(tdb::kChannel0 + 3));
+    EXPECT_EQ(u"12 - PSZCNT (4)", tdb.Text(tdb::kOffset0 + 3));
+
+    tdb.Show(KvbTestFrame(0x06, 0x15, Bytes(67, 0)));
+    EXPECT_EQ(u"7", tdb.Text(tdb::kTarget)) << "a frame of another length";
+    tdb.page.TypeText(tdb::kChannel0, u"16");
+    EXPECT_FALSE(tdb.node->ValidateControl(tdb.page, tdb::kChannel0));
+    tdb.page.TypeText(tdb::kSize0, u"3");
+    EXPECT_FALSE(tdb.node->ValidateControl(tdb.page, tdb::kSize0));
 }
 
 }  // namespace

@@ -146,6 +146,16 @@ TEST_F(KvbPluginTest, ExpertMessagesTakeFramesOnlyWhenTheMaskEnablesThem) {
     EXPECT_EQ(std::vector<CMessageNode*>{Node(u"NAV-SVPOS")}, Feed(svpos));
 }
 
+// The tracking-engine settings belong to a group of their own, which no other bit enables.
+TEST_F(KvbPluginTest, TheTrackingDebuggerTakesFramesOnlyWithItsOwnGroup) {
+    const Bytes tdb = KvbTestFrameOfLength(0x06, 0x15, 76);
+    EXPECT_EQ(std::vector<CMessageNode*>{Node(u"CFG")}, Feed(tdb));
+    MessageMask = MASK_ORDINARY | MASK_EXPERT;
+    EXPECT_EQ(std::vector<CMessageNode*>{Node(u"CFG")}, Feed(tdb));
+    MessageMask = MASK_ORDINARY | MASK_DISABLED;
+    EXPECT_EQ(std::vector<CMessageNode*>{Node(u"CFG-TDB")}, Feed(tdb));
+}
+
 // Frames that pass no recogniser (sent polls, hand-typed bytes) still reach the nodes: none of
 // them may read beyond the frame, whatever its length and count bytes claim.
 TEST_F(KvbPluginTest, ShortAndLyingFramesAreReadOnlyWithinTheirLength) {

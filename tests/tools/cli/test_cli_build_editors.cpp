@@ -2,9 +2,14 @@
 // by their labels.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "platform/text.h"
+#include "tests/host/core/log/test_stream_file_support.h"
+#include "tests/plugins/kvb/kvb_test_frames.h"
 #include "tests/tools/tool_process.h"
 
 namespace {
@@ -45,6 +50,58 @@ TEST(CliBuildEditors, TheByteExamplesOfTheConfigurationEditors) {
     const ToolRun tooLong = RunTool({kCli, "build", "CFG-USB", "Product Text=" + std::string(33, 'x')});
     EXPECT_EQ(1, tooLong.status);
     EXPECT_NE(std::string::npos, tooLong.errors.find("Product Text is not valid")) << tooLong.errors;
+}
+
+// ---- CFG-DAT and CFG-TDB
+std::string Hex(const std::vector<uint8_t>& frame) {
+    std::string hex;
+    for (const uint8_t byte : frame) hex += platform::FormatC(hex.empty() ? "%02X" : " %02X", byte);
+    return hex;
+}
+
+ToolRun Build(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), {kCli, "build"});
+    return RunTool(arguments);
+}
+
+TEST(CliBuildEditors, TheDatumAndTheTrackingDebugger) {
+    EXPECT_EQ("A4 51 06 06 02 00 00 00 0E 4A\n", Build({"CFG-DAT", "Datum=0"}).output);
+    const ToolRun none = Build({"CFG-DAT"});
+    EXPECT_EQ(1, none.status);
+    EXPECT_NE(std::string::npos, none.errors.find("CFG-DAT builds no frame from its page")) << none.errors;
+
+    std::vector<std::string> user = {"CFG-DAT", "Datum=USER...", "Semi-major axis=6378137",
+                                     "Inverse flattening=298.257223563"};
+    for (const char* zero : {"X shift", "Y shift", "Z shift", "X rotation", "Y rotation", "Z rotation", "Scale"})
+        user.push_back(std::string(zero) + "=0");
+    const ToolRun wgs84 = Build(user);
+    EXPECT_EQ(0, wgs84.status) << wgs84.errors;
+    EXPECT_EQ(52u * 3, wgs84.output.size());
+    user[2] = "Semi-major axis=6299999.99";
+    const ToolRun small = Build(user);
+    EXPECT_EQ(1, small.status);
+    EXPECT_NE(std::string::npos, small.errors.find("Semi-major axis is not valid")) << small.errors;
+
+    // The receiver's answer, number 216, is a user datum, which the page sends back in the user form.
+    std::vector<uint8_t> datum(44, 0);
+    const double parameters[] = {6378388, 297};
+    std::memcpy(datum.data(), parameters, sizeof parameters);
+    std::vector<uint8_t> answer = {216, 0, 'U', 'S', 'E', 'R', 0, 0};
+    answer.insert(answer.end(), datum.begin(), datum.end());
+    const TempFolder folder;
+    WriteFileBytes(folder.File("datum.kvb"), KvbTestFrame(0x06, 0x06, answer));
+    EXPECT_EQ(Hex(KvbTestFrame(0x06, 0x06, datum)) + "\n",
+              Build({"CFG-DAT", "--from", folder.File("datum.kvb")}).output);
+
+    std::vector<uint8_t> payload(68, 0);
+    payload[0] = 1;
+    EXPECT_EQ(Hex(KvbTestFrame(0x06, 0x15, payload)) + "\n", Build({"CFG-TDB"}).output) << "all rows off";
+    const std::vector<uint8_t> probes = {0xFF, 2, 1, 0, 3, 4, 12, 0, 0, 2, 68, 0};
+    std::copy(probes.begin(), probes.end(), payload.begin() + 4);
+    EXPECT_EQ(Hex(KvbTestFrame(0x06, 0x15, payload)) + "\n",
+              Build({"CFG-TDB", "Channel 0=-1", "Size 0=2", "Offset 0=1", "Channel 1=3", "Size 1=4", "Offset 1=12",
+                     "Size 2=2", "Offset 2=68 - CNO (2)"})
+                  .output);
 }
 
 }  // namespace

@@ -394,6 +394,31 @@ TEST_F(SimReceiverTest, TheEngineeringAndDeviceSettingsAreKeptInEachFormAndByKey
     EXPECT_EQ(2, Answer(receiver, KvbFrame(kKvbClassCfg, 0x19, {2})).at(6));
 }
 
+// The datum's answer is longer than either form that sets it: number, code, then the user form.
+TEST_F(SimReceiverTest, TheDatumIsAnsweredWithItsNumberCodeAndParameters) {
+    CSimReceiver receiver(Config(true, false));
+    const Bytes poll = KvbFrame(kKvbClassCfg, 0x06, {});
+    const Bytes wgs84 = Answer(receiver, poll);
+    ASSERT_EQ(60u, wgs84.size());
+    EXPECT_EQ(std::string("WGS84", 6), std::string(wgs84.begin() + 8, wgs84.begin() + 14));
+    EXPECT_EQ((std::vector<std::u16string>{u"CFG-DAT"}), Hear(wgs84));
+
+    EXPECT_TRUE(Answer(receiver, KvbFrame(kKvbClassCfg, 0x06, {83, 0})).empty());
+    Answer(receiver, KvbFrame(kKvbClassCfg, 0x06, {216, 0}));
+    const Bytes ogb = Answer(receiver, poll);
+    ASSERT_EQ(60u, ogb.size());
+    EXPECT_EQ(83, ogb[6] | ogb[7] << 8);
+    EXPECT_EQ(std::string("OGB-M", 6), std::string(ogb.begin() + 8, ogb.begin() + 14));
+
+    Bytes user(44);
+    for (size_t at = 0; at < user.size(); ++at) user[at] = static_cast<uint8_t>(at + 1);
+    Answer(receiver, KvbFrame(kKvbClassCfg, 0x06, user));
+    const Bytes answer = Answer(receiver, poll);
+    ASSERT_EQ(60u, answer.size());
+    EXPECT_EQ(0xFFFF, answer[6] | answer[7] << 8);
+    EXPECT_EQ(user, Bytes(answer.begin() + 14, answer.end() - 2));
+}
+
 TEST_F(SimReceiverTest, CfgRateSetsTheNavigationPeriodWithinWhatTheReceiverCanDo) {
     CSimReceiver receiver(Config(true, false));
     EXPECT_EQ(1000u, receiver.PeriodMs());

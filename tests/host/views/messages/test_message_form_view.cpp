@@ -376,4 +376,52 @@ TEST_F(MessageViewTest, TheStateBlockReselectsTheMessageAndItsSwitches) {
     EXPECT_FALSE(view->Form().AutoPoll());
 }
 
+// ---- CFG-DAT and CFG-TDB
+// The tracking-engine settings take part only when their group is enabled.
+class TrackingMessageViewTest : public MessageViewTest {
+protected:
+    void SetUp() override {
+        MessageMask |= MASK_DISABLED;
+        MessageViewTest::SetUp();
+    }
+    void TearDown() override { MessageMask = MASK_ORDINARY; }
+};
+
+TEST_F(TrackingMessageViewTest, TheDatumAndTheTrackingDebuggerShowTheReceiversSettings) {
+    SimReceiverConfig config;
+    config.truth.startGpsMs = TestStartGpsMs();
+    CSimReceiver receiver(config);
+    const auto pickAndPoll = [&](const QString& name) {
+        Pick(name);
+        Tick();
+        Bytes out;
+        for (const Bytes& frame : host.sent) receiver.Receive(frame.data(), frame.size(), out);
+        host.sent.clear();
+        Receive(out);
+        Tick();
+        return view->FormPage();
+    };
+    QDir().mkpath(QStringLiteral(VELTRO_SCREENSHOT_DIR));
+
+    CMessageFormPage* datum = pickAndPoll(QStringLiteral("KVB CFG-DAT"));
+    ASSERT_NE(datum, nullptr);
+    auto* list = qobject_cast<QComboBox*>(datum->ControlWidget(1001));
+    auto* axis = qobject_cast<QLineEdit*>(datum->ControlWidget(1002));
+    ASSERT_TRUE(list && axis);
+    EXPECT_EQ(list->count(), 217);
+    EXPECT_EQ(list->currentText(), QStringLiteral("0 - WGS84"));
+    EXPECT_EQ(axis->text(), QStringLiteral("6378137.000"));
+    EXPECT_FALSE(axis->isEnabled()) << "a predefined datum's parameters are the receiver's";
+    EXPECT_TRUE(window.grab().save(QStringLiteral(VELTRO_SCREENSHOT_DIR "/message_view_cfg_dat.png")));
+
+    CMessageFormPage* debugger = pickAndPoll(QStringLiteral("KVB CFG-TDB"));
+    ASSERT_NE(debugger, nullptr);
+    auto* offset = qobject_cast<QComboBox*>(debugger->ControlWidget(1057));
+    ASSERT_NE(offset, nullptr);
+    EXPECT_EQ(offset->count(), 132);
+    EXPECT_EQ(offset->currentText(), QStringLiteral("0"));
+    EXPECT_FALSE(debugger->IsChecked(1001)) << "the receiver's debugger is off";
+    EXPECT_TRUE(window.grab().save(QStringLiteral(VELTRO_SCREENSHOT_DIR "/message_view_cfg_tdb.png")));
+}
+
 }  // namespace
