@@ -219,8 +219,8 @@ TEST(OrbitpackAnswers, OnlyTheExactFramesReceivedFromThePortAnswer) {
     EXPECT_EQ(process(kAcknowledgement, MessageOrigin::Sent), std::nullopt);
     EXPECT_EQ(process(kAcknowledgement, MessageOrigin::Replayed), std::nullopt);
     EXPECT_EQ(process(Frame({0x02}), MessageOrigin::Received), std::nullopt);
-    Bytes longer = Frame({0x01, 0x00});
-    std::copy(kAcknowledgement.begin(), kAcknowledgement.begin() + 7, longer.begin());
+    Bytes longer = kAcknowledgement;
+    longer.push_back(0x00);
     EXPECT_EQ(process(longer, MessageOrigin::Received), std::nullopt);
     document.RemoveObserver(&listener);
 }
