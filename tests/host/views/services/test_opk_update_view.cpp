@@ -26,6 +26,7 @@ using Bytes = std::vector<uint8_t>;
 
 const QString kFolder = QStringLiteral(VELTRO_SCREENSHOT_DIR);
 const Bytes kAcknowledgement = {0xA4, 0x51, 0x0B, 0x50, 0x01, 0x00, 0x01, 0x5D, 0x7B};
+const Bytes kRefusal = {0xA4, 0x51, 0x0B, 0x50, 0x01, 0x00, 0x00, 0x5C, 0x7A};
 const Bytes kCancel = {0xA4, 0x51, 0x0B, 0x50, 0x01, 0x00, 0xFF, 0x5B, 0x79};
 
 // Runs action on the source prompt once it is the modal dialog.
@@ -48,7 +49,29 @@ protected:
         QDir().mkpath(kFolder);
         ASSERT_TRUE(receiver.IsOpen());
     }
+    // File "&Orbitpack..." with a file of 1300 bytes typed into the prompt.
+    COPKUpdateView* StartUpdate(CMainFrameMobile& frame) {
+        file.resize(1300);
+        for (size_t k = 0; k < file.size(); ++k) file[k] = static_cast<uint8_t>(k ^ (k >> 3));
+        path = WriteFile("current_5d.opk", std::string(file.begin(), file.end()));
+        WhenPrompted([&](OrbitpackSourceDialog& dialog) {
+            dialog.Page().SetControlText(dialog::kLinkPromptSource, platform::Utf8ToWide(path));
+            dialog.accept();
+        });
+        frame.CommandBar().Run(cmd::kOrbitpack);
+        return dynamic_cast<COPKUpdateView*>(frame.ActiveView());
+    }
+    bool Reaches(const COPKUpdateView& view, int state, int position) {
+        return RunEventsUntil([&] { return view.Update()->State() == state && view.ProgressBar()->value() == position; });
+    }
+    std::string Log(COPKUpdateView& view) {
+        view.Refresh();
+        return view.Edit().toPlainText().toStdString();
+    }
+
     PseudoTerminal receiver;
+    Bytes file;
+    std::string path;
 };
 
 TEST_F(OrbitpackViewTest, TheSourcePromptKeepsItsTextAndTheFileBrowsedTo) {
@@ -92,22 +115,10 @@ TEST_F(OrbitpackViewTest, FromTheMenuTheFileGoesIntoTheReceiverBlockByBlock) {
     frame.CommandBar().Run(cmd::kOrbitpack);
     EXPECT_EQ(frame.ActiveView()->ViewClass(), view_class::kMainFormSVInfo);
 
-    Bytes file(1300);
-    for (size_t k = 0; k < file.size(); ++k) file[k] = static_cast<uint8_t>(k ^ (k >> 3));
-    const std::string path = WriteFile("current_5d.opk", std::string(file.begin(), file.end()));
-    WhenPrompted([&](OrbitpackSourceDialog& dialog) {
-        dialog.Page().SetControlText(dialog::kLinkPromptSource, platform::Utf8ToWide(path));
-        dialog.accept();
-    });
-    frame.CommandBar().Run(cmd::kOrbitpack);
-    auto* view = dynamic_cast<COPKUpdateView*>(frame.ActiveView());
+    COPKUpdateView* view = StartUpdate(frame);
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(app->Profile().GetString(u"Orbitpack", u"Link", u""), platform::Utf8ToWide(path));
-    const auto reaches = [&](int state, int position) {
-        return RunEventsUntil([&] {
-            return view->Update()->State() == state && view->ProgressBar()->value() == position;
-        });
-    };
+    const auto reaches = [&](int state, int position) { return Reaches(*view, state, position); };
     ASSERT_TRUE(reaches(COrbitpackUpdate::kAwaitOpening, 0));
     EXPECT_FALSE(view->IsFinished());
     EXPECT_EQ(receiver.Receive(kCancel.size(), 2000), kCancel);
@@ -130,12 +141,36 @@ TEST_F(OrbitpackViewTest, FromTheMenuTheFileGoesIntoTheReceiverBlockByBlock) {
 
     EXPECT_TRUE(view->IsFinished());
     EXPECT_EQ(view->BackgroundColor(), QColor(192, 255, 192));
-    view->Refresh();
-    EXPECT_EQ(view->Edit().toPlainText().toStdString(),
+    EXPECT_EQ(Log(*view),
               "Start Orbitpack Update\nLoad File " + path +
                   "\nSend Cancel\nWrite Block 0x00000 Size 512\nWrite Block 0x00200 Size 512\n"
                   "Write Block 0x00400 Size 276\nSend Cancel\nDone\n");
     EXPECT_TRUE(frame.grab().save(kFolder + "/opk_update_view.png"));
+}
+
+// A refused opening cancel lets the upload begin; a refused block still closes the transfer, and
+// the view stays, red, with its log.
+TEST_F(OrbitpackViewTest, ARefusedBlockEndsRedAndTheViewStays) {
+    CMainFrameMobile& frame = Start({"-port", receiver.SlavePath()});
+    COPKUpdateView* view = StartUpdate(frame);
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(Reaches(*view, COrbitpackUpdate::kAwaitOpening, 0));
+    EXPECT_EQ(receiver.Receive(kCancel.size(), 2000), kCancel);
+    const std::pair<Bytes, int> answers[] = {{kRefusal, 0}, {kAcknowledgement, 39}};
+    for (const auto& [answer, position] : answers) {
+        receiver.Send(answer);
+        ASSERT_TRUE(Reaches(*view, COrbitpackUpdate::kAwaitBlock, position));
+        EXPECT_EQ(receiver.Receive(512 + kKvbFrameExtraBytes, 2000).size(), 512 + kKvbFrameExtraBytes);
+    }
+    receiver.Send(kRefusal);
+    ASSERT_TRUE(Reaches(*view, COrbitpackUpdate::kAwaitClosing, 39));
+    EXPECT_EQ(receiver.Receive(kCancel.size(), 2000), kCancel);
+    receiver.Send(kAcknowledgement);
+    ASSERT_TRUE(Reaches(*view, COrbitpackUpdate::kEnded, 0));
+    EXPECT_EQ(view->BackgroundColor(), QColor(255, 192, 192));
+    EXPECT_TRUE(Log(*view).ends_with("Write Block 0x00200 Size 512\nERROR: NotAcknowledge received\nSend Cancel\nDone\n"));
+    EXPECT_TRUE(frame.grab().save(kFolder + "/opk_update_view_failed.png"));
+    EXPECT_FALSE(RunEventsUntil([&] { return frame.ActiveView() != view; }, std::chrono::milliseconds(300)));
 }
 
 }  // namespace
