@@ -124,8 +124,7 @@ void COrbitpackUpdate::LoadFile(uint32_t now) {
         return Fail(platform::FormatW(kFileTooLarge, static_cast<unsigned long long>(kMaxOrbitpackBytes)), now);
     std::string contents;
     std::string reason;
-    const platform::ReadResult result =
-        platform::ReadFileContents(Utf8(source), kMaxOrbitpackBytes, contents, reason);
+    const platform::ReadResult result = platform::ReadFileContents(Utf8(source), kMaxOrbitpackBytes, contents, reason);
     if (result == platform::ReadResult::Missing) reason = std::strerror(ENOENT);
     if (result != platform::ReadResult::Read) return Fail(platform::FormatW(kFileError, reason.c_str()), now);
     data.assign(contents.begin(), contents.end());

@@ -63,8 +63,8 @@ TEST_F(CliOrbitpack, ARefusedBlockEndsRedAfterTheClosingCancel) {
     WriteFileBytes(path, Pattern(1300));
     const ToolRun run = Update(path, simulator);
     EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.output.ends_with(
-        "Write Block 0x00200 Size 512\nERROR: NotAcknowledge received\nSend Cancel\nDone\n"))
+    EXPECT_TRUE(
+        run.output.ends_with("Write Block 0x00200 Size 512\nERROR: NotAcknowledge received\nSend Cancel\nDone\n"))
         << run.output;
     EXPECT_EQ(ReadFileBytes(kept), std::vector<uint8_t>(Pattern(512)));
     EXPECT_EQ(RunTool({kCli, "orbitpack"}).status, 2);

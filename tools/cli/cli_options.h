@@ -7,7 +7,20 @@
 #include "host/services/receiver_commands.h"
 #include "tools/cli/control_assignments.h"
 
-enum class CliCommand { Help, Monitor, Record, Dump, Messages, Show, Build, Send, Reset, DebugMessages, Aid, Orbitpack };
+enum class CliCommand {
+    Help,
+    Monitor,
+    Record,
+    Dump,
+    Messages,
+    Show,
+    Build,
+    Send,
+    Reset,
+    DebugMessages,
+    Aid,
+    Orbitpack
+};
 enum class DumpFormat { Csv, Json };
 
 // Which receiver to talk to: a port number (COM1 … COM9 through the port map) or a device path,

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "host/core/connection/port_thread.h"
 #include "host/core/intake/veltro_doc.h"
 #include "host/services/aidwell_online_form.h"
 #include "host/services/aidwell_settings.h"
@@ -11,10 +12,9 @@
 #include "host/services/diagnostic_outputs.h"
 #include "host/services/orbitpack_source.h"
 #include "host/services/worker_run.h"
-#include "host/core/connection/port_thread.h"
 #include "platform/file_profile.h"
-#include "platform/ticks.h"
 #include "platform/text.h"
+#include "platform/ticks.h"
 #include "resources/veltro/dialogs.h"
 #include "resources/veltro/program_resources.h"
 #include "shared/entry_ids.h"

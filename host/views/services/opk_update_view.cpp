@@ -45,7 +45,8 @@ void COPKUpdateView::OnCommand(unsigned command) {
 }
 
 void COPKUpdateView::Post(OrbitpackEvent event) {
-    QMetaObject::invokeMethod(this, [this, event] { Handle(event); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, event] { Handle(event); }, Qt::QueuedConnection);
 }
 
 void COPKUpdateView::Handle(OrbitpackEvent event) {

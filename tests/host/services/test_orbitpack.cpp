@@ -115,8 +115,9 @@ TEST_F(OrbitpackUpdate, AFileGoesInBlocksOf512BetweenTwoCancelsAndEndsGreen) {
     EXPECT_EQ(kCancel, (Bytes{0xA4, 0x51, 0x0B, 0x50, 0x01, 0x00, 0xFF, 0x5B, 0x79}));
 
     for (int block = 0; block < 4; ++block) Answer(Event::Acknowledged);
-    EXPECT_TRUE(site.log.ends_with("Send Cancel\nWrite Block 0x00000 Size 512\nWrite Block 0x00200 Size 512\n"
-                                   "Write Block 0x00400 Size 276\nSend Cancel\n"))
+    EXPECT_TRUE(
+        site.log.ends_with("Send Cancel\nWrite Block 0x00000 Size 512\nWrite Block 0x00200 Size 512\n"
+                           "Write Block 0x00400 Size 276\nSend Cancel\n"))
         << site.log;
     EXPECT_EQ(site.positions, (std::vector<int>{0, 0, 39, 78, 100}));
     EXPECT_EQ(site.Uploaded(), file);
@@ -225,7 +226,9 @@ TEST(OrbitpackAnswers, OnlyTheExactFramesReceivedFromThePortAnswer) {
     document.RemoveObserver(&listener);
 }
 
-std::string Reply(const std::string& header, const Bytes& body) { return header + std::string(body.begin(), body.end()); }
+std::string Reply(const std::string& header, const Bytes& body) {
+    return header + std::string(body.begin(), body.end());
+}
 
 TEST_F(OrbitpackUpdate, ADownloadWithOrWithoutCredentialsBecomesTheFile) {
     const Bytes file = Pattern(1300);
@@ -234,8 +237,8 @@ TEST_F(OrbitpackUpdate, ADownloadWithOrWithoutCredentialsBecomesTheFile) {
         site = RecordingSite();
         Start(Link(server, credentials));
         TickUntilDownloaded();
-        EXPECT_EQ(site.log, "Start Orbitpack Update\nGet File " + Link(server, credentials) +
-                                "\nGot 1300 Bytes\nSend Cancel\n");
+        EXPECT_EQ(site.log,
+                  "Start Orbitpack Update\nGet File " + Link(server, credentials) + "\nGot 1300 Bytes\nSend Cancel\n");
         for (int answer = 0; answer < 5; ++answer) Answer(Event::Acknowledged);
         EXPECT_EQ(site.outcome, "green");
         EXPECT_EQ(site.Uploaded(), file);

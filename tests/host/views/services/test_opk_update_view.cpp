@@ -62,7 +62,8 @@ protected:
         return dynamic_cast<COPKUpdateView*>(frame.ActiveView());
     }
     bool Reaches(const COPKUpdateView& view, int state, int position) {
-        return RunEventsUntil([&] { return view.Update()->State() == state && view.ProgressBar()->value() == position; });
+        return RunEventsUntil(
+            [&] { return view.Update()->State() == state && view.ProgressBar()->value() == position; });
     }
     std::string Log(COPKUpdateView& view) {
         view.Refresh();
@@ -141,10 +142,9 @@ TEST_F(OrbitpackViewTest, FromTheMenuTheFileGoesIntoTheReceiverBlockByBlock) {
 
     EXPECT_TRUE(view->IsFinished());
     EXPECT_EQ(view->BackgroundColor(), QColor(192, 255, 192));
-    EXPECT_EQ(Log(*view),
-              "Start Orbitpack Update\nLoad File " + path +
-                  "\nSend Cancel\nWrite Block 0x00000 Size 512\nWrite Block 0x00200 Size 512\n"
-                  "Write Block 0x00400 Size 276\nSend Cancel\nDone\n");
+    EXPECT_EQ(Log(*view), "Start Orbitpack Update\nLoad File " + path +
+                              "\nSend Cancel\nWrite Block 0x00000 Size 512\nWrite Block 0x00200 Size 512\n"
+                              "Write Block 0x00400 Size 276\nSend Cancel\nDone\n");
     EXPECT_TRUE(frame.grab().save(kFolder + "/opk_update_view.png"));
 }
 
@@ -168,7 +168,8 @@ TEST_F(OrbitpackViewTest, ARefusedBlockEndsRedAndTheViewStays) {
     receiver.Send(kAcknowledgement);
     ASSERT_TRUE(Reaches(*view, COrbitpackUpdate::kEnded, 0));
     EXPECT_EQ(view->BackgroundColor(), QColor(255, 192, 192));
-    EXPECT_TRUE(Log(*view).ends_with("Write Block 0x00200 Size 512\nERROR: NotAcknowledge received\nSend Cancel\nDone\n"));
+    EXPECT_TRUE(
+        Log(*view).ends_with("Write Block 0x00200 Size 512\nERROR: NotAcknowledge received\nSend Cancel\nDone\n"));
     EXPECT_TRUE(frame.grab().save(kFolder + "/opk_update_view_failed.png"));
     EXPECT_FALSE(RunEventsUntil([&] { return frame.ActiveView() != view; }, std::chrono::milliseconds(300)));
 }
