@@ -1,5 +1,6 @@
 // Arbitrary bytes as a server's reply: the header taken a byte at a time into a buffer of exactly
-// the capacity the first byte picks, the content headers read from what was stored, and the
+// the capacity the first byte picks, the content headers read from what was stored (as the
+// Aidwell client and as the Orbitpack download read them), the header as a link, and the
 // aiding walk over the rest. Nothing may be read or written outside a buffer, the header stays
 // terminated within its capacity, and the pieces cover the rest exactly.
 #include <cstddef>
@@ -13,6 +14,7 @@
 #include "host/services/aidwell_reply.h"
 #include "host/services/aidwell_worker.h"
 #include "host/services/http_text.h"
+#include "host/services/orbitpack_download.h"
 
 namespace {
 
@@ -42,6 +44,10 @@ void ReadHeaders(const std::string& header) {
         __builtin_trap();
     const std::optional<std::string> request = HttpGetRequest(host, path, header);
     if (request && request->size() >= kHttpRequestCapacity) __builtin_trap();
+    const HttpReplyHeader download = ParseHttpReplyHeader(header);
+    if (download.status < 0 || download.status > 999 || download.statusLine.size() > header.size()) __builtin_trap();
+    OrbitpackLink link;
+    if (ParseOrbitpackLink(header, link) && (link.port == 0 || link.host.empty())) __builtin_trap();
 }
 
 // The rest in a buffer of exactly its size, so that a piece past it is caught.

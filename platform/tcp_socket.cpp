@@ -119,7 +119,10 @@ bool CTcpSocket::SendAll(const void* bytes, size_t length) {
 int CTcpSocket::Receive(void* buffer, size_t capacity) {
     while (WaitFor(POLLIN)) {
         const ssize_t received = recv(fd, buffer, std::min<size_t>(capacity, INT_MAX), 0);
-        if (received >= 0) return static_cast<int>(received);
+        if (received >= 0) {
+            bytesReceived += static_cast<uint64_t>(received);
+            return static_cast<int>(received);
+        }
         if (errno != EAGAIN && errno != EINTR) return -1;
     }
     return -1;

@@ -1,6 +1,7 @@
 #pragma once
 #include <netinet/in.h>
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -34,6 +35,8 @@ public:
     // error or a cancel.
     int Receive(void* buffer, size_t capacity);
     void Close();
+    // Every byte received so far; from any thread, so that another can watch a transfer stall.
+    uint64_t BytesReceived() const { return bytesReceived.load(); }
 
 private:
     // Waits until the socket has one of events (or an error to tell); false on a cancel.
@@ -41,6 +44,7 @@ private:
 
     const CCancelSignal* cancel;
     int fd = -1;
+    std::atomic<uint64_t> bytesReceived{0};
 };
 
 }  // namespace platform

@@ -1,7 +1,5 @@
 #include "aidwell_reply.h"
 
-#include <algorithm>
-
 #include "host/services/http_text.h"
 
 namespace {
@@ -13,17 +11,9 @@ constexpr std::string_view kTextType = "text/plain";
 constexpr size_t kSmallestMessage = 9;
 constexpr size_t kFrameExtraBytes = 8;
 
-// ASCII letters only, whatever the user's locale.
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
-    return text.size() >= start.size() &&
-           std::equal(start.begin(), start.end(), text.begin(), [](char a, char b) { return Lower(a) == Lower(b); });
-}
-
 AidwellContent ContentOf(std::string_view type) {
-    if (StartsWithIgnoringCase(type, kBinaryType)) return AidwellContent::Binary;
-    if (StartsWithIgnoringCase(type, kTextType)) return AidwellContent::Text;
+    if (HttpStartsWithIgnoringCase(type, kBinaryType)) return AidwellContent::Binary;
+    if (HttpStartsWithIgnoringCase(type, kTextType)) return AidwellContent::Text;
     return AidwellContent::Other;
 }
 

@@ -14,6 +14,35 @@ constexpr int kBase64GroupRoom = 5;
 
 int Base64Length(size_t bytes) { return static_cast<int>((bytes + 2) / 3 * 4); }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Blanks, then decimal digits up to the first other character; a number beyond 64 bits reads as
+// the largest.
+uint64_t ParseDecimal(std::string_view text) {
+    size_t next = 0;
+    while (next < text.size() && (text[next] == ' ' || text[next] == '\t')) ++next;
+    uint64_t value = 0;
+    for (; next < text.size() && IsDigit(text[next]); ++next) {
+        const unsigned digit = static_cast<unsigned>(text[next] - '0');
+        if (value > (UINT64_MAX - digit) / 10) return UINT64_MAX;
+        value = value * 10 + digit;
+    }
+    return value;
+}
+
+// "HTTP/1.1 200 OK": three digits after the version, then a blank or the end.
+int StatusCode(std::string_view line) {
+    constexpr std::string_view kVersion = "HTTP/";
+    const size_t blank = line.find(' ');
+    if (!line.starts_with(kVersion) || blank == std::string_view::npos || line.size() < blank + 4) return 0;
+    const std::string_view code = line.substr(blank + 1, 3);
+    if (!std::all_of(code.begin(), code.end(), IsDigit)) return 0;
+    if (line.size() > blank + 4 && line[blank + 4] != ' ') return 0;
+    return static_cast<int>(ParseDecimal(code));
+}
+
 }  // namespace
 
 bool HttpSplitUrl(std::string_view link, std::string& host, std::string& path) {
@@ -31,6 +60,24 @@ void HttpSplitCredentials(std::string_view hostPart, std::optional<std::string>&
     credentials.reset();
     if (at != std::string_view::npos) credentials = std::string(hostPart.substr(0, at));
     host = hostPart.substr(at == std::string_view::npos ? 0 : at + 1);
+}
+
+bool HttpSplitPort(std::string_view hostPart, std::string& host, uint16_t& port, uint16_t defaultPort) {
+    const size_t colon = hostPart.rfind(':');
+    host = hostPart.substr(0, colon);
+    port = defaultPort;
+    if (colon == std::string_view::npos) return true;
+    const std::string_view digits = hostPart.substr(colon + 1);
+    if (digits.empty() || digits.size() > 5 || !std::all_of(digits.begin(), digits.end(), IsDigit)) return false;
+    const uint64_t number = ParseDecimal(digits);
+    if (number < 1 || number > UINT16_MAX) return false;
+    port = static_cast<uint16_t>(number);
+    return true;
+}
+
+bool HttpStartsWithIgnoringCase(std::string_view text, std::string_view start) {
+    return text.size() >= start.size() &&
+           std::equal(start.begin(), start.end(), text.begin(), [](char a, char b) { return Lower(a) == Lower(b); });
 }
 
 int Base64Encode(const char* text, char* output, int room) {
@@ -68,16 +115,22 @@ std::optional<std::string> HttpGetRequest(const std::string& host, const std::st
 uint64_t HttpGetContentLength(std::string_view header) {
     constexpr std::string_view kName = "Content-Length:";
     const size_t at = header.find(kName);
-    if (at == std::string_view::npos) return 0;
-    size_t next = at + kName.size();
-    while (next < header.size() && (header[next] == ' ' || header[next] == '\t')) ++next;
-    uint64_t length = 0;
-    for (; next < header.size() && header[next] >= '0' && header[next] <= '9'; ++next) {
-        const unsigned digit = static_cast<unsigned>(header[next] - '0');
-        if (length > (UINT64_MAX - digit) / 10) return UINT64_MAX;
-        length = length * 10 + digit;
+    return at == std::string_view::npos ? 0 : ParseDecimal(header.substr(at + kName.size()));
+}
+
+HttpReplyHeader ParseHttpReplyHeader(std::string_view header) {
+    constexpr std::string_view kLengthName = "content-length:";
+    HttpReplyHeader reply;
+    reply.statusLine = header.substr(0, header.find('\n'));
+    reply.status = StatusCode(reply.statusLine);
+    size_t start = reply.statusLine.size() + 1;
+    while (start < header.size()) {
+        const std::string_view line = header.substr(start, header.find('\n', start) - start);
+        if (!reply.contentLength && HttpStartsWithIgnoringCase(line, kLengthName))
+            reply.contentLength = ParseDecimal(line.substr(kLengthName.size()));
+        start += line.size() + 1;
     }
-    return length;
+    return reply;
 }
 
 CHttpHeaderReader::CHttpHeaderReader(char* buffer, int capacity)

@@ -20,5 +20,6 @@ CViewRegistry CMainFrameFactory::StandardViews() {
     RegisterFormViews(registry);
     RegisterConsoleViews(registry);
     RegisterMessageViews(registry);
+    RegisterServiceViews(registry);
     return registry;
 }

@@ -196,6 +196,7 @@ bool CMainFrameMobile::SwitchView(const std::u16string& viewClass) {
     std::unique_ptr<CView> view = views.Create(viewClass);
     if (!view) return false;
     view->Create(ViewContext{Parts().document, Colors(), Parts().profile, *this, density}, viewClass, this);
+    if (!view->OnCreate()) return false;
     ReplaceView(std::move(view));
     return true;
 }

@@ -57,6 +57,9 @@ public:
     const std::u16string& ViewClass() const { return viewClass; }
     bool IsWindow() const { return context.has_value(); }
 
+    // Once bound, while the frame creates the view: false refuses it (a prompt was cancelled), and
+    // the frame shows no view of it.
+    virtual bool OnCreate() { return true; }
     virtual void OnInitialUpdate();
     // hint: UpdateHint bits; hintObject: the message node with HINT_MESSAGE.
     virtual void OnUpdate(CView* sender, uint32_t hint, CMessageNode* hintObject);

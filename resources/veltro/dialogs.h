@@ -87,10 +87,29 @@ inline constexpr ControlTemplate kAidwellOnlineControls[] = {
 };
 // clang-format on
 
+// IDD_LINK_PROMPT: where the Orbitpack update takes its file from.
+inline constexpr int kLinkPrompt = 2099;
+inline constexpr char16_t kLinkPromptCaption[] = u"Orbitpack";
+inline constexpr int kLinkPromptOk = 1;
+inline constexpr int kLinkPromptCancel = 2;
+inline constexpr int kLinkPromptSource = 1212;
+inline constexpr int kLinkPromptBrowse = 1209;
+
+// clang-format off
+inline constexpr ControlTemplate kLinkPromptControls[] = {
+    {kStatic, ControlKind::StaticText, u"Select Source:", {4, 4, 100, 8}},
+    {kLinkPromptSource, ControlKind::DropDownEdit, u"", {4, 15, 130, 13}},
+    {kLinkPromptBrowse, ControlKind::PushButton, u"...", {137, 15, 15, 13}},
+    {kLinkPromptOk, ControlKind::PushButton, u"Ok", {44, 36, 50, 14}},
+    {kLinkPromptCancel, ControlKind::PushButton, u"Cancel", {100, 36, 52, 14}},
+};
+// clang-format on
+
 inline constexpr DialogTemplate kDialogs[] = {
     {kCustomMessage, 234, 140, kCustomMessageControls},
     {kWorkerProgress, 120, 52, kWorkerProgressControls},
     {kAidwellOnline, 156, 127, kAidwellOnlineControls},
+    {kLinkPrompt, 156, 55, kLinkPromptControls},
 };
 
 }  // namespace dialog

@@ -224,6 +224,8 @@ int main(int argc, char** argv) {
             return RunAid(options, stop);
         case CliCommand::Send:
             return RunSend(options, stop);
+        case CliCommand::Orbitpack:
+            return RunOrbitpack(options, stop);
     }
     return kUsageError;
 }

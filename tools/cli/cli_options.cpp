@@ -32,8 +32,12 @@ constexpr const char* kUsage =
     "                        it, poll it again and print its page as show does\n"
     "                        (show, build and send take in the named message even when its group\n"
     "                        is hidden by default)\n"
+    "  orbitpack SOURCE      write an Orbitpack file into the receiver, printing each step;\n"
+    "                        SOURCE is \"1 Day Orbitpack\" ... \"10 Days Orbitpack\" (the\n"
+    "                        download folder is setting LinkPrefix of section Orbitpack), a\n"
+    "                        link http://[USER:PASSWORD@]HOST[:PORT]/PATH or a file\n"
     "\n"
-    "connection (monitor, record, send, reset, debug-messages, aid):\n"
+    "connection (monitor, record, send, reset, debug-messages, aid, orbitpack):\n"
     "  --port N|PATH         port COM1 … COM9, or a serial device such as /dev/ttyUSB0 (default 1)\n"
     "  --baud RATE           line speed (default 57600)\n"
     "  --autobaud            find the line speed by itself\n"
@@ -63,8 +67,8 @@ constexpr const char* kUsage =
     "  --plugins FOLDER      load the protocol plug-ins from FOLDER (default: the program's own)\n"
     "\n"
     "exit status: 0 done, 1 a file or port could not be used (show: the log holds no copy of\n"
-    "the message; debug-messages, aid: the exchange did not end as it should), 2 a wrong\n"
-    "command line or an unknown message\n";
+    "the message; debug-messages, aid, orbitpack: the exchange did not end as it should), 2 a\n"
+    "wrong command line or an unknown message\n";
 
 std::vector<std::string> SplitList(std::string_view text) {
     std::vector<std::string> items;
@@ -93,6 +97,7 @@ bool ParseCommand(std::string_view name, CliCommand& command) {
         {"show", CliCommand::Show},       {"build", CliCommand::Build},
         {"reset", CliCommand::Reset},     {"debug-messages", CliCommand::DebugMessages},
         {"aid", CliCommand::Aid},         {"send", CliCommand::Send},
+        {"orbitpack", CliCommand::Orbitpack},
         {"help", CliCommand::Help},
         {"--help", CliCommand::Help},     {"-h", CliCommand::Help},
     };
@@ -109,7 +114,8 @@ bool NeedsFile(CliCommand command) {
 
 bool IsLive(CliCommand command) {
     return command == CliCommand::Monitor || command == CliCommand::Record || command == CliCommand::Send ||
-           command == CliCommand::Reset || command == CliCommand::DebugMessages || command == CliCommand::Aid;
+           command == CliCommand::Reset || command == CliCommand::DebugMessages || command == CliCommand::Aid ||
+           command == CliCommand::Orbitpack;
 }
 
 bool ParseReset(std::string_view name, bool allowNone, std::optional<ResetKind>& reset) {
@@ -280,6 +286,13 @@ bool ParseCliOptions(int argc, const char* const* argv, CliOptions& options, std
             return false;
         }
         ++i;
+    }
+    if (options.command == CliCommand::Orbitpack) {
+        if (argc <= i || std::string_view(argv[i]).starts_with("--")) {
+            error = "the command needs the source: an item, a link or a file";
+            return false;
+        }
+        options.source = argv[i++];
     }
     if (NamesMessage(options.command)) {
         if (argc <= i || std::string_view(argv[i]).starts_with("--")) {

@@ -7,7 +7,20 @@
 #include "host/services/receiver_commands.h"
 #include "tools/cli/control_assignments.h"
 
-enum class CliCommand { Help, Monitor, Record, Dump, Messages, Show, Build, Send, Reset, DebugMessages, Aid };
+enum class CliCommand {
+    Help,
+    Monitor,
+    Record,
+    Dump,
+    Messages,
+    Show,
+    Build,
+    Send,
+    Reset,
+    DebugMessages,
+    Aid,
+    Orbitpack
+};
 enum class DumpFormat { Csv, Json };
 
 // Which receiver to talk to: a port number (COM1 … COM9 through the port map) or a device path,
@@ -68,6 +81,8 @@ struct CliOptions {
     // reset: the start; aid: the reset before the request (none: the stored setting's).
     std::optional<ResetKind> reset;
     AidOptions aid;
+    // orbitpack: an item of the source prompt's list, a link or a file.
+    std::string source;
 };
 
 // False, with the reason, for an unknown command or option, a missing or invalid value.

@@ -4,14 +4,17 @@
 #include <cmath>
 #include <cstdio>
 
+#include "host/core/connection/port_thread.h"
 #include "host/core/intake/veltro_doc.h"
 #include "host/services/aidwell_online_form.h"
 #include "host/services/aidwell_settings.h"
 #include "host/services/aidwell_worker.h"
 #include "host/services/diagnostic_outputs.h"
+#include "host/services/orbitpack_source.h"
 #include "host/services/worker_run.h"
 #include "platform/file_profile.h"
 #include "platform/text.h"
+#include "platform/ticks.h"
 #include "resources/veltro/dialogs.h"
 #include "resources/veltro/program_resources.h"
 #include "shared/entry_ids.h"
@@ -19,6 +22,7 @@
 #include "shared/storage_values.h"
 #include "tools/cli/cli_options.h"
 #include "tools/cli/live_session.h"
+#include "tools/cli/orbitpack_session.h"
 #include "tools/cli/progress_lines.h"
 #include "tools/common/stop_signal.h"
 
@@ -123,4 +127,31 @@ int RunAid(const CliOptions& options, CStopSignal& stop) {
         return kUsageError;
     }
     return session.RunWorker([&request](CWorkerContext& context) { return AidwellWorker(context, request); });
+}
+
+// The source as the prompt takes it, the list's items through the stored download folder; the
+// settings stay as they are.
+int RunOrbitpack(const CliOptions& options, CStopSignal& stop) {
+    std::unique_ptr<COrbitpackSession> update;
+    const auto ended = [&] {
+        if (!update) return false;
+        if (!stop.Requested()) return update->Step(platform::GetTickCount());
+        update->Abort(platform::GetTickCount());
+        return true;
+    };
+    CLiveSession live(options.connection, [&] { return std::ferror(stdout) || ended(); });
+    if (!live.Start() || !live.CheckLink()) return kFailed;
+    CCliApp& cli = live.Cli();
+    const OrbitpackSettings settings = LoadOrbitpackSettings(cli.App().Profile());
+    CMainFrameLogic& logic = live.Frame().Logic();
+    const CPortThread& port = cli.App().PortThread();
+    update = std::make_unique<COrbitpackSession>(
+        cli.Document(), ResolveOrbitpackSource(platform::Utf8ToWide(options.source), settings.linkPrefix),
+        [&port] { return port.IsOpen(); },
+        [&logic](const uint8_t* bytes, int length) { return logic.SendToReceiver(nullptr, bytes, length); }, stdout);
+    live.Frame().RunMessageLoop();
+    const int status = update->ExitStatus();
+    // The session watches the document, which ends with the live session.
+    update.reset();
+    return status;
 }

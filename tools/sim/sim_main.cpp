@@ -35,6 +35,7 @@ SimReceiverConfig ReceiverConfig(const SimOptions& options) {
     config.periodMs = options.periodMs;
     config.kvb = options.kvb;
     config.nmea = options.nmea;
+    config.orbit = options.orbit;
     return config;
 }
 

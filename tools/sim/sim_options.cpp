@@ -27,6 +27,9 @@ constexpr const char* kUsage =
     "  --truth FILE          write the truth of every epoch to FILE as CSV\n"
     "  --frame-log FILE      log the configuration and aiding frames received to FILE\n"
     "                        (default: standard error)\n"
+    "  --orbit-keep FILE     write the orbit-data blocks received to FILE at every cancel\n"
+    "  --orbit-refuse N      refuse the N-th block of every orbit-data transfer\n"
+    "  --orbit-silent        answer no orbit-data transfer frame\n"
     "  --help                this text\n";
 
 // "2024-03-01T12:00:00" with an optional "Z".
@@ -98,6 +101,8 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std
         {"--epochs", Number(options.epochs, uint64_t{1}, UINT64_MAX)},
         {"--truth", [&](std::string_view v) { return !(options.truthPath = v).empty(); }},
         {"--frame-log", [&](std::string_view v) { return !(options.frameLogPath = v).empty(); }},
+        {"--orbit-keep", [&](std::string_view v) { return !(options.orbit.keepPath = v).empty(); }},
+        {"--orbit-refuse", Number(options.orbit.refuseBlock, uint32_t{1}, UINT32_MAX)},
     };
     for (int i = 1; i < argc; ++i) {
         const std::string_view name = argv[i];
@@ -105,6 +110,8 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std
             options.help = true;
         } else if (name == "--flood") {
             options.flood = true;
+        } else if (name == "--orbit-silent") {
+            options.orbit.silent = true;
         } else if (auto option = withValue.find(name); option != withValue.end()) {
             if (i + 1 >= argc) {
                 error = "option " + std::string(name) + " needs a value";

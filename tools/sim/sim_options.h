@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "tools/sim/sim_orbit_transfer.h"
 #include "tools/sim/sim_tracking.h"
 #include "tools/sim/sim_trajectory.h"
 
@@ -22,6 +23,7 @@ struct SimOptions {
     std::string truthPath;
     // Where the configuration and aiding frames received are logged; empty: standard error.
     std::string frameLogPath;
+    SimOrbitTransferConfig orbit;
     bool help = false;
 };
 

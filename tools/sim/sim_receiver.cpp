@@ -21,6 +21,8 @@ constexpr uint8_t kCfgMsg = 0x01;
 constexpr uint8_t kCfgRst = 0x04;
 constexpr uint8_t kCfgCfg = 0x09;
 constexpr uint8_t kMonVer = 0x04;
+constexpr uint8_t kKvbClassAid = 0x0B;
+constexpr uint8_t kOrbitTransfer = 0x50;
 
 constexpr size_t kRatePollLength = 2;
 constexpr size_t kRateCommandLength = 3;
@@ -79,6 +81,7 @@ CSimReceiver::CSimReceiver(const SimReceiverConfig& config)
     : truth(config.truth),
       rates(config.kvb, config.nmea),
       settings(config.periodMs),
+      orbit(config.orbit),
       notice("VELTRO SIMULATED RECEIVER 1.00") {}
 
 const SimEpoch& CSimReceiver::NextEpoch(std::vector<uint8_t>& out) {
@@ -131,6 +134,7 @@ void CSimReceiver::ExecuteKvb(uint8_t messageClass, uint8_t id, std::span<const 
     const bool isPoll = payload.empty();
     if (messageClass == kKvbClassNav && isPoll && truth.Started()) AppendKvbNavMessage(id, truth.Current(), out);
     if (messageClass == kKvbClassMon && id == kMonVer && isPoll) AppendKvbMonVer(out);
+    if (messageClass == kKvbClassAid && id == kOrbitTransfer) orbit.Execute(payload, out);
     if (messageClass != kKvbClassCfg) return;
     if (id == kCfgMsg)
         ExecuteMessageRate(payload, out);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tools/sim/sim_command_reader.h"
+#include "tools/sim/sim_orbit_transfer.h"
 #include "tools/sim/sim_output_rates.h"
 #include "tools/sim/sim_saved_configuration.h"
 #include "tools/sim/sim_settings.h"
@@ -16,6 +17,7 @@ struct SimReceiverConfig {
     uint16_t periodMs = 1000;
     bool kvb = true;
     bool nmea = true;
+    SimOrbitTransferConfig orbit;
 };
 
 // The simulated receiver: computes a navigation solution per period and writes the outputs due
@@ -34,6 +36,7 @@ public:
         frameListener = std::move(listener);
     }
     const CSimOutputRates& Rates() const { return rates; }
+    const CSimOrbitTransfer& OrbitTransfer() const { return orbit; }
 
 private:
     void WriteOutputs(const SimEpoch& epoch, std::vector<uint8_t>& out);
@@ -50,6 +53,7 @@ private:
     CSimSettings settings;
     CSimSavedConfiguration saved{settings, rates};
     CSimCommandReader reader;
+    CSimOrbitTransfer orbit;
     uint64_t solutions = 0;
     // Told the host with the next solution, after a start.
     std::string notice;

@@ -29,7 +29,7 @@ void CMainFrameCore::OnPortFrame(const FrameRecord* record, bool mayRefresh) {
     const size_t length = static_cast<size_t>(record->length);
     receivedBytes += length;
     log.AppendHistory(record->bytes, length);
-    if (DecodesLiveTraffic()) document.ProcessRecord(*record, mayRefresh);
+    if (DecodesLiveTraffic()) document.ProcessRecord(*record, mayRefresh, MessageOrigin::Received);
     Record(record->bytes, length);
 }
 
@@ -51,7 +51,8 @@ void CMainFrameCore::ProcessFileFrame() {
     const uint32_t epochs = document.Database().GetEpochCounter();
     const std::optional<double> epochTime = paced ? ReceiverTime() : std::nullopt;
     FrameRecord record;
-    if (log.NextFrame(record)) document.ProcessRecord(record, log.State() != LogState::Seeking);
+    if (log.NextFrame(record))
+        document.ProcessRecord(record, log.State() != LogState::Seeking, MessageOrigin::Replayed);
     if (paced) log.PaceAtReceiverTime(document.Database().GetEpochCounter() != epochs ? epochTime : std::nullopt);
     log.FrameDone();
 }
@@ -70,7 +71,7 @@ bool CMainFrameCore::SendToReceiver(CMessageNode* node, const uint8_t* bytes, in
     if (DecodesLiveTraffic()) {
         CMessageNode* result =
             node ? document.DispatchSent(node, bytes, written) : document.DispatchBytes(bytes, written);
-        document.ProcessMessage(result, true);
+        document.ProcessMessage(result, true, MessageOrigin::Sent);
     }
     log.AppendHistory(bytes, static_cast<size_t>(written));
     Record(bytes, static_cast<size_t>(written));

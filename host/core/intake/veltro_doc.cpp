@@ -61,7 +61,7 @@ CMessageNode* CVeltroDoc::DispatchSent(CMessageNode* node, const uint8_t* bytes,
     return result ? result : plugins.UnknownRoot().Find(bytes, length, MessageMask);
 }
 
-void CVeltroDoc::ProcessMessage(CMessageNode* node, bool refreshViews) {
+void CVeltroDoc::ProcessMessage(CMessageNode* node, bool refreshViews, MessageOrigin origin) {
     if (!node) return;
     const uint32_t tick = node->LastReceiveTick();
     uint32_t hint = 0;
@@ -83,12 +83,12 @@ void CVeltroDoc::ProcessMessage(CMessageNode* node, bool refreshViews) {
     if (pendingHints == 0) firstPendingTick = tick;
     if (refreshViews) hint |= HINT_REFRESH_DUE;
     pendingHints |= hint;
-    UpdateAllViews(HINT_MESSAGE, node);
+    UpdateAllViews(origin == MessageOrigin::Received ? HINT_MESSAGE | HINT_RECEIVED : HINT_MESSAGE, node);
 }
 
-CMessageNode* CVeltroDoc::ProcessRecord(const FrameRecord& record, bool refreshViews) {
+CMessageNode* CVeltroDoc::ProcessRecord(const FrameRecord& record, bool refreshViews, MessageOrigin origin) {
     CMessageNode* node = Dispatch(record);
-    ProcessMessage(node, refreshViews);
+    ProcessMessage(node, refreshViews, origin);
     return node;
 }
 
@@ -131,7 +131,7 @@ void CVeltroDoc::Deliver(uint32_t extraHints) {
 }
 
 void CVeltroDoc::UpdateAllViews(uint32_t hint, CMessageNode* node) {
-    if (!node) hint &= ~static_cast<uint32_t>(HINT_MESSAGE);
+    if (!node) hint &= ~static_cast<uint32_t>(HINT_MESSAGE | HINT_RECEIVED);
     // A view may unregister itself while being told; walk a copy.
     const std::vector<IDocumentObserver*> current = observers;
     for (IDocumentObserver* observer : current) observer->OnUpdate(hint, node);

@@ -27,6 +27,10 @@ struct DocumentSettings {
     uint32_t pluginFlags = 0;
 };
 
+// Where a message came from: the receiver's port, a replayed log, or the host itself. Only what
+// was received is an answer of the receiver.
+enum class MessageOrigin { Received, Replayed, Sent };
+
 // The one document: the value database and its epoch history, the protocols and their message
 // trees, and the road from a recognised frame to decoded values and view updates.
 class CVeltroDoc {
@@ -41,9 +45,11 @@ public:
     CMessageNode* DispatchBytes(const uint8_t* bytes, int length);
     // For bytes built by a known node.
     CMessageNode* DispatchSent(CMessageNode* node, const uint8_t* bytes, int length);
-    void ProcessMessage(CMessageNode* node, bool refreshViews);
-    // Dispatch and process one received record; returns the node that took it.
-    CMessageNode* ProcessRecord(const FrameRecord& record, bool refreshViews);
+    // The views hear of the message at once, with HINT_RECEIVED when it came from the port.
+    void ProcessMessage(CMessageNode* node, bool refreshViews, MessageOrigin origin = MessageOrigin::Received);
+    // Dispatch and process one record; returns the node that took it.
+    CMessageNode* ProcessRecord(const FrameRecord& record, bool refreshViews,
+                                MessageOrigin origin = MessageOrigin::Received);
 
     // Every 50 ms: redraw 100 ms after the stream goes quiet, at least every 500 ms.
     void OnUpdateTimer();

@@ -8,7 +8,10 @@
 #include "host/services/receiver_commands.h"
 #include "host/views/main_frame_mobile.h"
 #include "host/views/services/aidwell_online_dialog.h"
+#include "host/views/services/opk_update_view.h"
 #include "host/views/services/worker_progress_dialog.h"
+#include "host/views/view_classes.h"
+#include "host/views/view_registry.h"
 #include "platform/file_profile.h"
 #include "resources/veltro/command_ids.h"
 
@@ -46,4 +49,8 @@ void AddServiceCommands(CMainFrameMobile& frame) {
         cmd::kDebugMessages, [&frame] { RunWorker(frame, DiagnosticOutputsWorker); }, true);
     frame.SetCommandHandler(
         cmd::kAidwellOnline, [&frame] { RunAidwellOnline(frame); }, true);
+}
+
+void RegisterServiceViews(CViewRegistry& registry) {
+    registry.Register(view_class::kOPKUpdateView, [] { return std::make_unique<COPKUpdateView>(); });
 }

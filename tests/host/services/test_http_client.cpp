@@ -32,6 +32,32 @@ TEST(HttpText, LinksSplitIntoHostAndPathWithinTheirParts) {
     EXPECT_FALSE(credentials);
 }
 
+TEST(HttpText, ADownloadReadsTheStatusAndTheLengthInAnyLetterCase) {
+    HttpReplyHeader reply =
+        ParseHttpReplyHeader("HTTP/1.1 206 Partial\nX-Note: Content-Length: 5\ncontent-length:\t42\n\n");
+    EXPECT_EQ(reply.status, 206);
+    EXPECT_EQ(reply.statusLine, "HTTP/1.1 206 Partial");
+    EXPECT_EQ(reply.contentLength, 42u);
+    EXPECT_TRUE(HttpIsSuccess(reply.status));
+    EXPECT_FALSE(ParseHttpReplyHeader("HTTP/1.1 200 OK\n\n").contentLength);
+    for (const char* noStatus :
+         {"", "Content-Length: 5\n\n", "HTTP/1.1 20 OK\n", "HTTP/1.1 2000\n", "HTTP/1.1 2x0 OK\n"})
+        EXPECT_EQ(ParseHttpReplyHeader(noStatus).status, 0) << noStatus;
+    EXPECT_EQ(ParseHttpReplyHeader("HTTP/1.0 404").status, 404);
+    EXPECT_FALSE(HttpIsSuccess(404));
+    EXPECT_FALSE(HttpIsSuccess(199));
+
+    std::string host;
+    uint16_t port = 0;
+    EXPECT_TRUE(HttpSplitPort("h", host, port, 80));
+    EXPECT_EQ(port, 80);
+    EXPECT_TRUE(HttpSplitPort("h:8080", host, port, 80));
+    EXPECT_EQ(host, "h");
+    EXPECT_EQ(port, 8080);
+    for (const char* wrong : {"h:", "h:0", "h:65536", "h:8o", "h:000080"})
+        EXPECT_FALSE(HttpSplitPort(wrong, host, port, 80));
+}
+
 TEST(HttpText, Base64KeepsToItsRoom) {
     const std::pair<const char*, const char*> vectors[] = {
         {"", ""},        {"f", "Zg=="},          {"fo", "Zm8="},

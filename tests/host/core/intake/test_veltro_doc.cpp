@@ -86,7 +86,7 @@ TEST_F(DocumentTest, PendingRedrawsAreDeliveredBeforeTheEpochCloses) {
     ASSERT_EQ(observer.updates.size(), 2u);
     EXPECT_EQ(observer.updates[0].hint, HINT_VALUES | HINT_REFRESH_DUE);
     EXPECT_EQ(observer.updates[0].node, nullptr);
-    EXPECT_EQ(observer.updates[1].hint, HINT_MESSAGE);
+    EXPECT_EQ(observer.updates[1].hint, HINT_MESSAGE | HINT_RECEIVED);
     EXPECT_EQ(std::u16string(observer.updates[1].node->Label()), u"TIME");
 }
 

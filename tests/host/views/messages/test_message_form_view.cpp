@@ -68,7 +68,7 @@ public:
     explicit SendingHost(CVeltroDoc& document) : document(document) {}
     bool SendToReceiver(CMessageNode* node, const uint8_t* bytes, int length) override {
         sent.emplace_back(bytes, bytes + length);
-        document.ProcessMessage(document.DispatchSent(node, bytes, length), true);
+        document.ProcessMessage(document.DispatchSent(node, bytes, length), true, MessageOrigin::Sent);
         return true;
     }
     bool CanSend() const override { return canSend; }
