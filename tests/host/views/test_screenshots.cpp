@@ -13,8 +13,8 @@
 #include "host/views/forms/main_form.h"
 #include "host/views/messages/message_form_view.h"
 #include "tests/host/views/gui_test_support.h"
-#include "tests/plugins/kvb/kvb_test_frames.h"
 #include "tests/platform/test_serial_terminal.h"
+#include "tests/plugins/kvb/kvb_test_frames.h"
 
 namespace {
 
@@ -39,6 +39,24 @@ protected:
     void SetUp() override {
         GuiAppTest::SetUp();
         QDir().mkpath(kFolder);
+    }
+
+    // Opens the message view and saves a picture of each named message's page.
+    void PictureMessagePages(CMainFrameMobile& frame,
+                             std::initializer_list<std::pair<const char*, const char*>> pages) {
+        frame.CommandBar().Run(cmd::kMessageView);
+        auto* view = dynamic_cast<CMessageFormView*>(frame.ActiveView());
+        ASSERT_NE(view, nullptr);
+        for (const auto& [name, file] : pages) {
+            const int index = view->MessageList()->findText(QString::fromUtf8(name));
+            ASSERT_GE(index, 0) << name;
+            view->PickMessage(index);
+            ASSERT_NE(view->FormPage(), nullptr) << name;
+            RunEventsUntil([] { return false; }, std::chrono::milliseconds(200));
+            const QImage picture = frame.grab().toImage();
+            EXPECT_TRUE(ShowsSomething(picture)) << name;
+            EXPECT_TRUE(picture.save(kFolder + "/" + file)) << name;
+        }
     }
 };
 
@@ -115,21 +133,9 @@ TEST_F(ScreenshotTest, TheMessageViewWithTheNmeaPages) {
     CMessageNode* gsv = app->Document().FindNodeByProtocol(u"NMEA", u"GPGSV", nullptr);
     ASSERT_TRUE(RunEventsUntil([&] { return gsv->FrameLength() > 150; }));
 
-    frame.CommandBar().Run(cmd::kMessageView);
-    auto* view = dynamic_cast<CMessageFormView*>(frame.ActiveView());
-    ASSERT_NE(view, nullptr);
-    for (const auto& [name, file] : {std::pair{"NMEA GPGGA", "message_view_nmea_gga.png"},
-                                     {"NMEA GPGSV", "message_view_nmea_gsv.png"},
-                                     {"NMEA", "message_view_nmea.png"}}) {
-        const int index = view->MessageList()->findText(QString::fromUtf8(name));
-        ASSERT_GE(index, 0) << name;
-        view->PickMessage(index);
-        ASSERT_NE(view->FormPage(), nullptr) << name;
-        RunEventsUntil([] { return false; }, std::chrono::milliseconds(200));
-        const QImage picture = frame.grab().toImage();
-        EXPECT_TRUE(ShowsSomething(picture)) << name;
-        EXPECT_TRUE(picture.save(kFolder + "/" + file)) << name;
-    }
+    PictureMessagePages(frame, {{"NMEA GPGGA", "message_view_nmea_gga.png"},
+                                {"NMEA GPGSV", "message_view_nmea_gsv.png"},
+                                {"NMEA", "message_view_nmea.png"}});
 }
 
 // Editors of the KVB plug-in as the message view lays them out: the fixwise mode, USB, the time
@@ -142,20 +148,8 @@ TEST_F(ScreenshotTest, TheMessageViewWithKvbEditors) {
     receiver.Send(KvbTestFrame(0x06, 0x1E, {0, 0, 0, 0, 2, 0, 0, 0}));
     CMessageNode* odo = app->Document().FindNodeByProtocol(u"KVB", u"ODO", nullptr);
     ASSERT_TRUE(RunEventsUntil([&] { return odo->FrameLength() > 0; }));
-    frame.CommandBar().Run(cmd::kMessageView);
-    auto* view = dynamic_cast<CMessageFormView*>(frame.ActiveView());
-    ASSERT_NE(view, nullptr);
-    for (const auto& [name, file] : {std::pair{"KVB CFG-FXW", "message_view_kvb_fxw.png"},
-                                     {"KVB CFG-USB", "message_view_kvb_usb.png"},
-                                     {"KVB CFG-TM2", "message_view_kvb_tm2.png"},
-                                     {"KVB ODO", "message_view_kvb_odo.png"}}) {
-        const int index = view->MessageList()->findText(QString::fromUtf8(name));
-        ASSERT_GE(index, 0) << name;
-        view->PickMessage(index);
-        ASSERT_NE(view->FormPage(), nullptr) << name;
-        RunEventsUntil([] { return false; }, std::chrono::milliseconds(200));
-        const QImage picture = frame.grab().toImage();
-        EXPECT_TRUE(ShowsSomething(picture)) << name;
-        EXPECT_TRUE(picture.save(kFolder + "/" + file)) << name;
-    }
+    PictureMessagePages(frame, {{"KVB CFG-FXW", "message_view_kvb_fxw.png"},
+                                {"KVB CFG-USB", "message_view_kvb_usb.png"},
+                                {"KVB CFG-TM2", "message_view_kvb_tm2.png"},
+                                {"KVB ODO", "message_view_kvb_odo.png"}});
 }
