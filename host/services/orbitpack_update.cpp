@@ -60,6 +60,11 @@ COrbitpackUpdate::COrbitpackUpdate(IOrbitpackSite& site, std::u16string source)
 
 COrbitpackUpdate::~COrbitpackUpdate() = default;
 
+std::optional<int> COrbitpackUpdate::TakeAnswer(uint32_t hint, const CMessageNode* node) {
+    const std::optional<OrbitpackEvent> answer = OrbitpackAnswerOf(hint, node);
+    return answer ? std::optional<int>(static_cast<int>(*answer)) : std::nullopt;
+}
+
 void COrbitpackUpdate::Handle(OrbitpackEvent event, uint32_t now) {
     if (event == OrbitpackEvent::Abort && state != kEnded) {
         site.Append(kAborted);
@@ -124,8 +129,7 @@ void COrbitpackUpdate::LoadFile(uint32_t now) {
         return Fail(platform::FormatW(kFileTooLarge, static_cast<unsigned long long>(kMaxOrbitpackBytes)), now);
     std::string contents;
     std::string reason;
-    const platform::ReadResult result =
-        platform::ReadFileContents(Utf8(source), kMaxOrbitpackBytes, contents, reason);
+    const platform::ReadResult result = platform::ReadFileContents(Utf8(source), kMaxOrbitpackBytes, contents, reason);
     if (result == platform::ReadResult::Missing) reason = std::strerror(ENOENT);
     if (result != platform::ReadResult::Read) return Fail(platform::FormatW(kFileError, reason.c_str()), now);
     data.assign(contents.begin(), contents.end());
