@@ -7,7 +7,21 @@
 #include "host/services/receiver_commands.h"
 #include "tools/cli/control_assignments.h"
 
-enum class CliCommand { Help, Monitor, Record, Dump, Messages, Show, Build, Send, Reset, DebugMessages, Aid, Orbitpack };
+enum class CliCommand {
+    Help,
+    Monitor,
+    Record,
+    Dump,
+    Messages,
+    Show,
+    Build,
+    Send,
+    Reset,
+    DebugMessages,
+    Aid,
+    Orbitpack,
+    Logger
+};
 enum class DumpFormat { Csv, Json };
 
 // Which receiver to talk to: a port number (COM1 … COM9 through the port map) or a device path,
@@ -53,7 +67,7 @@ struct PluginOptions {
 
 struct CliOptions {
     CliCommand command = CliCommand::Help;
-    // The log to record to, or to replay (build: --from, optional).
+    // The log to record to, or to replay (build: --from, optional); logger: the file written.
     std::string file;
     ConnectionOptions connection;
     SendOptions send;
