@@ -37,7 +37,7 @@ class LogReadViewTest : public GuiAppTest {
 protected:
     CLogReadView* StartRetrieval(CMainFrameMobile& frame) {
         WhenAsked([this](QFileDialog& dialog) {
-            dialog.selectFile(QString::fromStdString(path));
+            dialog.selectFile(QString::fromStdString(Path()));
             static_cast<QDialog&>(dialog).accept();
         });
         frame.CommandBar().Run(cmd::kLogUpload);
@@ -51,7 +51,7 @@ protected:
         return RunEventsUntil([&] { return view.Retrieval()->Ended(); }, std::chrono::milliseconds(10000));
     }
 
-    std::string path = (std::filesystem::temp_directory_path() / "veltro_logger_view.kvb").string();
+    std::string Path() const { return (folder / "logger.kvb").string(); }
 };
 
 TEST_F(LogReadViewTest, TheLoggerOfTheSimulatedReceiverBecomesTheFileChosen) {
@@ -83,9 +83,8 @@ TEST_F(LogReadViewTest, TheLoggerOfTheSimulatedReceiverBecomesTheFileChosen) {
         Log(*view).starts_with("Quering Size\n150 records to retrieve\nRetrieve @      0 Done\n"
                                "Retrieve @    100 Done\nAll done\nWrote 150 records\n"))
         << Log(*view);
-    EXPECT_EQ(std::filesystem::file_size(path), 150u * 60);
+    EXPECT_EQ(std::filesystem::file_size(Path()), 150u * 60);
     EXPECT_TRUE(frame.grab().save(kFolder + "/log_read_view.png"));
-    std::filesystem::remove(path);
 }
 
 // The stop command ends a retrieval that waits for its receiver: red, and the view stays.
@@ -103,7 +102,6 @@ TEST_F(LogReadViewTest, AStoppedRetrievalEndsRedAndTheViewStays) {
     EXPECT_EQ(view->BackgroundColor(), QColor(255, 192, 192));
     EXPECT_TRUE(frame.grab().save(kFolder + "/log_read_view_failed.png"));
     EXPECT_FALSE(RunEventsUntil([&] { return frame.ActiveView() != view; }, std::chrono::milliseconds(300)));
-    std::filesystem::remove(path);
 }
 
 }  // namespace
