@@ -60,6 +60,11 @@ COrbitpackUpdate::COrbitpackUpdate(IOrbitpackSite& site, std::u16string source)
 
 COrbitpackUpdate::~COrbitpackUpdate() = default;
 
+std::optional<int> COrbitpackUpdate::TakeAnswer(uint32_t hint, const CMessageNode* node) {
+    const std::optional<OrbitpackEvent> answer = OrbitpackAnswerOf(hint, node);
+    return answer ? std::optional<int>(static_cast<int>(*answer)) : std::nullopt;
+}
+
 void COrbitpackUpdate::Handle(OrbitpackEvent event, uint32_t now) {
     if (event == OrbitpackEvent::Abort && state != kEnded) {
         site.Append(kAborted);

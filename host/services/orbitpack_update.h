@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "host/services/receiver_procedure.h"
+
 class CMessageNode;
 class COrbitpackDownload;
 
@@ -16,30 +18,13 @@ enum class OrbitpackEvent : int { Tick = 0, Acknowledged = 1, Refused = 2, Abort
 // sent, and frames of a replayed log, are no answer, whatever their bytes.
 std::optional<OrbitpackEvent> OrbitpackAnswerOf(uint32_t hint, const CMessageNode* node);
 
-// What the procedure needs of the view (or of veltro-cli) that runs it.
-class IOrbitpackSite {
-public:
-    virtual ~IOrbitpackSite() = default;
-    // A log text, ending in its own line feed.
-    virtual void Append(const std::u16string& text) = 0;
-    virtual void SetProgressRange(int minimum, int maximum) = 0;
-    virtual void SetProgressPosition(int position) = 0;
-    // The procedure runs from now on.
-    virtual void OnStarted() = 0;
-    // The procedure has ended, failed or not; the view shows which.
-    virtual void OnEnded(bool failed) = 0;
-    // The connection is ready and nothing holds the procedure (the view's keep-open switch).
-    virtual bool ReadyToSend() const = 0;
-    virtual bool Send(const uint8_t* frame, int length) = 0;
-    // Some time after a successful end: the view may make way.
-    virtual void OnFinished() = 0;
-};
+using IOrbitpackSite = IProcedureSite;
 
 // The Orbitpack update: the file obtained (downloaded, or read), then written into the receiver
 // in blocks of up to 512 bytes of the orbit-data transfer (KVB 0x0B 0x50) between an opening and
 // a closing cancel, every frame waiting for the receiver's answer. Driven by events: a tick every
 // 100 ms, the receiver's answers, the user's abort; now is the platform's tick count.
-class COrbitpackUpdate {
+class COrbitpackUpdate : public IReceiverProcedure {
 public:
     enum State : int {
         kStart = 0,
@@ -54,13 +39,14 @@ public:
     };
 
     static constexpr int kBlockBytes = 512;
+    static constexpr uint32_t kTickMs = 100;
     static constexpr uint32_t kAnswerTimeoutMs = 5000;
     // A download that receives nothing for this long has stalled.
     static constexpr uint32_t kStallTimeoutMs = 30000;
 
     // source: a link beginning with "http://", or a file path.
     COrbitpackUpdate(IOrbitpackSite& site, std::u16string source);
-    ~COrbitpackUpdate();
+    ~COrbitpackUpdate() override;
     COrbitpackUpdate(const COrbitpackUpdate&) = delete;
     COrbitpackUpdate& operator=(const COrbitpackUpdate&) = delete;
 
@@ -68,9 +54,15 @@ public:
     // changes.
     void Handle(OrbitpackEvent event, uint32_t now);
 
+    uint32_t TickMs() const override { return kTickMs; }
+    std::optional<int> TakeAnswer(uint32_t hint, const CMessageNode* node) override;
+    void Answer(int event, uint32_t now) override { Handle(static_cast<OrbitpackEvent>(event), now); }
+    void Tick(uint32_t now) override { Handle(OrbitpackEvent::Tick, now); }
+    void Abort(uint32_t now) override { Handle(OrbitpackEvent::Abort, now); }
+
     int State() const { return state; }
-    bool Failed() const { return failed; }
-    bool Ended() const { return state == kEnded; }
+    bool Failed() const override { return failed; }
+    bool Ended() const override { return state == kEnded; }
     const std::u16string& Source() const { return source; }
 
 private:

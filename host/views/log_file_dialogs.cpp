@@ -53,6 +53,18 @@ std::optional<std::string> CQtLogFileDialogs::AskSaveFile(const std::string& fol
     return LocalPath(dialog.selectedFiles().front());
 }
 
+std::optional<std::string> CQtLogFileDialogs::AskLoggerFile() {
+    QFileDialog dialog(parent);
+    Prepare(dialog, {});
+    dialog.setWindowTitle(QString::fromUtf16(kSaveLoggerTitle));
+    dialog.setNameFilter(QString::fromUtf16(kLoggerFilter) + ";;" + QString::fromUtf16(kAllFilesFilter));
+    dialog.setDefaultSuffix(QStringLiteral("kvb"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectFile(QString::fromUtf16(kLoggerProposedName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return LocalPath(dialog.selectedFiles().front());
+}
+
 std::optional<ILogFileDialogs::OpenChoice> CQtLogFileDialogs::AskOpenFile(const std::string& folder) {
     QFileDialog dialog(parent);
     Prepare(dialog, folder);

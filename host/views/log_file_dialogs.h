@@ -17,6 +17,8 @@ public:
     virtual std::optional<std::string> AskSaveFile(const std::string& folder, const std::u16string& proposedName) = 0;
     // A log to replay, and whether the read-only box was ticked; empty when cancelled.
     virtual std::optional<OpenChoice> AskOpenFile(const std::string& folder) = 0;
+    // The file that the receiver's logger is read into; empty when cancelled.
+    virtual std::optional<std::string> AskLoggerFile() = 0;
 };
 
 class CQtLogFileDialogs : public ILogFileDialogs {
@@ -25,6 +27,7 @@ public:
 
     std::optional<std::string> AskSaveFile(const std::string& folder, const std::u16string& proposedName) override;
     std::optional<OpenChoice> AskOpenFile(const std::string& folder) override;
+    std::optional<std::string> AskLoggerFile() override;
 
 private:
     QWidget* parent;

@@ -49,6 +49,7 @@ public:
     std::u16string ConnectionText() const override;
     IMessageBox& Messages() override { return messages; }
     IMessageFileDialogs& MessageFiles() override { return messageFiles; }
+    ILogFileDialogs& LogFiles() override { return files; }
 
     const CColorTable& Colors() const { return colors; }
 

@@ -12,6 +12,7 @@ class CColorTable;
 class CMessageNode;
 class CVeltroDoc;
 class IMessageBox;
+class ILogFileDialogs;
 class IMessageFileDialogs;
 class QToolBar;
 
@@ -31,6 +32,7 @@ public:
     // The frame's questions and notices, which tests answer instead of a user.
     virtual IMessageBox& Messages() = 0;
     virtual IMessageFileDialogs& MessageFiles() = 0;
+    virtual ILogFileDialogs& LogFiles() = 0;
     // Runs a frame command once the caller has returned, since the command may destroy the caller.
     virtual void PostCommand(unsigned command) = 0;
 };

@@ -66,5 +66,10 @@ inline constexpr char16_t kMessageFileNotWritten[] = u"The message file could no
 inline constexpr char16_t kSaveMessageTitle[] = u"Save Message ...";
 inline constexpr char16_t kLoadMessageTitle[] = u"Load Message ...";
 inline constexpr char16_t kMessageFilter[] = u"Message (*.kvb)";
+
+// The logger retrieval's save dialog.
+inline constexpr char16_t kSaveLoggerTitle[] = u"Save KVB File to ...";
+inline constexpr char16_t kLoggerFilter[] = u"KVB File (*.kvb)";
+inline constexpr char16_t kLoggerProposedName[] = u"log.kvb";
 // The age of the copy shown, in whole seconds.
 inline constexpr char16_t kMessageAgeFormat[] = u"%d s";

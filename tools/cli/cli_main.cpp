@@ -19,8 +19,8 @@
 #include "tools/cli/monitor_lines.h"
 #include "tools/cli/page_text.h"
 #include "tools/cli/receiver_commands.h"
-#include "tools/cli/service_commands.h"
 #include "tools/cli/send_session.h"
+#include "tools/cli/service_commands.h"
 #include "tools/common/stop_signal.h"
 
 namespace {
@@ -177,11 +177,10 @@ int RunSend(const CliOptions& options, CStopSignal& stop) {
     if (!node) return UnknownMessage(live.Cli(), options.message);
     if (!live.CheckLink()) return kFailed;
     CMainFrameLogic& logic = live.Frame().Logic();
-    session = std::make_unique<CSendSession>(
-        live.Cli().Document(), *node, options.assignments,
-        [&logic](CMessageNode* sender, const uint8_t* bytes, int length) {
-            return logic.SendToReceiver(sender, bytes, length);
-        });
+    session = std::make_unique<CSendSession>(live.Cli().Document(), *node, options.assignments,
+                                             [&logic](CMessageNode* sender, const uint8_t* bytes, int length) {
+                                                 return logic.SendToReceiver(sender, bytes, length);
+                                             });
     live.Frame().RunMessageLoop();
     if (!session->Error().empty()) std::fprintf(stderr, "veltro-cli: %s\n", session->Error().c_str());
     std::fputs(session->PageText().c_str(), stdout);
@@ -226,6 +225,8 @@ int main(int argc, char** argv) {
             return RunSend(options, stop);
         case CliCommand::Orbitpack:
             return RunOrbitpack(options, stop);
+        case CliCommand::Logger:
+            return RunLogger(options, stop);
     }
     return kUsageError;
 }

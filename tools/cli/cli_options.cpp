@@ -36,8 +36,10 @@ constexpr const char* kUsage =
     "                        SOURCE is \"1 Day Orbitpack\" ... \"10 Days Orbitpack\" (the\n"
     "                        download folder is setting LinkPrefix of section Orbitpack), a\n"
     "                        link http://[USER:PASSWORD@]HOST[:PORT]/PATH or a file\n"
+    "  logger FILE           read the receiver's data logger out into FILE, a log of one NAV-SOL\n"
+    "                        message per record, printing each step\n"
     "\n"
-    "connection (monitor, record, send, reset, debug-messages, aid, orbitpack):\n"
+    "connection (monitor, record, send, reset, debug-messages, aid, orbitpack, logger):\n"
     "  --port N|PATH         port COM1 … COM9, or a serial device such as /dev/ttyUSB0 (default 1)\n"
     "  --baud RATE           line speed (default 57600)\n"
     "  --autobaud            find the line speed by itself\n"
@@ -67,8 +69,8 @@ constexpr const char* kUsage =
     "  --plugins FOLDER      load the protocol plug-ins from FOLDER (default: the program's own)\n"
     "\n"
     "exit status: 0 done, 1 a file or port could not be used (show: the log holds no copy of\n"
-    "the message; debug-messages, aid, orbitpack: the exchange did not end as it should), 2 a\n"
-    "wrong command line or an unknown message\n";
+    "the message; debug-messages, aid, orbitpack, logger: the exchange did not end as it should),\n"
+    "2 a wrong command line or an unknown message\n";
 
 std::vector<std::string> SplitList(std::string_view text) {
     std::vector<std::string> items;
@@ -92,14 +94,21 @@ bool ParsePort(std::string_view text, ConnectionOptions& connection) {
 
 bool ParseCommand(std::string_view name, CliCommand& command) {
     static const std::map<std::string_view, CliCommand> kCommands = {
-        {"monitor", CliCommand::Monitor}, {"record", CliCommand::Record},
-        {"dump", CliCommand::Dump},       {"messages", CliCommand::Messages},
-        {"show", CliCommand::Show},       {"build", CliCommand::Build},
-        {"reset", CliCommand::Reset},     {"debug-messages", CliCommand::DebugMessages},
-        {"aid", CliCommand::Aid},         {"send", CliCommand::Send},
+        {"monitor", CliCommand::Monitor},
+        {"record", CliCommand::Record},
+        {"dump", CliCommand::Dump},
+        {"messages", CliCommand::Messages},
+        {"show", CliCommand::Show},
+        {"build", CliCommand::Build},
+        {"reset", CliCommand::Reset},
+        {"debug-messages", CliCommand::DebugMessages},
+        {"aid", CliCommand::Aid},
+        {"send", CliCommand::Send},
         {"orbitpack", CliCommand::Orbitpack},
+        {"logger", CliCommand::Logger},
         {"help", CliCommand::Help},
-        {"--help", CliCommand::Help},     {"-h", CliCommand::Help},
+        {"--help", CliCommand::Help},
+        {"-h", CliCommand::Help},
     };
     auto found = kCommands.find(name);
     if (found == kCommands.end()) return false;
@@ -109,13 +118,13 @@ bool ParseCommand(std::string_view name, CliCommand& command) {
 
 bool NeedsFile(CliCommand command) {
     return command == CliCommand::Record || command == CliCommand::Dump || command == CliCommand::Messages ||
-           command == CliCommand::Show;
+           command == CliCommand::Show || command == CliCommand::Logger;
 }
 
 bool IsLive(CliCommand command) {
     return command == CliCommand::Monitor || command == CliCommand::Record || command == CliCommand::Send ||
            command == CliCommand::Reset || command == CliCommand::DebugMessages || command == CliCommand::Aid ||
-           command == CliCommand::Orbitpack;
+           command == CliCommand::Orbitpack || command == CliCommand::Logger;
 }
 
 bool ParseReset(std::string_view name, bool allowNone, std::optional<ResetKind>& reset) {

@@ -19,7 +19,8 @@ enum class CliCommand {
     Reset,
     DebugMessages,
     Aid,
-    Orbitpack
+    Orbitpack,
+    Logger
 };
 enum class DumpFormat { Csv, Json };
 
@@ -66,7 +67,7 @@ struct PluginOptions {
 
 struct CliOptions {
     CliCommand command = CliCommand::Help;
-    // The log to record to, or to replay (build: --from, optional).
+    // The log to record to, or to replay (build: --from, optional); logger: the file written.
     std::string file;
     ConnectionOptions connection;
     SendOptions send;

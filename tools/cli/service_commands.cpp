@@ -3,14 +3,18 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "host/core/connection/port_thread.h"
 #include "host/core/intake/veltro_doc.h"
+#include "host/core/log/log_file.h"
 #include "host/services/aidwell_online_form.h"
 #include "host/services/aidwell_settings.h"
 #include "host/services/aidwell_worker.h"
 #include "host/services/diagnostic_outputs.h"
+#include "host/services/logger_retrieval.h"
 #include "host/services/orbitpack_source.h"
+#include "host/services/orbitpack_update.h"
 #include "host/services/worker_run.h"
 #include "platform/file_profile.h"
 #include "platform/text.h"
@@ -22,7 +26,7 @@
 #include "shared/storage_values.h"
 #include "tools/cli/cli_options.h"
 #include "tools/cli/live_session.h"
-#include "tools/cli/orbitpack_session.h"
+#include "tools/cli/procedure_session.h"
 #include "tools/cli/progress_lines.h"
 #include "tools/common/stop_signal.h"
 
@@ -89,6 +93,34 @@ void FillPage(CMemoryPage& page, const CliOptions& options) {
     if (options.reset) page.ChooseItem(dialog::kAidwellReset, static_cast<int>(*options.reset));
 }
 
+using ProcedureFactory = std::function<std::unique_ptr<IReceiverProcedure>(CCliApp& cli, IProcedureSite& site)>;
+
+// A procedure of the services on the receiver the connection options name, its log lines on the
+// standard output, until it ends; a stop request is the user's abort.
+int RunProcedure(const CliOptions& options, CStopSignal& stop, const ProcedureFactory& make) {
+    std::unique_ptr<CProcedureSession> session;
+    const auto ended = [&] {
+        if (!session) return false;
+        if (!stop.Requested()) return session->Step(platform::GetTickCount());
+        session->Abort(platform::GetTickCount());
+        return true;
+    };
+    CLiveSession live(options.connection, [&] { return std::ferror(stdout) || ended(); });
+    if (!live.Start() || !live.CheckLink()) return kFailed;
+    CCliApp& cli = live.Cli();
+    CMainFrameLogic& logic = live.Frame().Logic();
+    const CPortThread& port = cli.App().PortThread();
+    session = std::make_unique<CProcedureSession>(
+        cli.Document(), [&port] { return port.IsOpen(); },
+        [&logic](const uint8_t* bytes, int length) { return logic.SendToReceiver(nullptr, bytes, length); }, stdout);
+    session->Run(make(cli, session->Site()));
+    live.Frame().RunMessageLoop();
+    const int status = session->ExitStatus();
+    // The session watches the document, which ends with the live session.
+    session.reset();
+    return status;
+}
+
 }  // namespace
 
 int RunReset(const CliOptions& options, CStopSignal& stop) {
@@ -132,26 +164,22 @@ int RunAid(const CliOptions& options, CStopSignal& stop) {
 // The source as the prompt takes it, the list's items through the stored download folder; the
 // settings stay as they are.
 int RunOrbitpack(const CliOptions& options, CStopSignal& stop) {
-    std::unique_ptr<COrbitpackSession> update;
-    const auto ended = [&] {
-        if (!update) return false;
-        if (!stop.Requested()) return update->Step(platform::GetTickCount());
-        update->Abort(platform::GetTickCount());
-        return true;
-    };
-    CLiveSession live(options.connection, [&] { return std::ferror(stdout) || ended(); });
-    if (!live.Start() || !live.CheckLink()) return kFailed;
-    CCliApp& cli = live.Cli();
-    const OrbitpackSettings settings = LoadOrbitpackSettings(cli.App().Profile());
-    CMainFrameLogic& logic = live.Frame().Logic();
-    const CPortThread& port = cli.App().PortThread();
-    update = std::make_unique<COrbitpackSession>(
-        cli.Document(), ResolveOrbitpackSource(platform::Utf8ToWide(options.source), settings.linkPrefix),
-        [&port] { return port.IsOpen(); },
-        [&logic](const uint8_t* bytes, int length) { return logic.SendToReceiver(nullptr, bytes, length); }, stdout);
-    live.Frame().RunMessageLoop();
-    const int status = update->ExitStatus();
-    // The session watches the document, which ends with the live session.
-    update.reset();
-    return status;
+    return RunProcedure(options, stop, [&options](CCliApp& cli, IProcedureSite& site) {
+        const OrbitpackSettings settings = LoadOrbitpackSettings(cli.App().Profile());
+        return std::make_unique<COrbitpackUpdate>(
+            site, ResolveOrbitpackSource(platform::Utf8ToWide(options.source), settings.linkPrefix));
+    });
+}
+
+// The file is created before the receiver is asked anything, as the view's save dialog does.
+int RunLogger(const CliOptions& options, CStopSignal& stop) {
+    auto file = std::make_unique<CLogFile>();
+    if (!file->Open(options.file, LogOpenMode::Record)) {
+        std::fprintf(stderr, "veltro-cli: cannot create %s: %s\n", options.file.c_str(),
+                     std::strerror(file->LastError()));
+        return kFailed;
+    }
+    return RunProcedure(options, stop, [&file](CCliApp&, IProcedureSite& site) {
+        return std::make_unique<CLoggerRetrieval>(site, std::move(file));
+    });
 }

@@ -36,6 +36,7 @@ SimReceiverConfig ReceiverConfig(const SimOptions& options) {
     config.kvb = options.kvb;
     config.nmea = options.nmea;
     config.orbit = options.orbit;
+    config.logger = options.logger;
     return config;
 }
 

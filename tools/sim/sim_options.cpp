@@ -30,6 +30,9 @@ constexpr const char* kUsage =
     "  --orbit-keep FILE     write the orbit-data blocks received to FILE at every cancel\n"
     "  --orbit-refuse N      refuse the N-th block of every orbit-data transfer\n"
     "  --orbit-silent        answer no orbit-data transfer frame\n"
+    "  --log-every N         the data logger records every N-th epoch, 0 none (default 1)\n"
+    "  --log-preset N        the data logger holds N records of an earlier drive at the start\n"
+    "  --log-truth FILE      write every record the data logger takes to FILE as CSV\n"
     "  --help                this text\n";
 
 // "2024-03-01T12:00:00" with an optional "Z".
@@ -103,6 +106,9 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std
         {"--frame-log", [&](std::string_view v) { return !(options.frameLogPath = v).empty(); }},
         {"--orbit-keep", [&](std::string_view v) { return !(options.orbit.keepPath = v).empty(); }},
         {"--orbit-refuse", Number(options.orbit.refuseBlock, uint32_t{1}, UINT32_MAX)},
+        {"--log-every", Number(options.logger.every, uint32_t{0}, UINT32_MAX)},
+        {"--log-preset", Number(options.logger.preset, uint32_t{0}, CSimDataLogger::kCapacity)},
+        {"--log-truth", [&](std::string_view v) { return !(options.logger.truthPath = v).empty(); }},
     };
     for (int i = 1; i < argc; ++i) {
         const std::string_view name = argv[i];

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "tools/sim/sim_data_logger.h"
 #include "tools/sim/sim_orbit_transfer.h"
 #include "tools/sim/sim_tracking.h"
 #include "tools/sim/sim_trajectory.h"
@@ -24,6 +25,7 @@ struct SimOptions {
     // Where the configuration and aiding frames received are logged; empty: standard error.
     std::string frameLogPath;
     SimOrbitTransferConfig orbit;
+    SimDataLoggerConfig logger;
     bool help = false;
 };
 

@@ -23,6 +23,7 @@ constexpr uint8_t kCfgCfg = 0x09;
 constexpr uint8_t kMonVer = 0x04;
 constexpr uint8_t kKvbClassAid = 0x0B;
 constexpr uint8_t kOrbitTransfer = 0x50;
+constexpr uint8_t kKvbClassLogger = 0x21;
 
 constexpr size_t kRatePollLength = 2;
 constexpr size_t kRateCommandLength = 3;
@@ -82,6 +83,7 @@ CSimReceiver::CSimReceiver(const SimReceiverConfig& config)
       rates(config.kvb, config.nmea),
       settings(config.periodMs),
       orbit(config.orbit),
+      logger(config.logger, config.truth, config.periodMs),
       notice("VELTRO SIMULATED RECEIVER 1.00") {}
 
 const SimEpoch& CSimReceiver::NextEpoch(std::vector<uint8_t>& out) {
@@ -89,6 +91,7 @@ const SimEpoch& CSimReceiver::NextEpoch(std::vector<uint8_t>& out) {
     if (stopped) return epoch;
     Announce(out);
     WriteOutputs(epoch, out);
+    logger.OnEpoch(epoch);
     ++solutions;
     return epoch;
 }
@@ -135,6 +138,7 @@ void CSimReceiver::ExecuteKvb(uint8_t messageClass, uint8_t id, std::span<const 
     if (messageClass == kKvbClassNav && isPoll && truth.Started()) AppendKvbNavMessage(id, truth.Current(), out);
     if (messageClass == kKvbClassMon && id == kMonVer && isPoll) AppendKvbMonVer(out);
     if (messageClass == kKvbClassAid && id == kOrbitTransfer) orbit.Execute(payload, out);
+    if (messageClass == kKvbClassLogger) logger.Execute(id, payload, out);
     if (messageClass != kKvbClassCfg) return;
     if (id == kCfgMsg)
         ExecuteMessageRate(payload, out);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tools/sim/sim_command_reader.h"
+#include "tools/sim/sim_data_logger.h"
 #include "tools/sim/sim_orbit_transfer.h"
 #include "tools/sim/sim_output_rates.h"
 #include "tools/sim/sim_saved_configuration.h"
@@ -18,6 +19,7 @@ struct SimReceiverConfig {
     bool kvb = true;
     bool nmea = true;
     SimOrbitTransferConfig orbit;
+    SimDataLoggerConfig logger;
 };
 
 // The simulated receiver: computes a navigation solution per period and writes the outputs due
@@ -37,6 +39,7 @@ public:
     }
     const CSimOutputRates& Rates() const { return rates; }
     const CSimOrbitTransfer& OrbitTransfer() const { return orbit; }
+    const CSimDataLogger& DataLogger() const { return logger; }
 
 private:
     void WriteOutputs(const SimEpoch& epoch, std::vector<uint8_t>& out);
@@ -54,6 +57,7 @@ private:
     CSimSavedConfiguration saved{settings, rates};
     CSimCommandReader reader;
     CSimOrbitTransfer orbit;
+    CSimDataLogger logger;
     uint64_t solutions = 0;
     // Told the host with the next solution, after a start.
     std::string notice;

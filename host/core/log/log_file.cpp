@@ -106,16 +106,23 @@ bool CLogFile::Append(const uint8_t* bytes, size_t length) {
     return true;
 }
 
-void CLogFile::Close() {
-    if (descriptor < 0) return;
+bool CLogFile::Close() {
+    if (descriptor < 0) return true;
+    bool done = true;
     if (writable) {
         struct stat status {};
-        if (::fstat(descriptor, &status) == 0 && status.st_size > size && ::ftruncate(descriptor, size) != 0)
+        if (::fstat(descriptor, &status) == 0 && status.st_size > size && ::ftruncate(descriptor, size) != 0) {
             lastError = errno;
-        if (::fsync(descriptor) != 0) lastError = errno;
+            done = false;
+        }
+        if (::fsync(descriptor) != 0) {
+            lastError = errno;
+            done = false;
+        }
     }
     ::close(descriptor);
     descriptor = -1;
     writable = false;
     size = readOffset = 0;
+    return done;
 }

@@ -33,8 +33,9 @@ public:
 
     // Writes behind the last byte the file holds.
     bool Append(const uint8_t* bytes, size_t length);
-    // Cuts off whatever lies beyond Size, syncs a written file to the disk and closes it.
-    void Close();
+    // Cuts off whatever lies beyond Size, syncs a written file to the disk and closes it; false
+    // when the cut or the sync failed. Closing a closed file does nothing and succeeds.
+    bool Close();
 
     // The errno of the last failure.
     int LastError() const { return lastError; }

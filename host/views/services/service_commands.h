@@ -8,5 +8,6 @@ class CViewRegistry;
 // three starts send their frame at once.
 void AddServiceCommands(CMainFrameMobile& frame);
 
-// The services' views: the Orbitpack update (File "&Orbitpack...").
+// The services' views: the Orbitpack update (File "&Orbitpack...") and the logger retrieval
+// (File "&LOG Upload...").
 void RegisterServiceViews(CViewRegistry& registry);

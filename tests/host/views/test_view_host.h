@@ -27,6 +27,8 @@ public:
         return openFile;
     }
 
+    std::optional<std::string> AskLoggerFile() override { return saveFile; }
+
     std::optional<std::string> AskSaveMessage(const std::u16string& proposedName) override {
         proposedMessageName = proposedName;
         return saveFile;
@@ -52,6 +54,7 @@ public:
     std::u16string ConnectionText() const override { return u"Not connected"; }
     IMessageBox& Messages() override { return prompts; }
     IMessageFileDialogs& MessageFiles() override { return prompts; }
+    ILogFileDialogs& LogFiles() override { return prompts; }
     void PostCommand(unsigned command) override { posted.push_back(command); }
 
     FakePrompts prompts;
