@@ -10,6 +10,7 @@
 #include "host/core/log/log_file.h"
 #include "host/services/kvb_frame.h"
 #include "host/services/logger_retrieval.h"
+#include "tests/host/services/recording_site.h"
 #include "platform/text.h"
 #include "tests/host/core/log/test_stream_file_support.h"
 
@@ -92,28 +93,6 @@ NavSol Convert(CLoggerNavSol& converter, const LoggedRecord& record) {
     const NavSolPayload payload = converter.Convert(LoggerRecord(bytes.data(), kLoggerRecordBytes));
     return Decode(payload.data());
 }
-
-class RecordingSite : public IProcedureSite {
-public:
-    void Append(const std::u16string& text) override { log += platform::WideToUtf8(text); }
-    void SetProgressRange(int, int) override {}
-    void SetProgressPosition(int position) override { positions.push_back(position); }
-    void OnStarted() override {}
-    void OnEnded(bool failed) override { outcome = failed ? "red" : "green"; }
-    bool ReadyToSend() const override { return ready; }
-    bool Send(const uint8_t* frame, int length) override {
-        sent.emplace_back(frame, frame + length);
-        return true;
-    }
-    void OnFinished() override { ++finishedCalls; }
-
-    std::string log;
-    std::vector<int> positions;
-    std::vector<Bytes> sent;
-    std::string outcome;
-    bool ready = true;
-    int finishedCalls = 0;
-};
 
 // The document with the plug-ins, its notifications taken by the procedure as the view takes
 // them, and each event handed back at once.

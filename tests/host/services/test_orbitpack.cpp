@@ -10,6 +10,7 @@
 #include "host/services/kvb_frame.h"
 #include "host/services/orbitpack_source.h"
 #include "host/services/orbitpack_update.h"
+#include "tests/host/services/recording_site.h"
 #include "platform/profile.h"
 #include "platform/text.h"
 #include "tests/host/core/log/test_stream_file_support.h"
@@ -37,37 +38,13 @@ Bytes Pattern(size_t size) {
     return bytes;
 }
 
-class RecordingSite : public IOrbitpackSite {
-public:
-    void Append(const std::u16string& text) override { log += platform::WideToUtf8(text); }
-    void SetProgressRange(int minimum, int maximum) override { range = {minimum, maximum}; }
-    void SetProgressPosition(int position) override { positions.push_back(position); }
-    void OnStarted() override { ++starts; }
-    void OnEnded(bool failed) override { outcome = failed ? "red" : "green"; }
-    bool ReadyToSend() const override { return ready; }
-    bool Send(const uint8_t* frame, int length) override {
-        sent.emplace_back(frame, frame + length);
-        return true;
-    }
-    void OnFinished() override { ++finishedCalls; }
-
-    // The blocks' payloads, in order, without the cancels.
-    Bytes Uploaded() const {
-        Bytes file;
-        for (const Bytes& frame : sent)
-            if (frame != kCancel) file.insert(file.end(), frame.begin() + 6, frame.end() - 2);
-        return file;
-    }
-
-    std::string log;
-    std::pair<int, int> range{};
-    std::vector<int> positions;
-    std::vector<Bytes> sent;
-    int starts = 0;
-    std::string outcome;
-    bool ready = true;
-    int finishedCalls = 0;
-};
+// The blocks' payloads, in order, without the cancels.
+Bytes Uploaded(const RecordingSite& site) {
+    Bytes file;
+    for (const Bytes& frame : site.sent)
+        if (frame != kCancel) file.insert(file.end(), frame.begin() + 6, frame.end() - 2);
+    return file;
+}
 
 class OrbitpackUpdate : public ::testing::Test {
 protected:
@@ -120,7 +97,7 @@ TEST_F(OrbitpackUpdate, AFileGoesInBlocksOf512BetweenTwoCancelsAndEndsGreen) {
                            "Write Block 0x00400 Size 276\nSend Cancel\n"))
         << site.log;
     EXPECT_EQ(site.positions, (std::vector<int>{0, 0, 39, 78, 100}));
-    EXPECT_EQ(site.Uploaded(), file);
+    EXPECT_EQ(Uploaded(site), file);
     EXPECT_EQ(site.sent.back(), kCancel);
     EXPECT_EQ(site.sent[1].size(), 520u);
 
@@ -241,7 +218,7 @@ TEST_F(OrbitpackUpdate, ADownloadWithOrWithoutCredentialsBecomesTheFile) {
                   "Start Orbitpack Update\nGet File " + Link(server, credentials) + "\nGot 1300 Bytes\nSend Cancel\n");
         for (int answer = 0; answer < 5; ++answer) Answer(Event::Acknowledged);
         EXPECT_EQ(site.outcome, "green");
-        EXPECT_EQ(site.Uploaded(), file);
+        EXPECT_EQ(Uploaded(site), file);
     }
     ASSERT_EQ(server.Requests().size(), 2u);
     const std::string host = "127.0.0.1:" + std::to_string(server.Port());
