@@ -55,7 +55,7 @@ std::optional<OrbitpackEvent> OrbitpackAnswerOf(uint32_t hint, const CMessageNod
     return std::nullopt;
 }
 
-COrbitpackUpdate::COrbitpackUpdate(IOrbitpackSite& site, std::u16string source)
+COrbitpackUpdate::COrbitpackUpdate(IProcedureSite& site, std::u16string source)
     : site(site), source(std::move(source)) {}
 
 COrbitpackUpdate::~COrbitpackUpdate() = default;

@@ -18,8 +18,6 @@ enum class OrbitpackEvent : int { Tick = 0, Acknowledged = 1, Refused = 2, Abort
 // sent, and frames of a replayed log, are no answer, whatever their bytes.
 std::optional<OrbitpackEvent> OrbitpackAnswerOf(uint32_t hint, const CMessageNode* node);
 
-using IOrbitpackSite = IProcedureSite;
-
 // The Orbitpack update: the file obtained (downloaded, or read), then written into the receiver
 // in blocks of up to 512 bytes of the orbit-data transfer (KVB 0x0B 0x50) between an opening and
 // a closing cancel, every frame waiting for the receiver's answer. Driven by events: a tick every
@@ -45,7 +43,7 @@ public:
     static constexpr uint32_t kStallTimeoutMs = 30000;
 
     // source: a link beginning with "http://", or a file path.
-    COrbitpackUpdate(IOrbitpackSite& site, std::u16string source);
+    COrbitpackUpdate(IProcedureSite& site, std::u16string source);
     ~COrbitpackUpdate() override;
     COrbitpackUpdate(const COrbitpackUpdate&) = delete;
     COrbitpackUpdate& operator=(const COrbitpackUpdate&) = delete;
@@ -79,7 +77,7 @@ private:
     bool Send(const uint8_t* payload, int length);
     static bool Passed(uint32_t now, uint32_t time) { return static_cast<int32_t>(now - time) >= 0; }
 
-    IOrbitpackSite& site;
+    IProcedureSite& site;
     int state = kStart;
     bool failed = false;
     std::vector<uint8_t> data;
