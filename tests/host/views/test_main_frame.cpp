@@ -80,10 +80,10 @@ TEST_F(MainFrameTest, StartsWithTheSvSummaryAndOffersViewsThatDoNotExistYetDisab
     EXPECT_EQ(frame.centralWidget(), frame.ActiveView());
     EXPECT_TRUE(Checked(frame, cmd::kSvSummary));
 
-    for (unsigned command : {cmd::kStatisticsView, cmd::kNewChartView, cmd::kPreferences})
+    for (unsigned command : {cmd::kStatisticsView, cmd::kNewChartView})
         EXPECT_FALSE(Enabled(frame, command)) << command;
     for (unsigned command : {cmd::kSvSummary, cmd::kNavSummary, cmd::kPacketConsole, cmd::kBinaryConsole,
-                             cmd::kTextConsole})
+                             cmd::kTextConsole, cmd::kPreferences})
         EXPECT_TRUE(Enabled(frame, command)) << command;
     // With no setup stored, the recent chart views are one disabled item.
     QAction* recent = Item(frame, cmd::kFirstRecentChart);
