@@ -15,7 +15,7 @@ namespace {
 
 class NoErrors : public IErrorReporter {
 public:
-    void ReportError(const std::u16string&, const std::u16string&) override {}
+    void ReportError(const MessageBoxResource&, const std::u16string&) override {}
 };
 
 // A generated receiver log per size, written once per run.

@@ -19,6 +19,8 @@ std::string Resolved(const std::string& path) {
     return error ? path : target.string();
 }
 
+std::u16string MappingKey(int n) { return FormatW(u"COM%d", n); }
+
 }  // namespace
 
 CPortMap::CPortMap(const CProfile& profile, SerialDeviceFolders folders)
@@ -26,7 +28,7 @@ CPortMap::CPortMap(const CProfile& profile, SerialDeviceFolders folders)
 
 std::string CPortMap::MappedPath(int n) const {
     if (!thisRun[n].empty()) return thisRun[n];
-    const std::u16string key = FormatW(u"COM%d", n);
+    const std::u16string key = MappingKey(n);
     const std::optional<std::string> path = GetBoundedText(profile, u"Ports", key, kMaxProfilePath);
     if (!path && !std::exchange(tooLongReported[n], true)) ReportTooLong(u"Ports", key, kMaxProfilePath);
     return path.value_or("");
@@ -49,7 +51,26 @@ int CPortMap::FreeNumber(const std::vector<std::string>& present) const {
     return 0;
 }
 
+std::string CPortMap::Mapping(int n) const {
+    if (n < 1 || n > kMaxPort) return {};
+    return ReadBoundedText(profile, u"Ports", MappingKey(n), kMaxProfilePath);
+}
+
+void CPortMap::WriteMapping(CProfile& profile, int n, const std::string& device) {
+    if (n < 1 || n > kMaxPort) return;
+    if (device.empty())
+        profile.DeleteValue(u"Ports", MappingKey(n));
+    else
+        profile.WriteString(u"Ports", MappingKey(n), Utf8ToWide(device));
+}
+
+void CPortMap::ForgetRemapped() {
+    for (int n = 1; n <= kMaxPort; ++n)
+        if (!assigned[n].empty() && (!MappedPath(n).empty() || IsMapped(assigned[n]))) assigned[n].clear();
+}
+
 void CPortMap::AssignNewDevices() {
+    ForgetRemapped();
     const std::vector<std::string> present = ListSerialDevices(folders);
     for (const std::string& device : present) {
         if (std::find(assigned.begin(), assigned.end(), device) != assigned.end() || IsMapped(device)) continue;

@@ -22,6 +22,11 @@ public:
 
     // Empty when no device is known for the number.
     std::string DevicePath(int n);
+    // The profile's device for the number; empty when the number goes to a device present.
+    std::string Mapping(int n) const;
+    // An empty device gives the number back to the devices present.
+    static void WriteMapping(CProfile& profile, int n, const std::string& device);
+    const SerialDeviceFolders& Folders() const { return folders; }
     // A device named on the command line stands for the number until the program ends; the
     // profile's mapping is left alone, so a temporary device is not remembered for the next start.
     void UseForThisRun(int n, const std::string& device);
@@ -30,6 +35,8 @@ private:
     std::string MappedPath(int n) const;
     bool IsMapped(const std::string& device) const;
     int FreeNumber(const std::vector<std::string>& present) const;
+    // Numbers given out before the map changed: a device mapped since keeps only its mapped number.
+    void ForgetRemapped();
     void AssignNewDevices();
 
     const CProfile& profile;

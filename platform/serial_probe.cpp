@@ -105,4 +105,23 @@ std::vector<std::string> ListSerialDevices(const SerialDeviceFolders& folders) {
     return paths;
 }
 
+std::vector<std::string> ListSerialDeviceChoices(const SerialDeviceFolders& folders) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    std::vector<std::pair<fs::path, fs::path>> links;
+    for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(folders.dev) / "serial" / "by-id", error)) {
+        const fs::path target = fs::canonical(entry.path(), error);
+        if (!error) links.emplace_back(entry.path(), target);
+    }
+    std::sort(links.begin(), links.end());
+    std::vector<std::string> choices;
+    for (const std::string& device : ListSerialDevices(folders)) {
+        const fs::path node = fs::canonical(device, error);
+        for (const auto& [link, target] : links)
+            if (!error && target == node) choices.push_back(link.string());
+        choices.push_back(device);
+    }
+    return choices;
+}
+
 }  // namespace platform

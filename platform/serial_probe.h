@@ -21,4 +21,8 @@ struct SerialDeviceFolders {
 // the kernel always creates), as device paths in natural order: ttyS2 before ttyS10.
 std::vector<std::string> ListSerialDevices(const SerialDeviceFolders& folders = {});
 
+// What a user may choose a port's device from: each present device's stable names (the links in
+// <dev>/serial/by-id that lead to it, in name order), then the device itself.
+std::vector<std::string> ListSerialDeviceChoices(const SerialDeviceFolders& folders = {});
+
 }  // namespace platform

@@ -156,8 +156,8 @@ std::u16string CMainFrameBase::ConnectionText() const {
     return connectionShown.text;
 }
 
-void CMainFrameBase::ReportError(const std::u16string& text, const std::u16string& reason) {
-    messages.Show(reason.empty() ? text : text + u"\n\n" + reason, IMessageBox::Icon::Stop);
+void CMainFrameBase::ReportError(const MessageBoxResource& box, const std::u16string& reason) {
+    messages.Raise(box, reason);
 }
 
 std::optional<CommandState> CMainFrameBase::QueryBaseCommand(unsigned command) {
@@ -179,7 +179,7 @@ void CMainFrameBase::CloseWithoutAsking() {
 
 bool CMainFrameBase::QueryClose() {
     if (!askBeforeClosing || Parts().log.State() != LogState::Recording) return true;
-    return messages.AskYesNo(kExitWhileRecording.text, IMessageBox::Icon::Warning);
+    return messages.Raise(kExitWhileRecording);
 }
 
 void CMainFrameBase::closeEvent(QCloseEvent* event) {

@@ -71,7 +71,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void ReportError(const std::u16string& text, const std::u16string& reason) override;
+    void ReportError(const MessageBoxResource& box, const std::u16string& reason) override;
     void StartTimers();
     void RestoreGeometry();
     void SaveGeometry();

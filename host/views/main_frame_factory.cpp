@@ -4,6 +4,7 @@
 #include "host/views/forms/form_views.h"
 #include "host/views/main_frame_mobile.h"
 #include "host/views/messages/message_form_view.h"
+#include "host/views/options/options_prop_sheet.h"
 #include "host/views/placeholder_view.h"
 #include "host/views/services/service_commands.h"
 #include "host/views/view_classes.h"
@@ -11,6 +12,7 @@
 std::unique_ptr<IMainFrame> CMainFrameFactory::CreateMainFrame(const FrameParts& parts) {
     auto frame = std::make_unique<CMainFrameMobile>(parts, views, prompts);
     AddServiceCommands(*frame);
+    AddOptionsCommands(*frame);
     return frame;
 }
 

@@ -15,9 +15,11 @@ QMessageBox::Icon QtIcon(IMessageBox::Icon icon) {
         case IMessageBox::Icon::Stop:
             return QMessageBox::Critical;
         case IMessageBox::Icon::Information:
+            return QMessageBox::Information;
+        case IMessageBox::Icon::None:
             break;
     }
-    return QMessageBox::Information;
+    return QMessageBox::NoIcon;
 }
 
 int Run(QWidget* parent, const std::u16string& text, IMessageBox::Icon icon, QMessageBox::StandardButtons buttons) {
@@ -26,6 +28,13 @@ int Run(QWidget* parent, const std::u16string& text, IMessageBox::Icon icon, QMe
 }
 
 }  // namespace
+
+bool IMessageBox::Raise(const MessageBoxResource& box, const std::u16string& detail) {
+    const std::u16string text = detail.empty() ? std::u16string(box.text) : box.text + (u"\n\n" + detail);
+    if (box.buttons == MessageBoxButtons::YesNo) return AskYesNo(text, box.icon);
+    Show(text, box.icon);
+    return true;
+}
 
 void CQtMessageBox::Show(const std::u16string& text, Icon icon) { Run(parent, text, icon, QMessageBox::Ok); }
 

@@ -105,11 +105,64 @@ inline constexpr ControlTemplate kLinkPromptControls[] = {
 };
 // clang-format on
 
+// The Preferences' page "Generic": the serial-port options, the history size, the program options
+// line, and the device that each port number stands for.
+inline constexpr int kOptionsGeneric = 2096;
+inline constexpr char16_t kOptionsGenericCaption[] = u"Generic";
+inline constexpr char16_t kOptionsSheetCaption[] = u"Preferences";
+inline constexpr int kOptionsEnumPorts = 1162;
+inline constexpr int kOptionsAutoConnect = 1163;
+inline constexpr int kOptionsMaxPorts = 1166;
+inline constexpr int kOptionsMaxPortsSpin = 1167;
+inline constexpr int kOptionsHistoryDuration = 1169;
+inline constexpr int kOptionsHistorySize = 1170;
+inline constexpr int kOptionsHistorySizeSpin = 1171;
+inline constexpr int kOptionsCommandLine = 1213;
+// COMn's device: kOptionsPortDevice + n.
+inline constexpr int kOptionsPortDevice = 1230;
+
+// clang-format off
+inline constexpr ControlTemplate kOptionsGenericControls[] = {
+    {kOptionsAutoConnect, ControlKind::CheckBox,
+     u"Automatically (dis)connect if most recently used serial port (dis)appears.", {4, 4, 292, 10}},
+    {kOptionsEnumPorts, ControlKind::CheckBox, u"Enumerate serial ports (this may slow down menus).", {4, 16, 292, 10}},
+    {kStatic, ControlKind::StaticText, u"Maximum number of serial ports", {4, 31, 120, 8}},
+    {kOptionsMaxPorts, ControlKind::Edit, u"", {126, 29, 36, 12}, STYLE_RIGHT},
+    {kOptionsMaxPortsSpin, ControlKind::Spin, u"", {162, 29, 11, 12}},
+    {kStatic, ControlKind::StaticText, u"Maximum number of epochs", {4, 47, 120, 8}},
+    {kOptionsHistorySize, ControlKind::Edit, u"", {126, 45, 36, 12}, STYLE_RIGHT},
+    {kOptionsHistorySizeSpin, ControlKind::Spin, u"", {162, 45, 11, 12}},
+    {kOptionsHistoryDuration, ControlKind::StaticText, u"", {178, 47, 118, 8}},
+    {kStatic, ControlKind::GroupBox, u"Ports", {2, 61, 296, 150}},
+    {kStatic, ControlKind::StaticText, u"COM1", {8, 76, 22, 8}},
+    {kOptionsPortDevice + 1, ControlKind::DropDownEdit, u"", {32, 74, 260, 13}},
+    {kStatic, ControlKind::StaticText, u"COM2", {8, 91, 22, 8}},
+    {kOptionsPortDevice + 2, ControlKind::DropDownEdit, u"", {32, 89, 260, 13}},
+    {kStatic, ControlKind::StaticText, u"COM3", {8, 106, 22, 8}},
+    {kOptionsPortDevice + 3, ControlKind::DropDownEdit, u"", {32, 104, 260, 13}},
+    {kStatic, ControlKind::StaticText, u"COM4", {8, 121, 22, 8}},
+    {kOptionsPortDevice + 4, ControlKind::DropDownEdit, u"", {32, 119, 260, 13}},
+    {kStatic, ControlKind::StaticText, u"COM5", {8, 136, 22, 8}},
+    {kOptionsPortDevice + 5, ControlKind::DropDownEdit, u"", {32, 134, 260, 13}},
+    {kStatic, ControlKind::StaticText, u"COM6", {8, 151, 22, 8}},
+    {kOptionsPortDevice + 6, ControlKind::DropDownEdit, u"", {32, 149, 260, 13}},
+    {kStatic, ControlKind::StaticText, u"COM7", {8, 166, 22, 8}},
+    {kOptionsPortDevice + 7, ControlKind::DropDownEdit, u"", {32, 164, 260, 13}},
+    {kStatic, ControlKind::StaticText, u"COM8", {8, 181, 22, 8}},
+    {kOptionsPortDevice + 8, ControlKind::DropDownEdit, u"", {32, 179, 260, 13}},
+    {kStatic, ControlKind::StaticText, u"COM9", {8, 196, 22, 8}},
+    {kOptionsPortDevice + 9, ControlKind::DropDownEdit, u"", {32, 194, 260, 13}},
+    {kStatic, ControlKind::StaticText, u"Program Options (requires restart):", {4, 216, 200, 8}},
+    {kOptionsCommandLine, ControlKind::Edit, u"", {4, 226, 292, 12}},
+};
+// clang-format on
+
 inline constexpr DialogTemplate kDialogs[] = {
     {kCustomMessage, 234, 140, kCustomMessageControls},
     {kWorkerProgress, 120, 52, kWorkerProgressControls},
     {kAidwellOnline, 156, 127, kAidwellOnlineControls},
     {kLinkPrompt, 156, 55, kLinkPromptControls},
+    {kOptionsGeneric, 300, 242, kOptionsGenericControls},
 };
 
 }  // namespace dialog

@@ -1,11 +1,13 @@
 #pragma once
 #include "resources/string_resource.h"
+#include "resources/veltro/message_boxes.h"
 
-// The program's texts that the windows show. The log's and the send path's messages are with the
-// code that raises them (host/core/log/log_file_texts.h, host/core/frame/main_frame_core.h).
+// The program's texts that the windows show; its message boxes are in message_boxes.h.
 
 // A port's status-bar prompt and menu text, formatted with its number.
 inline constexpr StringResource kPortPrompt{40209, u"Open COM%d\nCOM%d"};
+// The Preferences' choice for a port number that goes to one of the devices present.
+inline constexpr char16_t kPortAutomatic[] = u"(automatic)";
 
 inline constexpr char16_t kAboutTitle[] = u"About Veltro";
 // Followed by the build date.
@@ -47,16 +49,8 @@ inline constexpr char16_t kAllFilesFilter[] = u"All Files (*.*)";
 // no time is known.
 inline constexpr StringResource kStampTimeFormat{187, u"%H:%M:%S"};
 inline constexpr StringResource kStampNoTime{215, u"??:??:??"};
-inline constexpr StringResource kProcessStillRunning{
-    230, u"Process still running, closing this windows will interrupt the current process\n\nClose anyway?"};
 
-// The message view's questions and notices.
-inline constexpr StringResource kAskSendModified{
-    229, u"The message was modified but not sent to the gps receiver.\n\nDo you wan't to send it now ?"};
-inline constexpr StringResource kAskSwitchToSave{
-    228,
-    u"You have made modifications to the GPS receiver, but you haven't saved the settings.\n\n"
-    u"Would you like to switch to the save message ?"};
+// The message view's notices.
 // The status line while a field of the page holds a value that its message cannot take, with the
 // field's label.
 inline constexpr StringResource kRejectedInput{180, u"Invalid value in \"%s\": correct it to send the message"};

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host/core/app/command_line.h"
+#include "host/core/frame/generic_options.h"
 #include "host/core/frame/main_frame.h"
 #include "platform/serial_probe.h"
 
@@ -47,8 +48,7 @@ public:
     static constexpr size_t kHistoryCapacity = 900;
     // How long each worker thread is given to end at exit.
     static constexpr uint32_t kThreadStopTimeoutMs = 5000;
-    // The options stored in the settings: room for a few paths and keywords, no more.
-    static constexpr size_t kMaxStoredCommandLine = 8192;
+    static constexpr size_t kMaxStoredCommandLine = GenericOptions::kMaxCommandLine;
 
     CVeltroApp(AppOptions options, IFrameFactory& frames);
     // Ends the application if ExitInstance has not run.

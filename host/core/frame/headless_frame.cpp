@@ -71,8 +71,8 @@ void CHeadlessFrame::ReplayToEnd() {
     log.CloseFile();
 }
 
-void CHeadlessFrame::ReportError(const std::u16string& text, const std::u16string& reason) {
-    std::fprintf(stderr, "%s: %s\n", programName.c_str(), platform::WideToUtf8(text).c_str());
+void CHeadlessFrame::ReportError(const MessageBoxResource& box, const std::u16string& reason) {
+    std::fprintf(stderr, "%s: %s\n", programName.c_str(), platform::WideToUtf8(box.text).c_str());
     if (!reason.empty()) std::fprintf(stderr, "%s: %s\n", programName.c_str(), platform::WideToUtf8(reason).c_str());
 }
 

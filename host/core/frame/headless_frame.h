@@ -32,7 +32,7 @@ public:
 
 private:
     // The reason on a line of its own, for scripts that read the first.
-    void ReportError(const std::u16string& text, const std::u16string& reason) override;
+    void ReportError(const MessageBoxResource& box, const std::u16string& reason) override;
 
     std::function<bool()> stopRequested;
     std::string programName;

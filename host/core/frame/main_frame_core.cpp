@@ -66,7 +66,7 @@ std::optional<double> CMainFrameCore::ReceiverTime() const {
 bool CMainFrameCore::SendToReceiver(CMessageNode* node, const uint8_t* bytes, int length) {
     if (!bytes || length <= 0) return false;
     const int written = port ? std::clamp(port->Write(bytes, length), 0, length) : 0;
-    if (written < length) errors.ReportError(kMessageNotSent.text, u"");
+    if (written < length) errors.ReportError(kMessageNotSent, u"");
     if (written == 0) return false;
     if (DecodesLiveTraffic()) {
         CMessageNode* result =
@@ -82,14 +82,14 @@ void CMainFrameCore::Record(const uint8_t* bytes, size_t length) {
     if (!log.AppendRecord(bytes, length)) ReportLogError(kLogNotWritten);
 }
 
-void CMainFrameCore::ReportLogError(const std::u16string& text) {
+void CMainFrameCore::ReportLogError(const MessageBoxResource& box) {
     const int error = log.LastError();
-    errors.ReportError(text, error ? platform::Utf8ToWide(std::generic_category().message(error)) : u"");
+    errors.ReportError(box, error ? platform::Utf8ToWide(std::generic_category().message(error)) : u"");
 }
 
 bool CMainFrameCore::RecordTo(const std::string& path) {
     if (!log.Open(path, LogOpenMode::Record)) {
-        ReportLogError(kLogNotCreated.text);
+        ReportLogError(kLogNotCreated);
         return false;
     }
     if (!log.WriteHistory()) {
@@ -102,6 +102,6 @@ bool CMainFrameCore::RecordTo(const std::string& path) {
 
 bool CMainFrameCore::OpenLog(const std::string& path, bool readOnly) {
     if (log.Open(path, readOnly ? LogOpenMode::Replay : LogOpenMode::ReplayWritable)) return true;
-    ReportLogError(kLogNotOpened.text);
+    ReportLogError(kLogNotOpened);
     return false;
 }

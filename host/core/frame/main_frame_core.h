@@ -6,12 +6,11 @@
 
 #include "host/core/intake/frame_splitter.h"
 #include "host/core/log/log_file_texts.h"
+#include "resources/veltro/message_boxes.h"
 
 class CMessageNode;
 class CStreamFileThread;
 class CVeltroDoc;
-
-inline constexpr StringResource kMessageNotSent{186, u"ERROR: Message could not be sent."};
 
 // Where sent bytes go: the port, under its lock, flushed. Answers how many bytes it wrote.
 class IPortWriter {
@@ -20,12 +19,12 @@ public:
     virtual int Write(const uint8_t* bytes, int length) = 0;
 };
 
-// How the frame tells the user about a failure (a message box in the window): the program's text,
+// How the frame tells the user about a failure (a message box in the window): the program's box,
 // and the system's reason when there is one (else empty).
 class IErrorReporter {
 public:
     virtual ~IErrorReporter() = default;
-    virtual void ReportError(const std::u16string& text, const std::u16string& reason) = 0;
+    virtual void ReportError(const MessageBoxResource& box, const std::u16string& reason) = 0;
 };
 
 // The main frame's part that needs no widgets: the road of received, replayed and sent bytes
@@ -58,7 +57,7 @@ private:
     void ProcessFileFrame();
     // The database's UTC, in seconds, when it holds one.
     std::optional<double> ReceiverTime() const;
-    void ReportLogError(const std::u16string& text);
+    void ReportLogError(const MessageBoxResource& box);
 
     CVeltroDoc& document;
     CStreamFileThread& log;

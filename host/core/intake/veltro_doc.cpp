@@ -122,6 +122,11 @@ void CVeltroDoc::OnUpdateTimer() {
 
 void CVeltroDoc::ForceUpdate() { Deliver(HINT_FORCED); }
 
+void CVeltroDoc::ResizeHistory(size_t capacity) {
+    history.SetCapacity(capacity);
+    ForceUpdate();
+}
+
 void CVeltroDoc::NotifyNewDocument() { Deliver(HINT_NEW_DOCUMENT); }
 
 void CVeltroDoc::Deliver(uint32_t extraHints) {

@@ -54,6 +54,8 @@ public:
     // Every 50 ms: redraw 100 ms after the stream goes quiet, at least every 500 ms.
     void OnUpdateTimer();
     void ForceUpdate();
+    // Keeps the newest epochs up to the new capacity; the views redraw at once.
+    void ResizeHistory(size_t capacity);
     void NotifyNewDocument();
     bool OnNewDocument();
 

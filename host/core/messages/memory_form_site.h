@@ -29,7 +29,7 @@ public:
         return send && send(node, bytes, length);
     }
     bool CanSend() const override { return static_cast<bool>(send); }
-    bool AskYesNo(const std::u16string&) override { return false; }
+    bool Ask(const MessageBoxResource&) override { return false; }
     void ShowMessage(const std::u16string& text) override {
         if (notice) notice(text);
     }

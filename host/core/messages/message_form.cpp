@@ -61,7 +61,7 @@ CMessageForm::~CMessageForm() = default;
 
 void CMessageForm::Select(CMessageNode* newNode, bool fromList) {
     if (fromList && modified && sendValid && site.CanSend()) {
-        if (site.AskYesNo(kAskSendModified.text))
+        if (site.Ask(kAskSendModified))
             Send();
         else
             modified = false;
@@ -226,7 +226,7 @@ bool CMessageForm::CanLeave() {
     if (!unsavedConfiguration) return true;
     CMessageNode* save = document.FindNodeByProtocol(u"KVB", u"CFG-CFG", nullptr);
     if (!save || save == node) return true;
-    if (!site.AskYesNo(kAskSwitchToSave.text)) return true;
+    if (!site.Ask(kAskSwitchToSave)) return true;
     Select(save, false);
     return false;
 }

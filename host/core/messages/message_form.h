@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host/core/messages/message_view_state.h"
+#include "resources/veltro/message_boxes.h"
 #include "shared/memory_page.h"
 #include "shared/page_listener.h"
 
@@ -30,7 +31,8 @@ public:
     virtual bool SendToReceiver(CMessageNode* node, const uint8_t* bytes, int length) = 0;
     // A port is open and no replay runs.
     virtual bool CanSend() const = 0;
-    virtual bool AskYesNo(const std::u16string& text) = 0;
+    // A question of the program's table; true for Yes.
+    virtual bool Ask(const MessageBoxResource& box) = 0;
     virtual void ShowMessage(const std::u16string& text) = 0;
 };
 

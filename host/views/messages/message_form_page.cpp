@@ -99,6 +99,7 @@ void CMessageFormPage::Listen(const Control& control) {
     }
     if (auto* list = qobject_cast<QListWidget*>(control.widget))
         connect(list, &QListWidget::itemSelectionChanged, this, notify);
+    if (auto* spin = qobject_cast<QSpinBox*>(control.widget)) connect(spin, &QSpinBox::valueChanged, this, notify);
 }
 
 void CMessageFormPage::OnMultiLineEdited(int controlId) {
@@ -422,6 +423,7 @@ void CMessageFormPage::SetPicture(int controlId, const BitmapResource* image) {
 void CMessageFormPage::SetRange(int controlId, int minimum, int maximum) {
     const int low = std::min(minimum, maximum);
     const int high = std::max(minimum, maximum);
+    const QScopedValueRollback quiet(writing, true);
     if (auto* spin = Get<QSpinBox>(controlId)) spin->setRange(low, high);
     if (auto* bar = Get<QProgressBar>(controlId)) bar->setRange(low, high);
 }
@@ -433,6 +435,7 @@ int CMessageFormPage::Position(int controlId) const {
 }
 
 void CMessageFormPage::SetPosition(int controlId, int position) {
+    const QScopedValueRollback quiet(writing, true);
     if (auto* spin = Get<QSpinBox>(controlId)) spin->setValue(position);
     // A progress bar ignores a value out of its range, where the old one took the nearest end.
     if (auto* bar = Get<QProgressBar>(controlId)) bar->setValue(std::clamp(position, bar->minimum(), bar->maximum()));

@@ -214,8 +214,8 @@ bool CMessageFormView::SendToReceiver(CMessageNode* node, const uint8_t* bytes, 
 
 bool CMessageFormView::CanSend() const { return Context().host.CanSend(); }
 
-bool CMessageFormView::AskYesNo(const std::u16string& text) {
-    return Context().host.Messages().AskYesNo(text, IMessageBox::Icon::Question);
+bool CMessageFormView::Ask(const MessageBoxResource& box) {
+    return Context().host.Messages().Raise(box);
 }
 
 void CMessageFormView::ShowMessage(const std::u16string& text) {

@@ -57,7 +57,7 @@ private:
     void MarkRejected(int controlId, bool rejected) override;
     bool SendToReceiver(CMessageNode* node, const uint8_t* bytes, int length) override;
     bool CanSend() const override;
-    bool AskYesNo(const std::u16string& text) override;
+    bool Ask(const MessageBoxResource& box) override;
     void ShowMessage(const std::u16string& text) override;
 
     void OnTimer();

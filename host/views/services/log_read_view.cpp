@@ -11,7 +11,7 @@ bool CLogReadView::OnCreate() {
     if (!path) return false;
     auto file = std::make_unique<CLogFile>();
     if (!file->Open(*path, LogOpenMode::Record)) {
-        Context().host.Messages().Show(kLogNotCreated.text, IMessageBox::Icon::Stop);
+        Context().host.Messages().Raise(kLogNotCreated);
         return false;
     }
     Run(std::make_unique<CLoggerRetrieval>(Site(), std::move(file)));

@@ -25,7 +25,7 @@ QToolBar* CProgressView::CreateViewToolBar(QWidget* parent) {
 QProgressBar* CProgressView::ProgressBar() const { return progressBar; }
 
 bool CProgressView::CanClose() {
-    return finished || Context().host.Messages().AskYesNo(kProcessStillRunning.text, IMessageBox::Icon::Question);
+    return finished || Context().host.Messages().Raise(kProcessStillRunning);
 }
 
 void CProgressView::SetFinished(bool jobFinished) {

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMenu>
+#include <QTimer>
 #include <chrono>
 #include <cstdlib>
 #include <deque>
@@ -50,6 +51,20 @@ inline bool RunEventsUntil(const std::function<bool()>& done,
     while (!done() && std::chrono::steady_clock::now() < deadline)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     return done();
+}
+
+// Runs action on the dialog of that class once it is the modal one.
+template <class Dialog>
+void WhenModal(std::function<void(Dialog&)> action) {
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        auto* dialog = dynamic_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        timer->stop();
+        timer->deleteLater();
+        action(*dialog);
+    });
+    timer->start(10);
 }
 
 inline std::string NmeaSentence(const std::string& body) {

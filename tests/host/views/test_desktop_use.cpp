@@ -45,6 +45,7 @@ TEST_F(DesktopUseTest, OnlyAFolderThatTookAFileIsRemembered) {
     frame.CommandBar().Run(cmd::kNew);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].rfind(kLogNotCreated.text, 0), 0u);
+    EXPECT_EQ(prompts.shownIcons[0], kLogNotCreated.icon);
     EXPECT_EQ(DefaultDirLog(), u"");
 
     // A folder remembered before, among the kernel's files, is not started in.
@@ -72,6 +73,7 @@ TEST_F(DesktopUseTest, ARecentFileThatNoLongerOpensLeavesTheList) {
     Item(frame, cmd::kFirstRecentFile)->trigger();
     // The system's reason follows the program's text.
     EXPECT_EQ(prompts.shown.back(), std::u16string(kLogNotOpened.text) + u"\n\nNo such file or directory");
+    EXPECT_EQ(prompts.shownIcons.back(), kLogNotOpened.icon);
     EXPECT_TRUE(frame.Logic().RecentFiles().Entries().empty());
     QAction* first = Item(frame, cmd::kFirstRecentFile);
     EXPECT_TRUE(!first || !first->text().endsWith(QStringLiteral("replay.kvb")));

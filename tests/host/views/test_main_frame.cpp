@@ -80,10 +80,10 @@ TEST_F(MainFrameTest, StartsWithTheSvSummaryAndOffersViewsThatDoNotExistYetDisab
     EXPECT_EQ(frame.centralWidget(), frame.ActiveView());
     EXPECT_TRUE(Checked(frame, cmd::kSvSummary));
 
-    for (unsigned command : {cmd::kStatisticsView, cmd::kNewChartView, cmd::kPreferences})
+    for (unsigned command : {cmd::kStatisticsView, cmd::kNewChartView})
         EXPECT_FALSE(Enabled(frame, command)) << command;
     for (unsigned command : {cmd::kSvSummary, cmd::kNavSummary, cmd::kPacketConsole, cmd::kBinaryConsole,
-                             cmd::kTextConsole})
+                             cmd::kTextConsole, cmd::kPreferences})
         EXPECT_TRUE(Enabled(frame, command)) << command;
     // With no setup stored, the recent chart views are one disabled item.
     QAction* recent = Item(frame, cmd::kFirstRecentChart);
@@ -276,6 +276,7 @@ TEST_F(MainFrameTest, ClosingWhileRecordingAsksAndNoKeepsRecording) {
     EXPECT_FALSE(frame.close());
     ASSERT_EQ(prompts.asked.size(), 1u);
     EXPECT_EQ(prompts.asked[0], kExitWhileRecording.text);
+    EXPECT_EQ(prompts.askedIcons[0], kExitWhileRecording.icon);
     EXPECT_TRUE(frame.isVisible());
     EXPECT_EQ(app->Log().State(), LogState::Recording);
 
@@ -359,6 +360,7 @@ TEST_F(MainFrameTest, BytesThatCouldNotBeSentAreReportedAndNotShownAsSent) {
     app->Document().RemoveObserver(&counter);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0], kMessageNotSent.text);
+    EXPECT_EQ(prompts.shownIcons[0], kMessageNotSent.icon);
     EXPECT_EQ(counter.messages, 0);
     EXPECT_EQ(app->Log().History().Fill(), 0u);
 }

@@ -13,9 +13,13 @@
 // Answers the program's questions and keeps what it was told.
 class FakePrompts : public IMessageBox, public ILogFileDialogs, public IMessageFileDialogs {
 public:
-    void Show(const std::u16string& text, Icon) override { shown.push_back(text); }
-    bool AskYesNo(const std::u16string& text, Icon) override {
+    void Show(const std::u16string& text, Icon icon) override {
+        shown.push_back(text);
+        shownIcons.push_back(icon);
+    }
+    bool AskYesNo(const std::u16string& text, Icon icon) override {
         asked.push_back(text);
+        askedIcons.push_back(icon);
         return answerYes;
     }
     std::optional<std::string> AskSaveFile(const std::string& folder, const std::u16string&) override {
@@ -39,6 +43,8 @@ public:
 
     std::vector<std::u16string> shown;
     std::vector<std::u16string> asked;
+    std::vector<Icon> shownIcons;
+    std::vector<Icon> askedIcons;
     bool answerYes = true;
     std::optional<std::string> saveFile;
     std::optional<OpenChoice> openFile;

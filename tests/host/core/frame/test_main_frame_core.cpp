@@ -28,7 +28,7 @@ public:
 
 class ErrorList : public IErrorReporter {
 public:
-    void ReportError(const std::u16string& text, const std::u16string&) override { texts.push_back(text); }
+    void ReportError(const MessageBoxResource& box, const std::u16string&) override { texts.push_back(box.text); }
     std::vector<std::u16string> texts;
 };
 
@@ -184,7 +184,7 @@ TEST_F(MainFrameCoreTest, AWriteErrorStopsTheRecordingKeepsItsBytesAndDecodingGo
     }
     EXPECT_EQ(station.log.State(), LogState::None);
     ASSERT_EQ(station.errors.texts.size(), 1u);
-    EXPECT_EQ(station.errors.texts[0].rfind(kLogNotWritten, 0), 0u);
+    EXPECT_EQ(station.errors.texts[0].rfind(kLogNotWritten.text, 0), 0u);
     EXPECT_EQ(ReadFileBytes(path), std::vector<uint8_t>(sent.begin(), sent.begin() + 1000));
 
     station.Receive(kValue);

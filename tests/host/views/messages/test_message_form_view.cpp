@@ -195,6 +195,7 @@ TEST_F(MessageViewTest, AConfigurationSentAsksToBeSavedBeforeTheViewIsLeft) {
     host.prompts.answerYes = true;
     EXPECT_FALSE(view->CanLeave());
     EXPECT_EQ(host.prompts.asked.back(), kAskSwitchToSave.text);
+    EXPECT_EQ(host.prompts.askedIcons.back(), kAskSwitchToSave.icon);
     EXPECT_EQ(view->MessageList()->currentText(), QStringLiteral("KVB CFG-CFG"));
     EXPECT_TRUE(view->CanLeave()) << "the save message itself is shown";
 }
@@ -243,6 +244,7 @@ TEST_F(MessageViewTest, TheCustomPageSendsWhatWasTypedAsHexadecimalOrText) {
     // Picking another message offers to send the one modified first.
     Pick(QStringLiteral("KVB CFG-RATE"));
     EXPECT_EQ(host.prompts.asked.back(), kAskSendModified.text);
+    EXPECT_EQ(host.prompts.askedIcons.back(), kAskSendModified.icon);
     EXPECT_EQ(host.sent.back(), (Bytes{'H', 'i'}));
 }
 

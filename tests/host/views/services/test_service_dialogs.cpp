@@ -48,20 +48,6 @@ std::string Message(size_t length) {
     return frame;
 }
 
-// Runs action on the dialog of that class once it is the modal one.
-template <class Dialog>
-void WhenModal(std::function<void(Dialog&)> action) {
-    auto* timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        auto* dialog = dynamic_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!dialog) return;
-        timer->stop();
-        timer->deleteLater();
-        action(*dialog);
-    });
-    timer->start(10);
-}
-
 class ServiceDialogsTest : public GuiAppTest {
 protected:
     void SetUp() override {

@@ -155,6 +155,7 @@ TEST_F(TextViewTest, TheProgressViewAsksBeforeItIsClosedWhileItsJobRuns) {
     EXPECT_FALSE(view.CanLeave());
     ASSERT_EQ(prompts.asked.size(), 1u);
     EXPECT_EQ(prompts.asked[0], kProcessStillRunning.text);
+    EXPECT_EQ(prompts.askedIcons[0], kProcessStillRunning.icon);
     prompts.answerYes = true;
     EXPECT_TRUE(view.CanLeave());
 }
