@@ -54,6 +54,9 @@ public:
     // Every 50 ms: redraw 100 ms after the stream goes quiet, at least every 500 ms.
     void OnUpdateTimer();
     void ForceUpdate();
+    // The stream has ended (a replayed log at its end): the running epoch, if a message decoded
+    // into it, joins the history now, as no next epoch will close it.
+    void CloseRunningEpoch();
     void NotifyNewDocument();
     bool OnNewDocument();
 
@@ -88,6 +91,9 @@ private:
     CPluginHost plugins;
     int64_t lastEpochTime = -1;
     int64_t firstEpochTime = -1;
+    // A message decoded since the last epoch was closed; the running epoch was closed at the end.
+    bool epochHasValues = false;
+    bool closedAtEnd = false;
     std::time_t startTime;
     std::vector<IDocumentObserver*> observers;
 };
