@@ -72,7 +72,7 @@ int PollWithCancel(int fd, short events, const CCancelSignal* cancel, int timeou
 
 }  // namespace
 
-std::optional<in_addr> ResolveIPv4(const std::string& host, const CCancelSignal* cancel) {
+std::optional<in_addr> ResolveIPv4(const std::string& host, const CCancelSignal* cancel, int timeoutMs) {
     in_addr dotted{};
     if (inet_aton(host.c_str(), &dotted)) return dotted;
     auto lookup = std::make_shared<Lookup>();
@@ -82,14 +82,14 @@ std::optional<in_addr> ResolveIPv4(const std::string& host, const CCancelSignal*
     } catch (const std::system_error&) {
         return std::nullopt;
     }
-    if (PollWithCancel(lookup->done, POLLIN, cancel) <= 0) return std::nullopt;
+    if (PollWithCancel(lookup->done, POLLIN, cancel, timeoutMs) <= 0) return std::nullopt;
     std::lock_guard lock(lookup->mutex);
     return lookup->address;
 }
 
 bool CTcpSocket::Connect(const std::string& host, uint16_t port, int timeoutMs) {
     Close();
-    const std::optional<in_addr> address = ResolveIPv4(host, cancel);
+    const std::optional<in_addr> address = ResolveIPv4(host, cancel, timeoutMs);
     if (!address) return false;
     fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0) return false;

@@ -12,9 +12,10 @@ namespace platform {
 class CCancelSignal;
 
 // The IPv4 address of a dotted address, or else the first IPv4 address the name resolves to;
-// nullopt when there is none, or when cancel (may be null) is raised before the answer. The look-
-// up runs on a helper thread of its own, which a cancel leaves to end by itself.
-std::optional<in_addr> ResolveIPv4(const std::string& host, const CCancelSignal* cancel);
+// nullopt when there is none, or when cancel (may be null) is raised or timeoutMs (negative: no
+// limit) runs out before the answer. The look-up runs on a helper thread of its own, which a
+// cancel or a time-out leaves to end by itself.
+std::optional<in_addr> ResolveIPv4(const std::string& host, const CCancelSignal* cancel, int timeoutMs = -1);
 
 // A blocking IPv4 stream socket, the client's side. Every wait of it (look-up, connect, send,
 // receive) also ends when the cancel signal given at construction is raised: the socket is then
@@ -27,7 +28,7 @@ public:
     CTcpSocket& operator=(const CTcpSocket&) = delete;
 
     // A socket made for a connection that fails is closed again; a timeout (in milliseconds,
-    // negative: none) bounds the wait for the peer, not the name look-up.
+    // negative: none) bounds the name look-up and the wait for the peer, each.
     bool Connect(const std::string& host, uint16_t port, int timeoutMs = -1);
     bool IsConnected() const { return fd >= 0; }
     // Every byte, or false.
