@@ -42,4 +42,9 @@ std::string HomeFolder() {
     return "/";
 }
 
+std::string DataHomeFolder() {
+    if (const char* data = std::getenv("XDG_DATA_HOME"); data && data[0] == '/') return data;
+    return HomeFolder() + "/.local/share";
+}
+
 }  // namespace platform

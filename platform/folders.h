@@ -9,5 +9,7 @@ namespace platform {
 bool IsOrdinaryFolder(const std::string& path);
 // $HOME, else the user's home from the password database, else "/".
 std::string HomeFolder();
+// Where the user's data goes: $XDG_DATA_HOME when it is an absolute path, else ~/.local/share.
+std::string DataHomeFolder();
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <vector>
 
+#include "platform/serial_probe.h"
 #include "platform/text.h"
 
 namespace platform {
@@ -56,8 +57,10 @@ std::u16string DescribeSerialError(SerialError error, const std::string& deviceP
             return device + u": access denied. Add your user to the group \"" + group + u"\" (sudo usermod -aG " +
                    group + u" $USER) and log in again.";
         }
-        case kSerialInUse:
-            return device + u": in use by another program";
+        case kSerialInUse: {
+            const std::string holder = DeviceHolder(devicePath);
+            return device + u": in use by " + Utf8ToWide(holder.empty() ? "another program" : holder);
+        }
         case kSerialNotFunctioning:
             break;
     }

@@ -51,12 +51,32 @@ bool LineLocksFile(std::string_view line, const struct stat& file) {
            deviceMinor == minor(file.st_dev) && inode == file.st_ino;
 }
 
-bool LockedByOtherProcess(const struct stat& file) {
+// The process other than this one that holds a lock on the file; 0 when none does.
+pid_t LockHolder(const struct stat& file) {
     std::ifstream locks("/proc/locks");
     std::string line;
     while (std::getline(locks, line))
-        if (LineLocksFile(line, file)) return true;
-    return false;
+        if (LineLocksFile(line, file)) return static_cast<pid_t>(std::stol(std::string(SplitFields(line)[4])));
+    return 0;
+}
+
+bool LockedByOtherProcess(const struct stat& file) { return LockHolder(file) != 0; }
+
+// A process other than this one with a descriptor open on the device; 0 when none is visible.
+pid_t DescriptorHolder(const struct stat& device) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    for (const fs::directory_entry& process : fs::directory_iterator("/proc", error)) {
+        pid_t pid = 0;
+        if (!ParseNumber(process.path().filename().string(), pid) || pid == getpid()) continue;
+        std::error_code denied;
+        for (const fs::directory_entry& fd : fs::directory_iterator(process.path() / "fd", denied)) {
+            struct stat target {};
+            if (stat(fd.path().c_str(), &target) == 0 && S_ISCHR(target.st_mode) && target.st_rdev == device.st_rdev)
+                return pid;
+        }
+    }
+    return 0;
 }
 
 // A UART that the serial core registered but found no hardware for reports port type 0.
@@ -87,6 +107,29 @@ SerialError ProbeSerialDevice(const std::string& path) {
     if (access(path.c_str(), R_OK | W_OK) != 0) return SerialErrorFromErrno(errno);
     if (LockedByOtherProcess(info)) return kSerialInUse;
     return kSerialOk;
+}
+
+std::string DeviceHolder(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0) return {};
+    pid_t pid = LockHolder(info);
+    if (pid == 0) pid = DescriptorHolder(info);
+    if (pid == 0) return {};
+    std::ifstream commFile("/proc/" + std::to_string(pid) + "/comm");
+    std::string name;
+    std::getline(commFile, name);
+    return (name.empty() ? std::string("a program") : name) + " (process " + std::to_string(pid) + ")";
+}
+
+std::string StableDeviceName(const std::string& path, const SerialDeviceFolders& folders) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path device = fs::canonical(path, error);
+    if (error) return path;
+    for (const fs::directory_entry& link : fs::directory_iterator(fs::path(folders.dev) / "serial" / "by-id", error))
+        if (std::error_code linkError; fs::canonical(link.path(), linkError) == device && !linkError)
+            return link.path().string();
+    return path;
 }
 
 std::vector<std::string> ListSerialDevices(const SerialDeviceFolders& folders) {

@@ -17,6 +17,14 @@ struct SerialDeviceFolders {
     std::string dev = "/dev";
 };
 
+// The program holding the device open, as "gpsd (process 1234)": the holder of its lock, else
+// the first process with a descriptor for it that the user may look at; empty when none is found.
+std::string DeviceHolder(const std::string& path);
+
+// The stable name of the device, a link in /dev/serial/by-id/ that points to it, where there is
+// one; else the path itself.
+std::string StableDeviceName(const std::string& path, const SerialDeviceFolders& folders = {});
+
 // The serial devices present (USB and ACM adapters, UARTs that exist; not the phantom ttyS ports
 // the kernel always creates), as device paths in natural order: ttyS2 before ttyS10.
 std::vector<std::string> ListSerialDevices(const SerialDeviceFolders& folders = {});

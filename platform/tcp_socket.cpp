@@ -5,10 +5,12 @@
 #include <netdb.h>
 #include <poll.h>
 #include <sys/eventfd.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <memory>
 #include <mutex>
@@ -47,20 +49,30 @@ void Resolve(const std::shared_ptr<Lookup>& lookup, const std::string& host) {
     [[maybe_unused]] const ssize_t written = write(lookup->done, &one, sizeof one);
 }
 
-// Waits for fd to have events, or for cancel; the revents of fd, 0 on a cancel or an error.
-short PollWithCancel(int fd, short events, const CCancelSignal* cancel) {
+// Waits for fd to have events, or for cancel, at most timeoutMs (negative: no limit); the
+// revents of fd, 0 on a cancel or an error, -1 when the time ran out.
+int PollWithCancel(int fd, short events, const CCancelSignal* cancel, int timeoutMs = -1) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
     pollfd waits[] = {{fd, events, 0}, {cancel ? cancel->Descriptor() : -1, POLLIN, 0}};
     while (!(cancel && cancel->IsRaised())) {
-        const int ready = poll(waits, 2, cancel && cancel->Descriptor() < 0 ? 10 : -1);
+        int wait = cancel && cancel->Descriptor() < 0 ? 10 : -1;
+        if (timeoutMs >= 0) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+            if (left < 0) return -1;
+            wait = wait < 0 ? static_cast<int>(left) : std::min(wait, static_cast<int>(left));
+        }
+        const int ready = poll(waits, 2, wait);
         if (ready < 0 && errno != EINTR) return 0;
         if (ready > 0 && waits[0].revents) return waits[0].revents;
+        if (ready == 0 && timeoutMs >= 0 && Clock::now() >= deadline) return -1;
     }
     return 0;
 }
 
 }  // namespace
 
-std::optional<in_addr> ResolveIPv4(const std::string& host, const CCancelSignal* cancel) {
+std::optional<in_addr> ResolveIPv4(const std::string& host, const CCancelSignal* cancel, int timeoutMs) {
     in_addr dotted{};
     if (inet_aton(host.c_str(), &dotted)) return dotted;
     auto lookup = std::make_shared<Lookup>();
@@ -70,14 +82,14 @@ std::optional<in_addr> ResolveIPv4(const std::string& host, const CCancelSignal*
     } catch (const std::system_error&) {
         return std::nullopt;
     }
-    if (!PollWithCancel(lookup->done, POLLIN, cancel)) return std::nullopt;
+    if (PollWithCancel(lookup->done, POLLIN, cancel, timeoutMs) <= 0) return std::nullopt;
     std::lock_guard lock(lookup->mutex);
     return lookup->address;
 }
 
-bool CTcpSocket::Connect(const std::string& host, uint16_t port) {
+bool CTcpSocket::Connect(const std::string& host, uint16_t port, int timeoutMs) {
     Close();
-    const std::optional<in_addr> address = ResolveIPv4(host, cancel);
+    const std::optional<in_addr> address = ResolveIPv4(host, cancel, timeoutMs);
     if (!address) return false;
     fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0) return false;
@@ -88,7 +100,7 @@ bool CTcpSocket::Connect(const std::string& host, uint16_t port) {
     int error = 0;
     socklen_t size = sizeof error;
     if (connect(fd, reinterpret_cast<const sockaddr*>(&peer), sizeof peer) != 0 &&
-        (errno != EINPROGRESS || !WaitFor(POLLOUT) || getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0 ||
+        (errno != EINPROGRESS || WaitFor(POLLOUT, timeoutMs) != Wait::Ready || getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0 ||
          error != 0)) {
         Close();
         return false;
@@ -96,17 +108,19 @@ bool CTcpSocket::Connect(const std::string& host, uint16_t port) {
     return true;
 }
 
-bool CTcpSocket::WaitFor(short events) {
-    if (fd < 0) return false;
-    if (PollWithCancel(fd, events, cancel)) return true;
+CTcpSocket::Wait CTcpSocket::WaitFor(short events, int timeoutMs) {
+    if (fd < 0) return Wait::Cancelled;
+    const int ready = PollWithCancel(fd, events, cancel, timeoutMs);
+    if (ready > 0) return Wait::Ready;
+    if (ready < 0) return Wait::TimedOut;
     shutdown(fd, SHUT_RDWR);
-    return false;
+    return Wait::Cancelled;
 }
 
 bool CTcpSocket::SendAll(const void* bytes, size_t length) {
     const auto* next = static_cast<const uint8_t*>(bytes);
     while (length > 0) {
-        if (!WaitFor(POLLOUT)) return false;
+        if (WaitFor(POLLOUT) != Wait::Ready) return false;
         const ssize_t sent = send(fd, next, length, MSG_NOSIGNAL);
         if (sent < 0 && (errno == EAGAIN || errno == EINTR)) continue;
         if (sent <= 0) return false;
@@ -117,7 +131,7 @@ bool CTcpSocket::SendAll(const void* bytes, size_t length) {
 }
 
 int CTcpSocket::Receive(void* buffer, size_t capacity) {
-    while (WaitFor(POLLIN)) {
+    while (WaitFor(POLLIN) == Wait::Ready) {
         const ssize_t received = recv(fd, buffer, std::min<size_t>(capacity, INT_MAX), 0);
         if (received >= 0) {
             bytesReceived += static_cast<uint64_t>(received);
@@ -126,6 +140,36 @@ int CTcpSocket::Receive(void* buffer, size_t capacity) {
         if (errno != EAGAIN && errno != EINTR) return -1;
     }
     return -1;
+}
+
+int CTcpSocket::ReceiveWithin(void* buffer, size_t capacity, int timeoutMs) {
+    const Wait wait = WaitFor(POLLIN, timeoutMs);
+    if (wait == Wait::TimedOut) return 0;
+    if (wait == Wait::Cancelled) return -1;
+    const ssize_t received = recv(fd, buffer, std::min<size_t>(capacity, INT_MAX), 0);
+    if (received < 0 && (errno == EAGAIN || errno == EINTR)) return 0;
+    if (received <= 0) return -1;
+    bytesReceived += static_cast<uint64_t>(received);
+    return static_cast<int>(received);
+}
+
+size_t CTcpSocket::SendWithin(const void* bytes, size_t length, int stallTimeoutMs) {
+    const auto* start = static_cast<const uint8_t*>(bytes);
+    size_t sent = 0;
+    while (sent < length) {
+        const ssize_t count = send(fd, start + sent, length - sent, MSG_NOSIGNAL);
+        if (count > 0) {
+            sent += static_cast<size_t>(count);
+        } else if (!(count < 0 && (errno == EINTR || (errno == EAGAIN && WaitFor(POLLOUT, stallTimeoutMs) == Wait::Ready)))) {
+            break;
+        }
+    }
+    return sent;
+}
+
+int CTcpSocket::QueuedBytes() const {
+    int queued = 0;
+    return fd >= 0 && ioctl(fd, FIONREAD, &queued) == 0 ? queued : 0;
 }
 
 void CTcpSocket::Close() {

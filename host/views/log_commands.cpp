@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "host/core/connection/port_thread.h"
+#include "host/core/export/epoch_export.h"
 #include "host/core/frame/main_frame_logic.h"
 #include "host/core/intake/veltro_doc.h"
 #include "host/core/log/log_file_name.h"
@@ -12,6 +13,7 @@
 #include "platform/folders.h"
 #include "platform/text.h"
 #include "resources/veltro/command_ids.h"
+#include "resources/veltro/strings.h"
 
 namespace {
 
@@ -24,12 +26,13 @@ bool IsRecentFile(unsigned command) {
 
 }  // namespace
 
-CLogCommands::CLogCommands(CMainFrameLogic& frame, ILogFileDialogs& dialogs)
+CLogCommands::CLogCommands(CMainFrameLogic& frame, ILogFileDialogs& dialogs, IErrorReporter& errors)
     : frame(frame),
       profile(frame.Parts().profile),
       log(frame.Parts().log),
       document(frame.Parts().document),
-      dialogs(dialogs) {}
+      dialogs(dialogs),
+      errors(errors) {}
 
 bool CLogCommands::IsReplaying() const { return log.IsActive() || log.State() == LogState::Open; }
 
@@ -49,6 +52,8 @@ std::optional<CommandState> CLogCommands::Query(unsigned command) const {
             return CommandState::Enabled(!recording);
         case cmd::kClose:
             return CommandState::Enabled(HasFile());
+        case cmd::kExport:
+            return CommandState::Enabled(document.History().Count() > 0);
         case cmd::kEject: {
             CommandState state = CommandState::Enabled(HasFile());
             state.hiddenOnToolbar = !HasFile();
@@ -95,6 +100,9 @@ bool CLogCommands::Execute(unsigned command) {
         case cmd::kClose:
         case cmd::kEject:
             log.CloseFile();
+            break;
+        case cmd::kExport:
+            Export();
             break;
         case cmd::kStop:
             log.Stop();
@@ -212,6 +220,19 @@ void CLogCommands::GotoEnd() {
 void CLogCommands::OpenRecentFile(size_t index) {
     const std::vector<std::string>& files = frame.RecentFiles().Entries();
     if (index < files.size()) frame.OpenDocumentFile(files[index], true);
+}
+
+// The epochs of the open log, or of the live session, in the format the file's extension names
+// (GPX when it names none).
+void CLogCommands::Export() {
+    const std::u16string title = document.Title();
+    const std::u16string stem = title.substr(0, title.rfind(u'.'));
+    const std::optional<std::string> path = dialogs.AskExportFile(DialogFolder(), stem);
+    if (!path) return;
+    const std::string extension = std::filesystem::path(*path).extension().string();
+    const std::optional<ExportFormat> format = ExportFormatNamed(extension.empty() ? "" : extension.substr(1));
+    if (!ExportHistory(document, format.value_or(ExportFormat::Gpx), *path))
+        errors.ReportError(kExportFailed, platform::Utf8ToWide(*path));
 }
 
 std::vector<CommandListItem> CLogCommands::RecentFileItems() const {

@@ -6,6 +6,7 @@
 #include "host/views/command_state.h"
 
 class CMainFrameLogic;
+class IErrorReporter;
 class CStreamFileThread;
 class CVeltroDoc;
 class ILogFileDialogs;
@@ -18,7 +19,7 @@ class CFileProfile;
 // traffic, opening a log and replaying it.
 class CLogCommands {
 public:
-    CLogCommands(CMainFrameLogic& frame, ILogFileDialogs& dialogs);
+    CLogCommands(CMainFrameLogic& frame, ILogFileDialogs& dialogs, IErrorReporter& errors);
 
     // Empty for a command that is not one of these.
     std::optional<CommandState> Query(unsigned command) const;
@@ -43,6 +44,7 @@ private:
     void GotoBegin();
     void GotoEnd();
     void OpenRecentFile(size_t index);
+    void Export();
 
     std::string DialogFolder() const;
     std::optional<std::string> AskSaveFile();
@@ -55,4 +57,5 @@ private:
     CStreamFileThread& log;
     CVeltroDoc& document;
     ILogFileDialogs& dialogs;
+    IErrorReporter& errors;
 };

@@ -65,6 +65,23 @@ std::optional<std::string> CQtLogFileDialogs::AskLoggerFile() {
     return LocalPath(dialog.selectedFiles().front());
 }
 
+// The extension of the filter chosen is added to a name without one.
+std::optional<std::string> CQtLogFileDialogs::AskExportFile(const std::string& folder,
+                                                            const std::u16string& proposedName) {
+    QFileDialog dialog(parent);
+    Prepare(dialog, folder);
+    dialog.setWindowTitle(QString::fromUtf16(kExportTitle));
+    dialog.setNameFilter(QString::fromUtf16(kExportFilters).replace(u'\n', QStringLiteral(";;")));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const auto suffixOf = [](const QString& filter) { return filter.section(QStringLiteral("*."), 1).chopped(1); };
+    dialog.setDefaultSuffix(suffixOf(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected,
+                     [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+    dialog.selectFile(QString::fromStdU16String(proposedName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return LocalPath(dialog.selectedFiles().front());
+}
+
 std::optional<ILogFileDialogs::OpenChoice> CQtLogFileDialogs::AskOpenFile(const std::string& folder) {
     QFileDialog dialog(parent);
     Prepare(dialog, folder);

@@ -69,7 +69,7 @@ CMainFrameBase::CMainFrameBase(const FrameParts& parts, const FramePrompts& prom
       messageFiles(prompts.messageFiles ? *prompts.messageFiles : *ownMessageFiles),
       logic(parts, *this),
       connectionCommands(logic.Connection(), parts.port, parts.log),
-      logCommands(logic, files) {
+      logCommands(logic, files, *this) {
     colors.Load(parts.profile);
     setWindowIcon(ProgramIcon());
     setMinimumSize(kMinimumSize);

@@ -9,6 +9,8 @@ constexpr unsigned kNew = 40076;
 constexpr unsigned kSave = 40077;
 constexpr unsigned kOpen = 57601;
 constexpr unsigned kClose = 40075;
+// The epoch history as a track or a table (GPX, KML, GeoJSON, CSV, JSON lines).
+constexpr unsigned kExport = 40620;
 constexpr unsigned kDatabaseEmpty = 40038;
 constexpr unsigned kPreferences = 40557;
 constexpr unsigned kOrbitpack = 40574;

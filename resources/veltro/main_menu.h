@@ -25,6 +25,7 @@ inline constexpr MenuEntry kMainMenu[] = {
         menu_detail::Item(cmd::kSave, u"&Save ...\tCtrl+S"),
         menu_detail::Item(cmd::kOpen, u"&Open...\tCtrl+O"),
         menu_detail::Item(cmd::kClose, u"&Close"),
+        menu_detail::Item(cmd::kExport, u"Expor&t..."),
         menu_detail::Separator(),
         menu_detail::Item(cmd::kDatabaseEmpty, u"Database &Empty"),
         menu_detail::Separator(),

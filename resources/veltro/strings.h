@@ -64,6 +64,11 @@ inline constexpr char16_t kMessageFilter[] = u"Message (*.kvb)";
 // The logger retrieval's save dialog.
 inline constexpr char16_t kSaveLoggerTitle[] = u"Save KVB File to ...";
 inline constexpr char16_t kLoggerFilter[] = u"KVB File (*.kvb)";
+// File "Export...": the filters name the formats by their extensions, the first is proposed.
+inline constexpr char16_t kExportTitle[] = u"Export Epochs to ...";
+inline constexpr char16_t kExportFilters[] =
+    u"GPX Track (*.gpx)\nKML Track (*.kml)\nGeoJSON Points (*.geojson)\nCSV Table (*.csv)\nJSON Lines (*.json)";
+inline constexpr char16_t kExportFailed[] = u"ERROR: Export file could not be written.";
 inline constexpr char16_t kLoggerProposedName[] = u"log.kvb";
 // The age of the copy shown, in whole seconds.
 inline constexpr char16_t kMessageAgeFormat[] = u"%d s";

@@ -28,15 +28,19 @@ std::vector<std::string> Split(const std::string& line) {
     return fields;
 }
 
-// The first data row is left out: a recording may begin in the middle of an epoch.
-Table ParseCsv(const std::string& text, bool skipFirstRow) {
+// The first and the last data row are left out: a recording may begin and end in the middle of
+// an epoch.
+Table ParseCsv(const std::string& text, bool skipEnds) {
     std::stringstream stream(text);
     std::string line;
     std::getline(stream, line);
     const std::vector<std::string> header = Split(line);
+    std::vector<std::string> lines;
+    while (std::getline(stream, line)) lines.push_back(line);
+    if (skipEnds && !lines.empty()) lines.pop_back();
     Table table;
-    for (bool first = true; std::getline(stream, line); first = false) {
-        if (first && skipFirstRow) continue;
+    for (size_t i = skipEnds ? 1 : 0; i < lines.size(); ++i) {
+        line = lines[i];
         const std::vector<std::string> fields = Split(line);
         Row row;
         for (size_t i = 0; i < header.size() && i < fields.size(); ++i) row[header[i]] = fields[i];
@@ -226,7 +230,11 @@ std::map<std::string, int> MessageCounts(const std::string& path) {
     for (std::string line; std::getline(stream, line);) {
         const size_t start = line.find_first_not_of(' ');
         const size_t gap = line.find("  ", start);
-        counts[line.substr(gap + 2)] = std::stoi(line.substr(start, gap - start));
+        // The message's name, then its path of labels; the unrecognised bytes have no name.
+        const std::string rest = line.substr(gap + 2);
+        const size_t pathGap = rest.find("  ");
+        counts[pathGap == std::string::npos ? rest : rest.substr(rest.find_first_not_of(' ', pathGap))] =
+            std::stoi(line.substr(start, gap - start));
     }
     return counts;
 }

@@ -55,6 +55,17 @@ TEST_F(SerialPortsTest, ListsRealDevicesInNaturalOrder) {
               (std::vector<std::string>{Dev("ttyACM0"), Dev("ttyS0"), Dev("ttyUSB2"), Dev("ttyUSB10")}));
 }
 
+TEST_F(SerialPortsTest, ADeviceIsNamedByItsStableLinkWhereItHasOne) {
+    AddTty("ttyUSB0");
+    AddTty("ttyUSB1");
+    fs::create_directories(root / "dev" / "serial" / "by-id");
+    const fs::path link = root / "dev" / "serial" / "by-id" / "usb-Korvala_GPS_1234-if00-port0";
+    fs::create_symlink("../../ttyUSB1", link);
+    EXPECT_EQ(platform::StableDeviceName(Dev("ttyUSB1"), folders), link.string());
+    EXPECT_EQ(platform::StableDeviceName(Dev("ttyUSB0"), folders), Dev("ttyUSB0"));
+    EXPECT_EQ(platform::StableDeviceName("tcp://127.0.0.1:4001", folders), "tcp://127.0.0.1:4001");
+}
+
 TEST_F(SerialPortsTest, ExplicitMapWinsAndDevicesKeepTheirNumbers) {
     AddTty("ttyUSB0");
     AddTty("ttyUSB1");

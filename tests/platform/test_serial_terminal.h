@@ -104,6 +104,7 @@ public:
     LockingProcess& operator=(const LockingProcess&) = delete;
 
     bool Locked() const { return locked; }
+    pid_t Pid() const { return child; }
 
 private:
     pid_t child = -1;

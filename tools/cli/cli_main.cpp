@@ -1,13 +1,17 @@
 // veltro-cli: Veltro without windows, for logger boxes, test rigs and scripts.
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
+#include "host/core/app/app_identity.h"
 #include "host/core/intake/veltro_doc.h"
+#include "host/core/log/log_file_name.h"
 #include "host/core/log/stream_file_thread.h"
 #include "host/core/messages/memory_form_site.h"
 #include "host/core/messages/message_form.h"
 #include "host/core/messages/message_list.h"
 #include "host/core/messages/page_template.h"
+#include "platform/folders.h"
 #include "platform/text.h"
 #include "platform/ticks.h"
 #include "shared/memory_page.h"
@@ -36,6 +40,14 @@ int Fail(const std::string& text) {
 // A reader that closed the standard output (`| head`) ends the command as a stop request does.
 bool StopOrOutputClosed(const CStopSignal& stop) { return stop.Requested() || std::ferror(stdout); }
 
+// A new log among the user's logs, named after the port and the time as the window proposes.
+std::string NewLogPath(int port) {
+    const std::filesystem::path folder = std::filesystem::path(platform::DataHomeFolder()) / "veltro" / "logs";
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return (folder / (platform::WideToUtf8(ProposeLogFileName(port)) + ".kvb")).string();
+}
+
 // monitor and record: lines per epoch until interrupted; record also writes the stream, and ends
 // with status 1 as soon as the recording stopped by itself (a full disk).
 int RunLive(const CliOptions& options, CStopSignal& stop) {
@@ -54,7 +66,9 @@ int RunLive(const CliOptions& options, CStopSignal& stop) {
     CHeadlessFrame& frame = session.Frame();
     CMonitorLines lines(cli.Document(), stdout);
     if (options.command == CliCommand::Record) {
-        if (!frame.Logic().RecordTo(options.file)) return kFailed;
+        const std::string file = options.file.empty() ? NewLogPath(cli.App().PortThread().CurrentPort()) : options.file;
+        if (!frame.Logic().RecordTo(file)) return kFailed;
+        if (options.file.empty()) std::fprintf(stderr, "veltro-cli: recording to %s\n", file.c_str());
         recording = &cli.App().Log();
     }
     for (const ReceiverCommand& command : commands)
@@ -72,18 +86,17 @@ int RunDump(const CliOptions& options, CStopSignal& stop) {
     if (!cli.Start()) return kFailed;
     std::vector<CValueColumn> columns;
     std::string unknown;
-    const auto& names = options.values.empty() ? CDumpTable::kDefaultValues : options.values;
-    if (!CDumpTable::ResolveColumns(cli.Document().Database(), names, columns, unknown)) {
+    const auto& names = options.values.empty() ? CEpochExport::kDefaultValues : options.values;
+    if (!CEpochExport::ResolveColumns(cli.Document().Database(), names, columns, unknown)) {
         std::fprintf(stderr, "veltro-cli: no value is named \"%s\"; the values are:\n", unknown.c_str());
-        for (const std::string& name : CDumpTable::ValueNames(cli.Document().Database()))
+        for (const std::string& name : CEpochExport::ValueNames(cli.Document().Database()))
             std::fprintf(stderr, "  %s\n", name.c_str());
         return kUsageError;
     }
     if (!OpenLog(cli, options.file)) return kFailed;
     CDumpTable table(cli.Document(), std::move(columns), options.format, stdout);
     cli.Frame().ReplayToEnd();
-    table.Finish();
-    return 0;
+    return table.Finish() ? 0 : kFailed;
 }
 
 int RunMessages(const CliOptions& options, CStopSignal& stop) {
@@ -203,6 +216,9 @@ int main(int argc, char** argv) {
     switch (options.command) {
         case CliCommand::Help:
             std::fputs(CliUsage(), stdout);
+            return 0;
+        case CliCommand::Version:
+            std::printf("veltro-cli %s\n", platform::WideToUtf8(kAppVersion).c_str());
             return 0;
         case CliCommand::Monitor:
         case CliCommand::Record:

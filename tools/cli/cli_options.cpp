@@ -15,9 +15,11 @@ constexpr const char* kUsage =
     "\n"
     "commands:\n"
     "  monitor               print one line per navigation epoch until interrupted (Ctrl-C)\n"
-    "  record FILE           as monitor, and record the stream to FILE (recent traffic first)\n"
+    "  record [FILE]         as monitor, and record the stream to FILE (recent traffic first);\n"
+    "                        without FILE to a new log in $XDG_DATA_HOME/veltro/logs/, whose\n"
+    "                        path is printed first\n"
     "  dump LOG              replay a log and print one row per navigation epoch\n"
-    "  messages LOG          replay a log and count the frames of each message\n"
+    "  messages LOG          replay a log and count the frames of each message, by name\n"
     "  show LOG NAME         replay a log and show the page of message NAME (NAV-SOL, CFG-PRT,\n"
     "                        GPGGA, CUSTOM, ...) filled with the last copy of it\n"
     "  build NAME [CONTROL=VALUE ...]   set controls of NAME's page as a user would and print\n"
@@ -40,7 +42,8 @@ constexpr const char* kUsage =
     "                        message per record, printing each step\n"
     "\n"
     "connection (monitor, record, send, reset, debug-messages, aid, orbitpack, logger):\n"
-    "  --port N|PATH         port COM1 … COM9, or a serial device such as /dev/ttyUSB0 (default 1)\n"
+    "  --port N|PATH         port COM1 … COM9, a serial device such as /dev/ttyUSB0, or\n"
+    "                        tcp://HOST:PORT, a receiver behind a network serial server (default 1)\n"
     "  --baud RATE           line speed (default 57600)\n"
     "  --autobaud            find the line speed by itself\n"
     "  --simulate            start a simulated receiver (veltro-sim) and connect to it\n"
@@ -58,7 +61,8 @@ constexpr const char* kUsage =
     "dump:\n"
     "  --values NAME,...     the values to print, named as the database names them (default:\n"
     "                        UTC, Nav. Mode, Lat, Lon, Alt (MSL), SoG, SVs Used, SVs Tracked, PDOP)\n"
-    "  --format csv|json     (default csv)\n"
+    "  --format FORMAT       csv (default), json (one object per line), gpx (a GPX 1.1 track),\n"
+    "                        kml (a time-stamped track) or geojson (a point per epoch)\n"
     "\n"
     "show, build:\n"
     "  --extended            the extended pages, with the rows and fields for the maker's tests\n"
@@ -67,6 +71,8 @@ constexpr const char* kUsage =
     "\n"
     "dump, messages, show, build:\n"
     "  --plugins FOLDER      load the protocol plug-ins from FOLDER (default: the program's own)\n"
+    "\n"
+    "veltro-cli --version prints the version.\n"
     "\n"
     "exit status: 0 done, 1 a file or port could not be used (show: the log holds no copy of\n"
     "the message; debug-messages, aid, orbitpack, logger: the exchange did not end as it should),\n"
@@ -107,6 +113,7 @@ bool ParseCommand(std::string_view name, CliCommand& command) {
         {"orbitpack", CliCommand::Orbitpack},
         {"logger", CliCommand::Logger},
         {"help", CliCommand::Help},
+        {"--version", CliCommand::Version},
         {"--help", CliCommand::Help},
         {"-h", CliCommand::Help},
     };
@@ -117,7 +124,7 @@ bool ParseCommand(std::string_view name, CliCommand& command) {
 }
 
 bool NeedsFile(CliCommand command) {
-    return command == CliCommand::Record || command == CliCommand::Dump || command == CliCommand::Messages ||
+    return command == CliCommand::Dump || command == CliCommand::Messages ||
            command == CliCommand::Show || command == CliCommand::Logger;
 }
 
@@ -225,8 +232,9 @@ std::map<std::string_view, Option> CommandOptionsOf(CliCommand command, CliOptio
             {"--format",
              {true,
               [&o = options](std::string_view v) {
-                  o.format = v == "json" ? DumpFormat::Json : DumpFormat::Csv;
-                  return v == "json" || v == "csv";
+                  const std::optional<ExportFormat> format = ExportFormatNamed(v);
+                  o.format = format.value_or(ExportFormat::Csv);
+                  return format.has_value();
               }}},
         };
     const Option extended{false, [&p = options.plugins](std::string_view) { return p.extended = true; }};
@@ -289,6 +297,8 @@ bool ParseCliOptions(int argc, const char* const* argv, CliOptions& options, std
         }
         options.file = argv[i++];
     }
+    if (options.command == CliCommand::Record && argc > i && !std::string_view(argv[i]).starts_with("--"))
+        options.file = argv[i++];
     if (options.command == CliCommand::Reset) {
         if (argc <= i || !ParseReset(argv[i], false, options.reset)) {
             error = "the command needs the start: cold, warm or hot";

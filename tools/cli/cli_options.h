@@ -4,11 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "host/core/export/epoch_export.h"
 #include "host/services/receiver_commands.h"
 #include "tools/cli/control_assignments.h"
 
 enum class CliCommand {
     Help,
+    Version,
     Monitor,
     Record,
     Dump,
@@ -22,10 +24,9 @@ enum class CliCommand {
     Orbitpack,
     Logger
 };
-enum class DumpFormat { Csv, Json };
 
-// Which receiver to talk to: a port number (COM1 … COM9 through the port map) or a device path,
-// or a simulated receiver started for the purpose.
+// Which receiver to talk to: a port number (COM1 … COM9 through the port map) or a device path
+// (a serial device, or tcp://HOST:PORT for a receiver on the network), or a simulated receiver started for the purpose.
 struct ConnectionOptions {
     int portNumber = 1;
     std::string devicePath;
@@ -67,13 +68,14 @@ struct PluginOptions {
 
 struct CliOptions {
     CliCommand command = CliCommand::Help;
-    // The log to record to, or to replay (build: --from, optional); logger: the file written.
+    // The log to record to (empty: a new one among the user's logs), or to replay (build: --from,
+    // optional); logger: the file written.
     std::string file;
     ConnectionOptions connection;
     SendOptions send;
     // Empty: the default columns.
     std::vector<std::string> values;
-    DumpFormat format = DumpFormat::Csv;
+    ExportFormat format = ExportFormat::Csv;
     // show, build: the message whose page is shown, as the catalogues name it.
     std::string message;
     // build: CONTROL=VALUE, in order.

@@ -1,6 +1,9 @@
 #include "message_counts.h"
 
+#include <algorithm>
+
 #include "host/core/intake/veltro_doc.h"
+#include "host/core/messages/message_list.h"
 #include "platform/text.h"
 
 namespace {
@@ -17,13 +20,17 @@ CMessageCounts::~CMessageCounts() { document.RemoveObserver(this); }
 
 void CMessageCounts::OnUpdate(uint32_t hint, CMessageNode* node) {
     if (!(hint & HINT_MESSAGE) || !node) return;
-    ++counts[PathOf(node)];
+    Count& count = counts[PathOf(node)];
+    if (count.frames++ == 0) count.name = MessageName(*node);
     if (node->Root() == &document.Plugins().UnknownRoot() || node == &document.Plugins().UnknownRoot())
         unrecognisedBytes += static_cast<uint64_t>(node->FrameLength());
 }
 
 void CMessageCounts::Print(std::FILE* out) const {
+    size_t width = 0;
+    for (const auto& [path, count] : counts) width = std::max(width, platform::WideToUtf8(count.name).size());
     for (const auto& [path, count] : counts)
-        std::fprintf(out, "%10llu  %s\n", static_cast<unsigned long long>(count), platform::WideToUtf8(path).c_str());
+        std::fprintf(out, "%10llu  %-*s  %s\n", static_cast<unsigned long long>(count.frames), static_cast<int>(width),
+                     platform::WideToUtf8(count.name).c_str(), platform::WideToUtf8(path).c_str());
     std::fprintf(out, "%10llu  unrecognised bytes\n", static_cast<unsigned long long>(unrecognisedBytes));
 }

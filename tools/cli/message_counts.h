@@ -17,11 +17,18 @@ public:
     CMessageCounts& operator=(const CMessageCounts&) = delete;
 
     void OnUpdate(uint32_t hint, CMessageNode* node) override;
-    // One line per node, by its path in the message tree, then the unrecognised bytes.
+    // One line per node, in the order of its path in the message tree: the count, the name that
+    // commands take ("NAV-SOL", "GPGGA") and the path of labels; then the unrecognised bytes.
     void Print(std::FILE* out) const;
 
 private:
     CVeltroDoc& document;
-    std::map<std::u16string, uint64_t> counts;
+    struct Count {
+        std::u16string name;
+        uint64_t frames = 0;
+    };
+
+    // By the node's path in the message tree.
+    std::map<std::u16string, Count> counts;
     uint64_t unrecognisedBytes = 0;
 };

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "tools/cli/epoch_observer.h"
-#include "tools/cli/value_column.h"
+#include "host/core/export/value_column.h"
 
 // One line per epoch: UTC, fix, latitude, longitude, altitude, speed, satellites used and
 // tracked, PDOP.

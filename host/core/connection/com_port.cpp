@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/serial_probe.h"
+#include "platform/port_device.h"
 
 using platform::SerialError;
 
@@ -22,16 +22,18 @@ SerialError CComPort::OpenPort(int n) {
     if (IsOpen()) return platform::kSerialInUse;
     const std::string path = ports.DevicePath(n);
     if (path.empty()) return platform::kSerialNotFound;
-    const SerialError error = device.Open(path);
+    std::unique_ptr<platform::IPortDevice> opened = platform::MakePortDevice(path);
+    const SerialError error = opened->Open(path);
     if (error != platform::kSerialOk) return error;
-    if (!device.Configure(line)) {
-        device.Close();
+    if (!opened->Configure(line)) {
+        opened->Close();
         return platform::kSerialNotFunctioning;
     }
-    device.TakeLineErrors();
-    device.Purge();
-    device.SetDTR(true);
-    device.SetRTS(true);
+    opened->TakeLineErrors();
+    opened->Purge();
+    opened->SetDTR(true);
+    opened->SetRTS(true);
+    device = std::move(opened);
     number = n;
     openPath = path;
     return platform::kSerialOk;
@@ -39,9 +41,10 @@ SerialError CComPort::OpenPort(int n) {
 
 void CComPort::Close() {
     if (!IsOpen()) return;
-    device.SetDTR(false);
-    device.SetRTS(false);
-    device.Close();
+    device->SetDTR(false);
+    device->SetRTS(false);
+    device->Close();
+    device.reset();
     number = 0;
     openPath.clear();
 }
@@ -53,9 +56,9 @@ bool CComPort::SetLine(uint32_t baudRate, uint8_t dataBits, platform::Parity par
         return false;
     }
     // Settings the open line refused are not kept: the next open would fail with them.
-    if (!device.Configure(wanted)) return false;
+    if (!device->Configure(wanted)) return false;
     line = wanted;
-    device.TakeLineErrors();
+    device->TakeLineErrors();
     return true;
 }
 
@@ -75,35 +78,45 @@ int CComPort::WriteTimeoutMs(int length) const {
     return total == 0 ? kDefaultWriteStallMs : ClampedMs(total);
 }
 
-int CComPort::Read(uint8_t* buffer, int max) { return device.Read(buffer, max, ReadTimeoutMs(max)); }
+int CComPort::Read(uint8_t* buffer, int max) { return IsOpen() ? device->Read(buffer, max, ReadTimeoutMs(max)) : 0; }
 
 int CComPort::Write(const uint8_t* bytes, int length) {
-    return length > 0 ? device.Write(bytes, length, WriteTimeoutMs(length)) : 0;
+    return length > 0 && IsOpen() ? device->Write(bytes, length, WriteTimeoutMs(length)) : 0;
 }
 
-void CComPort::Flush() { device.Drain(); }
+void CComPort::Flush() {
+    if (IsOpen()) device->Drain();
+}
 
-void CComPort::Purge() { device.Purge(); }
+void CComPort::Purge() {
+    if (IsOpen()) device->Purge();
+}
 
 void CComPort::GetErrors(uint32_t& errors, uint32_t& queued) {
-    errors = device.TakeLineErrors();
-    queued = static_cast<uint32_t>(device.QueuedBytes());
+    errors = IsOpen() ? device->TakeLineErrors() : 0;
+    queued = IsOpen() ? static_cast<uint32_t>(device->QueuedBytes()) : 0;
 }
 
-void CComPort::SetDTR(bool on) { device.SetDTR(on); }
+void CComPort::SetDTR(bool on) {
+    if (IsOpen()) device->SetDTR(on);
+}
 
-void CComPort::SetRTS(bool on) { device.SetRTS(on); }
+void CComPort::SetRTS(bool on) {
+    if (IsOpen()) device->SetRTS(on);
+}
 
-bool CComPort::IsCTS() const { return device.ReadModemStatus().cts; }
+platform::ModemStatus CComPort::ModemLines() const { return IsOpen() ? device->ReadModemStatus() : platform::ModemStatus{}; }
 
-bool CComPort::IsDSR() const { return device.ReadModemStatus().dsr; }
+bool CComPort::IsCTS() const { return ModemLines().cts; }
 
-bool CComPort::IsRing() const { return device.ReadModemStatus().ring; }
+bool CComPort::IsDSR() const { return ModemLines().dsr; }
 
-bool CComPort::IsRLSD() const { return device.ReadModemStatus().rlsd; }
+bool CComPort::IsRing() const { return ModemLines().ring; }
+
+bool CComPort::IsRLSD() const { return ModemLines().rlsd; }
 
 SerialError CComPort::ProbePort(int n) {
-    if (n == number && device.IsHungUp()) return platform::kSerialNotFound;
+    if (n == number && device && device->IsHungUp()) return platform::kSerialNotFound;
     const std::string path = ports.DevicePath(n);
-    return path.empty() ? platform::kSerialNotFound : platform::ProbeSerialDevice(path);
+    return path.empty() ? platform::kSerialNotFound : platform::ProbePortDevice(path);
 }

@@ -1,8 +1,10 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "platform/port_map.h"
+#include "platform/port_device.h"
 #include "platform/serial_device.h"
 
 // The time-outs of a port, in milliseconds. A read waits at most readConstant + readMultiplier
@@ -15,15 +17,16 @@ struct CommTimeouts {
     uint32_t writeConstant = 0;
 };
 
-// One serial port, named COM and a number: opened by number through the port map, with line
-// settings and time-outs that it keeps while closed and applies when it opens.
+// One port, named COM and a number: opened by number through the port map, with line settings
+// and time-outs that it keeps while closed and applies when it opens. The number stands for a
+// serial device or for a receiver on the network (tcp://HOST:PORT); both are read alike.
 class CComPort {
 public:
     explicit CComPort(platform::CPortMap& ports);
 
     platform::SerialError OpenPort(int n);
     void Close();
-    bool IsOpen() const { return device.IsOpen(); }
+    bool IsOpen() const { return device && device->IsOpen(); }
     // The device that the open port stands for; empty while closed.
     const std::string& DevicePath() const { return openPath; }
 
@@ -54,6 +57,7 @@ public:
     platform::SerialError ProbePort(int n);
 
 private:
+    platform::ModemStatus ModemLines() const;
     int ReadTimeoutMs(int max) const;
     int WriteTimeoutMs(int length) const;
 
@@ -61,7 +65,8 @@ private:
     // The open port's number, 0 while closed, and its device.
     int number = 0;
     std::string openPath;
-    platform::CSerialDevice device;
+    // Made for the device at each open; null while closed.
+    std::unique_ptr<platform::IPortDevice> device;
     platform::LineSettings line;
     CommTimeouts timeouts;
 };

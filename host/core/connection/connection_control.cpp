@@ -1,5 +1,6 @@
 #include "connection_control.h"
 
+#include "platform/serial_probe.h"
 #include "platform/text.h"
 
 using platform::SerialError;
@@ -16,7 +17,7 @@ bool DeviceIsPresent(SerialError error) {
 
 std::u16string PortMenuText(const PortListEntry& entry) {
     std::u16string text = platform::FormatW(u"COM%d", entry.number);
-    if (!entry.devicePath.empty()) text += u" " + platform::Utf8ToWide(entry.devicePath);
+    if (!entry.devicePath.empty()) text += u" " + platform::Utf8ToWide(platform::StableDeviceName(entry.devicePath));
     return text;
 }
 

@@ -55,6 +55,7 @@ void CMainFrameCore::ProcessFileFrame() {
         document.ProcessRecord(record, log.State() != LogState::Seeking, MessageOrigin::Replayed);
     if (paced) log.PaceAtReceiverTime(document.Database().GetEpochCounter() != epochs ? epochTime : std::nullopt);
     log.FrameDone();
+    if (log.Position() == log.Length()) document.CloseRunningEpoch();
 }
 
 std::optional<double> CMainFrameCore::ReceiverTime() const {

@@ -66,10 +66,12 @@ void CVeltroDoc::ProcessMessage(CMessageNode* node, bool refreshViews, MessageOr
     const uint32_t tick = node->LastReceiveTick();
     uint32_t hint = 0;
     if (!node->SameEpoch(&database)) {
-        CloseEpoch();
+        if (!closedAtEnd) CloseEpoch();
         hint = HINT_EPOCH;
     }
+    closedAtEnd = false;
     if (node->Decode(&database)) {
+        epochHasValues = true;
         database.RunConversions();
         const auto* utc = database.FindAs<CStorageValue>(entry::kUtc);
         if (utc && utc->IsValid()) {
@@ -104,6 +106,14 @@ void CVeltroDoc::CloseEpoch() {
     auto snapshot = history.NewSnapshot(mask);
     database.SaveSnapshot(history, *snapshot);
     history.Push(std::move(snapshot));
+    epochHasValues = false;
+}
+
+void CVeltroDoc::CloseRunningEpoch() {
+    if (!epochHasValues || closedAtEnd) return;
+    CloseEpoch();
+    closedAtEnd = true;
+    pendingHints |= HINT_EPOCH;
 }
 
 void CVeltroDoc::SetEpochTime(uint32_t t) {
@@ -149,6 +159,7 @@ bool CVeltroDoc::OnNewDocument() {
     plugins.CustomRoot().Reset();
     plugins.UnknownRoot().Reset();
     lastEpochTime = firstEpochTime = -1;
+    epochHasValues = closedAtEnd = false;
     startTime = std::time(nullptr);
     NotifyNewDocument();
     return true;

@@ -56,6 +56,9 @@ public:
     void ForceUpdate();
     // Keeps the newest epochs up to the new capacity; the views redraw at once.
     void ResizeHistory(size_t capacity);
+    // The stream has ended (a replayed log at its end): the running epoch, if a message decoded
+    // into it, joins the history now, as no next epoch will close it.
+    void CloseRunningEpoch();
     void NotifyNewDocument();
     bool OnNewDocument();
 
@@ -90,6 +93,9 @@ private:
     CPluginHost plugins;
     int64_t lastEpochTime = -1;
     int64_t firstEpochTime = -1;
+    // A message decoded since the last epoch was closed; the running epoch was closed at the end.
+    bool epochHasValues = false;
+    bool closedAtEnd = false;
     std::time_t startTime;
     std::vector<IDocumentObserver*> observers;
 };

@@ -126,6 +126,31 @@ TEST_F(DesktopUseTest, AReplayThatEndedAndStoppedIsNotShownPaused) {
     EXPECT_FALSE(Checked(frame, cmd::kPause));
 }
 
+// File "Export..." writes every epoch of the replayed log, its last included, in the format its
+// file's extension names; a file that cannot be written is told.
+TEST_F(DesktopUseTest, TheEpochsOfAReplayAreExportedAsATrack) {
+    CMainFrameMobile& frame = Start({});
+    OpenLog(frame, 5);
+    EXPECT_FALSE(Enabled(frame, cmd::kExport));
+    frame.CommandBar().Run(cmd::kPlayFast);
+    ASSERT_TRUE(RunEventsUntil([&] { return app->Log().IsPaused(); }));
+    ASSERT_TRUE(Enabled(frame, cmd::kExport));
+    prompts.saveFile = (folder / "replay.gpx").string();
+    frame.CommandBar().Run(cmd::kExport);
+    std::ifstream file(*prompts.saveFile);
+    const std::string gpx((std::istreambuf_iterator<char>(file)), {});
+    EXPECT_TRUE(gpx.starts_with("<?xml")) << gpx;
+    size_t points = 0;
+    for (size_t at = gpx.find("<trkpt "); at != std::string::npos; at = gpx.find("<trkpt ", at + 1)) ++points;
+    EXPECT_EQ(points, 5u) << gpx;
+    EXPECT_TRUE(prompts.shown.empty());
+
+    prompts.saveFile = (folder / "missing" / "replay.csv").string();
+    frame.CommandBar().Run(cmd::kExport);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].rfind(u"ERROR: Export file could not be written.", 0), 0u);
+}
+
 // Five fixes a second apart: the pace is known once two epochs have told their times, and the
 // two epochs after them each follow a second later; ten frames a second would take half a second.
 TEST_F(DesktopUseTest, NormalPlaysALogAtTheReceiversPace) {

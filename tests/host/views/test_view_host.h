@@ -32,6 +32,7 @@ public:
     }
 
     std::optional<std::string> AskLoggerFile() override { return saveFile; }
+    std::optional<std::string> AskExportFile(const std::string&, const std::u16string&) override { return saveFile; }
 
     std::optional<std::string> AskSaveMessage(const std::u16string& proposedName) override {
         proposedMessageName = proposedName;

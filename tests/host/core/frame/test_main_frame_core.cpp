@@ -205,6 +205,8 @@ std::string FirstDifference(const std::string& a, const std::string& b) {
 std::string LiveState(const char* pluginFolder, const std::vector<uint8_t>& stream) {
     Station live(pluginFolder);
     live.Receive(stream);
+    // A replay closes the running epoch at the end of the log; the live stream ends here.
+    live.document.CloseRunningEpoch();
     // Two empty states would compare equal: the stream must have been decoded into epochs.
     EXPECT_GT(live.document.History().Count(), 1u) << pluginFolder;
     return DocumentState(live.document);
