@@ -20,7 +20,10 @@ enum class CliCommand {
     DebugMessages,
     Aid,
     Orbitpack,
-    Logger
+    Logger,
+    ConfigSave,
+    ConfigLoad,
+    ConfigDiff
 };
 enum class DumpFormat { Csv, Json };
 
@@ -65,9 +68,19 @@ struct PluginOptions {
     bool extended = false;
 };
 
+// config: load --save ends with CFG-CFG "Save current configuration"; diff compares two sides,
+// each a saved file or the receiver the connection options name.
+struct ConfigOptions {
+    bool save = false;
+    std::vector<std::string> files;
+    // Which side is the receiver: 0 the first, 1 the second, -1 neither.
+    int receiverSide = -1;
+};
+
 struct CliOptions {
     CliCommand command = CliCommand::Help;
-    // The log to record to, or to replay (build: --from, optional); logger: the file written.
+    // The log to record to, or to replay (build: --from, optional); logger, config save and
+    // load: the file written or read.
     std::string file;
     ConnectionOptions connection;
     SendOptions send;
@@ -84,6 +97,7 @@ struct CliOptions {
     AidOptions aid;
     // orbitpack: an item of the source prompt's list, a link or a file.
     std::string source;
+    ConfigOptions config;
 };
 
 // False, with the reason, for an unknown command or option, a missing or invalid value.
