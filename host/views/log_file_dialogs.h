@@ -19,6 +19,9 @@ public:
     virtual std::optional<OpenChoice> AskOpenFile(const std::string& folder) = 0;
     // The file that the receiver's logger is read into; empty when cancelled.
     virtual std::optional<std::string> AskLoggerFile() = 0;
+    // The file of the receiver's whole configuration, to write and to read; empty when cancelled.
+    virtual std::optional<std::string> AskSaveConfiguration() = 0;
+    virtual std::optional<std::string> AskLoadConfiguration() = 0;
 };
 
 class CQtLogFileDialogs : public ILogFileDialogs {
@@ -28,6 +31,8 @@ public:
     std::optional<std::string> AskSaveFile(const std::string& folder, const std::u16string& proposedName) override;
     std::optional<OpenChoice> AskOpenFile(const std::string& folder) override;
     std::optional<std::string> AskLoggerFile() override;
+    std::optional<std::string> AskSaveConfiguration() override;
+    std::optional<std::string> AskLoadConfiguration() override;
 
 private:
     QWidget* parent;

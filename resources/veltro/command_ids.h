@@ -41,6 +41,8 @@ constexpr unsigned kColdstart = 40008;
 constexpr unsigned kWarmstart = 40010;
 constexpr unsigned kHotstart = 40009;
 constexpr unsigned kAidwellOnline = 40563;
+constexpr unsigned kSaveConfiguration = 40620;
+constexpr unsigned kLoadConfiguration = 40621;
 
 // Play
 constexpr unsigned kEject = 40176;

@@ -28,6 +28,10 @@ public:
     }
 
     std::optional<std::string> AskLoggerFile() override { return saveFile; }
+    std::optional<std::string> AskSaveConfiguration() override { return saveFile; }
+    std::optional<std::string> AskLoadConfiguration() override {
+        return openFile ? std::optional(openFile->path) : std::nullopt;
+    }
 
     std::optional<std::string> AskSaveMessage(const std::u16string& proposedName) override {
         proposedMessageName = proposedName;
