@@ -49,12 +49,21 @@ void ForEachDescendant(CMessageNode& node, const Visit& visit) {
 
 std::string OffsetText(size_t offset) { return platform::FormatC("at byte %zu: ", offset); }
 
+std::vector<const ProtocolEntry*> ConfiguredProtocols(CVeltroDoc& document) {
+    document.Plugins().Configure(MessageMask);
+    std::vector<const ProtocolEntry*> protocols;
+    for (const auto& protocol : document.Plugins().Protocols()) protocols.push_back(protocol.get());
+    return protocols;
+}
+
 }  // namespace
 
-CConfigurationEntries::CConfigurationEntries(CVeltroDoc& document) : document(document) {
-    // The plug-ins poll only the groups the program takes part in.
-    document.Plugins().Configure(MessageMask);
-    for (const auto& protocol : document.Plugins().Protocols())
+CConfigurationEntries::CConfigurationEntries(CVeltroDoc& document)
+    : CConfigurationEntries(ConfiguredProtocols(document)) {}
+
+CConfigurationEntries::CConfigurationEntries(std::vector<const ProtocolEntry*> protocols)
+    : protocols(std::move(protocols)) {
+    for (const ProtocolEntry* protocol : this->protocols)
         ForEachDescendant(*protocol->root, [this](CMessageNode& node) {
             if (IsConfigurationMessage(node) && (node.Mask() & MessageMask)) AddPolls(node);
         });
@@ -95,9 +104,11 @@ std::string CConfigurationEntries::Name(size_t entry) const {
     return name;
 }
 
-bool CConfigurationEntries::TakeFrame(const uint8_t* bytes, int length, std::vector<ConfigurationFrame>& frames,
+bool CConfigurationEntries::TakeFrame(const FrameRecord& record, std::vector<ConfigurationFrame>& frames,
                                       std::string& error) const {
-    CMessageNode* node = document.DispatchBytes(bytes, length);
+    const uint8_t* bytes = record.bytes;
+    const int length = record.length;
+    CMessageNode* node = record.protocol->root->Find(bytes, length, MessageMask);
     const std::span<const uint8_t> frame(bytes, static_cast<size_t>(length));
     const std::optional<size_t> entry = node ? EntryOf(*node, frame) : std::nullopt;
     if (entry) {
@@ -114,7 +125,7 @@ bool CConfigurationEntries::Parse(std::span<const uint8_t> bytes, std::vector<Co
                                   std::string& error) const {
     frames.clear();
     CFrameSplitter splitter;
-    document.Plugins().RegisterWith(splitter);
+    for (const ProtocolEntry* protocol : protocols) splitter.AddProtocol(protocol, protocol->check);
     size_t offset = 0;
     bool sound = true;
     FeedStream(splitter, bytes.data(), bytes.size(), [&](const FrameRecord& record) {
@@ -123,7 +134,7 @@ bool CConfigurationEntries::Parse(std::span<const uint8_t> bytes, std::vector<Co
             error = "no frame";
             sound = false;
         } else {
-            sound = TakeFrame(record.bytes, record.length, frames, error);
+            sound = TakeFrame(record, frames, error);
         }
         if (!sound) error = OffsetText(offset) + error;
         offset += static_cast<size_t>(record.length);

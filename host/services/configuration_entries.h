@@ -8,6 +8,8 @@
 
 class CMessageNode;
 class CVeltroDoc;
+struct FrameRecord;
+struct ProtocolEntry;
 
 // One setting of the receiver: a configuration message and the poll that asks for it, one for
 // every port, protocol, channel or output the message selects, as its plug-in builds them.
@@ -29,7 +31,11 @@ public:
     // A configuration file is a few kilobytes; a larger one is not one.
     static constexpr size_t kLargestFile = 1 << 20;
 
+    // The document's plug-ins, told MessageMask first so that they poll only the groups the
+    // program takes part in.
     explicit CConfigurationEntries(CVeltroDoc& document);
+    // The trees of these protocols as they are.
+    explicit CConfigurationEntries(std::vector<const ProtocolEntry*> protocols);
 
     const std::vector<ConfigurationEntry>& Entries() const { return entries; }
     size_t Size() const { return entries.size(); }
@@ -46,9 +52,9 @@ public:
 
 private:
     void AddPolls(CMessageNode& node);
-    bool TakeFrame(const uint8_t* bytes, int length, std::vector<ConfigurationFrame>& frames, std::string& error) const;
+    bool TakeFrame(const FrameRecord& record, std::vector<ConfigurationFrame>& frames, std::string& error) const;
 
-    CVeltroDoc& document;
+    std::vector<const ProtocolEntry*> protocols;
     std::vector<ConfigurationEntry> entries;
 };
 
