@@ -150,6 +150,7 @@ bool CConfigurationEntries::Parse(std::span<const uint8_t> bytes, std::vector<Co
         error = "no configuration in it";
         sound = false;
     }
+    if (!sound) frames.clear();
     return sound;
 }
 

@@ -45,8 +45,8 @@ public:
     // "CFG-RATE", or with the poll's payload, "CFG-PRT 01", "CFG-MSG 01 06".
     std::string Name(size_t entry) const;
 
-    // The frames of a saved configuration, in its order; false, with the reason, when any of its
-    // bytes are not a frame or a frame is not a setting of an entry.
+    // The frames of a saved configuration, in its order; false, with the reason and no frames,
+    // when any of its bytes are not a frame or a frame is not a setting of an entry.
     bool Parse(std::span<const uint8_t> bytes, std::vector<ConfigurationFrame>& frames, std::string& error) const;
     bool ReadFile(const std::string& path, std::vector<ConfigurationFrame>& frames, std::string& error) const;
 
