@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
-"""Writes the fuzz targets' seed inputs into kvb/, nmea/, page/, http/ and logger/ next to this script.
+"""Writes the fuzz targets' seed inputs into kvb/, nmea/, page/, http/, logger/ and configuration/ next to this script.
 
 Each seed is in its target's own input format (see the fuzz targets): for fuzz_kvb_frames chunks
 led by a length byte, for fuzz_nmea lines led by an address byte, so that the targets complete
 the checksums and mutations of the seeds still reach the decoders; for fuzz_page_text a capacity
 byte, an item-size byte and the text of a page's field; for fuzz_http_reply a capacity byte (0xFF: the
 Aidwell client's) and a server's reply, header and body; for fuzz_logger_answers logger answers led by
-a byte (record or information, a pause before, the length)."""
+a byte (record or information, a pause before, the length); for fuzz_configuration_file KVB chunks as
+fuzz_kvb_frames reads them, settings among other frames."""
 import pathlib
 import struct
 
@@ -182,3 +183,16 @@ for name, data in {
         "empty": logger_chunk(False, bytes(28)),
 }.items():
     write("logger", name, data)
+
+
+PORT = class_chunk(0x06, 0x00, bytes([1, 0, 0, 0, 0xD0, 0x08, 0, 0, 0, 0xE1, 0, 0, 3, 0, 3, 0, 0, 0, 0, 0]))
+RATE = class_chunk(0x06, 0x08, struct.pack("<HHH", 1000, 1, 1))
+RATES = class_chunk(0x06, 0x01, bytes([0x01, 0x06, 0, 1, 0, 0, 0, 0]))
+DATUM = class_chunk(0x06, 0x06, struct.pack("<H", 0) + b"WGS84\0" + bytes(44))
+for name, data in {
+        "settings": PORT + RATE + RATES + DATUM,
+        "navigation": RATE + frame_chunk(0x06, bytes(52)),
+        "garbage": PORT + raw_chunks(b"\xa4\x51\x06\x08\x06"),
+        "reset": class_chunk(0x06, 0x04, bytes(4)),
+}.items():
+    write("configuration", name, data)

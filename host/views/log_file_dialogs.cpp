@@ -53,16 +53,38 @@ std::optional<std::string> CQtLogFileDialogs::AskSaveFile(const std::string& fol
     return LocalPath(dialog.selectedFiles().front());
 }
 
-std::optional<std::string> CQtLogFileDialogs::AskLoggerFile() {
+namespace {
+
+// The logger's and the configuration's files: KVB logs of their own titles and filters.
+std::optional<std::string> AskKvbFile(QWidget* parent, const char16_t* title, const char16_t* filter,
+                                      const char16_t* proposedName) {
     QFileDialog dialog(parent);
     Prepare(dialog, {});
-    dialog.setWindowTitle(QString::fromUtf16(kSaveLoggerTitle));
-    dialog.setNameFilter(QString::fromUtf16(kLoggerFilter) + ";;" + QString::fromUtf16(kAllFilesFilter));
+    dialog.setWindowTitle(QString::fromUtf16(title));
+    dialog.setNameFilter(QString::fromUtf16(filter) + ";;" + QString::fromUtf16(kAllFilesFilter));
     dialog.setDefaultSuffix(QStringLiteral("kvb"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.selectFile(QString::fromUtf16(kLoggerProposedName));
+    if (proposedName) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.selectFile(QString::fromUtf16(proposedName));
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return LocalPath(dialog.selectedFiles().front());
+}
+
+}  // namespace
+
+std::optional<std::string> CQtLogFileDialogs::AskLoggerFile() {
+    return AskKvbFile(parent, kSaveLoggerTitle, kLoggerFilter, kLoggerProposedName);
+}
+
+std::optional<std::string> CQtLogFileDialogs::AskSaveConfiguration() {
+    return AskKvbFile(parent, kSaveConfigurationTitle, kConfigurationFilter, kConfigurationProposedName);
+}
+
+std::optional<std::string> CQtLogFileDialogs::AskLoadConfiguration() {
+    return AskKvbFile(parent, kLoadConfigurationTitle, kConfigurationFilter, nullptr);
 }
 
 // The extension of the filter chosen is added to a name without one.

@@ -22,6 +22,9 @@ public:
     // The file that the epochs are exported to, its extension naming the format; empty when
     // cancelled.
     virtual std::optional<std::string> AskExportFile(const std::string& folder, const std::u16string& proposedName) = 0;
+    // The file of the receiver's whole configuration, to write and to read; empty when cancelled.
+    virtual std::optional<std::string> AskSaveConfiguration() = 0;
+    virtual std::optional<std::string> AskLoadConfiguration() = 0;
 };
 
 class CQtLogFileDialogs : public ILogFileDialogs {
@@ -32,6 +35,8 @@ public:
     std::optional<OpenChoice> AskOpenFile(const std::string& folder) override;
     std::optional<std::string> AskLoggerFile() override;
     std::optional<std::string> AskExportFile(const std::string& folder, const std::u16string& proposedName) override;
+    std::optional<std::string> AskSaveConfiguration() override;
+    std::optional<std::string> AskLoadConfiguration() override;
 
 private:
     QWidget* parent;

@@ -56,6 +56,8 @@ constexpr ViewCommand kViewCommands[] = {
     {cmd::kNewMapView, view_class::kMapView, false},
     {cmd::kOrbitpack, view_class::kOPKUpdateView, true},
     {cmd::kLogUpload, view_class::kLogReadView, true},
+    {cmd::kSaveConfiguration, view_class::kConfigSaveView, true},
+    {cmd::kLoadConfiguration, view_class::kConfigLoadView, true},
 };
 
 constexpr RecentViewKind kRecentViewKinds[] = {

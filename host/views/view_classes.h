@@ -16,6 +16,8 @@ inline constexpr char16_t kChartView[] = u"CChartView";
 inline constexpr char16_t kMapView[] = u"CMapView";
 inline constexpr char16_t kOPKUpdateView[] = u"COPKUpdateView";
 inline constexpr char16_t kLogReadView[] = u"CLogReadView";
+inline constexpr char16_t kConfigSaveView[] = u"CConfigSaveView";
+inline constexpr char16_t kConfigLoadView[] = u"CConfigLoadView";
 // Shown while the start-up view is not available, so that the window is never blank.
 inline constexpr char16_t kPlaceholder[] = u"CPlaceholderView";
 

@@ -43,6 +43,8 @@ constexpr unsigned kColdstart = 40008;
 constexpr unsigned kWarmstart = 40010;
 constexpr unsigned kHotstart = 40009;
 constexpr unsigned kAidwellOnline = 40563;
+constexpr unsigned kSaveConfiguration = 40630;
+constexpr unsigned kLoadConfiguration = 40631;
 
 // Play
 constexpr unsigned kEject = 40176;

@@ -70,5 +70,12 @@ inline constexpr char16_t kExportFilters[] =
     u"GPX Track (*.gpx)\nKML Track (*.kml)\nGeoJSON Points (*.geojson)\nCSV Table (*.csv)\nJSON Lines (*.json)";
 inline constexpr char16_t kExportFailed[] = u"ERROR: Export file could not be written.";
 inline constexpr char16_t kLoggerProposedName[] = u"log.kvb";
+// The receiver's whole configuration saved and loaded.
+inline constexpr char16_t kSaveConfigurationTitle[] = u"Save Configuration ...";
+inline constexpr char16_t kLoadConfigurationTitle[] = u"Load Configuration ...";
+inline constexpr char16_t kConfigurationFilter[] = u"Configuration (*.kvb)";
+inline constexpr char16_t kConfigurationProposedName[] = u"configuration.kvb";
+inline constexpr char16_t kAskSaveLoadedConfiguration[] =
+    u"Save the configuration in the receiver (CFG-CFG) once it is loaded?";
 // The age of the copy shown, in whole seconds.
 inline constexpr char16_t kMessageAgeFormat[] = u"%d s";

@@ -17,6 +17,7 @@
 #include "shared/memory_page.h"
 #include "tools/cli/cli_app.h"
 #include "tools/cli/cli_options.h"
+#include "tools/cli/config_commands.h"
 #include "tools/cli/dump_table.h"
 #include "tools/cli/live_session.h"
 #include "tools/cli/message_counts.h"
@@ -243,6 +244,12 @@ int main(int argc, char** argv) {
             return RunOrbitpack(options, stop);
         case CliCommand::Logger:
             return RunLogger(options, stop);
+        case CliCommand::ConfigSave:
+            return RunConfigSave(options, stop);
+        case CliCommand::ConfigLoad:
+            return RunConfigLoad(options, stop);
+        case CliCommand::ConfigDiff:
+            return RunConfigDiff(options, stop);
     }
     return kUsageError;
 }

@@ -40,8 +40,15 @@ constexpr const char* kUsage =
     "                        link http://[USER:PASSWORD@]HOST[:PORT]/PATH or a file\n"
     "  logger FILE           read the receiver's data logger out into FILE, a log of one NAV-SOL\n"
     "                        message per record, printing each step\n"
+    "  config save FILE      poll every setting of the receiver and save the answers to FILE, a\n"
+    "                        log of frames as the message view saves one message\n"
+    "  config load FILE [--save]   send every setting of FILE to the receiver, poll each back and\n"
+    "                        report those that differ; --save ends with CFG-CFG \"Save current\n"
+    "                        configuration\"; a file holding anything else is refused whole\n"
+    "  config diff A B       print the fields that differ, message by message; A and B are saved\n"
+    "                        files, or one of them --port N|PATH (the receiver now)\n"
     "\n"
-    "connection (monitor, record, send, reset, debug-messages, aid, orbitpack, logger):\n"
+    "connection (monitor, record, send, reset, debug-messages, aid, orbitpack, logger, config):\n"
     "  --port N|PATH         port COM1 … COM9, a serial device such as /dev/ttyUSB0, or\n"
     "                        tcp://HOST:PORT, a receiver behind a network serial server (default 1)\n"
     "  --baud RATE           line speed (default 57600)\n"
@@ -75,7 +82,8 @@ constexpr const char* kUsage =
     "veltro-cli --version prints the version.\n"
     "\n"
     "exit status: 0 done, 1 a file or port could not be used (show: the log holds no copy of\n"
-    "the message; debug-messages, aid, orbitpack, logger: the exchange did not end as it should),\n"
+    "the message; debug-messages, aid, orbitpack, logger, config: the exchange did not end as it\n"
+    "should; config diff: the two differ),\n"
     "2 a wrong command line or an unknown message\n";
 
 std::vector<std::string> SplitList(std::string_view text) {
@@ -112,6 +120,9 @@ bool ParseCommand(std::string_view name, CliCommand& command) {
         {"send", CliCommand::Send},
         {"orbitpack", CliCommand::Orbitpack},
         {"logger", CliCommand::Logger},
+        {"config save", CliCommand::ConfigSave},
+        {"config load", CliCommand::ConfigLoad},
+        {"config diff", CliCommand::ConfigDiff},
         {"help", CliCommand::Help},
         {"--version", CliCommand::Version},
         {"--help", CliCommand::Help},
@@ -124,14 +135,15 @@ bool ParseCommand(std::string_view name, CliCommand& command) {
 }
 
 bool NeedsFile(CliCommand command) {
-    return command == CliCommand::Dump || command == CliCommand::Messages ||
-           command == CliCommand::Show || command == CliCommand::Logger;
+    return command == CliCommand::Dump || command == CliCommand::Messages || command == CliCommand::Show ||
+           command == CliCommand::Logger || command == CliCommand::ConfigSave || command == CliCommand::ConfigLoad;
 }
 
 bool IsLive(CliCommand command) {
     return command == CliCommand::Monitor || command == CliCommand::Record || command == CliCommand::Send ||
            command == CliCommand::Reset || command == CliCommand::DebugMessages || command == CliCommand::Aid ||
-           command == CliCommand::Orbitpack || command == CliCommand::Logger;
+           command == CliCommand::Orbitpack || command == CliCommand::Logger || command == CliCommand::ConfigSave ||
+           command == CliCommand::ConfigLoad || command == CliCommand::ConfigDiff;
 }
 
 bool ParseReset(std::string_view name, bool allowNone, std::optional<ResetKind>& reset) {
@@ -239,6 +251,8 @@ std::map<std::string_view, Option> CommandOptionsOf(CliCommand command, CliOptio
         };
     const Option extended{false, [&p = options.plugins](std::string_view) { return p.extended = true; }};
     if (command == CliCommand::Show) return {{"--extended", extended}};
+    if (command == CliCommand::ConfigLoad)
+        return {{"--save", {false, [&c = options.config](std::string_view) { return c.save = true; }}}};
     if (command == CliCommand::Build)
         return {{"--extended", extended},
                 {"--from", {true, [&o = options](std::string_view v) { return !(o.file = v).empty(); }}}};
@@ -272,6 +286,26 @@ bool ApplyOption(int argc, const char* const* argv, int& i, const std::map<std::
     return false;
 }
 
+// config diff: a word that is not an option names a file; the first connection option marks
+// where the receiver stands among the two sides.
+bool TakeDiffSide(std::string_view argument, ConfigOptions& config) {
+    if (!argument.starts_with("--")) {
+        config.files.emplace_back(argument);
+        return true;
+    }
+    if ((argument == "--port" || argument == "--simulate") && config.receiverSide < 0)
+        config.receiverSide = static_cast<int>(config.files.size());
+    return false;
+}
+
+bool CheckDiffSides(const CliOptions& options, std::string& error) {
+    if (options.command != CliCommand::ConfigDiff) return true;
+    const ConfigOptions& config = options.config;
+    if (config.files.size() + (config.receiverSide >= 0 ? 1 : 0) != 2)
+        error = "config diff needs two sides: two files, or a file and --port";
+    return error.empty();
+}
+
 bool CheckAidOptions(const CliOptions& options, std::string& error) {
     if (options.command != CliCommand::Aid) return true;
     const AidOptions& aid = options.aid;
@@ -285,11 +319,13 @@ bool CheckAidOptions(const CliOptions& options, std::string& error) {
 
 bool ParseCliOptions(int argc, const char* const* argv, CliOptions& options, std::string& error) {
     if (argc < 2) return true;
-    if (!ParseCommand(argv[1], options.command)) {
-        error = std::string("unknown command ") + argv[1];
+    int i = 2;
+    std::string name = argv[1];
+    if (name == "config" && argc > 2) name += std::string(" ") + argv[i++];
+    if (!ParseCommand(name, options.command)) {
+        error = "unknown command " + name;
         return false;
     }
-    int i = 2;
     if (NeedsFile(options.command)) {
         if (argc <= i || std::string_view(argv[i]).starts_with("--")) {
             error = "the command needs a file name";
@@ -335,9 +371,10 @@ bool ParseCliOptions(int argc, const char* const* argv, CliOptions& options, std
             options.command = CliCommand::Help;
             return true;
         }
+        if (options.command == CliCommand::ConfigDiff && TakeDiffSide(argv[i], options.config)) continue;
         if (!ApplyOption(argc, argv, i, known, error)) return false;
     }
-    return CheckAidOptions(options, error);
+    return CheckAidOptions(options, error) && CheckDiffSides(options, error);
 }
 
 const char* CliUsage() { return kUsage; }

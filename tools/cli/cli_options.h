@@ -22,7 +22,10 @@ enum class CliCommand {
     DebugMessages,
     Aid,
     Orbitpack,
-    Logger
+    Logger,
+    ConfigSave,
+    ConfigLoad,
+    ConfigDiff
 };
 
 // Which receiver to talk to: a port number (COM1 … COM9 through the port map) or a device path
@@ -66,10 +69,19 @@ struct PluginOptions {
     bool extended = false;
 };
 
+// config: load --save ends with CFG-CFG "Save current configuration"; diff compares two sides,
+// each a saved file or the receiver the connection options name.
+struct ConfigOptions {
+    bool save = false;
+    std::vector<std::string> files;
+    // Which side is the receiver: 0 the first, 1 the second, -1 neither.
+    int receiverSide = -1;
+};
+
 struct CliOptions {
     CliCommand command = CliCommand::Help;
     // The log to record to (empty: a new one among the user's logs), or to replay (build: --from,
-    // optional); logger: the file written.
+    // optional); logger, config save and load: the file written or read.
     std::string file;
     ConnectionOptions connection;
     SendOptions send;
@@ -86,6 +98,7 @@ struct CliOptions {
     AidOptions aid;
     // orbitpack: an item of the source prompt's list, a link or a file.
     std::string source;
+    ConfigOptions config;
 };
 
 // False, with the reason, for an unknown command or option, a missing or invalid value.

@@ -93,11 +93,10 @@ void FillPage(CMemoryPage& page, const CliOptions& options) {
     if (options.reset) page.ChooseItem(dialog::kAidwellReset, static_cast<int>(*options.reset));
 }
 
-using ProcedureFactory = std::function<std::unique_ptr<IReceiverProcedure>(CCliApp& cli, IProcedureSite& site)>;
+}  // namespace
 
-// A procedure of the services on the receiver the connection options name, its log lines on the
-// standard output, until it ends; a stop request is the user's abort.
-int RunProcedure(const CliOptions& options, CStopSignal& stop, const ProcedureFactory& make) {
+int RunProcedure(const CliOptions& options, CStopSignal& stop, const ProcedureFactory& make, std::FILE* out,
+                 const ProcedureFinish& finish) {
     std::unique_ptr<CProcedureSession> session;
     const auto ended = [&] {
         if (!session) return false;
@@ -105,23 +104,24 @@ int RunProcedure(const CliOptions& options, CStopSignal& stop, const ProcedureFa
         session->Abort(platform::GetTickCount());
         return true;
     };
-    CLiveSession live(options.connection, [&] { return std::ferror(stdout) || ended(); });
+    CLiveSession live(options.connection, [&] { return std::ferror(out) || ended(); }, options.plugins);
     if (!live.Start() || !live.CheckLink()) return kFailed;
     CCliApp& cli = live.Cli();
     CMainFrameLogic& logic = live.Frame().Logic();
     const CPortThread& port = cli.App().PortThread();
     session = std::make_unique<CProcedureSession>(
         cli.Document(), [&port] { return port.IsOpen(); },
-        [&logic](const uint8_t* bytes, int length) { return logic.SendToReceiver(nullptr, bytes, length); }, stdout);
-    session->Run(make(cli, session->Site()));
+        [&logic](const uint8_t* bytes, int length) { return logic.SendToReceiver(nullptr, bytes, length); }, out);
+    std::unique_ptr<IReceiverProcedure> procedure = make(cli, session->Site());
+    IReceiverProcedure& running = *procedure;
+    session->Run(std::move(procedure));
     live.Frame().RunMessageLoop();
-    const int status = session->ExitStatus();
+    int status = session->ExitStatus();
+    if (finish && status == 0) status = finish(cli, running);
     // The session watches the document, which ends with the live session.
     session.reset();
     return status;
 }
-
-}  // namespace
 
 int RunReset(const CliOptions& options, CStopSignal& stop) {
     CServiceSession session(options, stop);
@@ -168,7 +168,7 @@ int RunOrbitpack(const CliOptions& options, CStopSignal& stop) {
         const OrbitpackSettings settings = LoadOrbitpackSettings(cli.App().Profile());
         return std::make_unique<COrbitpackUpdate>(
             site, ResolveOrbitpackSource(platform::Utf8ToWide(options.source), settings.linkPrefix));
-    });
+    }, stdout);
 }
 
 // The file is created before the receiver is asked anything, as the view's save dialog does.
@@ -181,5 +181,5 @@ int RunLogger(const CliOptions& options, CStopSignal& stop) {
     }
     return RunProcedure(options, stop, [&file](CCliApp&, IProcedureSite& site) {
         return std::make_unique<CLoggerRetrieval>(site, std::move(file));
-    });
+    }, stdout);
 }

@@ -1,4 +1,11 @@
 #pragma once
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+class CCliApp;
+class IProcedureSite;
+class IReceiverProcedure;
 
 struct CliOptions;
 class CStopSignal;
@@ -12,3 +19,11 @@ int RunDebugMessages(const CliOptions& options, CStopSignal& stop);
 int RunAid(const CliOptions& options, CStopSignal& stop);
 int RunOrbitpack(const CliOptions& options, CStopSignal& stop);
 int RunLogger(const CliOptions& options, CStopSignal& stop);
+
+using ProcedureFactory = std::function<std::unique_ptr<IReceiverProcedure>(CCliApp& cli, IProcedureSite& site)>;
+using ProcedureFinish = std::function<int(CCliApp& cli, IReceiverProcedure& procedure)>;
+// A procedure of the services on the receiver the connection options name, its log lines on out,
+// until it ends; a stop request is the user's abort. finish, if any, runs after a green ending
+// while the program still runs, and gives the exit status.
+int RunProcedure(const CliOptions& options, CStopSignal& stop, const ProcedureFactory& make, std::FILE* out,
+                 const ProcedureFinish& finish = nullptr);

@@ -54,6 +54,13 @@ void CPluginHost::RegisterProtocols() {
     }
 }
 
+void CPluginHost::Configure(uint32_t mask) const {
+    using ConfigureFn = void (*)(uint32_t);
+    for (const Plugin& plugin : plugins)
+        if (auto configure = reinterpret_cast<ConfigureFn>(platform::FindSymbol(plugin.module, "Configure")))
+            configure(mask);
+}
+
 void CPluginHost::PopulateTrees() {
     for (const Plugin& plugin : plugins)
         for (const auto& entry : protocols) plugin.protocol->PopulateTree(entry->name.c_str(), entry->root);

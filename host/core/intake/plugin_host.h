@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,6 +39,9 @@ public:
 
     // Registers every protocol's recogniser with a splitter, in name order.
     void RegisterWith(CFrameSplitter& splitter) const;
+    // Tells every plug-in that exports Configure which message groups are enabled, so that
+    // their conditional polls follow MessageMask.
+    void Configure(uint32_t mask) const;
 
 private:
     void LoadLibraries(const std::string& folder, uint32_t flags);

@@ -19,13 +19,6 @@ bool TakesInput(ControlKind kind) {
     return kind != ControlKind::StaticText && kind != ControlKind::GroupBox && kind != ControlKind::Picture;
 }
 
-// The node's class is the KVB class "CFG": sending it changes the receiver's configuration.
-bool IsConfigurationMessage(const CMessageNode& node) {
-    const CMessageNode* parent = node.Parent();
-    return parent && parent->Name() == std::u16string_view(u"CFG") &&
-           node.Root()->Label() == std::u16string_view(u"KVB");
-}
-
 enum class FileRead { Read, TooLarge, Failed };
 
 // Only regular files: a pipe or a device could keep the window waiting for ever.

@@ -73,6 +73,12 @@ std::vector<CMessageNode*> MessageListEntries(CVeltroDoc& document) {
     return entries;
 }
 
+bool IsConfigurationMessage(const CMessageNode& node) {
+    const CMessageNode* parent = node.Parent();
+    return parent && parent->Name() == std::u16string_view(u"CFG") &&
+           node.Root()->Label() == std::u16string_view(u"KVB");
+}
+
 std::u16string MessageName(const CMessageNode& node) { return IsRoot(node) ? node.Label() : node.Name(); }
 
 std::u16string DisplayName(const CMessageNode& node) {

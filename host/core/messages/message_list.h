@@ -12,6 +12,9 @@ class CVeltroDoc;
 // information page) first. Only messages whose group is enabled (MessageMask) are listed.
 std::vector<CMessageNode*> MessageListEntries(CVeltroDoc& document);
 
+// The node's class is the KVB class "CFG": sending it changes the receiver's configuration.
+bool IsConfigurationMessage(const CMessageNode& node);
+
 // The name by which a message is looked up: its own ("CFG-PRT"), a root's its protocol's ("CUSTOM").
 std::u16string MessageName(const CMessageNode& node);
 // "KVB CFG-PRT", "NMEA GPGGA"; a root is named by itself ("CUSTOM").

@@ -8,6 +8,7 @@
 #include "host/services/receiver_commands.h"
 #include "host/views/main_frame_mobile.h"
 #include "host/views/services/aidwell_online_dialog.h"
+#include "host/views/services/configuration_view.h"
 #include "host/views/services/log_read_view.h"
 #include "host/views/services/opk_update_view.h"
 #include "host/views/services/worker_progress_dialog.h"
@@ -55,4 +56,8 @@ void AddServiceCommands(CMainFrameMobile& frame) {
 void RegisterServiceViews(CViewRegistry& registry) {
     registry.Register(view_class::kOPKUpdateView, [] { return std::make_unique<COPKUpdateView>(); });
     registry.Register(view_class::kLogReadView, [] { return std::make_unique<CLogReadView>(); });
+    registry.Register(view_class::kConfigSaveView,
+                      [] { return std::make_unique<CConfigurationView>(CConfigurationView::Mode::Save); });
+    registry.Register(view_class::kConfigLoadView,
+                      [] { return std::make_unique<CConfigurationView>(CConfigurationView::Mode::Load); });
 }

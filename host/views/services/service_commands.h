@@ -8,6 +8,7 @@ class CViewRegistry;
 // three starts send their frame at once.
 void AddServiceCommands(CMainFrameMobile& frame);
 
-// The services' views: the Orbitpack update (File "&Orbitpack...") and the logger retrieval
-// (File "&LOG Upload...").
+// The services' views: the Orbitpack update (File "&Orbitpack..."), the logger retrieval
+// (File "&LOG Upload...") and the configuration's save and load (Rx "Save Configuration...",
+// "Load Configuration...").
 void RegisterServiceViews(CViewRegistry& registry);

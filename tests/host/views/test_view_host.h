@@ -33,6 +33,10 @@ public:
 
     std::optional<std::string> AskLoggerFile() override { return saveFile; }
     std::optional<std::string> AskExportFile(const std::string&, const std::u16string&) override { return saveFile; }
+    std::optional<std::string> AskSaveConfiguration() override { return saveFile; }
+    std::optional<std::string> AskLoadConfiguration() override {
+        return openFile ? std::optional(openFile->path) : std::nullopt;
+    }
 
     std::optional<std::string> AskSaveMessage(const std::u16string& proposedName) override {
         proposedMessageName = proposedName;
