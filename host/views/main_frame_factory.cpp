@@ -1,5 +1,6 @@
 #include "main_frame_factory.h"
 
+#include "host/views/charts/chart_view.h"
 #include "host/views/consoles/console_views.h"
 #include "host/views/forms/form_views.h"
 #include "host/views/main_frame_mobile.h"
@@ -21,5 +22,6 @@ CViewRegistry CMainFrameFactory::StandardViews() {
     RegisterConsoleViews(registry);
     RegisterMessageViews(registry);
     RegisterServiceViews(registry);
+    RegisterChartViews(registry);
     return registry;
 }
