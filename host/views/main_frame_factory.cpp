@@ -7,6 +7,7 @@
 #include "host/views/messages/message_form_view.h"
 #include "host/views/placeholder_view.h"
 #include "host/views/services/service_commands.h"
+#include "host/views/statistics/statistic_view.h"
 #include "host/views/view_classes.h"
 
 std::unique_ptr<IMainFrame> CMainFrameFactory::CreateMainFrame(const FrameParts& parts) {
@@ -23,5 +24,6 @@ CViewRegistry CMainFrameFactory::StandardViews() {
     RegisterMessageViews(registry);
     RegisterServiceViews(registry);
     RegisterChartViews(registry);
+    RegisterStatisticViews(registry);
     return registry;
 }
