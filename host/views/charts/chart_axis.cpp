@@ -10,15 +10,18 @@ constexpr double kMinimumResolutions = 5;
 // Far beyond any screen, well within an int, so that a line to a far-off point keeps its slope.
 constexpr double kFarPixel = 1 << 22;
 
+// Near the ends of the doubles a margin would overflow: the extent then stays as it is.
 void Widen(ChartAxis& axis, double margin) {
-    axis.extentLow -= margin;
-    axis.extentHigh += margin;
+    if (std::isfinite(axis.extentLow - margin)) axis.extentLow -= margin;
+    if (std::isfinite(axis.extentHigh + margin)) axis.extentHigh += margin;
 }
 
 }  // namespace
 
 int ChartAxis::ToPixel(double v) const {
-    return static_cast<int>(std::floor(std::clamp(v * toPixelScale + toPixelOffset, -kFarPixel, kFarPixel)));
+    const double pixel = v * toPixelScale + toPixelOffset;
+    if (std::isnan(pixel)) return pixelLow;
+    return static_cast<int>(std::floor(std::clamp(pixel, -kFarPixel, kFarPixel)));
 }
 
 double ChartAxis::ToValue(double pixel) const { return pixel * toValueScale + toValueOffset; }
@@ -55,7 +58,7 @@ void ReEvaluateAxis(ChartAxis& axis, const AxisSource& source) {
     } else if (axis.follow) {
         const double margin = kMargin * axis.Span();
         Widen(axis, margin);
-        if (!std::isfinite(axis.current)) return;
+        if (!std::isfinite(axis.current) || !std::isfinite(margin)) return;
         if (axis.current + margin > axis.viewHigh) {
             const double shift = axis.current + margin - axis.viewHigh;
             axis.viewLow += shift;

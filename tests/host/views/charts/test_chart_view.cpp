@@ -22,6 +22,7 @@
 #include "shared/storage_values.h"
 #include "tests/host/views/forms/simulated_document.h"
 #include "tests/host/views/forms/view_pixels.h"
+#include "tests/host/views/gui_test_support.h"
 
 namespace {
 
@@ -266,4 +267,27 @@ TEST_F(ChartPictureTest, LatitudeAgainstLongitude) {
     chart.RunCommand(cmd::kChartConnectNone + 1);
     EXPECT_EQ(chart.Title(), u"Lat / Lon");
     Save("chart_latitude_longitude.png");
+}
+
+// Through the window: the view menu opens the chart, which leaves its setup in the recent list
+// when another view takes its place; the list's item brings it back.
+class ChartFromTheMenuTest : public GuiAppTest {};
+
+TEST_F(ChartFromTheMenuTest, TheSetupComesBackFromTheRecentList) {
+    CMainFrameMobile& frame = Start({});
+    frame.CommandBar().Run(cmd::kNewChartView);
+    auto* chart = dynamic_cast<CChartView*>(frame.ActiveView());
+    ASSERT_NE(chart, nullptr);
+    ASSERT_NE(chart->ValueList(CChartView::kY), nullptr);  // the frame made its toolbar
+    chart->RunCommand(cmd::kChartYFit);
+    frame.CommandBar().Run(cmd::kStatisticsView);
+    ASSERT_EQ(frame.ActiveView()->ViewClass(), view_class::kStatisticView);
+    QAction* recent = Item(frame, cmd::kFirstRecentChart);
+    ASSERT_NE(recent, nullptr);
+    EXPECT_EQ(recent->text(), "&1 Alt (HAE) / Index");
+    recent->trigger();
+    chart = dynamic_cast<CChartView*>(frame.ActiveView());
+    ASSERT_NE(chart, nullptr);
+    EXPECT_TRUE(chart->Axis(CChartView::kY).fit);
+    EXPECT_TRUE(prompts.shown.empty());
 }
