@@ -33,10 +33,10 @@ double GeneralStep(double span) {
 constexpr double kMinute = 60;
 constexpr double kHour = 3600;
 constexpr double kDay = 86400;
-constexpr double kTimeSteps[] = {1,         2,         5,         10,         15,         30,
-                                 kMinute,   2 * kMinute, 5 * kMinute, 10 * kMinute, 15 * kMinute, 30 * kMinute,
-                                 kHour,     2 * kHour, 3 * kHour, 6 * kHour,  12 * kHour, kDay,
-                                 2 * kDay,  7 * kDay};
+constexpr double kTimeSteps[] = {1,        2,           5,           10,           15,           30,
+                                 kMinute,  2 * kMinute, 5 * kMinute, 10 * kMinute, 15 * kMinute, 30 * kMinute,
+                                 kHour,    2 * kHour,   3 * kHour,   6 * kHour,    12 * kHour,   kDay,
+                                 2 * kDay, 7 * kDay};
 
 }  // namespace
 

@@ -41,7 +41,8 @@ std::optional<std::string> CQtMessageFileDialogs::AskSaveChart(const std::u16str
     QFileDialog dialog(parent);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("%1 (*.%2);;").arg(suffix.toUpper(), suffix) + QString::fromUtf16(kAllFilesFilter));
+    dialog.setNameFilter(QStringLiteral("%1 (*.%2);;").arg(suffix.toUpper(), suffix) +
+                         QString::fromUtf16(kAllFilesFilter));
     dialog.setDefaultSuffix(suffix);
     dialog.selectFile(name);
     return Chosen(dialog);

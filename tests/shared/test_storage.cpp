@@ -300,9 +300,9 @@ TEST(AxisTicks, TheGeneralRuleHalvesOrDoublesTheDecadeStep) {
         EXPECT_DOUBLE_EQ(ticks.step, step) << low << " " << high;
         EXPECT_EQ(ticks.count, count) << low << " " << high;
     };
-    check(0, 2.5, 0, 0.5, 6);         // mantissa 2.5: half the decade
-    check(-3, 1, -3, 1, 5);           // 4: the decade
-    check(12.3, 19.9, 12, 2, 5);      // 7.6: twice the decade; first and last outside the range
+    check(0, 2.5, 0, 0.5, 6);     // mantissa 2.5: half the decade
+    check(-3, 1, -3, 1, 5);       // 4: the decade
+    check(12.3, 19.9, 12, 2, 5);  // 7.6: twice the decade; first and last outside the range
     check(499.5, 499.55, 499.5, 0.01, 6);
     EXPECT_EQ(GeneralAxisTicks(1, 1).count, 0);
     EXPECT_EQ(GeneralAxisTicks(2, 1).count, 0);
@@ -315,7 +315,7 @@ TEST_F(StorageTest, TimesAndAnglesComputeAxesInTheirOwnSteps) {
     auto* angle = AddValue<CStorageValueStatisticsAngle>(2, u"a");
     auto* position = AddValue<CStorageValueStatisticsAnglePosition>(3, u"p");
     auto* plain = AddValue<CStorageValueStatistics>(4, u"v");
-    const double day = 1709251200;  // 2024-03-01 00:00:00
+    const double day = 1709251200;                              // 2024-03-01 00:00:00
     AxisTicks ticks = utc->ComputeAxis(day + 100, day + 1000);  // 15 minutes: steps of 5 minutes
     EXPECT_DOUBLE_EQ(ticks.step, 300);
     EXPECT_DOUBLE_EQ(ticks.first, day);

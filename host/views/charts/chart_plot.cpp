@@ -36,7 +36,8 @@ std::vector<QPolygon> ConnectingLines(const std::vector<PlotPoint>& points, Char
     if (style == ChartConnectStyle::None || points.size() < 2) return lines;
     QPolygon line;
     for (size_t i = 0; i < points.size(); ++i) {
-        const bool broken = style == ChartConnectStyle::Consecutive && i > 0 && points[i].index != points[i - 1].index + 1;
+        const bool broken =
+            style == ChartConnectStyle::Consecutive && i > 0 && points[i].index != points[i - 1].index + 1;
         if (broken) {
             if (line.size() > 1) lines.push_back(line);
             line.clear();

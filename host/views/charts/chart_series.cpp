@@ -123,8 +123,8 @@ void SmoothSeries(std::vector<double>& values, double factor) {
     }
 }
 
-ChartSeries ReadSeries(const CEpochHistory& history, const CStorageValueStatistics* x,
-                       const CStorageValueStatistics* y, EpochRange range, unsigned smoothingFactor) {
+ChartSeries ReadSeries(const CEpochHistory& history, const CStorageValueStatistics* x, const CStorageValueStatistics* y,
+                       EpochRange range, unsigned smoothingFactor) {
     range.end = std::min(range.end, history.Count());
     range.first = std::min(range.first, range.end);
     size_t start = range.first;

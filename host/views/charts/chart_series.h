@@ -48,8 +48,8 @@ EpochRange EpochsInView(const ChartAxis& x, size_t epochs);
 // Reads the epochs of range. With a smoothing factor above 0 each value plots its running
 // smoothed value s = s' + (v − s') / factor, started factor × (epochs in view, at least 19)
 // epochs earlier so that it has settled at the left edge.
-ChartSeries ReadSeries(const CEpochHistory& history, const CStorageValueStatistics* x,
-                       const CStorageValueStatistics* y, EpochRange range, unsigned smoothingFactor);
+ChartSeries ReadSeries(const CEpochHistory& history, const CStorageValueStatistics* x, const CStorageValueStatistics* y,
+                       EpochRange range, unsigned smoothingFactor);
 // In place; an epoch without a value keeps NaN and leaves s as it was.
 void SmoothSeries(std::vector<double>& values, double factor);
 

@@ -240,7 +240,8 @@ CommandState CChartView::QueryCommand(unsigned command) {
     if (command >= cmd::kChartCursor && command <= cmd::kChartZoomOut)
         return CommandState::Enabled(true, command - cmd::kChartCursor == mode);
     if (command >= cmd::kChartPointsNone && command <= cmd::kChartPointsBoldCross)
-        return CommandState::Enabled(true, command - cmd::kChartPointsNone == static_cast<unsigned>(settings.pointStyle));
+        return CommandState::Enabled(true,
+                                     command - cmd::kChartPointsNone == static_cast<unsigned>(settings.pointStyle));
     if (command >= cmd::kChartConnectNone && command <= cmd::kChartConnectConsecutive)
         return CommandState::Enabled(true,
                                      command - cmd::kChartConnectNone == static_cast<unsigned>(settings.connectStyle));
@@ -355,10 +356,10 @@ void CChartView::ApplyAxisDialog() {
 void CChartView::SaveData() {
     const std::optional<std::string> path = Context().host.MessageFiles().AskSaveChart(FileNameOf(Title(), u".csv"));
     if (!path) return;
-    const std::string text = SeriesCsv(ReadSeries(Document().History(), Value(kX), Value(kY),
-                                                  {0, Document().History().Count()},
-                                                  settings.smoothing ? settings.smoothingFactor : 0),
-                                       Value(kX), Value(kY));
+    const std::string text =
+        SeriesCsv(ReadSeries(Document().History(), Value(kX), Value(kY), {0, Document().History().Count()},
+                             settings.smoothing ? settings.smoothingFactor : 0),
+                  Value(kX), Value(kY));
     std::ofstream file(*path, std::ios::binary | std::ios::trunc);
     file << text;
     file.close();
@@ -425,10 +426,17 @@ void CChartView::EndStroke(const QPoint& release) {
         const int from = axis == kX ? press.x() : press.y();
         const int to = axis == kX ? release.x() : release.y();
         switch (settings.mouseMode) {
-            case ChartMouseMode::ZoomIn: ZoomAxisIn(a, from, to); break;
-            case ChartMouseMode::ZoomOut: ZoomAxisOut(a, from, to); break;
-            case ChartMouseMode::Move: MoveAxis(a, from, to); break;
-            case ChartMouseMode::Cursor: break;
+            case ChartMouseMode::ZoomIn:
+                ZoomAxisIn(a, from, to);
+                break;
+            case ChartMouseMode::ZoomOut:
+                ZoomAxisOut(a, from, to);
+                break;
+            case ChartMouseMode::Move:
+                MoveAxis(a, from, to);
+                break;
+            case ChartMouseMode::Cursor:
+                break;
         }
     }
     ShowScrollBars();
@@ -591,8 +599,9 @@ void CChartView::DrawStatistics(QPainter& painter, const QRect& plot) {
                                  Qt::AlignRight | Qt::AlignBottom, label);
             } else {
                 painter.drawLine(p, plot.top(), p, plot.bottom());
-                painter.drawText(QRect(p + 2 * w, plot.top() + metrics.height() + 2 * w, plot.width(), metrics.height()),
-                                 Qt::AlignLeft | Qt::AlignTop, label);
+                painter.drawText(
+                    QRect(p + 2 * w, plot.top() + metrics.height() + 2 * w, plot.width(), metrics.height()),
+                    Qt::AlignLeft | Qt::AlignTop, label);
             }
         }
     }
@@ -624,9 +633,9 @@ void CChartView::DrawDrag(QPainter& painter, const QRect& plot) {
     painter.setPen(QPen(colors.Color(CColorTable::kScale), w));
     painter.drawRect(box);
     for (size_t i = 0; i < cursorLines.size(); ++i)
-        painter.drawText(QRect(box.left() + 3 * w, box.top() + 2 * w + static_cast<int>(i) * lineHeight, width,
-                               lineHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter, cursorLines[i]);
+        painter.drawText(
+            QRect(box.left() + 3 * w, box.top() + 2 * w + static_cast<int>(i) * lineHeight, width, lineHeight),
+            Qt::AlignLeft | Qt::AlignVCenter, cursorLines[i]);
 }
 
 void CChartView::DrawCaption(QPainter& painter, const QRect& plot) {

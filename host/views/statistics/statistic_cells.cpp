@@ -28,10 +28,14 @@ std::u16string StatisticsText(const CStorage& entry, int column) {
     if (!entry.IsKindOf(CStorageValueStatistics::StaticClass())) return {};
     const auto& value = static_cast<const CStorageValueStatistics&>(entry);
     switch (column) {
-        case 4: return value.FormatMinimum();
-        case 5: return value.FormatMaximum();
-        case 6: return value.FormatAverage();
-        default: return value.FormatDeviation();
+        case 4:
+            return value.FormatMinimum();
+        case 5:
+            return value.FormatMaximum();
+        case 6:
+            return value.FormatAverage();
+        default:
+            return value.FormatDeviation();
     }
 }
 
@@ -47,19 +51,26 @@ std::vector<uint16_t> StatisticRowIds(const CStorageDatabase& database, uint32_t
 
 std::u16string StatisticCellText(const CStorage& entry, int column) {
     switch (column) {
-        case 0: return entry.GetName();
-        case 1: return entry.FormatCount();
-        case 2: return entry.FormatAge();
-        case kCurrentColumn: return entry.FormatCurrent();
+        case 0:
+            return entry.GetName();
+        case 1:
+            return entry.FormatCount();
+        case 2:
+            return entry.FormatAge();
+        case kCurrentColumn:
+            return entry.FormatCurrent();
         case 4:
         case 5:
         case 6:
-        case 7: return StatisticsText(entry, column);
+        case 7:
+            return StatisticsText(entry, column);
         case 8:
             if (!entry.IsKindOf(CStorageValue::StaticClass())) return {};
             return static_cast<const CStorageValue&>(entry).GetUnit();
-        case 9: return entry.GetDescription();
-        default: return {};
+        case 9:
+            return entry.GetDescription();
+        default:
+            return {};
     }
 }
 

@@ -59,7 +59,8 @@ void CStatisticView::CreateList() {
     const QPalette& palette = list->palette();
     model = new CStatisticModel(
         Document().Database(),
-        {palette.color(QPalette::Disabled, QPalette::Text), palette.color(QPalette::Active, QPalette::Highlight)}, this);
+        {palette.color(QPalette::Disabled, QPalette::Text), palette.color(QPalette::Active, QPalette::Highlight)},
+        this);
     model->SetRows(StatisticRowIds(Document().Database(), MessageMask));
     list->setModel(model);
     list->setFont(ListFont(Context().density));
@@ -115,7 +116,8 @@ QString CStatisticView::SelectedText() const {
     QModelIndexList rows = list->selectionModel()->selectedRows();
     std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
     for (const QModelIndex& row : rows)
-        text += line([&](int column) { return model->data(model->index(row.row(), column), Qt::DisplayRole).toString(); });
+        text +=
+            line([&](int column) { return model->data(model->index(row.row(), column), Qt::DisplayRole).toString(); });
     return text;
 }
 

@@ -142,11 +142,11 @@ TEST(ChartState, TheBlockRoundTripsAndMendsWhatWouldFault) {
     EXPECT_EQ(back.y.valueId, 0x3003);
 
     std::array<uint8_t, 28> broken = block;
-    broken[0] = 7;                   // no such mouse mode
-    broken[4] = 0xFF;                // nor point style
-    broken[8] = 3;                   // nor connect style
-    broken[14] = broken[15] = 0;     // a factor that would divide by zero
-    broken[18] = broken[19] = 1;     // fit and follow both
+    broken[0] = 7;                // no such mouse mode
+    broken[4] = 0xFF;             // nor point style
+    broken[8] = 3;                // nor connect style
+    broken[14] = broken[15] = 0;  // a factor that would divide by zero
+    broken[18] = broken[19] = 1;  // fit and follow both
     const ChartSettings mended = ChartSettings::Decode(broken);
     EXPECT_EQ(mended.mouseMode, ChartMouseMode::Cursor);
     EXPECT_EQ(mended.pointStyle, ChartPointStyle::BoldDot);

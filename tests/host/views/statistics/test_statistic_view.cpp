@@ -60,7 +60,8 @@ TEST_F(StatisticViewTest, CellsFollowTheDatabaseAndCurrentIsGreyWhenNotSet) {
     const QString alt = QStringLiteral("Alt (HAE)");
     EXPECT_EQ(Cell(alt, 1).toString(), QStringLiteral("0"));
     EXPECT_EQ(Cell(alt, 2).toString(), QString());
-    EXPECT_EQ(Cell(alt, 3, Qt::ForegroundRole).value<QColor>(), view->List().palette().color(QPalette::Disabled, QPalette::Text));
+    EXPECT_EQ(Cell(alt, 3, Qt::ForegroundRole).value<QColor>(),
+              view->List().palette().color(QPalette::Disabled, QPalette::Text));
     EXPECT_EQ(Cell(alt, 3, Qt::TextAlignmentRole).toInt() & Qt::AlignRight, Qt::AlignRight);
 
     auto* altitude = document.Database().FindAs<CStorageValue>(entry::kHeightAboveEllipsoid);
