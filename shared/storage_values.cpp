@@ -65,6 +65,8 @@ std::u16string CStorageValue::Format(double v) const {
 
 const std::u16string& CStorageValue::GetUnit() const { return unit; }
 
+AxisTicks CStorageValue::ComputeAxis(double low, double high) const { return GeneralAxisTicks(low, high); }
+
 void CStorageValue::SetSnapshotSlot(SnapshotSlot slot) { snapshotSlot = slot; }
 
 double CStorageValue::GetSnapshotValue(const CEpochHistory& history, const CEpochSnapshot& snapshot) const {
@@ -188,6 +190,10 @@ std::u16string CStorageValueStatisticsTimeGPS::Format(double v) const {
     return out;
 }
 
+AxisTicks CStorageValueStatisticsTimeGPS::ComputeAxis(double low, double high) const {
+    return TimeAxisTicks(low, high);
+}
+
 bool CStorageValueStatisticsTimeGPS::SetGpsTime(double timeOfWeek, double week) {
     if (std::isnan(timeOfWeek) || std::isnan(week) || week < 0 || timeOfWeek < 0 || timeOfWeek >= kSecondsPerWeek)
         return false;
@@ -257,6 +263,12 @@ std::u16string CStorageValueStatisticsTimeUTC::FormatWith(const std::u16string& 
     return out;
 }
 
+AxisTicks CStorageValueStatisticsTimeUTC::ComputeAxis(double low, double high) const {
+    return TimeAxisTicks(low, high);
+}
+
+AxisTicks CStorageValueStatisticsTTAG::ComputeAxis(double low, double high) const { return TimeAxisTicks(low, high); }
+
 void CStorageValueStatisticsTimeUTC::Reset() {
     CStorageValueStatistics::Reset();
     hasDate = false;
@@ -320,6 +332,35 @@ std::u16string CStorageValueStatisticsAngle::Format(double v) const {
     return std::isnan(v) ? noValueText : FormatNumber(format, DisplayDegrees(v));
 }
 
+namespace {
+
+constexpr double kRadiansPerDegree = kPi / 180;
+constexpr double kDegreeSteps[] = {1 * kRadiansPerDegree,  2 * kRadiansPerDegree,  5 * kRadiansPerDegree,
+                                   10 * kRadiansPerDegree, 15 * kRadiansPerDegree, 30 * kRadiansPerDegree,
+                                   45 * kRadiansPerDegree, 90 * kRadiansPerDegree};
+constexpr double kMinute = kRadiansPerDegree / 60;
+constexpr double kSecond = kMinute / 60;
+constexpr double kSexagesimalSteps[] = {
+    1 * kSecond,           2 * kSecond,           5 * kSecond,           10 * kSecond,          15 * kSecond,
+    30 * kSecond,          1 * kMinute,           2 * kMinute,           5 * kMinute,           10 * kMinute,
+    15 * kMinute,          30 * kMinute,          1 * kRadiansPerDegree, 2 * kRadiansPerDegree, 5 * kRadiansPerDegree,
+    10 * kRadiansPerDegree, 15 * kRadiansPerDegree, 30 * kRadiansPerDegree, 45 * kRadiansPerDegree,
+    90 * kRadiansPerDegree};
+
+// The general rule applied to the range in another unit (unit stored units each).
+AxisTicks GeneralTicksIn(double low, double high, double unit) {
+    AxisTicks ticks = GeneralAxisTicks(low / unit, high / unit);
+    ticks.first *= unit;
+    ticks.step *= unit;
+    return ticks;
+}
+
+}  // namespace
+
+AxisTicks CStorageValueStatisticsAngle::ComputeAxis(double low, double high) const {
+    return SteppedAxisTicks(low, high, kRadiansPerDegree, kDegreeSteps);
+}
+
 double CStorageValueStatisticsAngle360::DisplayDegrees(double radians) const {
     return (radians < 0 ? radians + 2 * kPi : radians) * kDegreesPerRadian;
 }
@@ -339,6 +380,15 @@ void CStorageValueStatisticsAnglePosition::SetDisplayMode(int mode) {
         case 2: unit = u"°"; format = u"%8.6f"; break;
         case 3: case 5: case 7: unit = u"° '"; format = u"%d %06.3f"; break;
         default: unit = u"° ' \""; format = u"%d %02d %04.1f"; break;
+    }
+}
+
+AxisTicks CStorageValueStatisticsAnglePosition::ComputeAxis(double low, double high) const {
+    switch (displayMode) {
+        case 0: return GeneralAxisTicks(low, high);
+        case 1: return GeneralTicksIn(low, high, kPi / 200);
+        case 2: return CStorageValueStatisticsAngle::ComputeAxis(low, high);
+        default: return SteppedAxisTicks(low, high, kSecond, kSexagesimalSteps);
     }
 }
 

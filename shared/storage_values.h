@@ -1,6 +1,7 @@
 #pragma once
 #include <limits>
 
+#include "shared/axis_ticks.h"
 #include "shared/epoch_history.h"
 #include "shared/storage.h"
 
@@ -25,6 +26,9 @@ public:
     virtual double GetValue() const;
     virtual std::u16string Format(double v) const;
     virtual const std::u16string& GetUnit() const;
+    // Where a chart marks the range low … high of stored values; the general rule unless the
+    // kind knows better steps.
+    virtual AxisTicks ComputeAxis(double low, double high) const;
     virtual void SetSnapshotSlot(SnapshotSlot slot);
     virtual double GetSnapshotValue(const CEpochHistory& history, const CEpochSnapshot& snapshot) const;
     virtual void PutSnapshotValue(const CEpochHistory& history, CEpochSnapshot& snapshot, double v) const;
@@ -92,6 +96,7 @@ public:
     CStorageValueStatisticsTimeGPS(std::u16string name, std::u16string description);
 
     std::u16string Format(double v) const override;
+    AxisTicks ComputeAxis(double low, double high) const override;
 
     // Week numbers counted modulo 1024 are carried into the era of the handheld's clock.
     bool SetGpsTime(double timeOfWeek, double week);
@@ -105,6 +110,7 @@ public:
     CStorageValueStatisticsTimeUTC(std::u16string name, std::u16string description);
 
     std::u16string Format(double v) const override;
+    AxisTicks ComputeAxis(double low, double high) const override;
     // The time with a format of the same tokens as the entry's own ("%H:%M:%s", "%m/%d/%Y").
     std::u16string FormatWith(const std::u16string& timeFormat, double v) const;
     void Reset() override;
@@ -127,6 +133,8 @@ class VELTRO_EXPORT CStorageValueStatisticsTTAG : public CStorageValueStatistics
 
 public:
     using CStorageValueStatistics::CStorageValueStatistics;
+
+    AxisTicks ComputeAxis(double low, double high) const override;
 };
 
 // An angle stored in radians and shown in degrees.
@@ -137,6 +145,8 @@ public:
     CStorageValueStatisticsAngle(std::u16string name, std::u16string description);
 
     std::u16string Format(double v) const override;
+    // Whole degrees, from 1 to 90.
+    AxisTicks ComputeAxis(double low, double high) const override;
 
 protected:
     virtual double DisplayDegrees(double radians) const;
@@ -162,6 +172,8 @@ public:
     CStorageValueStatisticsAnglePosition(std::u16string name, std::u16string description);
 
     std::u16string Format(double v) const override;
+    // In the unit shown: radians and grads by the general rule, minutes and seconds by whole ones.
+    AxisTicks ComputeAxis(double low, double high) const override;
     void SetDisplayMode(int mode);
     int DisplayMode() const { return displayMode; }
 

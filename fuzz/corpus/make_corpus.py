@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the fuzz targets' seed inputs into kvb/, nmea/, page/, http/, logger/ and configuration/ next to this script.
+"""Writes the fuzz targets' seed inputs into kvb/, nmea/, page/, http/, logger/ configuration/ and views/ next to this script.
 
 Each seed is in its target's own input format (see the fuzz targets): for fuzz_kvb_frames chunks
 led by a length byte, for fuzz_nmea lines led by an address byte, so that the targets complete
@@ -196,3 +196,20 @@ for name, data in {
         "reset": class_chunk(0x06, 0x04, bytes(4)),
 }.items():
     write("configuration", name, data)
+
+
+# fuzz_view_state: a chart's block (modes, styles, switches, factor, then X and Y), the statistic
+# view's block (widths, order, scroll positions), then doubles for an axis.
+def chart_block(mode, point, connect, stats, smoothing, factor, x, y):
+    axes = b"".join(struct.pack("<H4B", *axis) for axis in (x, y))
+    return struct.pack("<3i2BH", mode, point, connect, stats, smoothing, factor) + axes
+
+
+STATISTIC_BLOCK = struct.pack("<22i", *([90, 50, 50, 90, 90, 90, 90, 90, 60, 140] + list(range(10)) + [0, 0]))
+for name, data in {
+        "defaults": chart_block(0, 2, 2, 0, 0, 16, (0, 0, 0, 0, 0), (0x3003, 0, 0, 1, 0)) + STATISTIC_BLOCK
+        + struct.pack("<9d", 0, 1, 10, 20, 15, 0.01, 12, 300, 1),
+        "broken": chart_block(7, -1, 3, 1, 1, 0, (0x3002, 1, 1, 1, 0), (0x3001, 1, 1, 1, 1)) + STATISTIC_BLOCK
+        + struct.pack("<9d", float("nan"), float("inf"), 1e308, -1e308, float("nan"), 0, float("inf"), 0, -1),
+}.items():
+    write("views", name, data)

@@ -1,5 +1,6 @@
 #include "main_frame_factory.h"
 
+#include "host/views/charts/chart_view.h"
 #include "host/views/consoles/console_views.h"
 #include "host/views/forms/form_views.h"
 #include "host/views/main_frame_mobile.h"
@@ -7,6 +8,7 @@
 #include "host/views/options/options_prop_sheet.h"
 #include "host/views/placeholder_view.h"
 #include "host/views/services/service_commands.h"
+#include "host/views/statistics/statistic_view.h"
 #include "host/views/view_classes.h"
 
 std::unique_ptr<IMainFrame> CMainFrameFactory::CreateMainFrame(const FrameParts& parts) {
@@ -23,5 +25,7 @@ CViewRegistry CMainFrameFactory::StandardViews() {
     RegisterConsoleViews(registry);
     RegisterMessageViews(registry);
     RegisterServiceViews(registry);
+    RegisterChartViews(registry);
+    RegisterStatisticViews(registry);
     return registry;
 }

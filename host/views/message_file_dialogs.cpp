@@ -34,3 +34,16 @@ std::optional<std::string> CQtMessageFileDialogs::AskLoadMessage() {
     dialog.setFileMode(QFileDialog::ExistingFile);
     return Chosen(dialog);
 }
+
+std::optional<std::string> CQtMessageFileDialogs::AskSaveChart(const std::u16string& proposedName) {
+    const QString name = QString::fromStdU16String(proposedName);
+    const QString suffix = name.section(u'.', -1);
+    QFileDialog dialog(parent);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("%1 (*.%2);;").arg(suffix.toUpper(), suffix) +
+                         QString::fromUtf16(kAllFilesFilter));
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(name);
+    return Chosen(dialog);
+}

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "shared/axis_ticks.h"
 #include "shared/epoch_history.h"
 #include "shared/satellite_slots.h"
 #include "shared/storage_database.h"
@@ -290,4 +291,45 @@ TEST(StorageDatabase, ReplacingAnEntryRebindsTheConversionsThatUseIt) {
     EXPECT_TRUE(database.RunConversions());
     EXPECT_EQ(database.FindAs<CStorageValue>(2)->GetValue(), 7);
     EXPECT_EQ(database.Entries().front().second->GetName(), u"a2");  // same place in the order
+}
+
+TEST(AxisTicks, TheGeneralRuleHalvesOrDoublesTheDecadeStep) {
+    const auto check = [](double low, double high, double first, double step, int count) {
+        const AxisTicks ticks = GeneralAxisTicks(low, high);
+        EXPECT_DOUBLE_EQ(ticks.first, first) << low << " " << high;
+        EXPECT_DOUBLE_EQ(ticks.step, step) << low << " " << high;
+        EXPECT_EQ(ticks.count, count) << low << " " << high;
+    };
+    check(0, 2.5, 0, 0.5, 6);     // mantissa 2.5: half the decade
+    check(-3, 1, -3, 1, 5);       // 4: the decade
+    check(12.3, 19.9, 12, 2, 5);  // 7.6: twice the decade; first and last outside the range
+    check(499.5, 499.55, 499.5, 0.01, 6);
+    EXPECT_EQ(GeneralAxisTicks(1, 1).count, 0);
+    EXPECT_EQ(GeneralAxisTicks(2, 1).count, 0);
+    EXPECT_EQ(GeneralAxisTicks(0, INFINITY).count, 0);
+    EXPECT_EQ(GeneralAxisTicks(NAN, 1).count, 0);
+}
+
+TEST_F(StorageTest, TimesAndAnglesComputeAxesInTheirOwnSteps) {
+    auto* utc = AddValue<CStorageValueStatisticsTimeUTC>(1, u"utc");
+    auto* angle = AddValue<CStorageValueStatisticsAngle>(2, u"a");
+    auto* position = AddValue<CStorageValueStatisticsAnglePosition>(3, u"p");
+    auto* plain = AddValue<CStorageValueStatistics>(4, u"v");
+    const double day = 1709251200;                              // 2024-03-01 00:00:00
+    AxisTicks ticks = utc->ComputeAxis(day + 100, day + 1000);  // 15 minutes: steps of 5 minutes
+    EXPECT_DOUBLE_EQ(ticks.step, 300);
+    EXPECT_DOUBLE_EQ(ticks.first, day);
+    EXPECT_EQ(utc->Format(ticks.At(1)), u"00:05:00.000 03/01/2024");
+    EXPECT_DOUBLE_EQ(utc->ComputeAxis(day, day + 5 * 86400).step, 86400);  // whole days at midnight
+    EXPECT_DOUBLE_EQ(utc->ComputeAxis(day, day + 0.5).step, 0.1);          // below a second: decimal
+    EXPECT_DOUBLE_EQ(plain->ComputeAxis(0, 900).step, 200);
+
+    const double degree = kPi / 180;
+    EXPECT_NEAR(angle->ComputeAxis(-kPi, kPi).step, 90 * degree, 1e-12);
+    EXPECT_NEAR(angle->ComputeAxis(0, 40 * degree).step, 10 * degree, 1e-12);
+    EXPECT_NEAR(angle->ComputeAxis(47 * degree, 47.01 * degree).step, 0.002 * degree, 1e-15);
+    position->SetDisplayMode(3);  // degrees and minutes: whole minutes
+    ticks = position->ComputeAxis(47 * degree, (47 + 25.0 / 60) * degree);
+    EXPECT_NEAR(ticks.step, degree / 60 * 5, 1e-15);
+    EXPECT_EQ(position->Format(ticks.At(1)), u"47 05.000");
 }

@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "host/views/command_menu.h"
 #include "host/views/text/view_tool_bar.h"
 
 CReadOnlyEditView::CReadOnlyEditView() : edit(new QPlainTextEdit(this)) {
@@ -33,16 +34,7 @@ void CReadOnlyEditView::SetBackgroundColor(const QColor& color) {
 
 void CReadOnlyEditView::ShowContextMenu(const QPoint& at) {
     QMenu menu(this);
-    for (const MenuEntry& entry : kEditContextMenu) {
-        if (entry.kind == MenuEntryKind::Separator) {
-            menu.addSeparator();
-            continue;
-        }
-        QAction* item = menu.addAction(QString::fromUtf16(entry.text));
-        item->setEnabled(QueryCommand(entry.command).enabled);
-        const unsigned command = entry.command;
-        connect(item, &QAction::triggered, this, [this, command] { RunCommand(command); });
-    }
+    FillCommandMenu(menu, kEditContextMenu, *this, [this](unsigned command) { RunCommand(command); });
     menu.exec(edit->viewport()->mapToGlobal(at));
 }
 

@@ -80,7 +80,7 @@ TEST_F(MainFrameTest, StartsWithTheSvSummaryAndOffersViewsThatDoNotExistYetDisab
     EXPECT_EQ(frame.centralWidget(), frame.ActiveView());
     EXPECT_TRUE(Checked(frame, cmd::kSvSummary));
 
-    for (unsigned command : {cmd::kStatisticsView, cmd::kNewChartView})
+    for (unsigned command : {cmd::kDeviationMap, cmd::kNewMapView})
         EXPECT_FALSE(Enabled(frame, command)) << command;
     for (unsigned command : {cmd::kSvSummary, cmd::kNavSummary, cmd::kPacketConsole, cmd::kBinaryConsole,
                              cmd::kTextConsole, cmd::kPreferences})

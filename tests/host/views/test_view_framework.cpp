@@ -94,7 +94,7 @@ TEST_F(ViewTest, AViewWithoutStateAnswersNeitherRequest) {
     EXPECT_TRUE(view->GetViewState().empty());
     const std::array<uint8_t, 1> any{0};
     EXPECT_FALSE(view->SetViewState(any));
-    EXPECT_FALSE(CMainFrameFactory::StandardViews().Create(u"CChartView"));
+    EXPECT_FALSE(CMainFrameFactory::StandardViews().Create(u"CNoSuchView"));
 }
 
 TEST_F(ViewTest, TheOffScreenPictureCoversTheWholeViewAndClicksAreSwallowed) {

@@ -45,6 +45,10 @@ public:
     std::optional<std::string> AskLoadMessage() override {
         return openFile ? std::optional(openFile->path) : std::nullopt;
     }
+    std::optional<std::string> AskSaveChart(const std::u16string& proposedName) override {
+        proposedChartName = proposedName;
+        return saveFile;
+    }
 
     std::vector<std::u16string> shown;
     std::vector<std::u16string> asked;
@@ -56,6 +60,7 @@ public:
     // The folder the last file dialog started in.
     std::string shownFolder;
     std::u16string proposedMessageName;
+    std::u16string proposedChartName;
 };
 
 class TestViewHost : public IViewHost {
