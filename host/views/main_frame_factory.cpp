@@ -2,6 +2,7 @@
 
 #include "host/views/consoles/console_views.h"
 #include "host/views/forms/form_views.h"
+#include "host/views/instruments/instrument_views.h"
 #include "host/views/main_frame_mobile.h"
 #include "host/views/messages/message_form_view.h"
 #include "host/views/placeholder_view.h"
@@ -18,6 +19,7 @@ CViewRegistry CMainFrameFactory::StandardViews() {
     CViewRegistry registry;
     registry.Register(view_class::kPlaceholder, [] { return std::make_unique<CPlaceholderView>(); });
     RegisterFormViews(registry);
+    RegisterInstrumentViews(registry);
     RegisterConsoleViews(registry);
     RegisterMessageViews(registry);
     RegisterServiceViews(registry);
