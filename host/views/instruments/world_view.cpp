@@ -65,8 +65,8 @@ void CWorldView::OnUpdate(CView*, uint32_t hint, CMessageNode*) {
 }
 
 bool CWorldView::ReadPosition() {
-    const QPointF now = latitude && longitude ? MapPosition(longitude->GetValue(), latitude->GetValue())
-                                              : QPointF(NAN, NAN);
+    const QPointF now =
+        latitude && longitude ? MapPosition(longitude->GetValue(), latitude->GetValue()) : QPointF(NAN, NAN);
     const bool valid = !std::isnan(now.x());
     std::u16string lon = valid ? PositionText(longitude) : u"";
     std::u16string lat = valid ? PositionText(latitude) : u"";
