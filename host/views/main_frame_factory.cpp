@@ -3,6 +3,7 @@
 #include "host/views/charts/chart_view.h"
 #include "host/views/consoles/console_views.h"
 #include "host/views/forms/form_views.h"
+#include "host/views/instruments/instrument_views.h"
 #include "host/views/main_frame_mobile.h"
 #include "host/views/messages/message_form_view.h"
 #include "host/views/options/options_prop_sheet.h"
@@ -22,6 +23,7 @@ CViewRegistry CMainFrameFactory::StandardViews() {
     CViewRegistry registry;
     registry.Register(view_class::kPlaceholder, [] { return std::make_unique<CPlaceholderView>(); });
     RegisterFormViews(registry);
+    RegisterInstrumentViews(registry);
     RegisterConsoleViews(registry);
     RegisterMessageViews(registry);
     RegisterServiceViews(registry);

@@ -39,9 +39,6 @@ inline constexpr char16_t kStatusRecordingPaused[] = u"REC paused: %lld bytes";
 inline constexpr char16_t kPlaceholderNoTime[] = u"No time from the receiver yet";
 inline constexpr char16_t kPlaceholderTime[] = u"%04d-%02d-%02d %02d:%02d:%02d UTC";
 
-// Under the name of each instrument of the NAV summary until the instrument exists.
-inline constexpr char16_t kInstrumentFollows[] = u"Instrument follows";
-
 inline constexpr char16_t kOpenReadOnly[] = u"Open as read-only";
 inline constexpr char16_t kAllFilesFilter[] = u"All Files (*.*)";
 

@@ -4,7 +4,10 @@
 
 #include "host/views/color_table.h"
 #include "host/views/forms/data_view.h"
-#include "host/views/forms/pending_instrument_view.h"
+#include "host/views/instruments/altitude_meter_view.h"
+#include "host/views/instruments/compass_view.h"
+#include "host/views/instruments/speed_meter_view.h"
+#include "host/views/instruments/watch_view.h"
 #include "host/views/satellites/satellite_pos_view.h"
 #include "host/views/satellites/satellite_signal_level_view.h"
 
@@ -13,10 +16,6 @@ namespace {
 template <typename View>
 std::unique_ptr<CView> Make() {
     return std::make_unique<View>();
-}
-
-std::function<std::unique_ptr<CView>()> Pending(const char16_t* instrument) {
-    return [instrument] { return std::make_unique<CPendingInstrumentView>(instrument); };
 }
 
 template <size_t N>
@@ -115,8 +114,13 @@ CSatelliteSignalLevelView* CMainFormSVInfo::SignalLevel() const {
 }
 
 CMainFormNAVInfo::CMainFormNAVInfo()
-    : CMainForm({{"Compass", Pending(u"Compass")},
-                 {"Speed", Pending(u"Speed")},
-                 {"Altitude", Pending(u"Altitude")},
-                 {"Watch", Pending(u"Watch")}},
+    : CMainForm({{"Compass", Make<CCompassView>},
+                 {"Speed", Make<CSpeedMeterView>},
+                 {"Altitude", Make<CAltitudeMeterView>},
+                 {"Watch", Make<CWatchView>}},
                 [](int width, int height) { return AsVector(NavSummaryLayout(width, height)); }) {}
+
+CCompassView* CMainFormNAVInfo::Compass() const { return static_cast<CCompassView*>(PaneView(0)); }
+CSpeedMeterView* CMainFormNAVInfo::Speed() const { return static_cast<CSpeedMeterView*>(PaneView(1)); }
+CAltitudeMeterView* CMainFormNAVInfo::Altitude() const { return static_cast<CAltitudeMeterView*>(PaneView(2)); }
+CWatchView* CMainFormNAVInfo::Watch() const { return static_cast<CWatchView*>(PaneView(3)); }

@@ -7,9 +7,13 @@
 
 #include "host/views/view.h"
 
+class CAltitudeMeterView;
+class CCompassView;
 class CDataView;
 class CSatellitePosView;
 class CSatelliteSignalLevelView;
+class CSpeedMeterView;
+class CWatchView;
 
 // Where the panes of the summary forms go in a client area of W x H (halves are integer halves,
 // so an odd size leaves the last column or row uncovered).
@@ -66,9 +70,13 @@ public:
     CSatelliteSignalLevelView* SignalLevel() const;
 };
 
-// "NAV Summary": compass, speed, altitude and watch. The instruments are not there yet: each pane
-// says that its instrument follows.
+// "NAV Summary": compass, speed, altitude and watch.
 class CMainFormNAVInfo : public CMainForm {
 public:
     CMainFormNAVInfo();
+
+    CCompassView* Compass() const;
+    CSpeedMeterView* Speed() const;
+    CAltitudeMeterView* Altitude() const;
+    CWatchView* Watch() const;
 };

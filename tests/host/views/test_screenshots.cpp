@@ -7,10 +7,13 @@
 #include <QPainter>
 #include <set>
 
+#include "host/core/app/simulator_process.h"
 #include "host/views/command_bar.h"
 #include "host/views/forms/data_view.h"
 #include "host/views/forms/data_view_layout.h"
 #include "host/views/forms/main_form.h"
+#include "host/views/instruments/speed_meter_view.h"
+#include "host/views/instruments/world_view.h"
 #include "host/views/messages/message_form_view.h"
 #include "tests/host/views/gui_test_support.h"
 #include "tests/platform/test_serial_terminal.h"
@@ -152,4 +155,27 @@ TEST_F(ScreenshotTest, TheMessageViewWithKvbEditors) {
                                 {"KVB CFG-USB", "message_view_kvb_usb.png"},
                                 {"KVB CFG-TM2", "message_view_kvb_tm2.png"},
                                 {"KVB ODO", "message_view_kvb_odo.png"}});
+}
+
+// The instruments and the world map as the View menu shows them, fed by the simulated receiver.
+TEST_F(ScreenshotTest, TheNavSummaryAndTheWorldMapWithTheSimulatedReceiver) {
+    CSimulatorProcess simulator;
+    std::string error;
+    ASSERT_TRUE(simulator.Start(10, error)) << error;
+    CMainFrameMobile& frame = Start({"-port", simulator.DevicePath()});
+    frame.resize(800, 600);
+    frame.CommandBar().Run(cmd::kNavSummary);
+    const auto* summary = dynamic_cast<const CMainFormNAVInfo*>(frame.ActiveView());
+    ASSERT_NE(summary, nullptr);
+    ASSERT_TRUE(RunEventsUntil([&] { return summary->Speed()->HasReading(); }));
+    RunEventsUntil([] { return false; }, std::chrono::milliseconds(1000));
+    EXPECT_TRUE(frame.grab().toImage().save(kFolder + "/main_window_nav_summary.png"));
+
+    ASSERT_TRUE(Enabled(frame, cmd::kWorldMap));
+    frame.CommandBar().Run(cmd::kWorldMap);
+    const auto* world = dynamic_cast<const CWorldView*>(frame.ActiveView());
+    ASSERT_NE(world, nullptr);
+    ASSERT_TRUE(RunEventsUntil([&] { return world->Trail().size() >= 3; }));
+    EXPECT_TRUE(ShowsSomething(frame.grab().toImage()));
+    EXPECT_TRUE(frame.grab().toImage().save(kFolder + "/main_window_world_map.png"));
 }
