@@ -4,7 +4,7 @@
 
 class QWidget;
 
-// The file dialogs of the log commands, behind an interface so that tests can choose files.
+// The file dialogs of the log commands and of the views' files, behind an interface so that tests can choose files.
 class ILogFileDialogs {
 public:
     struct OpenChoice {
@@ -19,6 +19,8 @@ public:
     virtual std::optional<OpenChoice> AskOpenFile(const std::string& folder) = 0;
     // The file that the receiver's logger is read into; empty when cancelled.
     virtual std::optional<std::string> AskLoggerFile() = 0;
+    // A map picture to open, starting in folder; empty when cancelled.
+    virtual std::optional<std::string> AskMapFile(const std::string& folder) = 0;
 };
 
 class CQtLogFileDialogs : public ILogFileDialogs {
@@ -28,6 +30,7 @@ public:
     std::optional<std::string> AskSaveFile(const std::string& folder, const std::u16string& proposedName) override;
     std::optional<OpenChoice> AskOpenFile(const std::string& folder) override;
     std::optional<std::string> AskLoggerFile() override;
+    std::optional<std::string> AskMapFile(const std::string& folder) override;
 
 private:
     QWidget* parent;

@@ -3,6 +3,7 @@
 #include "host/views/consoles/console_views.h"
 #include "host/views/forms/form_views.h"
 #include "host/views/main_frame_mobile.h"
+#include "host/views/maps/map_views.h"
 #include "host/views/messages/message_form_view.h"
 #include "host/views/placeholder_view.h"
 #include "host/views/services/service_commands.h"
@@ -21,5 +22,6 @@ CViewRegistry CMainFrameFactory::StandardViews() {
     RegisterConsoleViews(registry);
     RegisterMessageViews(registry);
     RegisterServiceViews(registry);
+    RegisterMapViews(registry);
     return registry;
 }

@@ -28,6 +28,10 @@ public:
     }
 
     std::optional<std::string> AskLoggerFile() override { return saveFile; }
+    std::optional<std::string> AskMapFile(const std::string& folder) override {
+        shownFolder = folder;
+        return mapFile;
+    }
 
     std::optional<std::string> AskSaveMessage(const std::u16string& proposedName) override {
         proposedMessageName = proposedName;
@@ -42,6 +46,7 @@ public:
     bool answerYes = true;
     std::optional<std::string> saveFile;
     std::optional<OpenChoice> openFile;
+    std::optional<std::string> mapFile;
     // The folder the last file dialog started in.
     std::string shownFolder;
     std::u16string proposedMessageName;
