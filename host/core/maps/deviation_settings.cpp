@@ -1,5 +1,6 @@
 #include "deviation_settings.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -37,7 +38,7 @@ double Pick(double wanted, double kept) { return std::isnan(wanted) ? kept : wan
 }  // namespace
 
 double UsableMaxDeviation(double maxDeviation) {
-    return maxDeviation > 0 && std::isfinite(maxDeviation) ? maxDeviation : kDefaultMaxDeviation;
+    return maxDeviation >= kMinMaxDeviation && std::isfinite(maxDeviation) ? maxDeviation : kDefaultMaxDeviation;
 }
 
 DeviationSettings Usable(DeviationSettings settings) {
@@ -60,7 +61,8 @@ void SaveDeviationSettings(platform::CProfile& profile, const DeviationSettings&
     profile.WriteInt(kSection, kModeKey, settings.mode);
     WriteDouble(profile, kLatitudeKey, settings.referenceLatitude);
     WriteDouble(profile, kLongitudeKey, settings.referenceLongitude);
-    const double metres = std::trunc(UsableMaxDeviation(settings.maxDeviation));
+    // Less than a metre is kept as one: 0 would read back as the default.
+    const double metres = std::max(1.0, std::trunc(UsableMaxDeviation(settings.maxDeviation)));
     profile.WriteInt(kSection, kMaxDeviationKey, metres < 1e9 ? static_cast<int>(metres) : 1000000000);
 }
 

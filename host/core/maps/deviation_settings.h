@@ -24,14 +24,17 @@ struct DeviationSettings {
 static_assert(sizeof(DeviationSettings) == 32);
 
 inline constexpr double kDefaultMaxDeviation = 50;
+// Below a millimetre the plot's arithmetic loses its meaning.
+inline constexpr double kMinMaxDeviation = 0.001;
 
-// A scale that is not a positive number would divide the plot by zero: it reads as the default.
+// A scale that is not a positive number would divide the plot by zero: it reads as the default,
+// as does one below kMinMaxDeviation.
 double UsableMaxDeviation(double maxDeviation);
 // The settings with a usable scale and mode.
 DeviationSettings Usable(DeviationSettings settings);
 
 DeviationSettings LoadDeviationSettings(const platform::CProfile& profile);
-// The scale is kept in whole metres.
+// The scale is kept in whole metres, at least one.
 void SaveDeviationSettings(platform::CProfile& profile, const DeviationSettings& settings);
 
 // The reference of the mode: the average or the current position, or the fixed point as it

@@ -161,7 +161,9 @@ void CDeviationMapView::DrawRings(QPainter& painter, const DeviationPlot& plot, 
     painter.drawLine(centre - QPointF(half, 0), centre + QPointF(half, 0));
     painter.drawLine(centre - QPointF(0, half), centre + QPointF(0, half));
     const double step = RingStep(settings.maxDeviation);
-    for (double distance = step; distance <= settings.maxDeviation * (1 + 1e-9); distance += step) {
+    const double maximum = UsableMaxDeviation(settings.maxDeviation) * (1 + 1e-9);
+    for (int ring = 1; ring * step <= maximum; ++ring) {
+        const double distance = ring * step;
         const double radius = distance * plot.pixelsPerMetre;
         painter.drawEllipse(centre, radius, radius);
         painter.drawText(centre + QPointF(radius * M_SQRT1_2 + 2, -radius * M_SQRT1_2 - 2),

@@ -62,7 +62,7 @@ void CDeviationPropertiesDialog::accept() {
     const std::optional<double> latitude = Field(dialog::kDeviationLatitude, 90, !fixed);
     const std::optional<double> longitude = Field(dialog::kDeviationLongitude, 180, !fixed);
     const std::optional<double> maximum = Field(dialog::kDeviationMaximum, 1e7, false);
-    const bool positive = maximum.value_or(0) > 0;
+    const bool positive = maximum.value_or(0) >= kMinMaxDeviation;
     if (maximum && !positive) page->SetControlRejected(dialog::kDeviationMaximum, true);
     if (!latitude || !longitude || !positive) return;
     // An empty field, allowed while the reference follows the positions, keeps the reference.

@@ -328,11 +328,12 @@ void CMapView::SetStatus(const std::u16string& text) {
 }
 
 void CMapView::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (!HasMap()) return;
     pressedAt = event->position().toPoint();
     draggedTo = *pressedAt;
     measuring = false;
     scrolling = event->button() != Qt::LeftButton;
-    event->accept();
 }
 
 void CMapView::mouseMoveEvent(QMouseEvent* event) {
@@ -358,7 +359,7 @@ void CMapView::mouseReleaseEvent(QMouseEvent* event) {
     if (!pressedAt) return;
     const QPoint from = *pressedAt;
     pressedAt.reset();
-    if (!scrolling && !measuring && HasMap()) {
+    if (!scrolling && !measuring) {
         const MapPoint pixel = ScreenToPixel(from);
         if (calibrationMode) {
             calibrationPoints.push_back(pixel);

@@ -3,18 +3,22 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QMouseEvent>
+#include <QStatusBar>
 #include <cmath>
 #include <numbers>
 
 #include "host/core/maps/calibration_file.h"
 #include "host/core/maps/map_geometry.h"
 #include "host/core/maps/world_file.h"
+#include "host/views/maps/deviation_map_view.h"
 #include "host/views/maps/map_view.h"
+#include "host/views/qt_text.h"
 #include "resources/veltro/command_ids.h"
 #include "shared/entry_ids.h"
 #include "shared/storage_values.h"
 #include "tests/host/views/forms/simulated_document.h"
 #include "tests/host/views/forms/view_pixels.h"
+#include "tests/host/views/gui_test_support.h"
 #include "tests/host/views/maps/map_test_files.h"
 
 namespace {
@@ -262,4 +266,40 @@ TEST(MapViewScreenshot, ACalibratedMapWithTheSimulatorsTrack) {
     EXPECT_TRUE(HasColor(image, image.rect(), simulated.colors.Color(9)));       // the position
     QDir().mkpath(QStringLiteral(VELTRO_SCREENSHOT_DIR));
     EXPECT_TRUE(image.save(QStringLiteral(VELTRO_SCREENSHOT_DIR "/map_view.png")));
+}
+
+// Through the program's window: the View menu opens the map, another view keeps it in the recent
+// list, and the list brings it back as it was; a tap's text stands in the window's status bar.
+class MapFrameTest : public GuiAppTest {};
+
+TEST_F(MapFrameTest, TheRecentListBringsTheMapBack) {
+    CMainFrameMobile& frame = Start({});
+    frame.resize(800, 600);
+    TestFolder files;
+    const std::string path = files.Picture("town.png", 400, 300);
+    files.Write("town.mcf", Mcf(8.50, 47.40, 0.0001));
+    EXPECT_FALSE(Enabled(frame, cmd::kFirstRecentMap));
+    frame.CommandBar().Run(cmd::kNewMapView);
+    auto* map = dynamic_cast<CMapView*>(frame.ActiveView());
+    ASSERT_NE(map, nullptr);
+    prompts.mapFile = path;
+    map->OnCommand(cmd::kOpenMap);
+    map->ZoomBy(2, QPointF(0, 0));
+    frame.CommandBar().Run(cmd::kDeviationMap);
+    ASSERT_NE(dynamic_cast<CDeviationMapView*>(frame.ActiveView()), nullptr);
+    ASSERT_TRUE(Enabled(frame, cmd::kFirstRecentMap));
+    EXPECT_EQ(Item(frame, cmd::kFirstRecentMap)->text(), QStringLiteral("&1 town.png"));
+
+    frame.CommandBar().Run(cmd::kFirstRecentMap);
+    map = dynamic_cast<CMapView*>(frame.ActiveView());
+    ASSERT_NE(map, nullptr);
+    EXPECT_TRUE(map->IsCalibrated());
+    EXPECT_DOUBLE_EQ(map->Settings().zoom, 2);
+    const QPoint at = map->rect().center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton, {});
+    QMouseEvent release(QEvent::MouseButtonRelease, at, at, Qt::LeftButton, {}, {});
+    QCoreApplication::sendEvent(map, &press);
+    QCoreApplication::sendEvent(map, &release);
+    EXPECT_EQ(frame.statusBar()->currentMessage(), ToQString(map->StatusText()));
+    EXPECT_TRUE(map->StatusText().starts_with(u"Lon 8."));
 }
