@@ -64,8 +64,9 @@ std::u16string Lowered(std::u16string_view text) {
 
 // The keys of a section, in one read of the file, so that a large count costs no read for each
 // missing marker.
-std::set<std::u16string> SectionKeys(const char16_t* section, const std::string& path) {
-    std::u16string buffer(kMaxCalibrationFileSize + 2, u'\0');
+std::set<std::u16string> SectionKeys(const char16_t* section, const std::string& path, size_t fileSize) {
+    // No file holds more characters than bytes.
+    std::u16string buffer(fileSize + 2, u'\0');
     const int length =
         GetProfileText(section, nullptr, nullptr, buffer.data(), static_cast<int>(buffer.size()), path);
     std::set<std::u16string> keys;
@@ -78,20 +79,25 @@ std::set<std::u16string> SectionKeys(const char16_t* section, const std::string&
     return keys;
 }
 
-// Why the file cannot be read, or nothing when it can.
-std::optional<std::u16string> OpenFailure(const std::string& path) {
+// The file's size, or why it cannot be read.
+struct OpenCheck {
+    std::optional<std::u16string> failure;
+    size_t size = 0;
+};
+
+OpenCheck CheckOpen(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) return kCalibrationNotFound;
-        if (errno == EACCES || errno == EPERM) return kCalibrationAccessDenied;
-        return kCalibrationNotLoaded;
+        if (errno == ENOENT || errno == ENOTDIR) return {kCalibrationNotFound};
+        if (errno == EACCES || errno == EPERM) return {kCalibrationAccessDenied};
+        return {kCalibrationNotLoaded};
     }
     struct stat info {};
     const bool readable = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
                           static_cast<size_t>(info.st_size) <= kMaxCalibrationFileSize;
     ::close(fd);
-    if (!readable) return kCalibrationNotLoaded;
-    return std::nullopt;
+    if (!readable) return {kCalibrationNotLoaded};
+    return {std::nullopt, static_cast<size_t>(info.st_size)};
 }
 
 // The profile store takes a name without "/" as one of its own folder.
@@ -116,13 +122,14 @@ bool ReadReferences(const std::string& path, MapCalibration& calibration, std::a
     return true;
 }
 
-void ReadMarkers(const std::string& path, const CMapTransform& transform, MapCalibration& calibration) {
+void ReadMarkers(const std::string& path, size_t fileSize, const CMapTransform& transform,
+                 MapCalibration& calibration) {
     const std::string store = StorePath(path);
     const int count = GetProfileNumber(u"Marker", u"Count", 0, store);
     std::vector<std::u16string> errors;
     if (count > kMaxMarkers) errors.push_back(platform::FormatW(kMarkerCountCapped, count, kMaxMarkers));
     const int read = std::clamp(count, 0, kMaxMarkers);
-    const std::set<std::u16string> keys = read > 0 ? SectionKeys(u"Marker", store) : std::set<std::u16string>{};
+    const std::set<std::u16string> keys = read > 0 ? SectionKeys(u"Marker", store, fileSize) : std::set<std::u16string>{};
     for (int i = 1; i <= read; ++i) {
         const std::u16string key = Utf16(std::to_string(i));
         const std::u16string value = keys.contains(key) ? ReadValue(u"Marker", key, store) : u"";
@@ -194,8 +201,9 @@ std::u16string SyntaxMessage(const std::string& path, const std::vector<std::u16
 
 MapCalibration ReadCalibrationFile(const std::string& path) {
     MapCalibration calibration;
-    if (const std::optional<std::u16string> failure = OpenFailure(path)) {
-        calibration.messages.push_back(*failure);
+    const OpenCheck check = CheckOpen(path);
+    if (check.failure) {
+        calibration.messages.push_back(*check.failure);
         return calibration;
     }
     std::array<MapReference, 3> references{};
@@ -209,7 +217,7 @@ MapCalibration ReadCalibrationFile(const std::string& path) {
         calibration.markers.clear();
         return calibration;
     }
-    ReadMarkers(path, *calibration.transform, calibration);
+    ReadMarkers(path, check.size, *calibration.transform, calibration);
     return calibration;
 }
 

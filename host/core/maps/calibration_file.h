@@ -23,8 +23,9 @@ struct MapCalibration {
     std::vector<std::u16string> messages;
 };
 
-// A calibration file is written by hand or by a tool, and is trusted for nothing.
-inline constexpr size_t kMaxCalibrationFileSize = 256 * 1024;
+// A calibration file is written by hand or by a tool, and is trusted for nothing. Each marker's
+// value is one read of the file through the profile store, so the file's size is bounded too.
+inline constexpr size_t kMaxCalibrationFileSize = 64 * 1024;
 inline constexpr int kMaxMarkers = 2000;
 // A message lists at most this many bad lines, and counts the rest.
 inline constexpr size_t kMaxListedSyntaxErrors = 10;
