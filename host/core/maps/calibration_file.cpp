@@ -67,8 +67,7 @@ std::u16string Lowered(std::u16string_view text) {
 std::set<std::u16string> SectionKeys(const char16_t* section, const std::string& path, size_t fileSize) {
     // No file holds more characters than bytes.
     std::u16string buffer(fileSize + 2, u'\0');
-    const int length =
-        GetProfileText(section, nullptr, nullptr, buffer.data(), static_cast<int>(buffer.size()), path);
+    const int length = GetProfileText(section, nullptr, nullptr, buffer.data(), static_cast<int>(buffer.size()), path);
     std::set<std::u16string> keys;
     std::u16string_view list(buffer.data(), static_cast<size_t>(length));
     while (!list.empty()) {
@@ -109,15 +108,14 @@ bool ReadReferences(const std::string& path, MapCalibration& calibration, std::a
         const std::u16string value = ReadValue(u"Reference", key, StorePath(path));
         const std::optional<MapReference> reference = ParseReference(value);
         if (!reference) {
-            const std::u16string line = value.empty() ? platform::FormatW(kReferenceNotFound, Utf8(key).c_str())
-                                                      : platform::FormatW(kKeyEqualsValue, Utf8(key).c_str(),
-                                                                          Utf8(value).c_str());
+            const std::u16string line =
+                value.empty() ? platform::FormatW(kReferenceNotFound, Utf8(key).c_str())
+                              : platform::FormatW(kKeyEqualsValue, Utf8(key).c_str(), Utf8(value).c_str());
             calibration.messages.push_back(SyntaxMessage(path, {line}));
             return false;
         }
         references[static_cast<size_t>(i - 1)] = *reference;
-        calibration.markers.push_back(
-            {reference->position, platform::FormatW(kReferenceName, i)});
+        calibration.markers.push_back({reference->position, platform::FormatW(kReferenceName, i)});
     }
     return true;
 }
@@ -129,7 +127,8 @@ void ReadMarkers(const std::string& path, size_t fileSize, const CMapTransform& 
     std::vector<std::u16string> errors;
     if (count > kMaxMarkers) errors.push_back(platform::FormatW(kMarkerCountCapped, count, kMaxMarkers));
     const int read = std::clamp(count, 0, kMaxMarkers);
-    const std::set<std::u16string> keys = read > 0 ? SectionKeys(u"Marker", store, fileSize) : std::set<std::u16string>{};
+    const std::set<std::u16string> keys =
+        read > 0 ? SectionKeys(u"Marker", store, fileSize) : std::set<std::u16string>{};
     for (int i = 1; i <= read; ++i) {
         const std::u16string key = Utf16(std::to_string(i));
         const std::u16string value = keys.contains(key) ? ReadValue(u"Marker", key, store) : u"";
@@ -161,8 +160,7 @@ std::optional<MapReference> ParseReference(std::u16string_view value) {
         numbers[i] = ScanNumber(value);
         if (!numbers[i]) return std::nullopt;
     }
-    return MapReference{{*numbers[0], *numbers[1]},
-                        {*numbers[3] * kRadiansPerDegree, *numbers[2] * kRadiansPerDegree}};
+    return MapReference{{*numbers[0], *numbers[1]}, {*numbers[3] * kRadiansPerDegree, *numbers[2] * kRadiansPerDegree}};
 }
 
 std::optional<ParsedMarker> ParseMarker(std::u16string_view value) {
@@ -195,7 +193,8 @@ std::u16string SyntaxMessage(const std::string& path, const std::vector<std::u16
     std::u16string message = platform::FormatW(kSyntaxErrorIn, path.c_str());
     for (size_t i = 0; i < lines.size() && i < kMaxListedSyntaxErrors; ++i) message += u"\n" + lines[i];
     if (lines.size() > kMaxListedSyntaxErrors)
-        message += u"\n" + platform::FormatW(kMoreSyntaxErrors, static_cast<int>(lines.size() - kMaxListedSyntaxErrors));
+        message +=
+            u"\n" + platform::FormatW(kMoreSyntaxErrors, static_cast<int>(lines.size() - kMaxListedSyntaxErrors));
     return message;
 }
 

@@ -25,8 +25,7 @@ inline constexpr char16_t kMapTypeFilter[] = u"%s (%s)";
 inline constexpr char16_t kStatusCalibrationPoint[] = u"Calibration Point %d. X %d, Y %d";
 inline constexpr char16_t kStatusTap[] = u"%s %s, %s %s (X %d, Y %d)";
 inline constexpr char16_t kStatusTapNotCalibrated[] = u"Map File Not Calibrated X %d, Y %d";
-inline constexpr char16_t kStatusDrag[] =
-    u"%s %s..%s, %s %s..%s, dx=%.1fm, dy=%.1fm, dist=%.1fm (X %d..%d, Y %d..%d)";
+inline constexpr char16_t kStatusDrag[] = u"%s %s..%s, %s %s..%s, dx=%.1fm, dy=%.1fm, dist=%.1fm (X %d..%d, Y %d..%d)";
 inline constexpr char16_t kStatusDragNotCalibrated[] = u"Map File Not Calibrated X %d..%d, Y %d..%d";
 
 inline constexpr char16_t kScaleKilometres[] = u"%.0f km";

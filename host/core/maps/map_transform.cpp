@@ -4,8 +4,7 @@
 
 namespace {
 
-double Determinant(double a1, double b1, double c1, double a2, double b2, double c2, double a3, double b3,
-                   double c3) {
+double Determinant(double a1, double b1, double c1, double a2, double b2, double c2, double a3, double b3, double c3) {
     return a1 * (b2 * c3 - b3 * c2) - a2 * (b1 * c3 - b3 * c1) + a3 * (b1 * c2 - b2 * c1);
 }
 
@@ -33,8 +32,8 @@ std::optional<CMapTransform> CMapTransform::FromForward(const Coefficients& k) {
     CMapTransform transform;
     transform.forward = k;
     // lat = (e·(x − c) − b·(y − f)) / G, lon = (a·(y − f) − d·(x − c)) / G.
-    transform.inverse = {k.e / g, -k.b / g, (k.b * k.f - k.e * k.c) / g,
-                         -k.d / g, k.a / g, (k.d * k.c - k.a * k.f) / g};
+    transform.inverse = {k.e / g,  -k.b / g, (k.b * k.f - k.e * k.c) / g,
+                         -k.d / g, k.a / g,  (k.d * k.c - k.a * k.f) / g};
     return transform;
 }
 

@@ -77,8 +77,7 @@ std::optional<MapViewSettings> DecodeMapViewState(std::span<const uint8_t> bytes
 std::vector<MapFileFilter> MapFileFilters() {
     std::u16string all;
     for (const MapType& type : kMapTypes) (all += all.empty() ? u"" : u";") += type.patterns;
-    std::vector<MapFileFilter> filters{
-        {platform::FormatW(kMapFilesFilter, platform::WideToUtf8(all).c_str()), all}};
+    std::vector<MapFileFilter> filters{{platform::FormatW(kMapFilesFilter, platform::WideToUtf8(all).c_str()), all}};
     for (const MapType& type : kMapTypes)
         filters.push_back({platform::FormatW(kMapTypeFilter, platform::WideToUtf8(type.name).c_str(),
                                              platform::WideToUtf8(type.patterns).c_str()),

@@ -192,8 +192,8 @@ void CDeviationMapView::DrawPoints(QPainter& painter, const DeviationPlot& plot)
     painter.setPen(Qt::NoPen);
     for (size_t i = 0; i < history.Count(); ++i) {
         const CEpochSnapshot& snapshot = history[i];
-        const std::optional<MapPixel> at =
-            PlotPoint(plot, {latitude->GetSnapshotValue(history, snapshot), longitude->GetSnapshotValue(history, snapshot)});
+        const std::optional<MapPixel> at = PlotPoint(
+            plot, {latitude->GetSnapshotValue(history, snapshot), longitude->GetSnapshotValue(history, snapshot)});
         if (!at) continue;
         const int color = NavigationStatusColorOf(valid ? valid->GetSnapshotValue(history, snapshot) : NAN,
                                                   mode ? mode->GetSnapshotValue(history, snapshot) : NAN);
@@ -211,8 +211,8 @@ void CDeviationMapView::DrawStatistics(QPainter& painter, const DeviationPlot& p
     const GeoPosition reference = plot.reference;
     const double half = plot.halfSize;
     const auto line = [&](double lat, double lon, int color, const QString& label) {
-        const GroundOffset offset = DeviationOffset(reference, {std::isnan(lat) ? reference.latitude : lat,
-                                                                std::isnan(lon) ? reference.longitude : lon});
+        const GroundOffset offset = DeviationOffset(
+            reference, {std::isnan(lat) ? reference.latitude : lat, std::isnan(lon) ? reference.longitude : lon});
         const MapPixel at = PlotPixel(plot, offset.east, offset.north);
         painter.setPen(QPen(Context().colors.Color(color), 1, Qt::DashLine));
         if (!std::isnan(lat) && std::abs(at.y - plot.centre.y) <= half) {

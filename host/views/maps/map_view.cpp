@@ -15,8 +15,8 @@
 #include "host/core/intake/veltro_doc.h"
 #include "host/core/maps/map_texts.h"
 #include "host/views/color_table.h"
-#include "host/views/message_box.h"
 #include "host/views/log_file_dialogs.h"
+#include "host/views/message_box.h"
 #include "host/views/qt_text.h"
 #include "host/views/recent_view_list.h"
 #include "host/views/text/view_tool_bar.h"
@@ -44,7 +44,9 @@ constexpr double kWheelStep = 1.25;
 constexpr int kDragThreshold = 3;
 constexpr int kMarkerArm = 5;
 
-std::u16string DegreesText(double radians) { return platform::FormatW(u"%.6f\u00B0", radians * 180 / std::numbers::pi); }
+std::u16string DegreesText(double radians) {
+    return platform::FormatW(u"%.6f\u00B0", radians * 180 / std::numbers::pi);
+}
 
 QImage ReadPicture(const std::string& path) {
     QImageReader reader(QString::fromStdString(path));
@@ -205,7 +207,8 @@ bool CMapView::LoadCalibration(const std::string& picturePath) {
     MapCalibration loaded = LoadMapCalibration(picturePath, picture.width(), picture.height());
     calibration = loaded.transform;
     markers = calibration ? std::move(loaded.markers) : std::vector<MapMarker>{};
-    for (const std::u16string& message : loaded.messages) Context().host.Messages().Show(message, IMessageBox::Icon::Stop);
+    for (const std::u16string& message : loaded.messages)
+        Context().host.Messages().Show(message, IMessageBox::Icon::Stop);
     Recompute();
     return IsCalibrated();
 }
@@ -264,7 +267,8 @@ std::optional<QPoint> CMapView::GeoToScreen(GeoPosition position) const {
 
 MapPoint CMapView::ScreenToPixel(QPoint screen) const {
     const QPointF offset = Offset();
-    return RoundedPixel({(screen.x() - offset.x()) / settings.zoom - 0.5, (screen.y() - offset.y()) / settings.zoom - 0.5});
+    return RoundedPixel(
+        {(screen.x() - offset.x()) / settings.zoom - 0.5, (screen.y() - offset.y()) / settings.zoom - 0.5});
 }
 
 const CStorageValue* CMapView::LatitudeEntry() const {
@@ -350,8 +354,8 @@ void CMapView::mouseMoveEvent(QMouseEvent* event) {
     draggedTo = at;
     measuring = measuring || (at - *pressedAt).manhattanLength() > kDragThreshold;
     if (!measuring) return;
-    SetStatus(DragStatusText(screenCalibration ? &*calibration : nullptr, ScreenToPixel(*pressedAt),
-                             ScreenToPixel(at), StatusFormat()));
+    SetStatus(DragStatusText(screenCalibration ? &*calibration : nullptr, ScreenToPixel(*pressedAt), ScreenToPixel(at),
+                             StatusFormat()));
     update();
 }
 

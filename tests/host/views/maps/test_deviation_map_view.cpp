@@ -131,7 +131,7 @@ TEST(DeviationMapScreenshot, TheSimulatorsDriveAroundItsAverage) {
     view.OnCommand(cmd::kDeviationStatistics);
     view.OnUpdate(nullptr, HINT_FORCED, nullptr);
     const QImage image = Rendered(view);
-    EXPECT_TRUE(HasColor(image, image.rect(), simulated.colors.Color(9)));  // the current position
+    EXPECT_TRUE(HasColor(image, image.rect(), simulated.colors.Color(9)));       // the current position
     EXPECT_GT(CountPixels(image, image.rect(), simulated.colors.Color(7)), 50);  // 3D fixes
     QDir().mkpath(QStringLiteral(VELTRO_SCREENSHOT_DIR));
     EXPECT_TRUE(image.save(QStringLiteral(VELTRO_SCREENSHOT_DIR "/deviation_map.png")));

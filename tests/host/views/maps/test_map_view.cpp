@@ -108,11 +108,10 @@ TEST(MapGeometry, ScaleBarFitAndFileNames) {
 }
 
 TEST_F(MapViewTest, ReferencesThatSpanNoPlaneGiveTheDivisionMessage) {
-    const std::string lines[] = {
-        // On one line in latitude and longitude.
-        "[Reference]\r\n1=0,0,8.50,47.40\r\n2=100,50,8.51,47.41\r\n3=300,150,8.53,47.43\r\n",
-        // Latitude changes, longitude stays.
-        "[Reference]\r\n1=0,0,8.50,47.40\r\n2=400,0,8.50,47.38\r\n3=0,300,8.50,47.37\r\n"};
+    const std::string lines[] = {// On one line in latitude and longitude.
+                                 "[Reference]\r\n1=0,0,8.50,47.40\r\n2=100,50,8.51,47.41\r\n3=300,150,8.53,47.43\r\n",
+                                 // Latitude changes, longitude stays.
+                                 "[Reference]\r\n1=0,0,8.50,47.40\r\n2=400,0,8.50,47.38\r\n3=0,300,8.50,47.37\r\n"};
     for (const std::string& mcf : lines) {
         host.prompts.shown.clear();
         ASSERT_TRUE(View().LoadMap(Map("plane", mcf)));
@@ -128,8 +127,8 @@ TEST_F(MapViewTest, MarkersOfBothTypesAndOneMessageForTheMissingOne) {
     ASSERT_TRUE(View().LoadMap(path));
     EXPECT_TRUE(View().IsCalibrated());
     const std::string mcf = CalibrationPath(path);
-    EXPECT_EQ(Shown(), std::vector<std::u16string>{u"Syntax error in calibration file " +
-                                                   platform::Utf8ToWide(mcf) + u"\nMarker 2 not found"});
+    EXPECT_EQ(Shown(), std::vector<std::u16string>{u"Syntax error in calibration file " + platform::Utf8ToWide(mcf) +
+                                                   u"\nMarker 2 not found"});
     const std::vector<MapMarker>& markers = View().Markers();
     ASSERT_EQ(markers.size(), 5u);
     EXPECT_EQ(markers[0].name, u"Reference 1");
@@ -209,8 +208,9 @@ TEST_F(MapViewTest, TapsDragsCalibrationPointsAndTheStateBlock) {
     EXPECT_EQ(View().StatusText(), u"Lon 8.520000, Lat 47.385000 (X 200, Y 150)");
     Click({100, 150}, {300, 150});
     // 0.02 degrees of longitude at 47.385 N on the ellipsoid.
-    EXPECT_EQ(View().StatusText(), u"Lon 8.510000..8.530000, Lat 47.385000..47.385000, dx=1510.2m, dy=0.0m, "
-                                   u"dist=1510.2m (X 100..300, Y 150..150)");
+    EXPECT_EQ(View().StatusText(),
+              u"Lon 8.510000..8.530000, Lat 47.385000..47.385000, dx=1510.2m, dy=0.0m, "
+              u"dist=1510.2m (X 100..300, Y 150..150)");
     View().OnCommand(cmd::kCalibrationPoints);
     Click({200, 150}, {200, 150});
     Click({10, 20}, {10, 20});
@@ -251,8 +251,9 @@ TEST(MapViewScreenshot, ACalibratedMapWithTheSimulatorsTrack) {
     ASSERT_TRUE(simulated.HasPlugins());
     TestFolder files;
     const std::string picture = files.Picture("drive.png", 600, 600);
-    files.Write("drive.mcf", "[Reference]\r\n1=0,0,8.5220,47.3904\r\n2=600,0,8.5614,47.3904\r\n"
-                             "3=0,600,8.5220,47.3634\r\n[Marker]\r\nCount=1\r\n1=c,8.5417,47.3769,\"Start\"\r\n");
+    files.Write("drive.mcf",
+                "[Reference]\r\n1=0,0,8.5220,47.3904\r\n2=600,0,8.5614,47.3904\r\n"
+                "3=0,600,8.5220,47.3634\r\n[Marker]\r\nCount=1\r\n1=c,8.5417,47.3769,\"Start\"\r\n");
     simulated.Feed(240);
     CMapView view;
     view.Create(simulated.Context(), u"", nullptr);
@@ -263,7 +264,7 @@ TEST(MapViewScreenshot, ACalibratedMapWithTheSimulatorsTrack) {
     view.OnUpdate(nullptr, HINT_FORCED, nullptr);
     const QImage image = Rendered(view);
     EXPECT_GT(CountPixels(image, image.rect(), simulated.colors.Color(12)), 50);  // the track
-    EXPECT_TRUE(HasColor(image, image.rect(), simulated.colors.Color(9)));       // the position
+    EXPECT_TRUE(HasColor(image, image.rect(), simulated.colors.Color(9)));        // the position
     QDir().mkpath(QStringLiteral(VELTRO_SCREENSHOT_DIR));
     EXPECT_TRUE(image.save(QStringLiteral(VELTRO_SCREENSHOT_DIR "/map_view.png")));
 }
@@ -301,5 +302,9 @@ TEST_F(MapFrameTest, TheRecentListBringsTheMapBack) {
     QCoreApplication::sendEvent(map, &press);
     QCoreApplication::sendEvent(map, &release);
     EXPECT_EQ(frame.statusBar()->currentMessage(), ToQString(map->StatusText()));
+    frame.show();
+    RunEventsUntil([] { return false; }, std::chrono::milliseconds(200));
+    QDir().mkpath(QStringLiteral(VELTRO_SCREENSHOT_DIR));
+    EXPECT_TRUE(frame.grab().save(QStringLiteral(VELTRO_SCREENSHOT_DIR "/map_view_window.png")));
     EXPECT_TRUE(map->StatusText().starts_with(u"Lon 8."));
 }
