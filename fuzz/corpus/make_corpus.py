@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the fuzz targets' seed inputs into kvb/, nmea/, page/, http/, logger/ configuration/ and views/ next to this script.
+"""Writes the fuzz targets' seed inputs into kvb/, nmea/, page/, http/, logger/, configuration/, views/ and calibration/ next to this script.
 
 Each seed is in its target's own input format (see the fuzz targets): for fuzz_kvb_frames chunks
 led by a length byte, for fuzz_nmea lines led by an address byte, so that the targets complete
@@ -7,7 +7,8 @@ the checksums and mutations of the seeds still reach the decoders; for fuzz_page
 byte, an item-size byte and the text of a page's field; for fuzz_http_reply a capacity byte (0xFF: the
 Aidwell client's) and a server's reply, header and body; for fuzz_logger_answers logger answers led by
 a byte (record or information, a pause before, the length); for fuzz_configuration_file KVB chunks as
-fuzz_kvb_frames reads them, settings among other frames."""
+fuzz_kvb_frames reads them, settings among other frames; for fuzz_calibration a map's calibration
+file or world file as it lies beside the picture."""
 import pathlib
 import struct
 
@@ -213,3 +214,14 @@ for name, data in {
         + struct.pack("<9d", float("nan"), float("inf"), 1e308, -1e308, float("nan"), 0, float("inf"), 0, -1),
 }.items():
     write("views", name, data)
+
+
+CALIBRATION = (b"[Reference]\r\n1=10,20,8.50,47.40\r\n2=600, 40, 8.56, 47.39\r\n3=50,450,8.51,47.35\r\n"
+               b"[Marker]\r\nCount=4\r\n1=c,8.53,47.37,\"Bridge\"\r\n2=i,100,200 \"Hut\"\r\n4=x,1,2\r\n")
+for name, data in {
+        "markers": CALIBRATION,
+        "collinear": b"[Reference]\n1=0,0,8,47\n2=10,10,9,48\n3=20,20,10,49\n",
+        "utf16": b"\xff\xfe" + "[Reference]\r\n1=1,2,3,4\r\n".encode("utf-16-le"),
+        "world": b"0.0001\n0\n0\n-0.0001\n8.5\n47.4\n",
+}.items():
+    write("calibration", name, data)

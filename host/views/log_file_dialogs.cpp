@@ -8,6 +8,8 @@
 #include <QStyle>
 
 #include "host/core/log/log_file_texts.h"
+#include "host/core/maps/map_view_state.h"
+#include "host/views/qt_text.h"
 #include "resources/veltro/strings.h"
 
 namespace {
@@ -114,4 +116,20 @@ std::optional<ILogFileDialogs::OpenChoice> CQtLogFileDialogs::AskOpenFile(const 
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) grid->addWidget(readOnly, grid->rowCount(), 0, 1, -1);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return OpenChoice{LocalPath(dialog.selectedFiles().front()), readOnly->isChecked()};
+}
+
+// The filters' descriptions show their patterns as the handheld wrote them; Qt reads the patterns
+// from the last parentheses, separated by blanks.
+std::optional<std::string> CQtLogFileDialogs::AskMapFile(const std::string& folder) {
+    QFileDialog dialog(parent);
+    Prepare(dialog, folder);
+    QStringList filters;
+    for (const MapFileFilter& filter : MapFileFilters())
+        filters << ToQString(filter.description) + " (" + ToQString(filter.patterns).replace(u';', u' ') + ")";
+    dialog.setNameFilters(filters);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return LocalPath(dialog.selectedFiles().front());
 }

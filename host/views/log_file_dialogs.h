@@ -4,7 +4,7 @@
 
 class QWidget;
 
-// The file dialogs of the log commands, behind an interface so that tests can choose files.
+// The file dialogs of the log commands and of the views' files, behind an interface so that tests can choose files.
 class ILogFileDialogs {
 public:
     struct OpenChoice {
@@ -25,6 +25,8 @@ public:
     // The file of the receiver's whole configuration, to write and to read; empty when cancelled.
     virtual std::optional<std::string> AskSaveConfiguration() = 0;
     virtual std::optional<std::string> AskLoadConfiguration() = 0;
+    // A map picture to open, starting in folder; empty when cancelled.
+    virtual std::optional<std::string> AskMapFile(const std::string& folder) = 0;
 };
 
 class CQtLogFileDialogs : public ILogFileDialogs {
@@ -37,6 +39,7 @@ public:
     std::optional<std::string> AskExportFile(const std::string& folder, const std::u16string& proposedName) override;
     std::optional<std::string> AskSaveConfiguration() override;
     std::optional<std::string> AskLoadConfiguration() override;
+    std::optional<std::string> AskMapFile(const std::string& folder) override;
 
 private:
     QWidget* parent;

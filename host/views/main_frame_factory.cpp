@@ -5,6 +5,7 @@
 #include "host/views/forms/form_views.h"
 #include "host/views/instruments/instrument_views.h"
 #include "host/views/main_frame_mobile.h"
+#include "host/views/maps/map_views.h"
 #include "host/views/messages/message_form_view.h"
 #include "host/views/options/options_prop_sheet.h"
 #include "host/views/placeholder_view.h"
@@ -29,5 +30,6 @@ CViewRegistry CMainFrameFactory::StandardViews() {
     RegisterServiceViews(registry);
     RegisterChartViews(registry);
     RegisterStatisticViews(registry);
+    RegisterMapViews(registry);
     return registry;
 }

@@ -108,3 +108,21 @@ constexpr unsigned kHoldOff = kViewRun;
 constexpr unsigned kHoldOn = kViewPause;
 
 }  // namespace cmd
+
+// The map view's toolbar and the deviation map's context menu; copy is kEditCopy.
+namespace cmd {
+
+constexpr unsigned kOpenMap = 40651;
+constexpr unsigned kZoomIn = 40652;
+constexpr unsigned kZoomOut = 40653;
+constexpr unsigned kFitMap = 40654;
+constexpr unsigned kFollowPosition = 40655;
+constexpr unsigned kSecondPosition = 40656;
+constexpr unsigned kCalibrationPoints = 40657;
+constexpr unsigned kShowTrack = 40658;
+constexpr unsigned kShowMarkers = 40659;
+constexpr unsigned kDeviationPoints = 40660;
+constexpr unsigned kDeviationStatistics = 40661;
+constexpr unsigned kDeviationProperties = 40662;
+
+}  // namespace cmd

@@ -157,12 +157,44 @@ inline constexpr ControlTemplate kOptionsGenericControls[] = {
 };
 // clang-format on
 
+// The deviation map's properties: how the reference is chosen, the fixed point and the scale.
+inline constexpr int kDeviationProperties = 128;
+inline constexpr char16_t kDeviationPropertiesCaption[] = u"Deviation Map Properties";
+inline constexpr int kDeviationOk = 1;
+inline constexpr int kDeviationCancel = 2;
+inline constexpr int kDeviationAverage = 1077;
+inline constexpr int kDeviationCurrent = 1078;
+inline constexpr int kDeviationFixed = 1079;
+inline constexpr int kDeviationLatitude = 1048;
+inline constexpr int kDeviationLongitude = 1054;
+inline constexpr int kDeviationMaximum = 1059;
+
+// clang-format off
+inline constexpr ControlTemplate kDeviationPropertiesControls[] = {
+    {kDeviationAverage, ControlKind::RadioButton, u"Average Point", {6, 4, 80, 10}, STYLE_GROUP},
+    {kDeviationCurrent, ControlKind::RadioButton, u"Current Point", {6, 15, 80, 10}},
+    {kDeviationFixed, ControlKind::RadioButton, u"Fix Point", {6, 26, 80, 10}},
+    {kStatic, ControlKind::StaticText, u"Latitude:", {6, 42, 50, 8}},
+    {kDeviationLatitude, ControlKind::Edit, u"", {58, 40, 70, 12}},
+    {kStatic, ControlKind::StaticText, u"[\u00B0]", {131, 42, 16, 8}},
+    {kStatic, ControlKind::StaticText, u"Longitude:", {6, 56, 50, 8}},
+    {kDeviationLongitude, ControlKind::Edit, u"", {58, 54, 70, 12}},
+    {kStatic, ControlKind::StaticText, u"[\u00B0]", {131, 56, 16, 8}},
+    {kStatic, ControlKind::StaticText, u"Max. Deviation:", {6, 70, 50, 8}},
+    {kDeviationMaximum, ControlKind::Edit, u"", {58, 68, 40, 12}},
+    {kStatic, ControlKind::StaticText, u"[m]", {101, 70, 16, 8}},
+    {kDeviationOk, ControlKind::PushButton, u"OK", {40, 83, 50, 13}},
+    {kDeviationCancel, ControlKind::PushButton, u"Cancel", {96, 83, 50, 13}},
+};
+// clang-format on
+
 inline constexpr DialogTemplate kDialogs[] = {
     {kCustomMessage, 234, 140, kCustomMessageControls},
     {kWorkerProgress, 120, 52, kWorkerProgressControls},
     {kAidwellOnline, 156, 127, kAidwellOnlineControls},
     {kLinkPrompt, 156, 55, kLinkPromptControls},
     {kOptionsGeneric, 300, 242, kOptionsGenericControls},
+    {kDeviationProperties, 152, 98, kDeviationPropertiesControls},
 };
 
 }  // namespace dialog

@@ -188,3 +188,31 @@ inline constexpr MenuEntry kMessageToolbar[] = {
     menu_detail::Item(cmd::kMessageAge, u"Age"),
 };
 // clang-format on
+
+// clang-format off
+// The map view's toolbar.
+inline constexpr MenuEntry kMapToolbar[] = {
+    menu_detail::Item(cmd::kOpenMap, u"Open Map"),
+    menu_detail::Separator(),
+    menu_detail::Item(cmd::kZoomIn, u"Zoom In"),
+    menu_detail::Item(cmd::kZoomOut, u"Zoom Out"),
+    menu_detail::Item(cmd::kFitMap, u"Fit"),
+    menu_detail::Separator(),
+    menu_detail::Item(cmd::kFollowPosition, u"Follow"),
+    menu_detail::Item(cmd::kShowTrack, u"Track"),
+    menu_detail::Item(cmd::kShowMarkers, u"Markers"),
+    menu_detail::Item(cmd::kSecondPosition, u"Second Position"),
+    menu_detail::Item(cmd::kCalibrationPoints, u"Calibration Points"),
+    menu_detail::Separator(),
+    menu_detail::Item(cmd::kEditCopy, u"Copy"),
+};
+
+// The deviation map's context menu.
+inline constexpr MenuEntry kDeviationContextMenu[] = {
+    menu_detail::Item(cmd::kDeviationPoints, u"Show &Points"),
+    menu_detail::Item(cmd::kDeviationStatistics, u"Show &Statistics"),
+    menu_detail::Separator(),
+    menu_detail::Item(cmd::kEditCopy, u"&Copy"),
+    menu_detail::Item(cmd::kDeviationProperties, u"P&roperties..."),
+};
+// clang-format on

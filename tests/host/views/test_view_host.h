@@ -37,6 +37,10 @@ public:
     std::optional<std::string> AskLoadConfiguration() override {
         return openFile ? std::optional(openFile->path) : std::nullopt;
     }
+    std::optional<std::string> AskMapFile(const std::string& folder) override {
+        shownFolder = folder;
+        return mapFile;
+    }
 
     std::optional<std::string> AskSaveMessage(const std::u16string& proposedName) override {
         proposedMessageName = proposedName;
@@ -57,6 +61,7 @@ public:
     bool answerYes = true;
     std::optional<std::string> saveFile;
     std::optional<OpenChoice> openFile;
+    std::optional<std::string> mapFile;
     // The folder the last file dialog started in.
     std::string shownFolder;
     std::u16string proposedMessageName;

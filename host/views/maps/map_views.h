@@ -1,0 +1,6 @@
+#pragma once
+
+class CViewRegistry;
+
+// Registers the map view and the deviation map.
+void RegisterMapViews(CViewRegistry& registry);
