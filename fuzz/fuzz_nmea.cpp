@@ -40,8 +40,12 @@ struct NmeaHost {
     ProtocolEntry entry{u"NMEA", NmeaCheckFrame, &root};
 };
 
+// The talkers of every system after the GP sentences, so that their nodes are made on demand
+// and their satellites numbered by system.
 const char* const kAddresses[] = {"GPGGA", "GPGLL", "GPGSA", "GPGSV", "GPRMC", "GPVTG", "GPZDA", "GPGST",
-                                  "GPGRS", "GPGBS", "GPDTM", "GPTXT", "GNGSV", "GNGGA", "PKVB"};
+                                  "GPGRS", "GPGBS", "GPDTM", "GPTXT", "GNGSV", "GNGGA", "PKVB",  "GNRMC",
+                                  "GNGSA", "GLGSV", "GAGSV", "GBGSV", "BDGSA", "GQGSV", "QZGSV", "GIGSV",
+                                  "GNGNS", "GPGNS", "GNVTG", "GNZDA", "GLGSA", "GAGSA", "GNGLL", "GNGST"};
 
 // Each input line becomes a sentence: its first byte picks the address, the rest are its fields.
 // A first byte beyond the addresses passes the line on as it is.

@@ -25,7 +25,7 @@ CChannelHistory::Sample* CChannelHistory::Newest(int channel) {
 }
 
 int CChannelHistory::ChannelOfSatellite(int n) const {
-    const auto number = static_cast<uint8_t>(n);
+    const auto number = static_cast<uint16_t>(n);
     if (number == 0) return kChannels;
     for (int channel = 0; channel < kChannels; ++channel)
         if (samples[channel][0].satellite == number) return channel;
@@ -40,15 +40,16 @@ int CChannelHistory::ChannelOfSatellite(int n) const {
     return stalest;
 }
 
-void CChannelHistory::AssignSatellite(int channel, int n) {
+void CChannelHistory::AssignSatellite(int channel, int n, SatelliteSystem system) {
     Sample* newest = Newest(channel);
     if (!newest) return;
-    const auto number = static_cast<uint8_t>(n);
-    if (newest->satellite != number) {
+    const auto number = static_cast<uint16_t>(n);
+    if (newest->satellite != number || newest->system != system) {
         const uint8_t age = newest->age;
         ClearSample(*newest);
         newest->age = age;
         newest->satellite = number;
+        newest->system = system;
         newest->state = ComputeState(*newest);
         for (int i = 1; i < kSamples; ++i) samples[channel][i].state = STATE_EMPTY;
         changed = true;

@@ -4,13 +4,17 @@
 #include <vector>
 
 #include "platform/export.h"
+#include "shared/satellite_systems.h"
 
-// The receiver's 16 tracking channels, each with its last 20 epochs of samples (newest first),
-// read by the satellite views. Channel numbers come from the receiver: every operation ignores
-// a channel outside 0..15.
+// The receiver's tracking channels, each with its last 20 epochs of samples (newest first), read
+// by the satellite views. KVB receivers number 16 channels; NMEA sentences of several systems fill
+// as many as the receiver tracks, up to 64. Channel numbers come from the receiver: every
+// operation ignores a channel outside the table.
 class VELTRO_EXPORT CChannelHistory {
 public:
-    static constexpr int kChannels = 16;
+    static constexpr int kChannels = 64;
+    // What a KVB receiver has, and the views show at most unless more are fresh.
+    static constexpr int kClassicChannels = 16;
     static constexpr int kSamples = 20;
     static constexpr uint8_t kStaleAge = 20;
 
@@ -19,7 +23,7 @@ public:
     enum State : uint8_t { STATE_TRACKED = 1, STATE_SECOND_SIGNAL = 2, STATE_USED = 3, STATE_EMPTY = 10 };
 
     struct Sample {
-        uint8_t satellite = 0;
+        uint16_t satellite = 0;  // wider than a byte: Galileo and BeiDou count from 301 and 401
         uint8_t age = kStaleAge;
         float azimuth;
         float elevation;
@@ -28,6 +32,9 @@ public:
         uint8_t status = 0;
         uint8_t setThisEpoch = 0;
         uint8_t state = STATE_EMPTY;
+        // The system of a satellite numbered across systems; None for the numbering of the GP
+        // talker and of KVB, which the views name by number alone.
+        SatelliteSystem system = SatelliteSystem::None;
     };
 
     CChannelHistory();
@@ -35,7 +42,7 @@ public:
     // The channel whose newest sample holds satellite n, else the stalest channel (largest age
     // above 1, first of equals); kChannels when n is 0 or there is none.
     int ChannelOfSatellite(int n) const;
-    void AssignSatellite(int channel, int n);
+    void AssignSatellite(int channel, int n, SatelliteSystem system = SatelliteSystem::None);
     void SetAzimuth(int channel, double degrees);
     void SetElevation(int channel, double degrees);
     void SetCn0(int channel, double value);

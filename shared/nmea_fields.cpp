@@ -90,6 +90,15 @@ std::string_view NmeaFields::Text(int n) const {
     return sentence.substr(start, end - start);
 }
 
+int NmeaFields::LastField() const {
+    int commas = 0;
+    for (char c : sentence) {
+        if (EndsSentence(c)) break;
+        commas += c == ',';
+    }
+    return commas;
+}
+
 std::optional<double> NmeaFields::Number(int n) const {
     const std::optional<double> value = ReadNumber<double>(Text(n));
     if (!value || !std::isfinite(*value)) return std::nullopt;

@@ -36,6 +36,8 @@ public:
     NmeaFields(const uint8_t* bytes, int length);
 
     std::string_view Text(int n) const;
+    // The number of the last field: the commas before the checksum or the end.
+    int LastField() const;
     std::optional<double> Number(int n) const;
     std::optional<int> Integer(int n) const;
     // The first non-blank character, upper-cased.

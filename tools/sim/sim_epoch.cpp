@@ -35,3 +35,8 @@ int SimEpoch::UsedCount() const {
 int SimEpoch::TrackedCount() const {
     return static_cast<int>(std::count_if(satellites.begin(), satellites.end(), [](auto& s) { return s.tracked; }));
 }
+
+int SimEpoch::UsedCountOfAllSystems() const {
+    return UsedCount() + static_cast<int>(std::count_if(otherSatellites.begin(), otherSatellites.end(),
+                                                        [](const SimSystemSatellite& s) { return s.used; }));
+}

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "tools/sim/sim_geodesy.h"
+#include "tools/sim/sim_other_systems.h"
 
 // One satellite as the simulated receiver sees it in one epoch.
 struct SimSatellite {
@@ -61,6 +62,10 @@ struct SimEpoch {
     double tAccNs = 0;
     double clockBiasNs = 0, clockDriftNsPerS = 0;
     std::vector<SimSatellite> satellites;
+    // Of GLONASS, Galileo, BeiDou and QZSS, when the receiver tracks them too: its NMEA output then
+    // speaks for several systems (talker GN), its KVB messages still for GPS alone.
+    SimSystems systems = kSimGpsOnly;
+    std::vector<SimSystemSatellite> otherSatellites;
 
     bool HasFix() const { return fix != SimFix::None; }
     int64_t UtcMs() const;
@@ -69,5 +74,7 @@ struct SimEpoch {
     double GroundSpeed() const;
     double Speed3D() const;
     int UsedCount() const;
+    // Of every system.
+    int UsedCountOfAllSystems() const;
     int TrackedCount() const;
 };

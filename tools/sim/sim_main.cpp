@@ -32,6 +32,7 @@ SimReceiverConfig ReceiverConfig(const SimOptions& options) {
     config.truth.startGpsMs = StartGpsMs(options);
     config.truth.trajectory = options.trajectory;
     config.truth.start = options.start;
+    config.truth.systems = options.systems;
     config.periodMs = options.periodMs;
     config.kvb = options.kvb;
     config.nmea = options.nmea;

@@ -75,16 +75,21 @@ char ModeIndicator(const SimEpoch& e) { return !e.HasFix() ? 'N' : e.differentia
 
 int NmeaNumber(const SimSatellite& s) { return s.IsSbas() ? s.svid - kNmeaSbasOffset : s.svid; }
 
+// A receiver of several systems tells its solution with the talker GN, NMEA 4.10's way.
+bool SeveralSystems(const SimEpoch& e) { return e.systems != kSimGpsOnly; }
+std::string Talker(const SimEpoch& e) { return SeveralSystems(e) ? "GN" : "GP"; }
+
 void Gga(const SimEpoch& e, std::vector<uint8_t>& out) {
     const int quality = !e.HasFix() ? 0 : e.differential ? 2 : 1;
-    AppendSentence("GPGGA," + Time(e) + "," + Position(e) + platform::FormatC(",%d,%02d,", quality, e.UsedCount()) +
+    const int used = std::min(SeveralSystems(e) ? e.UsedCountOfAllSystems() : e.UsedCount(), 99);
+    AppendSentence(Talker(e) + "GGA," + Time(e) + "," + Position(e) + platform::FormatC(",%d,%02d,", quality, used) +
                        Hundredths(e.dop.horizontal) + "," + FixValue(e, "%.1f", e.heightMsl) + ",M," +
                        FixValue(e, "%.1f", e.height - e.heightMsl) + ",M,,",
                    out);
 }
 
 void Gll(const SimEpoch& e, std::vector<uint8_t>& out) {
-    AppendSentence("GPGLL," + Position(e) + "," + Time(e) + "," + Status(e) + "," + ModeIndicator(e), out);
+    AppendSentence(Talker(e) + "GLL," + Position(e) + "," + Time(e) + "," + Status(e) + "," + ModeIndicator(e), out);
 }
 
 // The used satellites, at most as many as GSA and GRS have fields for.
@@ -95,14 +100,41 @@ std::vector<const SimSatellite*> UsedSatellites(const SimEpoch& e) {
     return used;
 }
 
+// One GSA: the talker, the numbers of up to twelve used satellites and, from NMEA 4.10, the system.
+void GsaOf(const SimEpoch& e, const std::string& talker, const std::vector<int>& numbers, int systemId,
+           std::vector<uint8_t>& out) {
+    std::string body = talker + platform::FormatC("GSA,A,%d", e.HasFix() ? static_cast<int>(e.fix) : 1);
+    for (size_t i = 0; i < kGsaSatelliteFields; ++i)
+        body += i < numbers.size() ? platform::FormatC(",%02d", numbers[i]) : ",";
+    body += "," + Hundredths(e.dop.position) + "," + Hundredths(e.dop.horizontal) + "," + Hundredths(e.dop.vertical);
+    AppendSentence(systemId ? body + platform::FormatC(",%d", systemId) : body, out);
+}
+
+// The NMEA 4.10 identifiers of the systems, in the order the receiver reports them.
+struct SystemOutput {
+    SatelliteSystem system;
+    const char* talker;
+    int systemId;
+    int signalId;  // of the signal the receiver tracks: L1 C/A, G1, E1, B1I, L1 C/A
+};
+constexpr SystemOutput kOtherSystems[] = {{SatelliteSystem::Glonass, "GL", 2, 1},
+                                          {SatelliteSystem::Galileo, "GA", 3, 7},
+                                          {SatelliteSystem::BeiDou, "GB", 4, 1},
+                                          {SatelliteSystem::Qzss, "GQ", 5, 1}};
+
 void Gsa(const SimEpoch& e, std::vector<uint8_t>& out) {
-    std::string body = platform::FormatC("GPGSA,A,%d", e.HasFix() ? static_cast<int>(e.fix) : 1);
-    const std::vector<const SimSatellite*> used = UsedSatellites(e);
-    for (const SimSatellite* s : used) body += platform::FormatC(",%02d", NmeaNumber(*s));
-    body.append(kGsaSatelliteFields - used.size(), ',');
-    AppendSentence(
-        body + "," + Hundredths(e.dop.position) + "," + Hundredths(e.dop.horizontal) + "," + Hundredths(e.dop.vertical),
-        out);
+    std::vector<int> used;
+    for (const SimSatellite* s : UsedSatellites(e)) used.push_back(NmeaNumber(*s));
+    if (!SeveralSystems(e)) return GsaOf(e, "GP", used, 0, out);
+    GsaOf(e, "GN", used, 1, out);
+    for (const SystemOutput& system : kOtherSystems) {
+        if (!(e.systems & SimSystemBit(system.system))) continue;
+        std::vector<int> numbers;
+        for (const SimSystemSatellite& s : e.otherSatellites)
+            if (s.system == system.system && s.used && numbers.size() < kGsaSatelliteFields)
+                numbers.push_back(s.number);
+        GsaOf(e, "GN", numbers, system.systemId, out);
+    }
 }
 
 std::string GsvSatellite(const SimSatellite& s) {
@@ -114,30 +146,44 @@ std::string GsvSatellite(const SimSatellite& s) {
     return group + platform::FormatC(",%02d", s.Cn0());
 }
 
-// The tracked satellites, four to a page.
-void Gsv(const SimEpoch& e, std::vector<uint8_t>& out) {
-    std::vector<const SimSatellite*> tracked;
-    for (const SimSatellite& s : e.satellites)
-        if (s.tracked) tracked.push_back(&s);
-    const int count = static_cast<int>(tracked.size());
+// The groups of a talker's satellites, four to a page; from NMEA 4.10 the signal ends each page.
+void GsvOf(const std::string& talker, const std::vector<std::string>& groups, int signalId, std::vector<uint8_t>& out) {
+    const int count = static_cast<int>(groups.size());
     const int pages = std::max(1, (count + kSatellitesPerGsvPage - 1) / kSatellitesPerGsvPage);
     for (int page = 1; page <= pages; ++page) {
-        std::string body = platform::FormatC("GPGSV,%d,%d,%02d", pages, page, count);
+        std::string body = talker + platform::FormatC("GSV,%d,%d,%02d", pages, page, count);
         for (int i = (page - 1) * kSatellitesPerGsvPage; i < std::min(count, page * kSatellitesPerGsvPage); ++i)
-            body += GsvSatellite(*tracked[static_cast<size_t>(i)]);
-        AppendSentence(body, out);
+            body += groups[static_cast<size_t>(i)];
+        AppendSentence(signalId ? body + platform::FormatC(",%d", signalId) : body, out);
+    }
+}
+
+void Gsv(const SimEpoch& e, std::vector<uint8_t>& out) {
+    std::vector<std::string> groups;
+    for (const SimSatellite& s : e.satellites)
+        if (s.tracked) groups.push_back(GsvSatellite(s));
+    GsvOf("GP", groups, SeveralSystems(e) ? 1 : 0, out);
+    for (const SystemOutput& system : kOtherSystems) {
+        if (!(e.systems & SimSystemBit(system.system))) continue;
+        groups.clear();
+        for (const SimSystemSatellite& s : e.otherSatellites)
+            if (s.system == system.system && s.cn0 > 0)
+                groups.push_back(platform::FormatC(",%02d,%02d,%03d,%02d", s.number, static_cast<int>(s.elevation),
+                                                   static_cast<int>(s.azimuth) % 360, static_cast<int>(s.cn0)));
+        GsvOf(system.talker, groups, system.signalId, out);
     }
 }
 
 void Rmc(const SimEpoch& e, std::vector<uint8_t>& out) {
-    AppendSentence("GPRMC," + Time(e) + "," + Status(e) + "," + Position(e) + "," +
+    AppendSentence(Talker(e) + "RMC," + Time(e) + "," + Status(e) + "," + Position(e) + "," +
                        FixValue(e, "%.3f", e.GroundSpeed() * kKnotsPerMeterPerSecond) + "," +
-                       FixValue(e, "%.2f", e.heading) + "," + Date(e) + ",,," + ModeIndicator(e),
+                       FixValue(e, "%.2f", e.heading) + "," + Date(e) + ",,," + ModeIndicator(e) +
+                       (SeveralSystems(e) ? std::string(",") + (e.HasFix() ? 'S' : 'V') : std::string()),
                    out);
 }
 
 void Vtg(const SimEpoch& e, std::vector<uint8_t>& out) {
-    AppendSentence("GPVTG," + FixValue(e, "%.2f", e.heading) + ",T,,M," +
+    AppendSentence(Talker(e) + "VTG," + FixValue(e, "%.2f", e.heading) + ",T,,M," +
                        FixValue(e, "%.3f", e.GroundSpeed() * kKnotsPerMeterPerSecond) + ",N," +
                        FixValue(e, "%.3f", e.GroundSpeed() * kKilometresPerHourPerMeterPerSecond) + ",K," +
                        ModeIndicator(e),
@@ -150,11 +196,11 @@ void Zda(const SimEpoch& e, std::vector<uint8_t>& out) {
         const CivilTime t = UtcOf(e);
         date = platform::FormatC("%02d,%02d,%04d", t.day, t.month, t.year);
     }
-    AppendSentence("GPZDA," + Time(e) + "," + date + ",00,00", out);
+    AppendSentence(Talker(e) + "ZDA," + Time(e) + "," + date + ",00,00", out);
 }
 
 std::string ResidualsBody(const SimEpoch& e, const char* format) {
-    std::string body = "GPGRS," + Time(e) + ",1";
+    std::string body = Talker(e) + "GRS," + Time(e) + ",1";
     const std::vector<const SimSatellite*> used = UsedSatellites(e);
     for (const SimSatellite* s : used) body += platform::FormatC(format, s->residual);
     body.append(kGsaSatelliteFields - used.size(), ',');
@@ -189,7 +235,7 @@ double ResidualRms(const SimEpoch& e) {
 // RMS of the residuals, the error ellipse (its major axis north or east), and the errors of
 // latitude, longitude and altitude; empty without a fix.
 void Gst(const SimEpoch& e, std::vector<uint8_t>& out) {
-    std::string body = "GPGST," + Time(e);
+    std::string body = Talker(e) + "GST," + Time(e);
     if (e.HasFix()) {
         const HorizontalError h = HorizontalErrorOf(e);
         body += platform::FormatC(",%.1f,%.1f,%.1f,%.1f,%.1f,%.1f,%.1f", ResidualRms(e), std::max(h.north, h.east),
@@ -202,7 +248,7 @@ void Gst(const SimEpoch& e, std::vector<uint8_t>& out) {
 
 // The expected errors; no satellite is found faulty, so the fault fields stay empty.
 void Gbs(const SimEpoch& e, std::vector<uint8_t>& out) {
-    std::string body = "GPGBS," + Time(e);
+    std::string body = Talker(e) + "GBS," + Time(e);
     if (e.HasFix()) {
         const HorizontalError h = HorizontalErrorOf(e);
         body += platform::FormatC(",%.1f,%.1f,%.1f,,,,", h.north, h.east, e.vAcc);

@@ -23,6 +23,8 @@ constexpr const char* kUsage =
     "  --seed N              another drive and another signal flutter\n"
     "  --start-mode hot|warm|cold   how the receiver starts (default hot)\n"
     "  --protocols LIST      kvb, nmea or kvb,nmea: what is output unless the host asks otherwise\n"
+    "  --constellations LIST the systems tracked: gps and any of glonass, galileo, beidou, qzss\n"
+    "                        (default gps); with more than GPS the NMEA output is the talker GN's\n"
     "  --flood [--epochs N]  write solutions as fast as the output takes them, N of them or until stopped\n"
     "  --truth FILE          write the truth of every epoch to FILE as CSV\n"
     "  --frame-log FILE      log the configuration and aiding frames received to FILE\n"
@@ -101,6 +103,7 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std
         {"--start-mode",
          Named(options.start, {{"hot", SimStart::Hot}, {"warm", SimStart::Warm}, {"cold", SimStart::Cold}})},
         {"--protocols", [&](std::string_view v) { return ParseProtocols(v, options); }},
+        {"--constellations", [&](std::string_view v) { return ParseSimSystems(v, options.systems); }},
         {"--epochs", Number(options.epochs, uint64_t{1}, UINT64_MAX)},
         {"--truth", [&](std::string_view v) { return !(options.truthPath = v).empty(); }},
         {"--frame-log", [&](std::string_view v) { return !(options.frameLogPath = v).empty(); }},

@@ -5,6 +5,7 @@
 
 #include "tools/sim/sim_data_logger.h"
 #include "tools/sim/sim_orbit_transfer.h"
+#include "tools/sim/sim_other_systems.h"
 #include "tools/sim/sim_tracking.h"
 #include "tools/sim/sim_trajectory.h"
 
@@ -17,6 +18,7 @@ struct SimOptions {
     std::optional<double> startUtc;
     SimTrajectoryConfig trajectory{.motion = SimMotion::Drive};
     SimStart start = SimStart::Hot;
+    SimSystems systems = kSimGpsOnly;
     bool kvb = true;
     bool nmea = true;
     bool flood = false;

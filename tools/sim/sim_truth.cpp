@@ -21,6 +21,7 @@ CSimTruth::CSimTruth(const SimTruthConfig& config)
       powerOnMs(config.startGpsMs),
       restartMs(config.startGpsMs) {
     epoch.gpsMs = config.startGpsMs;
+    epoch.systems = config.systems;
     tracking.Restart(config.start);
 }
 
@@ -89,6 +90,9 @@ void CSimTruth::FillSatellites() {
         epoch.ttffMs = static_cast<uint32_t>(std::max<int64_t>(epoch.gpsMs - restartMs, 1));
     epoch.differential = epoch.HasFix() && std::any_of(epoch.satellites.begin(), epoch.satellites.end(),
                                                        [](auto& s) { return s.IsSbas() && s.tracked; });
+    if (epoch.systems != kSimGpsOnly)
+        epoch.otherSatellites = SimOtherSystemsInView(epoch.systems, Seconds(epoch.gpsMs), epoch.latitude,
+                                                      epoch.longitude, epoch.height, epoch.HasFix());
 }
 
 // Accuracies follow the geometry, as a receiver's estimates do.

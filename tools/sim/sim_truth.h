@@ -10,6 +10,7 @@ struct SimTruthConfig {
     int64_t startGpsMs = 0;  // GPS time of the first epoch, ms since 1980-01-06
     SimTrajectoryConfig trajectory;
     SimStart start = SimStart::Hot;
+    SimSystems systems = kSimGpsOnly;
 };
 
 // The one truth behind every message: time, the antenna's trajectory, the satellites in view and

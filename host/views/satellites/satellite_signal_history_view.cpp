@@ -35,6 +35,11 @@ std::u16string CSatelliteSignalHistoryView::NumberLine(int satellite) {
     return platform::FormatW(u"%d - %s", satellite, platform::WideToUtf8(SatelliteSystemName(satellite)).c_str());
 }
 
+std::u16string CSatelliteSignalHistoryView::NumberLine(SatelliteSystem system, int satellite) {
+    return platform::FormatW(u"%d - %s", NumberWithinSystem(system, satellite),
+                             platform::WideToUtf8(SatelliteSystemName(system, satellite)).c_str());
+}
+
 std::u16string CSatelliteSignalHistoryView::PositionLine(double elevation, double azimuth) {
     if (std::isnan(elevation) || std::isnan(azimuth)) return u"El --- Az --";
     return platform::FormatW(u"El %.0f Az %.0f", elevation, azimuth);
@@ -67,10 +72,14 @@ void CSatelliteSignalHistoryView::DrawRow(QPainter& painter, const QRect& row, i
     const CChannelHistory::Sample& newest = channels.At(channel, 0);
     const QRect text = QRect(row.left(), row.top(), textWidth, row.height()).adjusted(kTextPadding, 0, 0, 0);
     if (newest.age < CChannelHistory::kStaleAge && newest.satellite != 0) {
-        const std::u16string lines[] = {NumberLine(newest.satellite), PositionLine(newest.elevation, newest.azimuth),
-                                        Cn0Line(newest.cn0)};
-        for (int line = 0; line < 3; ++line)
+        const std::u16string lines[] = {NumberLine(newest.system, newest.satellite),
+                                        PositionLine(newest.elevation, newest.azimuth), Cn0Line(newest.cn0)};
+        const QColor scale = painter.pen().color();
+        for (int line = 0; line < 3; ++line) {
+            painter.setPen(line == 0 ? SystemColor(newest.system, scale) : scale);
             painter.drawText(ThirdOf(text, line), Qt::AlignLeft | Qt::AlignVCenter, ToQString(lines[line]));
+        }
+        painter.setPen(scale);
     }
     const QRect scale(row.left() + textWidth, row.top(), scaleWidth, row.height());
     painter.drawText(scale, Qt::AlignHCenter | Qt::AlignTop, QString::number(kHighestLevel));

@@ -8,6 +8,7 @@
 #include "host/views/color_table.h"
 #include "host/views/satellites/label_color.h"
 #include "host/views/satellites/pixel_drawing.h"
+#include "host/views/satellites/satellite_system.h"
 #include "host/views/satellites/signal_geometry.h"
 
 namespace {
@@ -49,6 +50,7 @@ void CSatelliteSignalLevelView::OnDraw(QPainter& painter, const QRect& rect) {
     // The numbers come last: no bar edge or grid line runs through them.
     for (int channel = 0; channel < count; ++channel)
         DrawLabels(painter, ColumnBox(plot, count, channel), rect.bottom(), channel);
+    DrawSystemLegend(painter, plot, SystemsOfChannels(Document().Database().Channels(), count), scale);
 }
 
 void CSatelliteSignalLevelView::DrawColumn(QPainter& painter, const QRect& column, int channel) {
@@ -77,7 +79,7 @@ void CSatelliteSignalLevelView::DrawLabels(QPainter& painter, const QRect& colum
         painter.setPen(LabelColorOn(colors.Color(onBar ? StateColorIndex(newest.state) : CColorTable::kBackground)));
         painter.drawText(column, Qt::AlignHCenter | Qt::AlignBottom, QString::number(std::trunc(newest.cn0), 'f', 0));
     }
-    painter.setPen(colors.Color(CColorTable::kScale));
+    painter.setPen(SystemColor(newest.system, colors.Color(CColorTable::kScale)));
     painter.drawText(QRect(column.left(), column.bottom() + 1, column.width(), bottom - column.bottom()),
-                     Qt::AlignHCenter | Qt::AlignBottom, QString::number(newest.satellite));
+                     Qt::AlignHCenter | Qt::AlignBottom, SatelliteLabel(newest.system, newest.satellite));
 }

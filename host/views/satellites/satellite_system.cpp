@@ -1,7 +1,12 @@
 #include "satellite_system.h"
 
+#include <QFontMetrics>
+#include <QPainter>
 #include <algorithm>
 #include <initializer_list>
+
+#include "host/views/qt_text.h"
+#include "shared/channel_history.h"
 
 namespace {
 
@@ -16,6 +21,29 @@ const char16_t* SbasName(int number) {
     return u"SBAS";
 }
 
+struct SystemLook {
+    SatelliteSystem system;
+    const char16_t* name;
+    char letter;
+    QRgb color;
+};
+
+// clang-format off
+constexpr SystemLook kLooks[] = {
+    {SatelliteSystem::Glonass, u"Glonass", 'R', qRgb(255, 160, 64)},
+    {SatelliteSystem::Galileo, u"Galileo", 'E', qRgb(96, 176, 255)},
+    {SatelliteSystem::BeiDou,  u"BeiDou",  'C', qRgb(255, 96, 160)},
+    {SatelliteSystem::Qzss,    u"QZSS",    'J', qRgb(192, 128, 255)},
+    {SatelliteSystem::Navic,   u"NavIC",   'I', qRgb(240, 220, 80)},
+};
+// clang-format on
+
+const SystemLook* LookOf(SatelliteSystem system) {
+    for (const SystemLook& look : kLooks)
+        if (look.system == system) return &look;
+    return nullptr;
+}
+
 }  // namespace
 
 const char16_t* SatelliteSystemName(int number) {
@@ -26,4 +54,56 @@ const char16_t* SatelliteSystemName(int number) {
     if (number >= 159 && number <= 208) return u"Galileo";
     if (number == 209) return u"Giove-A";
     return u"SV";
+}
+
+const char16_t* SatelliteSystemName(SatelliteSystem system, int number) {
+    const SystemLook* look = LookOf(system);
+    return look ? look->name : SatelliteSystemName(number);
+}
+
+int NumberWithinSystem(SatelliteSystem system, int number) {
+    const SatelliteId id = SatelliteOfNumberAcrossSystems(number);
+    return LookOf(system) && id.system == system ? id.number : number;
+}
+
+QString SatelliteLabel(SatelliteSystem system, int number) {
+    const SystemLook* look = LookOf(system);
+    const QString digits = QString::number(NumberWithinSystem(system, number));
+    return look ? QChar(look->letter) + digits : digits;
+}
+
+QColor SystemColor(SatelliteSystem system, const QColor& scale) {
+    const SystemLook* look = LookOf(system);
+    return look ? QColor(look->color) : scale;
+}
+
+std::vector<SatelliteSystem> SystemsOfChannels(const CChannelHistory& channels, int count) {
+    std::vector<SatelliteSystem> systems;
+    for (int channel = 0; channel < std::min(count, CChannelHistory::kChannels); ++channel) {
+        const CChannelHistory::Sample& newest = channels.At(channel, 0);
+        if (newest.satellite != 0 && LookOf(newest.system) &&
+            std::find(systems.begin(), systems.end(), newest.system) == systems.end())
+            systems.push_back(newest.system);
+    }
+    if (systems.empty()) return systems;
+    std::sort(systems.begin(), systems.end());
+    systems.insert(systems.begin(), SatelliteSystem::Gps);
+    return systems;
+}
+
+void DrawSystemLegend(QPainter& painter, const QRect& rect, const std::vector<SatelliteSystem>& systems,
+                      const QColor& scale) {
+    constexpr int kPadding = 3;
+    const QFontMetrics metrics(painter.font());
+    int top = rect.top() + kPadding;
+    painter.save();
+    for (SatelliteSystem system : systems) {
+        const QString name =
+            system == SatelliteSystem::Gps ? QStringLiteral("GPS") : ToQString(SatelliteSystemName(system, 0));
+        painter.setPen(SystemColor(system, scale));
+        painter.drawText(QRect(rect.left(), top, rect.width() - kPadding, metrics.height()),
+                         Qt::AlignRight | Qt::AlignVCenter, name);
+        top += metrics.height();
+    }
+    painter.restore();
 }

@@ -13,17 +13,18 @@ constexpr int kLinesPerHeight = 14;
 constexpr int kNumberPadding = 2;
 }  // namespace
 
-uint16_t FreshChannels(const CChannelHistory& channels) {
-    uint16_t fresh = 0;
+uint64_t FreshChannels(const CChannelHistory& channels) {
+    static_assert(CChannelHistory::kChannels <= 64);
+    uint64_t fresh = 0;
     for (int channel = 0; channel < CChannelHistory::kChannels; ++channel)
-        if (channels.At(channel, 0).age < CChannelHistory::kStaleAge) fresh |= static_cast<uint16_t>(1u << channel);
+        if (channels.At(channel, 0).age < CChannelHistory::kStaleAge) fresh |= uint64_t{1} << channel;
     return fresh;
 }
 
-int ChannelCount(int extent, uint16_t freshChannels) {
-    int count = std::clamp(extent / kPixelsPerChannel, kFewestChannels, CChannelHistory::kChannels);
+int ChannelCount(int extent, uint64_t freshChannels) {
+    int count = std::clamp(extent / kPixelsPerChannel, kFewestChannels, CChannelHistory::kClassicChannels);
     for (int channel = count; channel < CChannelHistory::kChannels; ++channel)
-        if (freshChannels & (1u << channel)) count = channel + 1;
+        if (freshChannels >> channel & 1) count = channel + 1;
     return count;
 }
 

@@ -15,10 +15,10 @@ inline constexpr int kLowestLevel = 5;
 inline constexpr int kHighestLevel = 55;
 
 // Bit i set: channel i has data younger than 20 epochs.
-uint16_t FreshChannels(const CChannelHistory& channels);
+uint64_t FreshChannels(const CChannelHistory& channels);
 // Channels shown along an extent of pixels: one per 50 pixels, 8 to 16, and more where a channel
 // beyond them is fresh.
-int ChannelCount(int extent, uint16_t freshChannels);
+int ChannelCount(int extent, uint64_t freshChannels);
 // Start of part index of count parts of extent pixels from origin; part i ends where i + 1 starts.
 int PartStart(int origin, int extent, int count, int index);
 // The signal bars' font: the largest within the drawing views' text limits at which a three-digit

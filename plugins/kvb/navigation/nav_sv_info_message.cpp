@@ -110,8 +110,10 @@ bool CNavSvInfoMessage::DecodePayload(const KvbPayload& payload, CStorageDatabas
     return changed;
 }
 
-// Channel numbers come from the receiver; the table ignores any beyond its 16 channels.
+// Channel numbers come from the receiver, which has 16: any beyond them reaches no channel, though
+// the table holds more for NMEA receivers of several systems.
 void CNavSvInfoMessage::StoreChannel(const ChannelRecord& record, CChannelHistory& channels) {
+    if (record.channel >= CChannelHistory::kClassicChannels) return;
     channels.AssignSatellite(record.channel, record.satellite);
     channels.SetCn0(record.channel, record.cn0);
     channels.SetUsed(record.channel, record.used ? 1 : 0);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "plugins/nmea/catalogue/nmea_catalogue.h"
 #include "plugins/nmea/catalogue/nmea_protocol.h"
 #include "plugins/nmea/framing/nmea_commands.h"
 #include "plugins/nmea/pages/nmea_text_pages.h"
@@ -9,6 +10,11 @@
 NmeaNode::NmeaNode(const NmeaNodeIdentity& identity) : identity(identity) {}
 
 void NmeaNode::StoreFrame(const uint8_t* bytes, int length) { StoreTextFrame(bytes, length); }
+
+void NmeaNode::BindDatabase(CStorageDatabase* database) {
+    boundDatabase = database;
+    CMessageNode::BindDatabase(database);
+}
 
 bool NmeaNode::BuildRateCommand(bool enable, uint8_t* buffer, int& outLength, int capacity) {
     if (identity.rateId == kNoRateCommand) {
@@ -31,8 +37,27 @@ bool NmeaNode::HasFormatter(const uint8_t* bytes, int length, const char16_t* le
     return bytes[3] == letters[0] && bytes[4] == letters[1] && bytes[5] == letters[2];
 }
 
+bool NmeaNode::HasOwnTalker(const uint8_t* bytes) const { return bytes[1] == Name()[0] && bytes[2] == Name()[1]; }
+
+NmeaTalkerIdentity::NmeaTalkerIdentity(const NmeaNodeIdentity& gp, std::u16string_view talker)
+    : label(std::u16string(talker) + (gp.label + 2)), name(std::u16string(talker) + (gp.name + 2)), identity(gp) {
+    identity.label = label.c_str();
+    identity.name = name.c_str();
+}
+
 bool NmeaTxtNode::Accept(const uint8_t* bytes, int length) { return HasFormatter(bytes, length, u"TXT"); }
 void NmeaTxtNode::ShowData(CDialogPage& page, const uint8_t* bytes, int length) { ShowTxtPage(page, bytes, length); }
+
+CMessageNode* NmeaUnknownNode::Find(const uint8_t* bytes, int length, uint32_t mask) {
+    if (Parent() && (Mask() & mask) != 0) {
+        if (CMessageNode* node = NewTalkerNode(*Parent(), bytes, length)) {
+            node->BindDatabase(BoundDatabase());
+            Parent()->AddChild(node, true, false);
+            if (CMessageNode* found = node->Find(bytes, length, mask)) return found;
+        }
+    }
+    return NmeaNode::Find(bytes, length, mask);
+}
 
 void NmeaUnknownNode::ShowData(CDialogPage& page, const uint8_t* bytes, int length) {
     ShowSentencePage(page, bytes, length);

@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "shared/message_node.h"
 
@@ -25,6 +27,7 @@ public:
     explicit NmeaNode(const NmeaNodeIdentity& identity);
 
     void StoreFrame(const uint8_t* bytes, int length) override;
+    void BindDatabase(CStorageDatabase* database) override;
     bool BuildRateCommand(bool enable, uint8_t* buffer, int& outLength, int capacity) override;
     ModuleHandle ResourceModule() const override;
     int ResourceDialogId() const override;
@@ -36,10 +39,36 @@ public:
 protected:
     // Whether bytes 3 to 5 of the sentence, its formatter, are the three letters given.
     static bool HasFormatter(const uint8_t* bytes, int length, const char16_t* letters);
+    // Whether the sentence's talker (bytes 1 and 2) is the one of the node's name.
+    bool HasOwnTalker(const uint8_t* bytes) const;
+    bool IsGpNode() const { return Name()[0] == u'G' && Name()[1] == u'P'; }
     const NmeaFieldList* FieldList() const { return identity.fields; }
+    CStorageDatabase* BoundDatabase() const { return boundDatabase; }
 
 private:
     const NmeaNodeIdentity& identity;
+    CStorageDatabase* boundDatabase = nullptr;
+};
+
+// The identity of a catalogue node for another talker: its label and name begin with the talker.
+class NmeaTalkerIdentity {
+public:
+    NmeaTalkerIdentity(const NmeaNodeIdentity& gp, std::u16string_view talker);
+
+    const NmeaNodeIdentity& Identity() const { return identity; }
+
+private:
+    std::u16string label;
+    std::u16string name;
+    NmeaNodeIdentity identity;
+};
+
+// A node of the catalogue's class made for another talker; it owns the identity it is made with.
+template <typename Node>
+class NmeaTalkerNode final : private NmeaTalkerIdentity, public Node {
+public:
+    NmeaTalkerNode(const NmeaNodeIdentity& gp, std::u16string_view talker)
+        : NmeaTalkerIdentity(gp, talker), Node(NmeaTalkerIdentity::Identity()) {}
 };
 
 // Text transmissions from any talker.
@@ -51,10 +80,13 @@ public:
     void ShowData(CDialogPage& page, const uint8_t* bytes, int length) override;
 };
 
-// Every sentence that no other node takes, shown as text.
+// Every sentence that no other node takes, shown as text. A standard sentence of a satellite
+// talker that has no node yet gets one under the root, which takes it and those that follow.
 class NmeaUnknownNode : public NmeaNode {
 public:
     using NmeaNode::NmeaNode;
+
+    CMessageNode* Find(const uint8_t* bytes, int length, uint32_t mask) override;
 
     void ShowData(CDialogPage& page, const uint8_t* bytes, int length) override;
     void ResizePage(CDialogPage& page, int width, int height) override;

@@ -39,3 +39,15 @@ bool NmeaPositionEntries::Store(const NmeaFields& fields, int n) const {
     const bool longitudeChanged = ::Store(longitude, lon);
     return latitudeChanged || longitudeChanged;
 }
+
+void NmeaAltitudeEntries::Bind(const CStorageDatabase* database) {
+    aboveSeaLevel = FindEntry(database, entry::kHeightAboveSeaLevel);
+    aboveEllipsoid = FindEntry(database, entry::kHeightAboveEllipsoid);
+}
+
+bool NmeaAltitudeEntries::Store(std::optional<double> altitude, std::optional<double> separation) const {
+    if (!altitude) return false;
+    bool changed = ::Store(aboveSeaLevel, altitude);
+    changed |= ::Store(aboveEllipsoid, *altitude + separation.value_or(0));
+    return changed;
+}

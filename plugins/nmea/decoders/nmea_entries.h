@@ -27,3 +27,13 @@ struct NmeaPositionEntries {
     // Latitude and hemisphere from field n, longitude and hemisphere from field n + 2.
     bool Store(const NmeaFields& fields, int n) const;
 };
+
+// Height above mean sea level and, with the geoid separation where the sentence has one, above the
+// ellipsoid.
+struct NmeaAltitudeEntries {
+    CStorageValue* aboveSeaLevel = nullptr;
+    CStorageValue* aboveEllipsoid = nullptr;
+
+    void Bind(const CStorageDatabase* database);
+    bool Store(std::optional<double> altitude, std::optional<double> separation) const;
+};

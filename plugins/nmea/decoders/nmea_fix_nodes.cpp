@@ -8,6 +8,7 @@ constexpr int kFixDifferential = 2;
 constexpr int kFixDeadReckoning = 6;
 constexpr int kHighestFixQuality = 8;
 constexpr int kGllTimeField = 5;
+constexpr int kRmcNavigationStatusField = 13;
 
 // The letter that must follow a value, such as the unit "M" after an altitude.
 std::optional<double> NumberWithLetter(const NmeaFields& fields, int n, char letter) {
@@ -24,8 +25,7 @@ void NmeaGgaNode::BindEntries(const CStorageDatabase* database) {
     status.Bind(database);
     svsUsed = FindEntry(database, entry::kSatellitesUsed);
     hdop = FindEntry(database, entry::kHdop);
-    altitudeMsl = FindEntry(database, entry::kHeightAboveSeaLevel);
-    altitudeHae = FindEntry(database, entry::kHeightAboveEllipsoid);
+    altitudes.Bind(database);
 }
 
 bool NmeaGgaNode::DecodeFields(const NmeaFields& fields, CStorageDatabase& database) {
@@ -34,7 +34,8 @@ bool NmeaGgaNode::DecodeFields(const NmeaFields& fields, CStorageDatabase& datab
     changed |= StoreFixQuality(fields.Integer(6));
     changed |= Store(svsUsed, fields.Integer(7));
     changed |= Store(hdop, fields.Number(8));
-    changed |= StoreAltitudes(fields);
+    const std::optional<double> altitude = NumberWithLetter(fields, 9, 'M');
+    if (altitude) changed |= altitudes.Store(altitude, NumberWithLetter(fields, 11, 'M'));
     return changed;
 }
 
@@ -46,15 +47,6 @@ bool NmeaGgaNode::StoreFixQuality(std::optional<int> quality) const {
         changed |= Store(status.navMode, kNavModeDeadReckoning);
     else if (*quality != kFixInvalid && !status.NavModeIsValid())
         changed |= Store(status.navMode, kNavMode2DOr3D);
-    return changed;
-}
-
-bool NmeaGgaNode::StoreAltitudes(const NmeaFields& fields) const {
-    const std::optional<double> altitude = NumberWithLetter(fields, 9, 'M');
-    if (!altitude) return false;
-    const std::optional<double> separation = NumberWithLetter(fields, 11, 'M');
-    bool changed = Store(altitudeMsl, altitude);
-    changed |= Store(altitudeHae, *altitude + separation.value_or(0));
     return changed;
 }
 
@@ -76,7 +68,7 @@ bool NmeaGllNode::DecodeFields(const NmeaFields& fields, CStorageDatabase& datab
 }
 
 // ---- RMC: 1 time, 2 status, 3-6 position, 7 speed (knots), 8 course, 9 date, 10-11 magnetic
-// variation, 12 mode indicator
+// variation, 12 mode indicator, 13 navigational status (NMEA 4.10; V: not valid)
 
 void NmeaRmcNode::BindEntries(const CStorageDatabase* database) {
     NmeaTimedSentenceNode::BindEntries(database);
@@ -95,7 +87,8 @@ std::optional<NmeaDate> NmeaRmcNode::DateOf(const NmeaFields& fields) const {
 
 bool NmeaRmcNode::DecodeFields(const NmeaFields& fields, CStorageDatabase& database) {
     bool changed = NmeaTimedSentenceNode::DecodeFields(fields, database);
-    changed |= status.StoreStatusAndMode(fields.Letter(2), fields.Letter(12));
+    const bool notValid = fields.Letter(kRmcNavigationStatusField) == 'V';
+    changed |= status.StoreStatusAndMode(notValid ? 'V' : fields.Letter(2), fields.Letter(12));
     changed |= position.Store(fields, 3);
     changed |= StoreKnots(speedOverGround, fields.Number(7));
     changed |= StoreBearing(courseOverGround, fields.Number(8));

@@ -13,14 +13,12 @@ protected:
 
 private:
     bool StoreFixQuality(std::optional<int> quality) const;
-    bool StoreAltitudes(const NmeaFields& fields) const;
 
     NmeaPositionEntries position;
     NmeaFixStatusEntries status;
+    NmeaAltitudeEntries altitudes;
     CStorageValue* svsUsed = nullptr;
     CStorageValue* hdop = nullptr;
-    CStorageValue* altitudeMsl = nullptr;
-    CStorageValue* altitudeHae = nullptr;
 };
 
 class NmeaGllNode : public NmeaTimedSentenceNode {

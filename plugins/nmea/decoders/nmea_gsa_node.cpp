@@ -1,11 +1,24 @@
 #include "plugins/nmea/decoders/nmea_gsa_node.h"
 
+#include "plugins/nmea/decoders/nmea_satellite_number.h"
 #include "plugins/nmea/pages/nmea_field_list_page.h"
 
 namespace {
 constexpr int kFirstSatelliteField = 3;
 constexpr int kLastSatelliteField = 14;
+constexpr int kSystemField = 18;
+constexpr int kHighestSystem = 15;
+
+int SystemOf(const NmeaFields& fields) {
+    const std::optional<int> system = fields.Integer(kSystemField);
+    return system && *system >= 1 && *system <= kHighestSystem ? *system : 0;
+}
 }  // namespace
+
+bool NmeaGsaNode::SameEpoch(CStorageDatabase* database) {
+    if (NmeaSentenceNode::SameEpoch(database)) return true;
+    return systemEpoch == database->GetEpochCounter() && !(systemsDecoded >> SystemOf(StoredFields()) & 1);
+}
 
 void NmeaGsaNode::BindEntries(const CStorageDatabase* database) {
     status.Bind(database);
@@ -20,6 +33,12 @@ void NmeaGsaNode::BindEntries(const CStorageDatabase* database) {
 void NmeaGsaNode::ShowData(CDialogPage& page, const uint8_t* bytes, int length) { ShowGsaPage(page, bytes, length); }
 
 bool NmeaGsaNode::DecodeFields(const NmeaFields& fields, CStorageDatabase& database) {
+    if (systemEpoch != database.GetEpochCounter()) {
+        systemsDecoded = 0;
+        usedInEpoch = 0;
+    }
+    systemEpoch = database.GetEpochCounter();
+    systemsDecoded |= uint32_t{1} << SystemOf(fields);
     bool changed = StoreNavigationMode(fields.Letter(2));
     changed |= StoreUsedSatellites(fields, database.Channels());
     changed |= Store(pdop, fields.Number(15));
@@ -37,22 +56,40 @@ bool NmeaGsaNode::StoreNavigationMode(std::optional<char> mode) const {
     return changed;
 }
 
-bool NmeaGsaNode::StoreUsedSatellites(const NmeaFields& fields, CChannelHistory& channels) const {
+bool NmeaGsaNode::StoreUsedSatellites(const NmeaFields& fields, CChannelHistory& channels) {
+    const int systemId = SystemOf(fields);
     uint64_t mask = 0;
     int count = 0;
     for (int field = kFirstSatelliteField; field <= kLastSatelliteField; ++field) {
         const std::optional<int> nmeaNumber = fields.Integer(field);
         if (!nmeaNumber) continue;
-        const int number = SatelliteNumberOfNmea(*nmeaNumber);
+        const NmeaSatellite satellite = NmeaSatelliteOf(fields, *nmeaNumber, systemId);
+        const int number = satellite.number;
         const int channel = channels.ChannelOfSatellite(number);
-        channels.AssignSatellite(channel, number);
+        channels.AssignSatellite(channel, number, satellite.system);
         channels.SetUsed(channel, 1);
         if (const int slot = SatelliteSlot(number); slot >= 0) mask |= uint64_t{1} << slot;
         ++count;
     }
+    // A GSA of one system among several adds its satellites to the epoch's; the satellites it does
+    // not list may be another system's, and the used list gives them theirs when the epoch closes.
+    const bool onePerSystem = systemId != 0 || !IsGpNode();
     bool changed = false;
-    for (int slot = 0; slot < kSatelliteSlots; ++slot) changed |= Store(used[slot], static_cast<int>(mask >> slot & 1));
+    for (int slot = 0; slot < kSatelliteSlots; ++slot)
+        if (!onePerSystem || (mask >> slot & 1)) changed |= Store(used[slot], static_cast<int>(mask >> slot & 1));
     if (usedList) changed |= usedList->OrMask(static_cast<uint32_t>(mask), static_cast<uint32_t>(mask >> 32), true, 0);
-    changed |= Store(svsUsed, count);
+    usedInEpoch = onePerSystem ? usedInEpoch + count : count;
+    changed |= Store(svsUsed, UsedAcrossTalkers(systemEpoch));
     return changed;
+}
+
+int NmeaGsaNode::UsedAcrossTalkers(uint32_t epoch) const {
+    const CMessageNode* root = Parent();
+    if (!root) return usedInEpoch;
+    int used = 0;
+    for (auto position = root->GetFirstChild(); position;)
+        if (const auto* node = dynamic_cast<const NmeaGsaNode*>(root->GetNextChild(position));
+            node && node->systemEpoch == epoch)
+            used += node->usedInEpoch;
+    return used;
 }

@@ -1,8 +1,12 @@
 #include "plugins/nmea/decoders/nmea_gsv_nodes.h"
 
+#include <algorithm>
 #include <cmath>
+#include <set>
 #include <vector>
 
+#include "plugins/nmea/catalogue/nmea_talkers.h"
+#include "plugins/nmea/decoders/nmea_satellite_number.h"
 #include "plugins/nmea/pages/nmea_gsv_page.h"
 #include "plugins/nmea/resources/nmea_field_lists.h"
 #include "plugins/nmea/resources/nmea_resource_ids.h"
@@ -32,6 +36,9 @@ const NmeaNodeIdentity kPageIdentity{.label = nullptr,
 
 bool NmeaGsvNode::Accept(const uint8_t* bytes, int length) {
     if (!HasFormatter(bytes, length, u"GSV")) return false;
+    if (!HasOwnTalker(bytes) &&
+        (!IsGpNode() || IsSatelliteTalker(static_cast<char>(bytes[1]), static_cast<char>(bytes[2]))))
+        return false;
     const std::optional<int> pages = NmeaFields(bytes, length).Integer(1);
     if (pages && *pages >= 1 && *pages <= kMaximumPages) {
         totalPages = *pages;
@@ -57,8 +64,22 @@ void NmeaGsvNode::StoreFrame(const uint8_t* bytes, int length) {
 
 void NmeaGsvNode::Reset() {
     NmeaNode::Reset();
+    runningCycles.clear();
+    completeCycles.clear();
     totalPages = 0;
     lastPage = 0;
+}
+
+void NmeaGsvNode::CompleteCycle(int signal) { completeCycles[signal] = std::move(runningCycles[signal]); }
+
+int NmeaGsvNode::TrackedAcrossTalkers() const {
+    std::set<int> tracked;
+    const CMessageNode* root = Parent();
+    for (auto position = root ? root->GetFirstChild() : nullptr; position;)
+        if (const auto* node = dynamic_cast<const NmeaGsvNode*>(root->GetNextChild(position)))
+            for (const auto& [signal, satellites] : node->completeCycles)
+                tracked.insert(satellites.begin(), satellites.end());
+    return static_cast<int>(tracked.size());
 }
 
 void NmeaGsvNode::InitPage(CDialogPage& page) { InitGsvPage(page, ResourceModule()); }
@@ -77,13 +98,24 @@ NmeaGsvPageNode::NmeaGsvPageNode(int pageNumber)
       label(u"page " + std::u16string(1, static_cast<char16_t>(u'0' + pageNumber))) {}
 
 const char16_t* NmeaGsvPageNode::Label() const { return label.c_str(); }
+const char16_t* NmeaGsvPageNode::Name() const { return Parent() ? Parent()->Name() : NmeaSentenceNode::Name(); }
+
+int NmeaGsvPageNode::SignalOf(const NmeaFields& fields) {
+    constexpr int kMaximumSignal = 31;
+    const int last = fields.LastField();
+    if (last < kFirstSatelliteField || (last - kFirstSatelliteField) % kFieldsPerSatellite != 0) return 0;
+    const std::optional<int> signal = fields.Integer(last);
+    return signal && *signal >= 0 && *signal <= kMaximumSignal ? *signal : 0;
+}
 
 bool NmeaGsvPageNode::Accept(const uint8_t* bytes, int length) {
     return NmeaFields(bytes, length).Integer(2) == pageNumber;
 }
 
 bool NmeaGsvPageNode::SameEpoch(CStorageDatabase* database) {
-    return !(database && StoredFields().Integer(2) == 1 && DecodedInEpoch(*database));
+    const NmeaFields fields = StoredFields();
+    if (!database || fields.Integer(2) != 1 || !DecodedInEpoch(*database)) return true;
+    return signalEpoch == database->GetEpochCounter() && !(signalsDecoded >> SignalOf(fields) & 1);
 }
 
 void NmeaGsvPageNode::BindEntries(const CStorageDatabase* database) { satellites.Bind(database); }
@@ -92,7 +124,13 @@ bool NmeaGsvPageNode::DecodeFields(const NmeaFields& fields, CStorageDatabase& d
     const std::optional<int> total = fields.Integer(1);
     const std::optional<int> page = fields.Integer(2);
     const std::optional<int> inView = fields.Integer(3);
-    if (!total || !page || !inView || *page < 1 || *total < *page || *inView < 1) return false;
+    if (!total || !page || !inView || *page < 1 || *total < *page || *inView < 0) return false;
+    if (*inView == 0) return EndEmptyCycle(SignalOf(fields));
+    if (signalEpoch != database.GetEpochCounter()) signalsDecoded = 0;
+    signalEpoch = database.GetEpochCounter();
+    const int signal = SignalOf(fields);
+    signalsDecoded |= uint32_t{1} << signal;
+    if (NmeaGsvNode* cycle = Cycle(); cycle && *page == 1) cycle->StartCycle(signal);
 
     // The count of satellites in view says how many groups this page holds; groups it names but
     // does not carry read as absent.
@@ -100,19 +138,37 @@ bool NmeaGsvPageNode::DecodeFields(const NmeaFields& fields, CStorageDatabase& d
     uint64_t tracked = 0;
     bool changed = false;
     for (int i = 0; i < kSatellitesPerPage && firstSatellite + i < *inView; ++i)
-        changed |= StoreSatellite(fields, kFirstSatelliteField + kFieldsPerSatellite * i, database.Channels(), tracked);
+        changed |= StoreSatellite(fields, kFirstSatelliteField + kFieldsPerSatellite * i, signal, database.Channels(),
+                                  tracked);
 
     changed |= satellites.StoreTracked(tracked, *page == *total);
+    if (NmeaGsvNode* cycle = Cycle(); cycle && *page == *total) {
+        cycle->CompleteCycle(signal);
+        changed |= Store(satellites.trackedCount, cycle->TrackedAcrossTalkers());
+    }
     return changed;
 }
 
-bool NmeaGsvPageNode::StoreSatellite(const NmeaFields& fields, int firstField, CChannelHistory& channels,
+bool NmeaGsvPageNode::EndEmptyCycle(int signal) const {
+    NmeaGsvNode* cycle = Cycle();
+    if (!cycle) return false;
+    cycle->StartCycle(signal);
+    cycle->CompleteCycle(signal);
+    return Store(satellites.trackedCount, cycle->TrackedAcrossTalkers());
+}
+
+NmeaGsvNode* NmeaGsvPageNode::Cycle() const { return dynamic_cast<NmeaGsvNode*>(Parent()); }
+
+bool NmeaGsvPageNode::StoreSatellite(const NmeaFields& fields, int firstField, int signal, CChannelHistory& channels,
                                      uint64_t& tracked) const {
     const std::optional<int> nmeaNumber = fields.Integer(firstField);
     if (!nmeaNumber) return false;
-    const int number = SatelliteNumberOfNmea(*nmeaNumber);
+    const NmeaSatellite satellite = NmeaSatelliteOf(fields, *nmeaNumber);
+    const int number = satellite.number;
+    if (number == 0) return false;
+    if (NmeaGsvNode* cycle = Cycle()) cycle->AddToCycle(signal, number);
     const int channel = channels.ChannelOfSatellite(number);
-    channels.AssignSatellite(channel, number);
+    channels.AssignSatellite(channel, number, satellite.system);
     const int slot = SatelliteSlot(number);
     if (slot >= 0) tracked |= uint64_t{1} << slot;
 

@@ -4,16 +4,15 @@
 #include "plugins/nmea/pages/nmea_field_list_page.h"
 
 bool NmeaSentenceNode::Accept(const uint8_t* bytes, int length) {
-    return HasFormatter(bytes, length, Name() + 2) && bytes[1] == 'G' && bytes[2] == 'P';
+    return HasFormatter(bytes, length, Name() + 2) && HasOwnTalker(bytes);
 }
 
 void NmeaSentenceNode::Reset() {
-    epochStamp = (boundDatabase ? boundDatabase->GetEpochCounter() : 0) - 1;
+    epochStamp = (BoundDatabase() ? BoundDatabase()->GetEpochCounter() : 0) - 1;
     NmeaNode::Reset();
 }
 
 void NmeaSentenceNode::BindDatabase(CStorageDatabase* database) {
-    boundDatabase = database;
     NmeaNode::BindDatabase(database);
     BindEntries(database);
 }

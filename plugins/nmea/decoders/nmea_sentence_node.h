@@ -7,8 +7,8 @@
 #include "shared/nmea_fields.h"
 #include "shared/nmea_fix_time.h"
 
-// A node for one standard sentence of the talker GP. NMEA carries no epoch marker, so each node
-// remembers the epoch in which it last decoded: a second sentence of its kind opens a new epoch.
+// A node for one standard sentence of one talker (GP, or another for nodes made on demand). NMEA carries no epoch
+// marker, so each node remembers the epoch in which it last decoded: a second sentence of its kind opens a new epoch.
 class NmeaSentenceNode : public NmeaNode {
 public:
     using NmeaNode::NmeaNode;
@@ -32,10 +32,8 @@ protected:
 
     NmeaFields StoredFields() const { return NmeaFields(FrameBytes(), FrameLength()); }
     bool DecodedInEpoch(const CStorageDatabase& database) const { return epochStamp == database.GetEpochCounter(); }
-    CStorageDatabase* BoundDatabase() const { return boundDatabase; }
 
 private:
-    CStorageDatabase* boundDatabase = nullptr;
     uint32_t epochStamp = UINT32_MAX;
 };
 

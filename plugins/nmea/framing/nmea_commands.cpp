@@ -31,7 +31,9 @@ bool NmeaBuildPoll(const CMessageNode& node, uint8_t* buffer, int& outLength, in
     outLength = 0;
     const std::u16string_view name = node.Name() ? node.Name() : u"";
     if (name.size() < 5 || !buffer) return false;
-    std::string query = "$EIGPQ," + platform::WideToAnsi(name.substr(2, 3));
+    // The query addresses the talker of the node's sentence.
+    std::string query =
+        "$EI" + platform::WideToAnsi(name.substr(0, 2)) + "Q," + platform::WideToAnsi(name.substr(2, 3));
     const auto* body = reinterpret_cast<const uint8_t*>(query.data()) + 1;
     query += platform::FormatC("*%02X\r\n", NmeaChecksum(body, static_cast<int>(query.size()) - 1));
     if (static_cast<int>(query.size()) > bufferSize) return false;

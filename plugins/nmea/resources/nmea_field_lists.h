@@ -45,6 +45,9 @@ inline constexpr int kGbsRows[] = {
 inline constexpr int kDtmRows[] = {
     kRowDatumCode, kRowDatumSubCode, kRowLatitudeOffset, kRowLatitudeOffsetSide, kRowLongitudeOffset,
     kRowLongitudeOffsetSide, kRowAltitudeOffset, kRowReferenceCode};
+inline constexpr int kGnsRows[] = {
+    kRowUtc, kRowLatitude, kRowNorthing, kRowLongitude, kRowEasting, kRowSystemModes, kRowSvsUsed, kRowHdop,
+    kRowAltitudeOrthometric, kRowGeoidSeparation, kRowDgpsAge, kRowDgpsStation, kRowNavigationStatus};
 // clang-format on
 
 inline constexpr NmeaFieldList kGgaFields{kGgaRows, 85};
@@ -58,5 +61,6 @@ inline constexpr NmeaFieldList kVtgFields{kVtgRows, 85};
 inline constexpr NmeaFieldList kZdaFields{kZdaRows, 85};
 inline constexpr NmeaFieldList kGbsFields{kGbsRows, 85};
 inline constexpr NmeaFieldList kDtmFields{kDtmRows, 85};
+inline constexpr NmeaFieldList kGnsFields{kGnsRows, 85};
 
 }  // namespace nmea_string

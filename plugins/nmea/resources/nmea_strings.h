@@ -76,6 +76,9 @@ enum : int {
     kRowLongitudeOffsetSide,
     kRowAltitudeOffset,
     kRowReferenceCode,
+    kRowSystemModes,
+    kRowAltitudeOrthometric,
+    kRowNavigationStatus,
 };
 
 // clang-format off
@@ -150,6 +153,9 @@ inline constexpr StringResource kStrings[] = {
     {kRowLongitudeOffsetSide, u"Longitude Offset||E/W|E = East, W=West"},
     {kRowAltitudeOffset, u"Altitude Offset||m|"},
     {kRowReferenceCode, u"Reference Code|||W84 = WGS84"},
+    {kRowSystemModes, u"Mode Indicators|||GPS, GLONASS, Galileo, BeiDou, QZSS, NavIC: A, D, E, N, ..."},
+    {kRowAltitudeOrthometric, u"Alt (MSL)||m|Orthometric height"},
+    {kRowNavigationStatus, u"Nav. Status|||S=Safe, C=Caution, U=Unsafe, V=Not valid"},
 };
 // clang-format on
 

@@ -160,8 +160,8 @@ TEST_F(NmeaDecoderTest, GsvStoresDirectionsAndSignal) {
     EXPECT_EQ(30, ChannelOf(4)->cn0);
 }
 
-TEST_F(NmeaDecoderTest, OtherTalkersReachOnlyGsvAndTxt) {
-    CMessageNode* gga = Send("GNGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
+TEST_F(NmeaDecoderTest, TalkersOfNoSatelliteSystemReachOnlyGsvAndTxt) {
+    CMessageNode* gga = Send("IIGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,");
     ASSERT_NE(nullptr, gga);
     EXPECT_EQ(u"Unknown", std::u16string(gga->Description()));
     EXPECT_FALSE(IsValid(kLatitude));

@@ -138,7 +138,7 @@ TEST_F(NmeaPageTest, TxtNamesTheTypeOfItsTextAndShowsNothingFromBeyondTheSentenc
 }
 
 TEST_F(NmeaPageTest, AnUnknownSentenceIsShownWithoutItsFrame) {
-    EXPECT_EQ(u"GNGGA,1,2", PageOf("GNGGA,1,2").GetControlText(kSentence));
+    EXPECT_EQ(u"IIGGA,1,2", PageOf("IIGGA,1,2").GetControlText(kSentence));
     CMemoryPage page = PageOf(Node(u"?????"));
     const std::string bare = "$GNZZZ,a*00\n";
     Node(u"?????")->ShowData(page, Bytes(bare).data(), static_cast<int>(bare.size()));

@@ -176,6 +176,26 @@ TEST_F(SimReceiverTest, EveryOutputReachesItsOwnMessageAndNothingIsUnrecognised)
     EXPECT_EQ(0, Count(names, u"???"));
 }
 
+TEST_F(SimReceiverTest, SeveralSystemsSpeakAsTheTalkerGnWithAGsvPerSystemAndAGsaPerSystem) {
+    SimReceiverConfig config = Config(true, true);
+    SimSystems systems = 0;
+    ASSERT_TRUE(ParseSimSystems("gps,glonass,galileo,beidou,qzss", systems));
+    EXPECT_FALSE(ParseSimSystems("gps,mars", systems));
+    ASSERT_TRUE(ParseSimSystems("gps,glonass,galileo,beidou,qzss", systems));
+    config.truth.systems = systems;
+    CSimReceiver receiver(config);
+    for (int n = 0; n < 3; ++n) NextEpoch(receiver);
+    const auto names = NextEpoch(receiver);
+    for (const char16_t* name : {u"NAV-SOL", u"NAV-SVINFO", u"GNGGA", u"GNGLL", u"GNRMC", u"GNVTG", u"GNZDA"})
+        EXPECT_EQ(1, Count(names, name)) << platform::WideToUtf8(name);
+    EXPECT_EQ(5, Count(names, u"GNGSA"));
+    for (const char16_t* name : {u"GPGSV", u"GLGSV", u"GAGSV", u"GBGSV", u"GQGSV"})
+        EXPECT_GE(Count(names, name), 1) << platform::WideToUtf8(name);
+    EXPECT_EQ(0, Count(names, u"?????"));
+    EXPECT_EQ(0, Count(names, u"GPGGA"));
+    EXPECT_GT(Value(entry::kSatellitesUsed), 14);
+}
+
 TEST_F(SimReceiverTest, RateCommandsFromTheMessageTreeSwitchOutputsOffAndOn) {
     CSimReceiver receiver(Config(true, true));
     auto before = NextEpoch(receiver);

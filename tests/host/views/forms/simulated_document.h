@@ -15,7 +15,11 @@
 
 class SimulatedDocument {
 public:
-    SimulatedDocument() { document.Plugins().RegisterWith(splitter); }
+    // With more systems than GPS, the receiver's NMEA output alone, as a receiver of several
+    // systems is mostly heard.
+    explicit SimulatedDocument(SimSystems systems = kSimGpsOnly) : receiver(Config(systems)) {
+        document.Plugins().RegisterWith(splitter);
+    }
 
     // Epochs of the simulated receiver through the splitter and the document; the views are then
     // told to redraw everything.
@@ -38,15 +42,17 @@ public:
     TestViewHost host;
 
 private:
-    static SimReceiverConfig Config() {
+    static SimReceiverConfig Config(SimSystems systems) {
         SimReceiverConfig config;
         config.truth.startGpsMs = TestStartGpsMs();
         config.truth.trajectory.motion = SimMotion::Drive;
+        config.truth.systems = systems;
+        config.kvb = systems == kSimGpsOnly;
         return config;
     }
 
     CFrameSplitter splitter;
-    CSimReceiver receiver{Config()};
+    CSimReceiver receiver;
 };
 
 // The widget as it paints itself.

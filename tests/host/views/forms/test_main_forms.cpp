@@ -9,6 +9,8 @@
 #include "host/views/satellites/satellite_pos_view.h"
 #include "host/views/satellites/satellite_signal_history_view.h"
 #include "host/views/satellites/satellite_signal_level_view.h"
+#include "host/views/satellites/satellite_system.h"
+#include "host/views/satellites/signal_geometry.h"
 #include "host/views/view_classes.h"
 #include "tests/host/views/forms/simulated_document.h"
 #include "tests/host/views/forms/view_pixels.h"
@@ -114,4 +116,37 @@ TEST_F(MainFormTest, TheSvSummaryAndTheSignalHistoryFedByTheSimulatedReceiver) {
     history.OnInitialUpdate();
     Save(history, "signal_history.png");
     EXPECT_GT(CountPixels(Rendered(history), history.rect(), sim.colors.Color(kUsed)), 1000);
+}
+
+TEST(MainFormSeveralSystems, TheSvSummaryFedByTheSimulatorOfFiveSystems) {
+    SimulatedDocument sim(SimSystemBit(SatelliteSystem::Gps) | SimSystemBit(SatelliteSystem::Glonass) |
+                          SimSystemBit(SatelliteSystem::Galileo) | SimSystemBit(SatelliteSystem::BeiDou) |
+                          SimSystemBit(SatelliteSystem::Qzss));
+    ASSERT_TRUE(sim.HasPlugins());
+    sim.Feed(30);
+    const CChannelHistory& channels = sim.document.Database().Channels();
+    const std::vector<SatelliteSystem> systems = SystemsOfChannels(channels, CChannelHistory::kChannels);
+    EXPECT_GE(systems.size(), 4u);
+    EXPECT_GT(ChannelCount(800, FreshChannels(channels)), CChannelHistory::kClassicChannels);
+
+    CMainFormSVInfo form;
+    form.Create(sim.Context(), view_class::kMainFormSVInfo, nullptr);
+    form.resize(1200, 800);
+    form.OnInitialUpdate();
+    form.show();
+    const QImage image = Rendered(form);
+    QDir().mkpath(kFolder);
+    EXPECT_TRUE(image.save(kFolder + "/sv_summary_several_systems.png"));
+    EXPECT_EQ(form.Data()->RowTexts()[6].substr(0, 2), u"3D");
+    // The bars' labels and the legend in the colours of the systems.
+    const QRect levels(0, 400, 1200, 400);
+    for (SatelliteSystem system : {SatelliteSystem::Glonass, SatelliteSystem::Galileo, SatelliteSystem::BeiDou})
+        EXPECT_GT(CountPixels(image, levels, SystemColor(system, Qt::gray)), 10) << static_cast<int>(system);
+    EXPECT_GT(CountPixels(image, levels, sim.colors.Color(kUsed)), 2000);
+
+    CSatelliteSignalHistoryView history;
+    history.Create(sim.Context(), u"CSatelliteSignalHistoryView", nullptr);
+    history.resize(480, 1400);
+    history.OnInitialUpdate();
+    EXPECT_TRUE(Rendered(history).save(kFolder + "/signal_history_several_systems.png"));
 }
