@@ -80,10 +80,9 @@ TEST_F(MainFrameTest, StartsWithTheSvSummaryAndOffersViewsThatDoNotExistYetDisab
     EXPECT_EQ(frame.centralWidget(), frame.ActiveView());
     EXPECT_TRUE(Checked(frame, cmd::kSvSummary));
 
-    for (unsigned command : {cmd::kDeviationMap, cmd::kNewMapView})
-        EXPECT_FALSE(Enabled(frame, command)) << command;
     for (unsigned command : {cmd::kSvSummary, cmd::kNavSummary, cmd::kPacketConsole, cmd::kBinaryConsole,
-                             cmd::kTextConsole, cmd::kPreferences})
+                             cmd::kTextConsole, cmd::kPreferences, cmd::kNewChartView, cmd::kStatisticsView,
+                             cmd::kDeviationMap, cmd::kNewMapView})
         EXPECT_TRUE(Enabled(frame, command)) << command;
     // With no setup stored, the recent chart views are one disabled item.
     QAction* recent = Item(frame, cmd::kFirstRecentChart);
