@@ -35,6 +35,8 @@ inline constexpr MessageBoxResource kTable[] = {
      YesNo, Question},
     // Followed by the system's reason (disk full, device gone).
     {231, u"ERROR: Log file could not be written. The recording has stopped.", Ok, Stop},
+    // Followed by the file's name.
+    {232, u"ERROR: Export file could not be written.", Ok, Stop},
 };
 // clang-format on
 
@@ -49,7 +51,6 @@ consteval MessageBoxResource Find(int id) {
 
 inline constexpr MessageBoxResource kLogNotCreated = message_box::Find(177);
 inline constexpr MessageBoxResource kLogNotOpened = message_box::Find(178);
-// The map view's (planned).
 inline constexpr MessageBoxResource kMapNotOpened = message_box::Find(179);
 inline constexpr MessageBoxResource kMessageNotSent = message_box::Find(186);
 inline constexpr MessageBoxResource kExitWhileRecording = message_box::Find(225);
@@ -57,3 +58,4 @@ inline constexpr MessageBoxResource kAskSwitchToSave = message_box::Find(228);
 inline constexpr MessageBoxResource kAskSendModified = message_box::Find(229);
 inline constexpr MessageBoxResource kProcessStillRunning = message_box::Find(230);
 inline constexpr MessageBoxResource kLogNotWritten = message_box::Find(231);
+inline constexpr MessageBoxResource kExportFailed = message_box::Find(232);

@@ -65,7 +65,6 @@ inline constexpr char16_t kLoggerFilter[] = u"KVB File (*.kvb)";
 inline constexpr char16_t kExportTitle[] = u"Export Epochs to ...";
 inline constexpr char16_t kExportFilters[] =
     u"GPX Track (*.gpx)\nKML Track (*.kml)\nGeoJSON Points (*.geojson)\nCSV Table (*.csv)\nJSON Lines (*.json)";
-inline constexpr char16_t kExportFailed[] = u"ERROR: Export file could not be written.";
 inline constexpr char16_t kLoggerProposedName[] = u"log.kvb";
 // The receiver's whole configuration saved and loaded.
 inline constexpr char16_t kSaveConfigurationTitle[] = u"Save Configuration ...";

@@ -1,7 +1,6 @@
 #pragma once
 
 // The map view's messages about its picture and its calibration. Formats take UTF-8 for %s.
-inline constexpr char16_t kMapFileNotOpened[] = u"ERROR: Map file could not be opened";
 inline constexpr char16_t kCalibrationNotFound[] = u"ERROR: Calibration File not found\n";
 inline constexpr char16_t kCalibrationAccessDenied[] = u"ERROR: Calibration File access denied\n";
 inline constexpr char16_t kCalibrationNotLoaded[] = u"ERROR: Calibration File could not be loaded\n";

@@ -189,7 +189,7 @@ bool CMapView::LoadMap(const std::string& path) {
         Recompute();
         update();
         UpdateToolBar();
-        Context().host.Messages().Show(kMapFileNotOpened, IMessageBox::Icon::Stop);
+        Context().host.Messages().Raise(kMapNotOpened);
         return false;
     }
     settings.picturePath = platform::Utf8ToWide(path);
