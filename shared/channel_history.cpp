@@ -21,19 +21,19 @@ uint8_t CChannelHistory::ComputeState(const Sample& sample) {
 }
 
 CChannelHistory::Sample* CChannelHistory::Newest(int channel) {
-    return IsChannel(channel) ? &samples[channel][0] : nullptr;
+    return IsChannel(channel) ? &samples[channel][newestPosition] : nullptr;
 }
 
 int CChannelHistory::ChannelOfSatellite(int n) const {
     const auto number = static_cast<uint16_t>(n);
     if (number == 0) return kChannels;
     for (int channel = 0; channel < kChannels; ++channel)
-        if (samples[channel][0].satellite == number) return channel;
+        if (At(channel, 0).satellite == number) return channel;
     int stalest = kChannels;
     uint8_t largestAge = 1;
     for (int channel = 0; channel < kChannels; ++channel) {
-        if (samples[channel][0].age > largestAge) {
-            largestAge = samples[channel][0].age;
+        if (At(channel, 0).age > largestAge) {
+            largestAge = At(channel, 0).age;
             stalest = channel;
         }
     }
@@ -51,7 +51,7 @@ void CChannelHistory::AssignSatellite(int channel, int n, SatelliteSystem system
         newest->satellite = number;
         newest->system = system;
         newest->state = ComputeState(*newest);
-        for (int i = 1; i < kSamples; ++i) samples[channel][i].state = STATE_EMPTY;
+        for (int i = 1; i < kSamples; ++i) samples[channel][Position(i)].state = STATE_EMPTY;
         changed = true;
     }
     if (number != 0 && newest->age != 0) {
@@ -112,19 +112,33 @@ void CChannelHistory::SetSignalState(int channel, int value) {
     newest->state = ComputeState(*newest);
 }
 
+void CChannelHistory::CopyWithoutMeasurements(const Sample& from, Sample& to) {
+    to.satellite = from.satellite;
+    to.age = from.age;
+    to.azimuth = from.azimuth;
+    to.elevation = from.elevation;
+    to.cn0 = from.cn0;
+    to.measurements.clear();
+    to.status = from.status;
+    to.setThisEpoch = from.setThisEpoch;
+    to.state = from.state;
+    to.system = from.system;
+}
+
 void CChannelHistory::CloseEpoch() {
+    const int closed = newestPosition;
+    newestPosition = Position(kSamples - 1);
     for (auto& channel : samples) {
-        Sample& newest = channel[0];
-        if (!(newest.setThisEpoch & SET_CN0)) newest.cn0 = 0;
-        if (!(newest.setThisEpoch & SET_USED)) newest.status &= static_cast<uint8_t>(~STATUS_USED);
-        if (!(newest.setThisEpoch & SET_STATUS)) newest.status &= static_cast<uint8_t>(~STATUS_SECOND_SIGNAL);
-        newest.state = ComputeState(newest);
-        for (int i = kSamples - 1; i > 0; --i) channel[i] = std::move(channel[i - 1]);
-        // The newest keeps its contents, without the measurements that moved on with the copy.
-        channel[0] = channel[1];
-        channel[0].measurements.clear();
-        if (channel[0].age < kStaleAge) ++channel[0].age;
-        channel[0].setThisEpoch = 0;
+        Sample& done = channel[closed];
+        if (!(done.setThisEpoch & SET_CN0)) done.cn0 = 0;
+        if (!(done.setThisEpoch & SET_USED)) done.status &= static_cast<uint8_t>(~STATUS_USED);
+        if (!(done.setThisEpoch & SET_STATUS)) done.status &= static_cast<uint8_t>(~STATUS_SECOND_SIGNAL);
+        done.state = ComputeState(done);
+        // The oldest sample makes way for the new epoch's, which starts as a copy of the closed one.
+        Sample& next = channel[newestPosition];
+        CopyWithoutMeasurements(done, next);
+        if (next.age < kStaleAge) ++next.age;
+        next.setThisEpoch = 0;
     }
     changed = true;
 }
@@ -132,5 +146,6 @@ void CChannelHistory::CloseEpoch() {
 void CChannelHistory::Reset() {
     for (auto& channel : samples)
         for (Sample& sample : channel) ClearSample(sample);
+    newestPosition = 0;
     changed = true;
 }

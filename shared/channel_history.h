@@ -54,15 +54,20 @@ public:
     void EndRefresh() { changed = false; }
     void Reset();
 
-    const Sample& At(int channel, int sample) const { return samples[channel][sample]; }
+    const Sample& At(int channel, int sample) const { return samples[channel][Position(sample)]; }
     bool IsChanged() const { return changed; }
 
 private:
     static bool IsChannel(int channel) { return channel >= 0 && channel < kChannels; }
     static void ClearSample(Sample& sample);
+    static void CopyWithoutMeasurements(const Sample& from, Sample& to);
     static uint8_t ComputeState(const Sample& sample);
     Sample* Newest(int channel);
+    // Where the sample that many epochs old sits in a channel's ring.
+    int Position(int sample) const { return (newestPosition + sample) % kSamples; }
 
+    // Each channel's samples form a ring with a common start, so an epoch's close moves nothing.
     std::array<std::array<Sample, kSamples>, kChannels> samples;
+    int newestPosition = 0;
     bool changed = false;
 };

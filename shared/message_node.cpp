@@ -26,8 +26,8 @@ void CMessageNode::StoreFrame(const uint8_t* bytes, int length) {
     // The buffer only grows: assign keeps the capacity that earlier, longer frames needed.
     frame.assign(bytes, bytes + length);
     frameLength = length;
-    textValid = false;
-    lastReceiveTick = platform::GetTickCount();
+    textState = TextState::None;
+    lastReceiveTick = platform::GetCoarseTickCount();
 }
 
 bool CMessageNode::Accept(const uint8_t*, int) { return true; }
@@ -45,7 +45,7 @@ CMessageNode* CMessageNode::Find(const uint8_t* bytes, int length, uint32_t mask
 }
 
 void CMessageNode::Reset() {
-    textValid = false;
+    textState = TextState::None;
     frameLength = 0;
     frame.clear();
     lastReceiveTick = 0;
@@ -128,7 +128,13 @@ bool CMessageNode::IsDescendantOf(const CMessageNode* node) const {
 
 int CMessageNode::ResourceDialogId() const { return 0; }
 uint32_t CMessageNode::LastReceiveTick() const { return lastReceiveTick; }
-const char16_t* CMessageNode::Text() const { return textValid ? text.c_str() : nullptr; }
+const char16_t* CMessageNode::Text() const {
+    if (textState == TextState::InFrame) {
+        text = platform::AnsiToWide({reinterpret_cast<const char*>(frame.data()), static_cast<size_t>(textFrameLength)});
+        textState = TextState::Valid;
+    }
+    return textState == TextState::Valid ? text.c_str() : nullptr;
+}
 uint32_t CMessageNode::OwnMask() const { return MASK_EXPERT; }
 uint32_t CMessageNode::Mask() const { return OwnMask() | descendantsMask; }
 
@@ -147,7 +153,7 @@ void CMessageNode::SetTextAnsi(const std::string& ansi) { SetText(platform::Ansi
 
 void CMessageNode::SetText(std::u16string newText) {
     text = std::move(newText);
-    textValid = true;
+    textState = TextState::Valid;
 }
 
 void CMessageNode::StoreTextFrame(const uint8_t* bytes, int length) {
@@ -156,7 +162,8 @@ void CMessageNode::StoreTextFrame(const uint8_t* bytes, int length) {
     int end = frameLength;
     if (end > 0 && frame[end - 1] == '\n') --end;
     if (end > 0 && frame[end - 1] == '\r') --end;
-    SetTextAnsi(std::string(reinterpret_cast<const char*>(frame.data()), static_cast<size_t>(end)));
+    textFrameLength = end;
+    textState = TextState::InFrame;
 }
 
 CMessageNode* CMessageNode::FindChildByLabel(const char16_t* label) const {

@@ -97,7 +97,7 @@ public:
 
 protected:
     void SetText(std::u16string newText);
-    void InvalidateText() { textValid = false; }
+    void InvalidateText() { textState = TextState::None; }
 
 private:
     void SetRoot(CMessageNode* newRoot);
@@ -107,8 +107,11 @@ private:
     ChildCell* sectionMarker = nullptr;
     CMessageNode* parent = nullptr;
     CMessageNode* root = this;
-    std::u16string text;
-    bool textValid = false;
+    // A text frame is converted to text only when the text is asked for: most never are.
+    enum class TextState : uint8_t { None, Valid, InFrame };
+    mutable std::u16string text;
+    mutable TextState textState = TextState::None;
+    int textFrameLength = 0;
     std::vector<uint8_t> frame;
     int frameLength = 0;
     uint32_t lastReceiveTick = 0;

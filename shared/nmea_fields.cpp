@@ -7,7 +7,6 @@
 
 namespace {
 
-bool EndsField(char c) { return c == ',' || c == '*' || c == '\r' || c == '\n'; }
 bool EndsSentence(char c) { return c == '*' || c == '\r' || c == '\n'; }
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -72,32 +71,28 @@ std::optional<double> ParseNmeaLongitude(double dddmm, char hemisphere) {
 int FourDigitYear(int twoDigitYear) { return twoDigitYear + (twoDigitYear >= 80 ? 1900 : 2000); }
 
 NmeaFields::NmeaFields(const uint8_t* bytes, int length)
-    : sentence(reinterpret_cast<const char*>(bytes), bytes && length > 0 ? static_cast<size_t>(length) : 0) {}
+    : sentence(reinterpret_cast<const char*>(bytes), bytes && length > 0 ? static_cast<size_t>(length) : 0) {
+    // Offsets stay within 16 bits; longer text is no sentence and is read as far as that.
+    sentence = sentence.substr(0, UINT16_MAX - 1);
+    fieldStart[0] = 0;
+    size_t at = 0;
+    while (at < sentence.size() && !EndsSentence(sentence[at])) {
+        if (sentence[at] == ',') {
+            if (fieldCount == kMaxFields) break;
+            fieldStart[++fieldCount] = static_cast<uint16_t>(at + 1);
+        }
+        ++at;
+    }
+    fieldStart[fieldCount + 1] = static_cast<uint16_t>(at + 1);
+}
 
 std::string_view NmeaFields::Text(int n) const {
-    if (n < 0) return {};
-    size_t start = 0;
-    for (int commas = 0; commas < n; ++commas) {
-        while (start < sentence.size() && sentence[start] != ',') {
-            if (EndsSentence(sentence[start])) return {};
-            ++start;
-        }
-        if (start == sentence.size()) return {};
-        ++start;
-    }
-    size_t end = start;
-    while (end < sentence.size() && !EndsField(sentence[end])) ++end;
-    return sentence.substr(start, end - start);
+    if (n < 0 || n > fieldCount) return {};
+    const size_t start = fieldStart[n];
+    return sentence.substr(start, fieldStart[n + 1] - 1 - start);
 }
 
-int NmeaFields::LastField() const {
-    int commas = 0;
-    for (char c : sentence) {
-        if (EndsSentence(c)) break;
-        commas += c == ',';
-    }
-    return commas;
-}
+int NmeaFields::LastField() const { return fieldCount; }
 
 std::optional<double> NmeaFields::Number(int n) const {
     const std::optional<double> value = ReadNumber<double>(Text(n));

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -50,5 +51,12 @@ public:
     std::optional<double> Longitude(int n) const;
 
 private:
+    // As many as the longest sentence the recogniser passes can hold; fields past it are absent.
+    static constexpr int kMaxFields = 512;
+
     std::string_view sentence;
+    // Where each field begins and where the last one ends, found in one pass: every decoder reads
+    // many fields of the same sentence.
+    std::array<uint16_t, kMaxFields + 2> fieldStart;
+    int fieldCount = 0;
 };

@@ -38,6 +38,9 @@ public:
     uint32_t Age() const { return age; }
     uint32_t Count() const { return count; }
     void ClearChanged() { changed = 0; }
+    // False while the entry never held a value and its snapshot would change nothing: closing an
+    // epoch passes over the many entries of satellites never seen.
+    bool TakesSnapshot() const { return valid || age != kNoAge || snapshotsWhileUnset; }
     void MarkChanged() { changed = 1; }
 
 protected:
@@ -50,6 +53,8 @@ protected:
     uint32_t mask = 0x40000000;
     uint32_t age = kNoAge;
     uint32_t count = 0;
+    // For kinds whose snapshot records something before the entry's first value.
+    bool snapshotsWhileUnset = false;
     std::u16string name;
     std::u16string description;
 };

@@ -63,7 +63,8 @@ bool CStorageDatabase::RunConversions() {
 }
 
 void CStorageDatabase::SaveSnapshot(CEpochHistory& epochHistory, CEpochSnapshot& snapshot) {
-    for (const auto& [id, entry] : ordered) entry->SaveSnapshot(epochHistory, snapshot);
+    for (const auto& [id, entry] : ordered)
+        if (entry->TakesSnapshot()) entry->SaveSnapshot(epochHistory, snapshot);
     channels.CloseEpoch();
 }
 

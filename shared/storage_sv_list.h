@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <utility>
 
 #include "shared/epoch_history.h"
 #include "shared/storage.h"
@@ -10,7 +11,11 @@ class VELTRO_EXPORT CStorageSVList : public CStorage {
     VELTRO_DECLARE_CLASS(CStorageSVList)
 
 public:
-    using CStorage::CStorage;
+    // Its snapshot records the accumulated mask from the first epoch on.
+    CStorageSVList(std::u16string name, std::u16string description)
+        : CStorage(std::move(name), std::move(description)) {
+        snapshotsWhileUnset = true;
+    }
 
     std::u16string FormatCurrent() const override;
     std::u16string FormatSnapshotValue(const CEpochHistory& history, const CEpochSnapshot& snapshot) const override;
