@@ -14,15 +14,17 @@ int HexValue(uint8_t b) {
     return -1;
 }
 
-// The sentence ends with the line feed at index lineFeed; checks the optional checksum.
-int CheckTerminatedSentence(const uint8_t* b, int lineFeed) {
+// The sentence ends with the line feed at index lineFeed; checks the optional checksum. sum is the
+// XOR of every byte between "$" and the line feed, taken while looking for it.
+int CheckTerminatedSentence(const uint8_t* b, int lineFeed, uint8_t sum) {
     const int marker = lineFeed - (b[lineFeed - 1] == '\r' ? 4 : 3);
     const int sentenceLength = lineFeed + 1;
     if (marker <= 0 || b[marker] != '*') return sentenceLength;
     const int high = HexValue(b[marker + 1]);
     const int low = HexValue(b[marker + 2]);
     if (high < 0 || low < 0) return 0;
-    return NmeaChecksum(b + 1, marker - 1) == (high << 4 | low) ? sentenceLength : 0;
+    for (int i = marker; i < lineFeed; ++i) sum ^= b[i];
+    return sum == (high << 4 | low) ? sentenceLength : 0;
 }
 
 }  // namespace
@@ -40,10 +42,12 @@ int NmeaCheckFrame(const uint8_t* bytes, int32_t count) {
     const int available = count < limit ? count : limit;
     // A "$" starts the next sentence: giving up here keeps a stream of false starts from being
     // rescanned up to the longest length from each of its positions.
+    uint8_t sum = 0;
     for (int i = 1; i < available; ++i) {
         const uint8_t b = bytes[i];
-        if (b == '\n') return CheckTerminatedSentence(bytes, i);
+        if (b == '\n') return CheckTerminatedSentence(bytes, i, sum);
         if (b == '$' || !IsSentenceByte(b)) return 0;
+        sum ^= b;
     }
     // The line feed may still come, unless the sentence already fills its longest length.
     return count >= limit ? 0 : -1;
