@@ -11,6 +11,7 @@
 #include "tools/sim/sim_receiver.h"
 #include "tools/sim/sim_runner.h"
 #include "tools/sim/sim_truth_log.h"
+#include "tools/sim/sim_written_log.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ SimReceiverConfig ReceiverConfig(const SimOptions& options) {
 
 std::unique_ptr<CSimLink> OpenLink(const SimOptions& options, std::string& error) {
     if (options.output != "pty") return CSimLink::OpenFile(options.output, error);
-    auto link = CSimLink::OpenPseudoTerminal(error);
+    auto link = CSimLink::OpenPseudoTerminal(options.linkPath, error);
     // The host's side of the line, for whoever started us.
     if (link) std::printf("%s\n", link->FarEnd().c_str());
     std::fflush(stdout);
@@ -74,13 +75,21 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "veltro-sim: cannot create %s\n", options.frameLogPath.c_str());
         return 1;
     }
+    CSimWrittenLog writtenLog;
+    if (!options.writtenLogPath.empty() && !writtenLog.Open(options.writtenLogPath)) {
+        std::fprintf(stderr, "veltro-sim: cannot create %s\n", options.writtenLogPath.c_str());
+        return 1;
+    }
     auto link = OpenLink(options, error);
     if (!link) {
         std::fprintf(stderr, "veltro-sim: %s\n", error.c_str());
         return 1;
     }
+    if (!options.writtenLogPath.empty())
+        link->SetWrittenListener([&writtenLog](std::span<const uint8_t> bytes) { writtenLog.Append(bytes); });
     CSimReceiver receiver(ReceiverConfig(options));
     receiver.SetFrameListener([&frameLog](std::span<const uint8_t> frame) { frameLog.OnFrame(frame); });
     CSimRunner runner(receiver, *link, stop, options.truthPath.empty() ? nullptr : &truthLog);
+    runner.ReplugEvery(std::chrono::seconds(options.replugEverySeconds));
     return options.flood ? runner.RunFlood(options.epochs) : runner.RunRealTime();
 }

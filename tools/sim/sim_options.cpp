@@ -14,6 +14,11 @@ constexpr const char* kUsage =
     "A simulated GPS receiver that speaks KVB and NMEA at once.\n"
     "\n"
     "  --output pty|-|FILE   a pseudo-terminal (its path is printed), standard output or a file (default pty)\n"
+    "  --link PATH           keep a link to the pseudo-terminal at PATH (printed instead of the device)\n"
+    "  --replug-every S      unplug the pseudo-terminal every S seconds (the host sees a hang-up) and\n"
+    "                        plug a new one in behind the link two seconds later; needs --link\n"
+    "  --written-log FILE    write every byte that went out on the pseudo-terminal to FILE; the\n"
+    "                        receiver then speaks only while a host has the line open\n"
     "  --rate HZ             navigation rate, 1 to 10 (default 1)\n"
     "  --start now|TIME      time of the first epoch, TIME as 2024-03-01T12:00:00Z (default now)\n"
     "  --motion static|drive standing at the reference point or driving around it (default drive)\n"
@@ -84,6 +89,21 @@ std::function<bool(std::string_view)> Number(T& target, T low, T high) {
     return [&target, low, high](std::string_view text) { return ParseNumber(text, low, high, target); };
 }
 
+// The options of the pseudo-terminal's line mean nothing for a file, and a replugged terminal
+// without a link could not be found again.
+bool CheckLineOptions(const SimOptions& options, std::string& error) {
+    const bool lineOptions = !options.linkPath.empty() || options.replugEverySeconds || !options.writtenLogPath.empty();
+    if (lineOptions && options.output != "pty") {
+        error = "--link, --replug-every and --written-log need --output pty";
+        return false;
+    }
+    if (options.replugEverySeconds && (options.linkPath.empty() || options.flood)) {
+        error = "--replug-every needs --link, and runs in real time only";
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std::string& error) {
@@ -91,6 +111,9 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std
     SimTrajectoryConfig& trajectory = options.trajectory;
     const std::map<std::string_view, std::function<bool(std::string_view)>> withValue = {
         {"--output", [&](std::string_view v) { return !(options.output = v).empty(); }},
+        {"--link", [&](std::string_view v) { return !(options.linkPath = v).empty(); }},
+        {"--replug-every", Number(options.replugEverySeconds, uint32_t{1}, uint32_t{86400})},
+        {"--written-log", [&](std::string_view v) { return !(options.writtenLogPath = v).empty(); }},
         {"--rate", Number(hz, 1, 10)},
         {"--start", [&](std::string_view v) { return ParseStart(v, options); }},
         {"--motion", Named(trajectory.motion, {{"static", SimMotion::Static}, {"drive", SimMotion::Drive}})},
@@ -136,7 +159,7 @@ bool ParseSimOptions(int argc, const char* const* argv, SimOptions& options, std
         }
     }
     options.periodMs = static_cast<uint16_t>(1000 / hz);
-    return true;
+    return CheckLineOptions(options, error);
 }
 
 const char* SimUsage() { return kUsage; }

@@ -13,6 +13,12 @@
 struct SimOptions {
     // "pty" for a pseudo-terminal, "-" for standard output, else a file.
     std::string output = "pty";
+    // A stable path for the pseudo-terminal: a link to its device.
+    std::string linkPath;
+    // Seconds between two unplugs of the pseudo-terminal; 0 never.
+    uint32_t replugEverySeconds = 0;
+    // Where every byte that went out on the line is kept.
+    std::string writtenLogPath;
     uint16_t periodMs = 1000;
     // UTC seconds since 1970 of the first epoch; the system clock when not given.
     std::optional<double> startUtc;

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <string>
 
 #include "tools/common/stop_signal.h"
 #include "tools/sim/sim_link.h"
@@ -14,6 +15,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 // A solution that the far end cannot take within this time is dropped rather than delayed.
 constexpr int kRealTimeWriteTimeoutMs = 200;
+// Long enough for a host's one-second watchdog to see the device gone.
+constexpr std::chrono::milliseconds kUnpluggedFor{2000};
 }  // namespace
 
 CSimRunner::CSimRunner(CSimReceiver& receiver, CSimLink& link, CStopSignal& stop, CSimTruthLog* truthLog)
@@ -22,11 +25,14 @@ CSimRunner::CSimRunner(CSimReceiver& receiver, CSimLink& link, CStopSignal& stop
 int CSimRunner::RunRealTime() {
     writeTimeoutMs = kRealTimeWriteTimeoutMs;
     auto due = Clock::now();
+    if (replugEvery.count() > 0) nextPlugChange = due + replugEvery;
     while (!stop.Requested() && !failed) {
-        const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(due - Clock::now()).count();
+        const auto wait =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::min(due, nextPlugChange) - Clock::now()).count();
         pollfd waits[] = {{stop.WaitDescriptor(), POLLIN, 0}, {link.InputDescriptor(), POLLIN, 0}};
         poll(waits, link.InputDescriptor() >= 0 ? 2 : 1, static_cast<int>(std::max<int64_t>(wait, 0)));
         if (waits[1].revents & POLLIN) AnswerHost();
+        if (Clock::now() >= nextPlugChange) ChangePlug();
         if (Clock::now() < due) continue;
         NextSolution();
         due += std::chrono::milliseconds(receiver.PeriodMs());
@@ -34,6 +40,24 @@ int CSimRunner::RunRealTime() {
         if (due < Clock::now()) due = Clock::now();
     }
     return failed ? 1 : 0;
+}
+
+// While unplugged the receiver runs on; its outputs go nowhere.
+void CSimRunner::ChangePlug() {
+    if (link.Plugged()) {
+        link.Unplug();
+        std::fprintf(stderr, "veltro-sim: unplugged\n");
+        nextPlugChange = Clock::now() + kUnpluggedFor;
+        return;
+    }
+    std::string error;
+    if (!link.PlugIn(error)) {
+        std::fprintf(stderr, "veltro-sim: %s\n", error.c_str());
+        failed = true;
+        return;
+    }
+    std::fprintf(stderr, "veltro-sim: plugged in again\n");
+    nextPlugChange = Clock::now() + replugEvery;
 }
 
 int CSimRunner::RunFlood(uint64_t epochs) {

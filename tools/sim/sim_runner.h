@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <cstdint>
 #include <vector>
 
@@ -13,6 +14,8 @@ class CSimRunner {
 public:
     CSimRunner(CSimReceiver& receiver, CSimLink& link, CStopSignal& stop, CSimTruthLog* truthLog);
 
+    // In real time, the terminal is unplugged this often and plugged in again a moment later.
+    void ReplugEvery(std::chrono::seconds every) { replugEvery = every; }
     // Both return the process's exit status.
     int RunRealTime();
     // epochs 0: until stopped.
@@ -22,6 +25,7 @@ private:
     void AnswerHost();
     void NextSolution();
     void Send();
+    void ChangePlug();
 
     CSimReceiver& receiver;
     CSimLink& link;
@@ -30,4 +34,6 @@ private:
     std::vector<uint8_t> out;
     int writeTimeoutMs = 0;
     bool failed = false;
+    std::chrono::seconds replugEvery{0};
+    std::chrono::steady_clock::time_point nextPlugChange = std::chrono::steady_clock::time_point::max();
 };
