@@ -1,7 +1,6 @@
 #pragma once
 // How decoders find the entries they write: by identifier, and per satellite slot.
 #include <array>
-#include <bit>
 #include <cstdint>
 
 #include "shared/entry_ids.h"
@@ -37,11 +36,10 @@ struct SatellitesInViewEntries {
 
     // Adds the slots of one part to the tracked list; the last part completes it and its count.
     // True when a stored value changed.
-    bool StoreTracked(uint64_t slots, bool lastPart) const {
+    bool StoreTracked(const SatelliteMask& slots, bool lastPart) const {
         if (!trackedList) return false;
-        bool changed = trackedList->OrMask(static_cast<uint32_t>(slots), static_cast<uint32_t>(slots >> 32), lastPart, 0);
-        if (lastPart && trackedCount)
-            changed |= trackedCount->SetValue(std::popcount(trackedList->GetMask() & kAllSatellitesMask));
+        bool changed = trackedList->OrMask(slots, lastPart, 0);
+        if (lastPart && trackedCount) changed |= trackedCount->SetValue(trackedList->GetMask().Count());
         return changed;
     }
 

@@ -1,27 +1,31 @@
 #include "epoch_history.h"
 
 #include <algorithm>
-#include <bit>
 #include <limits>
 
 #include "shared/satellite_slots.h"
 
-CEpochSnapshot::CEpochSnapshot(uint64_t mask, size_t valueCount)
+CEpochSnapshot::CEpochSnapshot(const SatelliteMask& mask, size_t valueCount)
     : mask(mask), values(valueCount, std::numeric_limits<double>::quiet_NaN()) {}
 
 CEpochHistory::CEpochHistory(size_t capacity) : capacity(capacity) {}
 
-SnapshotSlot CEpochHistory::ReserveCommonSlot() { return SnapshotSlot{commonSize++, -1}; }
+SnapshotSlot CEpochHistory::ReserveCommonSlots(int count) {
+    const SnapshotSlot first{commonSize, -1};
+    commonSize += count;
+    return first;
+}
 
 SnapshotSlot CEpochHistory::PerSatelliteSlot(int satellite, int item) {
     satelliteSize = std::max(satelliteSize, item + 1);
     return SnapshotSlot{item, satellite};
 }
 
-std::unique_ptr<CEpochSnapshot> CEpochHistory::NewSnapshot(uint64_t mask) const {
-    mask &= kAllSatellitesMask;
-    const size_t count = static_cast<size_t>(commonSize) + static_cast<size_t>(satelliteSize) * std::popcount(mask);
-    return std::make_unique<CEpochSnapshot>(mask, count);
+std::unique_ptr<CEpochSnapshot> CEpochHistory::NewSnapshot(const SatelliteMask& mask) const {
+    const SatelliteMask slots = mask & kAllSatellitesMask;
+    const size_t count =
+        static_cast<size_t>(commonSize) + static_cast<size_t>(satelliteSize) * static_cast<size_t>(slots.Count());
+    return std::make_unique<CEpochSnapshot>(slots, count);
 }
 
 size_t CEpochHistory::Push(std::unique_ptr<CEpochSnapshot> snapshot) {
@@ -54,9 +58,8 @@ const double* CEpochHistory::Address(const CEpochSnapshot& snapshot, SnapshotSlo
     if (slot.index < 0) return nullptr;
     if (slot.satellite < 0) return slot.index < commonSize ? snapshot.Values() + slot.index : nullptr;
     if (slot.satellite >= kSatelliteSlots || slot.index >= satelliteSize) return nullptr;
-    const uint64_t bit = uint64_t{1} << slot.satellite;
-    if ((snapshot.Mask() & bit) == 0) return nullptr;
-    const int area = std::popcount(snapshot.Mask() & (bit - 1));
+    if (!snapshot.Mask().Test(slot.satellite)) return nullptr;
+    const int area = snapshot.Mask().CountBelow(slot.satellite);
     return snapshot.Values() + commonSize + area * satelliteSize + slot.index;
 }
 

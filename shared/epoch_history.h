@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/export.h"
+#include "shared/satellite_mask.h"
 
 // Where an entry keeps its value in a snapshot: an index into the common area, or, for a
 // per-satellite entry, an index into the area of its satellite slot.
@@ -18,14 +19,14 @@ struct SnapshotSlot {
 // area for each set bit of the mask, in slot order. Values without a sample are NaN.
 class VELTRO_EXPORT CEpochSnapshot {
 public:
-    CEpochSnapshot(uint64_t mask, size_t valueCount);
+    CEpochSnapshot(const SatelliteMask& mask, size_t valueCount);
 
-    uint64_t Mask() const { return mask; }
+    const SatelliteMask& Mask() const { return mask; }
     double* Values() { return values.data(); }
     const double* Values() const { return values.data(); }
 
 private:
-    uint64_t mask;
+    SatelliteMask mask;
     std::vector<double> values;
 };
 
@@ -35,10 +36,12 @@ public:
     explicit CEpochHistory(size_t capacity);
 
     // Layout, fixed while the catalogue is built, before the first snapshot.
-    SnapshotSlot ReserveCommonSlot();
+    SnapshotSlot ReserveCommonSlot() { return ReserveCommonSlots(1); }
+    // count consecutive values of the common area; the slot of the first.
+    SnapshotSlot ReserveCommonSlots(int count);
     SnapshotSlot PerSatelliteSlot(int satellite, int item);
 
-    std::unique_ptr<CEpochSnapshot> NewSnapshot(uint64_t mask) const;
+    std::unique_ptr<CEpochSnapshot> NewSnapshot(const SatelliteMask& mask) const;
     size_t Push(std::unique_ptr<CEpochSnapshot> snapshot);
     void SetCapacity(size_t capacity);
     void Clear();

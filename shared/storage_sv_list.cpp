@@ -1,5 +1,6 @@
 #include "storage_sv_list.h"
 
+#include <array>
 #include <cmath>
 
 #include "platform/text.h"
@@ -7,10 +8,16 @@
 
 VELTRO_IMPLEMENT_CLASS(CStorageSVList, CStorage)
 
-std::u16string CStorageSVList::FormatMask(uint64_t mask) {
+namespace {
+
+SnapshotSlot Piece(SnapshotSlot first, int piece) { return {first.index < 0 ? -1 : first.index + piece, first.satellite}; }
+
+}  // namespace
+
+std::u16string CStorageSVList::FormatMask(const SatelliteMask& mask) {
     std::u16string out;
     for (int slot = 0; slot < kSatelliteSlots; ++slot) {
-        if ((mask >> slot & 1) == 0) continue;
+        if (!mask.Test(slot)) continue;
         out += platform::FormatW(out.empty() ? u"%i" : u",%i", SatelliteNumber(slot));
     }
     return out;
@@ -22,13 +29,17 @@ std::u16string CStorageSVList::FormatSnapshotValue(const CEpochHistory& history,
     return FormatMask(GetSnapshotMask(history, snapshot));
 }
 
-uint64_t CStorageSVList::GetSnapshotMask(const CEpochHistory& history, const CEpochSnapshot& snapshot) const {
-    const double stored = history.Value(snapshot, snapshotSlot);
-    return std::isnan(stored) ? 0 : static_cast<uint64_t>(stored);
+SatelliteMask CStorageSVList::GetSnapshotMask(const CEpochHistory& history, const CEpochSnapshot& snapshot) const {
+    std::array<uint64_t, SatelliteMask::kWords> words{};
+    for (int piece = 0; piece < kSnapshotValues; ++piece) {
+        const double stored = history.Value(snapshot, Piece(snapshotSlot, piece));
+        if (!std::isnan(stored)) words[piece / 2] |= static_cast<uint64_t>(stored) << (piece % 2 * 32);
+    }
+    return SatelliteMask(words) & kAllSatellitesMask;
 }
 
-bool CStorageSVList::OrMask(uint32_t low, uint32_t high, bool lastPart, uint8_t flag) {
-    accumulated |= (uint64_t{high} << 32 | low) & kAllSatellitesMask;
+bool CStorageSVList::OrMask(const SatelliteMask& mask, bool lastPart, uint8_t flag) {
+    accumulated |= mask & kAllSatellitesMask;
     if (lastPart) valid = 1;
     if (!valid) return false;
     changedFlag = flag;
@@ -37,7 +48,7 @@ bool CStorageSVList::OrMask(uint32_t low, uint32_t high, bool lastPart, uint8_t 
     return changed != 0;
 }
 
-void CStorageSVList::StoreMask(uint64_t mask) {
+void CStorageSVList::StoreMask(const SatelliteMask& mask) {
     accumulated = mask & kAllSatellitesMask;
     changed = 1;
 }
@@ -45,13 +56,15 @@ void CStorageSVList::StoreMask(uint64_t mask) {
 void CStorageSVList::SaveSnapshot(const CEpochHistory& history, CEpochSnapshot& snapshot) {
     valid = 1;
     previous = accumulated;
-    // Masks of 52 bits are exact in a double.
-    if (double* address = history.ValueAddress(snapshot, snapshotSlot)) *address = static_cast<double>(accumulated);
+    // 32-bit pieces are exact in a double.
+    for (int piece = 0; piece < kSnapshotValues; ++piece)
+        if (double* address = history.ValueAddress(snapshot, Piece(snapshotSlot, piece)))
+            *address = static_cast<double>(accumulated.Word(piece / 2) >> (piece % 2 * 32) & 0xFFFFFFFFu);
     CloseEpoch();
-    accumulated = 0;
+    accumulated = {};
 }
 
 void CStorageSVList::Reset() {
     CStorage::Reset();
-    accumulated = previous = 0;
+    accumulated = previous = {};
 }

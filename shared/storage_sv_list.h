@@ -3,9 +3,10 @@
 #include <utility>
 
 #include "shared/epoch_history.h"
+#include "shared/satellite_mask.h"
 #include "shared/storage.h"
 
-// A set of satellites as a 64-bit slot mask. Multi-part reports OR their parts into the mask of
+// A set of satellites as a slot mask. Multi-part reports OR their parts into the mask of
 // the running epoch; the entry becomes valid with the last part.
 class VELTRO_EXPORT CStorageSVList : public CStorage {
     VELTRO_DECLARE_CLASS(CStorageSVList)
@@ -22,20 +23,27 @@ public:
     void SaveSnapshot(const CEpochHistory& history, CEpochSnapshot& snapshot) override;
     void Reset() override;
 
-    bool OrMask(uint32_t low, uint32_t high, bool lastPart, uint8_t flag);
-    uint64_t GetMask() const { return accumulated; }
+    // The receiver's protocol gives slots 0-63 as two 32-bit words.
+    bool OrMask(uint32_t low, uint32_t high, bool lastPart, uint8_t flag) {
+        return OrMask(SatelliteMask(uint64_t{high} << 32 | low), lastPart, flag);
+    }
+    bool OrMask(const SatelliteMask& mask, bool lastPart, uint8_t flag);
+    const SatelliteMask& GetMask() const { return accumulated; }
     // The mask of the latest complete report.
-    uint64_t CurrentMask() const { return valid ? accumulated : previous; }
+    const SatelliteMask& CurrentMask() const { return valid ? accumulated : previous; }
     // Replaces the running epoch's mask, as the document does when an epoch closes without one.
-    void StoreMask(uint64_t mask);
+    void StoreMask(const SatelliteMask& mask);
 
-    void SetSnapshotSlot(SnapshotSlot slot) { snapshotSlot = slot; }
-    uint64_t GetSnapshotMask(const CEpochHistory& history, const CEpochSnapshot& snapshot) const;
+    // A snapshot keeps the mask in values of 32 bits each, in the common area.
+    void ReserveSnapshotSlots(CEpochHistory& history) { snapshotSlot = history.ReserveCommonSlots(kSnapshotValues); }
+    SatelliteMask GetSnapshotMask(const CEpochHistory& history, const CEpochSnapshot& snapshot) const;
 
-    static std::u16string FormatMask(uint64_t mask);
+    static std::u16string FormatMask(const SatelliteMask& mask);
 
 private:
-    uint64_t accumulated = 0;
-    uint64_t previous = 0;
+    static constexpr int kSnapshotValues = 2 * SatelliteMask::kWords;
+
+    SatelliteMask accumulated;
+    SatelliteMask previous;
     SnapshotSlot snapshotSlot;
 };

@@ -25,7 +25,7 @@ protected:
         return raw;
     }
 
-    void CloseEpoch(uint64_t mask = kAllSatellitesMask) {
+    void CloseEpoch(const SatelliteMask& mask = kAllSatellitesMask) {
         auto snapshot = history.NewSnapshot(mask);
         database.SaveSnapshot(history, *snapshot);
         history.Push(std::move(snapshot));
@@ -186,7 +186,7 @@ TEST_F(StorageTest, UntrustedFormatsCannotReadMissingArguments) {
 TEST_F(StorageTest, SatelliteListAccumulatesPartsUntilTheLast) {
     auto list = std::make_unique<CStorageSVList>(u"Used SVs", u"Used SV List");
     CStorageSVList* used = list.get();
-    used->SetSnapshotSlot(history.ReserveCommonSlot());
+    used->ReserveSnapshotSlots(history);
     database.Add(0xC002, std::move(list));
     EXPECT_FALSE(used->OrMask(0x1, 0, false, 0));
     EXPECT_FALSE(used->IsValid());
@@ -232,12 +232,17 @@ TEST(EpochHistory, PerSatelliteAreasFollowTheMask) {
     history.ReserveCommonSlot();
     const SnapshotSlot slot5 = history.PerSatelliteSlot(5, 3);
     const SnapshotSlot slot40 = history.PerSatelliteSlot(40, 3);
-    auto snapshot = history.NewSnapshot((uint64_t{1} << 5) | (uint64_t{1} << 40) | (uint64_t{1} << 63));
+    const SnapshotSlot slot200 = history.PerSatelliteSlot(200, 3);
+    auto snapshot = history.NewSnapshot(SatelliteMask({(uint64_t{1} << 5) | (uint64_t{1} << 40), 0, 0, ~uint64_t{0}}));
     *history.ValueAddress(*snapshot, slot5) = 5;
     *history.ValueAddress(*snapshot, slot40) = 40;
-    EXPECT_EQ(snapshot->Mask(), (uint64_t{1} << 5) | (uint64_t{1} << 40));  // bits beyond slot 51 are dropped
+    *history.ValueAddress(*snapshot, slot200) = 200;
+    // Bits beyond the last slot are dropped.
+    EXPECT_EQ(snapshot->Mask(), SatelliteMask({(uint64_t{1} << 5) | (uint64_t{1} << 40), 0, 0, (uint64_t{1} << 35) - 1}));
     EXPECT_EQ(history.Value(*snapshot, slot5), 5);
     EXPECT_EQ(history.Value(*snapshot, slot40), 40);
+    EXPECT_EQ(history.Value(*snapshot, slot200), 200);
+    EXPECT_TRUE(std::isnan(history.Value(*snapshot, history.PerSatelliteSlot(201, 3))));
     EXPECT_EQ(history.ValueAddress(*snapshot, history.PerSatelliteSlot(6, 3)), nullptr);
 }
 
@@ -249,7 +254,15 @@ TEST(SatelliteSlots, MapNumbersBothWays) {
     EXPECT_EQ(SatelliteSlot(138), 50);
     EXPECT_EQ(SatelliteSlot(209), 51);
     EXPECT_EQ(SatelliteSlot(210), -1);
-    for (int slot = 0; slot < kSatelliteSlots; ++slot) EXPECT_EQ(SatelliteSlot(SatelliteNumber(slot)), slot);
+    EXPECT_EQ(SatelliteSlot(65), -1);  // the receiver's own numbers know GPS and SBAS only
+    for (int slot = 0; slot < kGpsSbasSlots; ++slot) EXPECT_EQ(SatelliteSlot(SatelliteNumber(slot)), slot);
+    // Across systems every slot has its satellite, and the GPS and SBAS slots keep their numbers.
+    for (int slot = 0; slot < kSatelliteSlots; ++slot) EXPECT_EQ(SatelliteSlotAcrossSystems(SatelliteNumber(slot)), slot);
+    for (const int number : {1, 120, 139, 158, 65, 96, 301, 336, 401, 463, 193, 202, 501, 514})
+        EXPECT_EQ(SatelliteNumber(SatelliteSlotAcrossSystems(number)), number);
+    EXPECT_EQ(SatelliteSlotAcrossSystems(97), -1);
+    EXPECT_EQ(SatelliteNumber(kSatelliteSlots), 0);
+    EXPECT_EQ(SatelliteItemId(kSatelliteSlots - 1, 6), 0xDE26);
 }
 
 TEST_F(StorageTest, SatelliteStateReadsUsedBeforeStatus) {

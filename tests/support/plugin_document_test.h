@@ -39,9 +39,9 @@ protected:
         const CStorage* entry = document.Database().Lookup(id);
         return entry && entry->IsValid();
     }
-    uint64_t Mask(uint16_t id) {
+    SatelliteMask Mask(uint16_t id) {
         const auto* list = document.Database().FindAs<CStorageSVList>(id);
-        return list ? list->GetMask() : 0;
+        return list ? list->GetMask() : SatelliteMask();
     }
     size_t ClosedEpochs() { return document.History().Count(); }
 

@@ -158,7 +158,7 @@ void AddCommonEntry(CStorageDatabase& database, CEpochHistory& history, const Ro
     auto entry = MakeEntry(row.kind, row.name, row.description);
     entry->SetGroupMask(1);
     if (row.kind == SatelliteList) {
-        if (row.inSnapshot) static_cast<CStorageSVList&>(*entry).SetSnapshotSlot(history.ReserveCommonSlot());
+        if (row.inSnapshot) static_cast<CStorageSVList&>(*entry).ReserveSnapshotSlots(history);
     } else {
         Describe(static_cast<CStorageValue&>(*entry), row, history.ReserveCommonSlot());
     }

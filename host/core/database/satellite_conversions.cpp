@@ -1,7 +1,5 @@
 #include "satellite_conversions.h"
 
-#include <bit>
-
 #include "shared/entry_ids.h"
 #include "shared/storage_sv_list.h"
 
@@ -38,23 +36,23 @@ void CSatelliteListConversion::Bind(CStorageDatabase& database) {
 
 bool CSatelliteListConversion::Run() { return Holds(list) ? FillFlags(list->GetMask()) : FillList(); }
 
-bool CSatelliteListConversion::FillFlags(uint64_t mask) {
+bool CSatelliteListConversion::FillFlags(const SatelliteMask& mask) {
     bool stored = false;
-    for (int slot = 0; slot < kSatelliteSlots; ++slot) stored |= Fill(flags[slot], (mask >> slot & 1) ? 1.0 : 0.0);
-    stored |= Fill(count, std::popcount(mask));
+    for (int slot = 0; slot < kSatelliteSlots; ++slot) stored |= Fill(flags[slot], mask.Test(slot) ? 1.0 : 0.0);
+    stored |= Fill(count, mask.Count());
     return stored;
 }
 
 bool CSatelliteListConversion::FillList() {
-    uint64_t mask = 0;
+    SatelliteMask mask;
     bool anyFlag = false;
     for (int slot = 0; slot < kSatelliteSlots; ++slot) {
         if (!Holds(flags[slot])) continue;
         anyFlag = true;
-        if (flags[slot]->GetValue() != 0) mask |= uint64_t{1} << slot;
+        if (flags[slot]->GetValue() != 0) mask.Set(slot);
     }
     if (!anyFlag) return false;
-    bool stored = list && list->OrMask(static_cast<uint32_t>(mask), static_cast<uint32_t>(mask >> 32), true, 0);
-    stored |= Fill(count, std::popcount(mask));
+    bool stored = list && list->OrMask(mask, true, 0);
+    stored |= Fill(count, mask.Count());
     return stored;
 }

@@ -36,7 +36,7 @@ public:
     bool Run() override;
 
 private:
-    bool FillFlags(uint64_t mask);
+    bool FillFlags(const SatelliteMask& mask);
     bool FillList();
 
     Ids ids;

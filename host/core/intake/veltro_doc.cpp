@@ -95,7 +95,7 @@ CMessageNode* CVeltroDoc::ProcessRecord(const FrameRecord& record, bool refreshV
 }
 
 void CVeltroDoc::CloseEpoch() {
-    uint64_t mask = kAllSatellitesMask;
+    SatelliteMask mask = kAllSatellitesMask;
     if (auto* tracked = database.FindAs<CStorageSVList>(entry::kTrackedList)) {
         if (tracked->IsValid())
             mask = tracked->GetMask();

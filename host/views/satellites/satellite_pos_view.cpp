@@ -8,6 +8,7 @@
 #include "host/core/intake/veltro_doc.h"
 #include "host/views/color_table.h"
 #include "host/views/satellites/label_color.h"
+#include "host/views/satellites/satellite_system.h"
 #include "host/views/satellites/sky_plot_geometry.h"
 #include "shared/entry_ids.h"
 #include "shared/storage_values.h"
@@ -37,6 +38,12 @@ void DrawCompassLetters(QPainter& painter, const SkyPlotFrame& frame, const QCol
     }
 }
 
+// The system a slot's satellite belongs to; GPS and SBAS, as in the channel table, carry none.
+SatelliteSystem SystemOfSlot(int slot) {
+    const SatelliteSystem system = SatelliteOfNumberAcrossSystems(SatelliteNumber(slot)).system;
+    return system == SatelliteSystem::Gps || system == SatelliteSystem::Sbas ? SatelliteSystem::None : system;
+}
+
 // The circle covers the inner half of each panel's strut.
 void DrawSymbol(QPainter& painter, QPoint at, const SkySymbolSize& size) {
     const int s = size.circleRadius;
@@ -54,6 +61,7 @@ struct PlacedSymbol {
     SkySymbolSize size;
     QString number;
     QColor fill;
+    SatelliteSystem system;
 };
 
 }  // namespace
@@ -110,15 +118,21 @@ void CSatellitePosView::OnDraw(QPainter& painter, const QRect& rect) {
 
     const QFontMetrics metrics(painter.font());
     std::vector<PlacedSymbol> symbols;
+    std::vector<SatelliteSystem> systems;
     for (int slot = 0; slot < kSatelliteSlots; ++slot) {
         const Satellite& satellite = satellites[static_cast<size_t>(slot)];
         if (!satellite.visible) continue;
-        const QString number = QString::number(SatelliteNumber(slot));
+        const SatelliteSystem system = SystemOfSlot(slot);
+        const QString number = SatelliteLabel(system, SatelliteNumber(slot));
         symbols.push_back({SkyPoint(frame, satellite.elevation, satellite.azimuth),
                            SymbolAround(base, metrics.tightBoundingRect(number).size()), number,
-                           colors.Color(satellite.state)});
+                           colors.Color(satellite.state), system});
+        systems.push_back(system);
     }
+    // The state fills the symbol; a system other than GPS draws its outline in the system's colour.
     for (const PlacedSymbol& symbol : symbols) {
+        const QColor outline = SystemColor(symbol.system, scale);
+        painter.setPen(QPen(outline, outline == scale ? 1 : 2));
         painter.setBrush(symbol.fill);
         DrawSymbol(painter, symbol.at, symbol.size);
     }
@@ -127,4 +141,5 @@ void CSatellitePosView::OnDraw(QPainter& painter, const QRect& rect) {
         painter.setPen(LabelColorOn(symbol.fill));
         painter.drawText(BoxAround(symbol.at, 4 * symbol.size.circleRadius), Qt::AlignCenter, symbol.number);
     }
+    DrawSystemLegend(painter, rect, LegendSystems(std::move(systems)), scale);
 }

@@ -77,18 +77,21 @@ QColor SystemColor(SatelliteSystem system, const QColor& scale) {
     return look ? QColor(look->color) : scale;
 }
 
+std::vector<SatelliteSystem> LegendSystems(std::vector<SatelliteSystem> seen) {
+    std::erase_if(seen, [](SatelliteSystem system) { return LookOf(system) == nullptr; });
+    if (seen.empty()) return seen;
+    std::sort(seen.begin(), seen.end());
+    seen.erase(std::unique(seen.begin(), seen.end()), seen.end());
+    seen.insert(seen.begin(), SatelliteSystem::Gps);
+    return seen;
+}
+
 std::vector<SatelliteSystem> SystemsOfChannels(const CChannelHistory& channels, int count) {
     std::vector<SatelliteSystem> systems;
-    for (int channel = 0; channel < std::min(count, CChannelHistory::kChannels); ++channel) {
-        const CChannelHistory::Sample& newest = channels.At(channel, 0);
-        if (newest.satellite != 0 && LookOf(newest.system) &&
-            std::find(systems.begin(), systems.end(), newest.system) == systems.end())
+    for (int channel = 0; channel < std::min(count, CChannelHistory::kChannels); ++channel)
+        if (const CChannelHistory::Sample& newest = channels.At(channel, 0); newest.satellite != 0)
             systems.push_back(newest.system);
-    }
-    if (systems.empty()) return systems;
-    std::sort(systems.begin(), systems.end());
-    systems.insert(systems.begin(), SatelliteSystem::Gps);
-    return systems;
+    return LegendSystems(std::move(systems));
 }
 
 void DrawSystemLegend(QPainter& painter, const QRect& rect, const std::vector<SatelliteSystem>& systems,

@@ -26,7 +26,10 @@ int NumberWithinSystem(SatelliteSystem system, int number);
 // What marks a system in the views; GPS, SBAS and satellites without a system keep the scale's colour.
 QColor SystemColor(SatelliteSystem system, const QColor& scale);
 
-// The systems of the channels shown, in the order of the legend; empty when none carries a system.
+// The systems of a legend in its order: GPS first, then each marked system seen once; empty when
+// none of those seen is marked.
+std::vector<SatelliteSystem> LegendSystems(std::vector<SatelliteSystem> seen);
+// The systems of the channels shown, in the order of the legend.
 std::vector<SatelliteSystem> SystemsOfChannels(const CChannelHistory& channels, int count);
 // The legend of the systems in the top right corner of the rectangle, one name above the other.
 void DrawSystemLegend(QPainter& painter, const QRect& rect, const std::vector<SatelliteSystem>& systems,

@@ -1,7 +1,5 @@
 #include "plugins/kvb/navigation/nav_sv_info_message.h"
 
-#include <bit>
-
 #include "shared/entry_ids.h"
 
 namespace {
@@ -28,11 +26,7 @@ int QualityClass(int8_t quality, uint8_t flags) {
     return kQualityTracked;
 }
 
-void SetBit(uint64_t& mask, int slot) { mask |= uint64_t{1} << slot; }
-
-bool OrMaskIfBound(CStorageSVList* list, uint64_t mask) {
-    return list && list->OrMask(static_cast<uint32_t>(mask), static_cast<uint32_t>(mask >> 32), true, 0);
-}
+bool OrMaskIfBound(CStorageSVList* list, const SatelliteMask& mask) { return list && list->OrMask(mask, true, 0); }
 
 }  // namespace
 
@@ -65,9 +59,9 @@ struct CNavSvInfoMessage::ChannelRecord {
 
 // Satellites with a slot, as slot masks.
 struct CNavSvInfoMessage::SatelliteSets {
-    uint64_t used = 0;
-    uint64_t tracked = 0;
-    uint64_t received = 0;
+    SatelliteMask used;
+    SatelliteMask tracked;
+    SatelliteMask received;
 };
 
 CNavSvInfoMessage::CNavSvInfoMessage(const KvbMessageInfo& info) : CKvbTimedMessage(info, kHeaderSize) {}
@@ -102,18 +96,17 @@ bool CNavSvInfoMessage::DecodePayload(const KvbPayload& payload, CStorageDatabas
         const int slot = SatelliteSlot(record.satellite);
         if (slot < 0) continue;
         changed |= StoreSatellite(record, slot);
-        if (record.used) SetBit(sets.used, slot);
-        if (record.qualityClass >= kQualityTracked) SetBit(sets.tracked, slot);
-        if (record.qualityClass >= kQualityReceived) SetBit(sets.received, slot);
+        if (record.used) sets.used.Set(slot);
+        if (record.qualityClass >= kQualityTracked) sets.tracked.Set(slot);
+        if (record.qualityClass >= kQualityReceived) sets.received.Set(slot);
     }
     changed |= StoreSets(sets);
     return changed;
 }
 
-// Channel numbers come from the receiver, which has 16: any beyond them reaches no channel, though
-// the table holds more for NMEA receivers of several systems.
+// Every channel the message carries, as far as the table reaches.
 void CNavSvInfoMessage::StoreChannel(const ChannelRecord& record, CChannelHistory& channels) {
-    if (record.channel >= CChannelHistory::kClassicChannels) return;
+    if (record.channel >= CChannelHistory::kChannels) return;
     channels.AssignSatellite(record.channel, record.satellite);
     channels.SetCn0(record.channel, record.cn0);
     channels.SetUsed(record.channel, record.used ? 1 : 0);
@@ -138,9 +131,9 @@ bool CNavSvInfoMessage::StoreSatellite(const ChannelRecord& record, int slot) co
 
 // Counted from the sets, so that a satellite the receiver reports on two channels counts once.
 bool CNavSvInfoMessage::StoreSets(const SatelliteSets& sets) const {
-    bool changed = SetIfBound(svsUsed, std::popcount(sets.used));
-    changed |= SetIfBound(svsTracked, std::popcount(sets.tracked));
-    changed |= SetIfBound(svsReceived, std::popcount(sets.received));
+    bool changed = SetIfBound(svsUsed, sets.used.Count());
+    changed |= SetIfBound(svsTracked, sets.tracked.Count());
+    changed |= SetIfBound(svsReceived, sets.received.Count());
     changed |= OrMaskIfBound(usedList, sets.used);
     changed |= OrMaskIfBound(trackedList, sets.tracked);
     return changed;

@@ -128,14 +128,14 @@ bool CPkvbSatelliteSentence::DecodeFields(const NmeaFields& fields, CStorageData
     if (!count || *count < 0) return false;
     // Each group takes six fields, so no more groups than that can stand in the sentence.
     const int groups = std::min(*count, FrameLength() / kFieldsPerSatellite);
-    uint64_t tracked = 0;
+    SatelliteMask tracked;
     bool changed = false;
     for (int i = 0; i < groups; ++i) {
         const std::optional<SatelliteReport> report =
             SatelliteReport::Read(fields, kFirstSatelliteField + kFieldsPerSatellite * i);
         if (!report) continue;
         changed |= StoreSatellite(*report);
-        if (report->modeStatus != kNoSignal) tracked |= uint64_t{1} << report->slot;
+        if (report->modeStatus != kNoSignal) tracked.Set(report->slot);
     }
     changed |= satellites.StoreTracked(tracked, true);
     return changed;

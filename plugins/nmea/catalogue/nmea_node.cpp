@@ -4,6 +4,7 @@
 
 #include "plugins/nmea/catalogue/nmea_catalogue.h"
 #include "plugins/nmea/catalogue/nmea_protocol.h"
+#include "plugins/nmea/catalogue/nmea_talkers.h"
 #include "plugins/nmea/framing/nmea_commands.h"
 #include "plugins/nmea/pages/nmea_text_pages.h"
 
@@ -45,7 +46,11 @@ NmeaTalkerIdentity::NmeaTalkerIdentity(const NmeaNodeIdentity& gp, std::u16strin
     identity.name = name.c_str();
 }
 
-bool NmeaTxtNode::Accept(const uint8_t* bytes, int length) { return HasFormatter(bytes, length, u"TXT"); }
+bool NmeaTxtNode::Accept(const uint8_t* bytes, int length) {
+    if (!HasFormatter(bytes, length, u"TXT")) return false;
+    return HasOwnTalker(bytes) ||
+           (IsGpNode() && !IsSatelliteTalker(static_cast<char>(bytes[1]), static_cast<char>(bytes[2])));
+}
 void NmeaTxtNode::ShowData(CDialogPage& page, const uint8_t* bytes, int length) { ShowTxtPage(page, bytes, length); }
 
 CMessageNode* NmeaUnknownNode::Find(const uint8_t* bytes, int length, uint32_t mask) {

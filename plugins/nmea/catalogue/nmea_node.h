@@ -71,7 +71,7 @@ public:
         : NmeaTalkerIdentity(gp, talker), Node(NmeaTalkerIdentity::Identity()) {}
 };
 
-// Text transmissions from any talker.
+// Text transmissions of its talker; the GP node takes those of talkers without nodes of their own too.
 class NmeaTxtNode : public NmeaNode {
 public:
     using NmeaNode::NmeaNode;

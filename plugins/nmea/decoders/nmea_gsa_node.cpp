@@ -58,7 +58,7 @@ bool NmeaGsaNode::StoreNavigationMode(std::optional<char> mode) const {
 
 bool NmeaGsaNode::StoreUsedSatellites(const NmeaFields& fields, CChannelHistory& channels) {
     const int systemId = SystemOf(fields);
-    uint64_t mask = 0;
+    SatelliteMask mask;
     int count = 0;
     for (int field = kFirstSatelliteField; field <= kLastSatelliteField; ++field) {
         const std::optional<int> nmeaNumber = fields.Integer(field);
@@ -68,7 +68,7 @@ bool NmeaGsaNode::StoreUsedSatellites(const NmeaFields& fields, CChannelHistory&
         const int channel = channels.ChannelOfSatellite(number);
         channels.AssignSatellite(channel, number, satellite.system);
         channels.SetUsed(channel, 1);
-        if (const int slot = SatelliteSlot(number); slot >= 0) mask |= uint64_t{1} << slot;
+        mask.Set(SatelliteSlotAcrossSystems(number));
         ++count;
     }
     // A GSA of one system among several adds its satellites to the epoch's; the satellites it does
@@ -76,8 +76,8 @@ bool NmeaGsaNode::StoreUsedSatellites(const NmeaFields& fields, CChannelHistory&
     const bool onePerSystem = systemId != 0 || !IsGpNode();
     bool changed = false;
     for (int slot = 0; slot < kSatelliteSlots; ++slot)
-        if (!onePerSystem || (mask >> slot & 1)) changed |= Store(used[slot], static_cast<int>(mask >> slot & 1));
-    if (usedList) changed |= usedList->OrMask(static_cast<uint32_t>(mask), static_cast<uint32_t>(mask >> 32), true, 0);
+        if (!onePerSystem || mask.Test(slot)) changed |= Store(used[slot], mask.Test(slot) ? 1 : 0);
+    if (usedList) changed |= usedList->OrMask(mask, true, 0);
     usedInEpoch = onePerSystem ? usedInEpoch + count : count;
     changed |= Store(svsUsed, UsedAcrossTalkers(systemEpoch));
     return changed;

@@ -135,7 +135,7 @@ bool NmeaGsvPageNode::DecodeFields(const NmeaFields& fields, CStorageDatabase& d
     // The count of satellites in view says how many groups this page holds; groups it names but
     // does not carry read as absent.
     const int64_t firstSatellite = int64_t{*page - 1} * kSatellitesPerPage;
-    uint64_t tracked = 0;
+    SatelliteMask tracked;
     bool changed = false;
     for (int i = 0; i < kSatellitesPerPage && firstSatellite + i < *inView; ++i)
         changed |= StoreSatellite(fields, kFirstSatelliteField + kFieldsPerSatellite * i, signal, database.Channels(),
@@ -160,7 +160,7 @@ bool NmeaGsvPageNode::EndEmptyCycle(int signal) const {
 NmeaGsvNode* NmeaGsvPageNode::Cycle() const { return dynamic_cast<NmeaGsvNode*>(Parent()); }
 
 bool NmeaGsvPageNode::StoreSatellite(const NmeaFields& fields, int firstField, int signal, CChannelHistory& channels,
-                                     uint64_t& tracked) const {
+                                     SatelliteMask& tracked) const {
     const std::optional<int> nmeaNumber = fields.Integer(firstField);
     if (!nmeaNumber) return false;
     const NmeaSatellite satellite = NmeaSatelliteOf(fields, *nmeaNumber);
@@ -169,8 +169,8 @@ bool NmeaGsvPageNode::StoreSatellite(const NmeaFields& fields, int firstField, i
     if (NmeaGsvNode* cycle = Cycle()) cycle->AddToCycle(signal, number);
     const int channel = channels.ChannelOfSatellite(number);
     channels.AssignSatellite(channel, number, satellite.system);
-    const int slot = SatelliteSlot(number);
-    if (slot >= 0) tracked |= uint64_t{1} << slot;
+    const int slot = SatelliteSlotAcrossSystems(number);
+    tracked.Set(slot);
 
     bool changed = StoreSignal(fields.Number(firstField + 3), slot, channel, channels);
     changed |= StoreDirection(fields.Number(firstField + 1), fields.Number(firstField + 2), slot, channel, channels);

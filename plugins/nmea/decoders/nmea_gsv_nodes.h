@@ -58,7 +58,7 @@ protected:
 
 private:
     bool StoreSatellite(const NmeaFields& fields, int firstField, int signal, CChannelHistory& channels,
-                        uint64_t& tracked) const;
+                        SatelliteMask& tracked) const;
     NmeaGsvNode* Cycle() const;
     // A talker that tracks none of its satellites any more sends a page that names none.
     bool EndEmptyCycle(int signal) const;

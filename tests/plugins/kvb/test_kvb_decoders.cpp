@@ -277,7 +277,11 @@ TEST_F(KvbDecoderTest, SvInfoLeavesAnUnknownDirectionUntouched) {
 
 TEST_F(KvbDecoderTest, SvInfoChannelBeyondTheTableReachesNoChannel) {
     Feed(NavSvInfoFrame(Epoch(0, {{200, 7, 0x0D, 7, 40, 30, 100, 0}, {16, 8, 0x0D, 7, 40, 30, 100, 0}})));
-    for (int channel = 0; channel < CChannelHistory::kChannels; ++channel) EXPECT_EQ(0, Channel(channel).satellite);
+    // A receiver of more than 16 channels fills them all.
+    EXPECT_EQ(8, Channel(16).satellite);
+    for (int channel = 0; channel < CChannelHistory::kChannels; ++channel) {
+        if (channel != 16) EXPECT_EQ(0, Channel(channel).satellite);
+    }
     EXPECT_EQ(201, SatelliteValue(7, kItemChannel));
     EXPECT_EQ(2, Value(kSvsUsed));
 }

@@ -72,7 +72,11 @@ TEST_F(NmeaPluginTest, KeepsTheSentenceAsTextWithoutItsTerminator) {
     ASSERT_EQ(Node(u"GPTXT"), txt);
     ASSERT_NE(nullptr, txt->Text());
     EXPECT_EQ(sentence.substr(0, sentence.size() - 2), platform::WideToAnsi(txt->Text()));
-    EXPECT_EQ(Node(u"GPTXT"), Send("GLTXT,01,01,02,any talker"));
+    EXPECT_EQ(Node(u"GPTXT"), Send("IITXT,01,01,02,a talker of no system"));
+    CMessageNode* glonass = Send("GLTXT,01,01,02,own node");
+    ASSERT_NE(nullptr, glonass);
+    EXPECT_EQ(u"GLTXT", std::u16string(glonass->Name()));
+    EXPECT_EQ(glonass, Node(u"GLTXT"));
 }
 
 }  // namespace

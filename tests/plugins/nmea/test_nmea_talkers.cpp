@@ -104,7 +104,30 @@ TEST_F(NmeaTalkerTest, EverySatelliteKeepsItsSystemAndTheCountsAddUp) {
     EXPECT_FALSE(IsValid(SatelliteItemId(SatelliteSlot(11), kSatelliteCn0)));
     EXPECT_EQ(7, Value(kSatellitesUsed));
     EXPECT_EQ(8, Value(kSatellitesTracked));
-    EXPECT_EQ((uint64_t{1} << SatelliteSlot(5)) | (uint64_t{1} << SatelliteSlot(12)), Mask(kUsedList));
+
+    // Each satellite in its own slot: GPS 3 low in the west, Galileo 3 high in the north.
+    const auto slot = [](int number) { return SatelliteSlotAcrossSystems(number); };
+    EXPECT_NEAR(10 * kDegree, Value(SatelliteItemId(slot(3), kSatelliteElevation)), 1e-12);
+    EXPECT_NEAR(60 * kDegree, Value(SatelliteItemId(slot(303), kSatelliteElevation)), 1e-12);
+    EXPECT_NEAR(150 * kDegree, Value(SatelliteItemId(slot(407), kSatelliteAzimuth)), 1e-12);
+    EXPECT_EQ(42, Value(SatelliteItemId(slot(70), kSatelliteCn0)));
+    SatelliteMask used;
+    for (int number : {5, 12, 65, 70, 303, 311, 407}) {
+        used.Set(slot(number));
+        EXPECT_EQ(1, Value(SatelliteItemId(slot(number), kSatelliteUsed))) << number;
+    }
+    EXPECT_EQ(used, Mask(kUsedList));
+    SatelliteMask tracked = used;
+    tracked.Set(slot(3));
+    EXPECT_EQ(tracked, Mask(kTrackedList));
+    EXPECT_EQ(1, Value(SatelliteItemId(slot(407), kSatelliteMode)));
+
+    // The epoch closes with an area for every tracked satellite of every system.
+    SendAll(GnEpoch("123520.00"));
+    ASSERT_EQ(1u, ClosedEpochs());
+    EXPECT_EQ(tracked, document.History()[0].Mask());
+    EXPECT_EQ(u"5,12,65,70,303,311,407", document.Database().FindAs<CStorageSVList>(kUsedList)->FormatSnapshotValue(
+                                               document.History(), document.History()[0]));
 }
 
 TEST_F(NmeaTalkerTest, Nmea411NamesQzssAndNavicAndTheTrackedListOutlivesASilentTalker) {

@@ -44,9 +44,9 @@ TEST_F(CatalogueTest, EntriesComeInTheListedOrderThenSlotBySlot) {
     const std::vector<int> satelliteItems = {1, 2, 3, 4, 5, 6, 8};
     const size_t perSlot = satelliteItems.size();
     const auto& entries = database.Entries();
-    ASSERT_EQ(entries.size(), common.size() + 52 * perSlot);
+    ASSERT_EQ(entries.size(), common.size() + kSatelliteSlots * perSlot);
     for (size_t i = 0; i < common.size(); ++i) EXPECT_EQ(entries[i].first, common[i]) << i;
-    for (size_t slot = 0; slot < 52; ++slot)
+    for (size_t slot = 0; slot < kSatelliteSlots; ++slot)
         for (size_t k = 0; k < perSlot; ++k)
             EXPECT_EQ(entries[common.size() + slot * perSlot + k].first, 0xD000 + 16 * slot + satelliteItems[k]);
     for (const auto& [id, entry] : entries) EXPECT_EQ(entry->GroupMask(), 1u) << std::hex << id;

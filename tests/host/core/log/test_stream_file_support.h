@@ -80,7 +80,7 @@ inline std::string DocumentState(CVeltroDoc& document) {
         text += u"\n";
     }
     for (size_t i = 0; i < history.Count(); ++i)
-        text += platform::FormatW(u"%llX ", static_cast<unsigned long long>(history[i].Mask()));
+        text += platform::FormatW(u"%llX ", static_cast<unsigned long long>(history[i].Mask().Word(0)));
     return platform::WideToUtf8(text) + platform::FormatC(" epochs %u first %lld last %lld",
                                                           document.Database().GetEpochCounter(),
                                                           static_cast<long long>(document.FirstEpochTime()),

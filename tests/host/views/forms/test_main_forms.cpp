@@ -143,6 +143,14 @@ TEST(MainFormSeveralSystems, TheSvSummaryFedByTheSimulatorOfFiveSystems) {
     for (SatelliteSystem system : {SatelliteSystem::Glonass, SatelliteSystem::Galileo, SatelliteSystem::BeiDou})
         EXPECT_GT(CountPixels(image, levels, SystemColor(system, Qt::gray)), 10) << static_cast<int>(system);
     EXPECT_GT(CountPixels(image, levels, sim.colors.Color(kUsed)), 2000);
+    // The sky plot: satellites of every system in their own slots.
+    for (SatelliteSystem system : {SatelliteSystem::Glonass, SatelliteSystem::Galileo, SatelliteSystem::BeiDou}) {
+        int shown = 0;
+        for (int slot = kGpsSbasSlots; slot < kSatelliteSlots; ++slot)
+            shown += form.SatellitePosition()->Shown(slot).visible &&
+                     SatelliteOfNumberAcrossSystems(SatelliteNumber(slot)).system == system;
+        EXPECT_GE(shown, 2) << static_cast<int>(system);
+    }
 
     CSatelliteSignalHistoryView history;
     history.Create(sim.Context(), u"CSatelliteSignalHistoryView", nullptr);

@@ -1,0 +1,68 @@
+#pragma once
+#include <array>
+#include <bit>
+#include <cstdint>
+
+// A set of satellite slots, bit i for slot i, in four 64-bit words: room for every slot of every
+// system. A value type without allocation; the word operations stay inline for the intake's sake.
+class SatelliteMask {
+public:
+    static constexpr int kWords = 4;
+    static constexpr int kBits = 64 * kWords;
+
+    constexpr SatelliteMask() = default;
+    // Slots 0 to 63, as the masks of the receiver's own protocol hold them.
+    constexpr SatelliteMask(uint64_t low) : words{low} {}  // NOLINT(google-explicit-constructor)
+    constexpr explicit SatelliteMask(const std::array<uint64_t, kWords>& words) : words(words) {}
+
+    // The first count slots.
+    static constexpr SatelliteMask FirstSlots(int count) {
+        SatelliteMask mask;
+        for (int word = 0; word < kWords; ++word) {
+            const int bits = count - 64 * word;
+            mask.words[word] = bits >= 64 ? ~uint64_t{0} : bits > 0 ? (uint64_t{1} << bits) - 1 : 0;
+        }
+        return mask;
+    }
+
+    // Slots outside the mask are ignored.
+    constexpr void Set(int slot) {
+        if (slot >= 0 && slot < kBits) words[slot / 64] |= uint64_t{1} << (slot % 64);
+    }
+    constexpr bool Test(int slot) const {
+        return slot >= 0 && slot < kBits && (words[slot / 64] >> (slot % 64) & 1) != 0;
+    }
+    constexpr int Count() const {
+        int count = 0;
+        for (uint64_t word : words) count += std::popcount(word);
+        return count;
+    }
+    // The number of set slots below slot.
+    constexpr int CountBelow(int slot) const {
+        int count = 0;
+        for (int word = 0; word < slot / 64 && word < kWords; ++word) count += std::popcount(words[word]);
+        if (slot % 64 != 0 && slot / 64 < kWords) count += std::popcount(words[slot / 64] & ((uint64_t{1} << (slot % 64)) - 1));
+        return count;
+    }
+    constexpr bool Any() const {
+        for (uint64_t word : words)
+            if (word != 0) return true;
+        return false;
+    }
+    constexpr uint64_t Word(int index) const { return words[index]; }
+
+    constexpr SatelliteMask& operator|=(const SatelliteMask& other) {
+        for (int word = 0; word < kWords; ++word) words[word] |= other.words[word];
+        return *this;
+    }
+    constexpr SatelliteMask& operator&=(const SatelliteMask& other) {
+        for (int word = 0; word < kWords; ++word) words[word] &= other.words[word];
+        return *this;
+    }
+    friend constexpr SatelliteMask operator|(SatelliteMask a, const SatelliteMask& b) { return a |= b; }
+    friend constexpr SatelliteMask operator&(SatelliteMask a, const SatelliteMask& b) { return a &= b; }
+    constexpr bool operator==(const SatelliteMask&) const = default;
+
+private:
+    std::array<uint64_t, kWords> words{};
+};
