@@ -280,7 +280,9 @@ TEST_F(KvbDecoderTest, SvInfoChannelBeyondTheTableReachesNoChannel) {
     // A receiver of more than 16 channels fills them all.
     EXPECT_EQ(8, Channel(16).satellite);
     for (int channel = 0; channel < CChannelHistory::kChannels; ++channel) {
-        if (channel != 16) EXPECT_EQ(0, Channel(channel).satellite);
+        if (channel != 16) {
+            EXPECT_EQ(0, Channel(channel).satellite);
+        }
     }
     EXPECT_EQ(201, SatelliteValue(7, kItemChannel));
     EXPECT_EQ(2, Value(kSvsUsed));
