@@ -65,3 +65,6 @@ constexpr uint16_t SatelliteItemId(int slot, int item) {
     return static_cast<uint16_t>(0xD000 | (slot << 4) | item);
 }
 static_assert(SatelliteItemId(kSatelliteSlots - 1, 15) <= 0xDFFF);
+
+constexpr bool IsSatelliteItemId(uint16_t id) { return id >= 0xD000 && ((id - 0xD000) >> 4) < kSatelliteSlots; }
+constexpr int SatelliteItemOf(uint16_t id) { return id & 0xF; }

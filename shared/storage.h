@@ -42,10 +42,15 @@ public:
     // epoch passes over the many entries of satellites never seen.
     bool TakesSnapshot() const { return valid || age != kNoAge || snapshotsWhileUnset; }
     void MarkChanged() { changed = 1; }
+    // Counts every store into this entry in a tally the database keeps for a family of entries.
+    void CountStoresIn(uint32_t* tally) { storeTally = tally; }
 
 protected:
     // The bookkeeping of an epoch close that every kind shares: valid turns into age and count.
     void CloseEpoch();
+    void CountStore() {
+        if (storeTally) ++*storeTally;
+    }
 
     uint8_t changedFlag = 0;
     uint8_t valid = 0;
@@ -55,6 +60,7 @@ protected:
     uint32_t count = 0;
     // For kinds whose snapshot records something before the entry's first value.
     bool snapshotsWhileUnset = false;
+    uint32_t* storeTally = nullptr;
     std::u16string name;
     std::u16string description;
 };

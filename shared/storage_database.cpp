@@ -21,6 +21,7 @@ CStorageDatabase::~CStorageDatabase() {
 }
 
 void CStorageDatabase::Add(uint16_t id, std::unique_ptr<CStorage> entry) {
+    if (IsSatelliteItemId(id)) entry->CountStoresIn(&satelliteItemStores[SatelliteItemOf(id)]);
     const auto place = std::find_if(ordered.begin(), ordered.end(), [id](const auto& item) { return item.first == id; });
     if (place == ordered.end()) {
         ordered.emplace_back(id, entry.get());
@@ -66,6 +67,7 @@ void CStorageDatabase::SaveSnapshot(CEpochHistory& epochHistory, CEpochSnapshot&
     for (const auto& [id, entry] : ordered)
         if (entry->TakesSnapshot()) entry->SaveSnapshot(epochHistory, snapshot);
     channels.CloseEpoch();
+    ++generation;
 }
 
 void CStorageDatabase::EndRefresh() {
@@ -76,6 +78,7 @@ void CStorageDatabase::EndRefresh() {
 void CStorageDatabase::Reset() {
     for (const auto& [id, entry] : ordered) entry->Reset();
     channels.Reset();
+    ++generation;
 }
 
 double CStorageDatabase::CurrentOrSnapshot(uint16_t id, const CEpochHistory* epochHistory,

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -64,6 +65,12 @@ public:
 
     // Epochs closed since the start: text decoders use it to tell a new epoch from the running one.
     virtual uint32_t GetEpochCounter() const;
+    // Rises whenever entries may lose their values (an epoch closes, the database is reset): what
+    // a conversion filled under one generation still stands while it lasts.
+    uint64_t Generation() const { return generation; }
+    // Rises with every store into per-satellite item k (1..15) of any slot, so that a conversion
+    // over all slots can tell whether it would find anything new.
+    uint32_t SatelliteItemStores(int item) const { return satelliteItemStores[item & 0xF]; }
     void AttachHistory(const CEpochHistory* epochHistory) { history = epochHistory; }
 
     CChannelHistory& Channels() { return channels; }
@@ -81,4 +88,6 @@ private:
     CChannelHistory channels;
     platform::CProfile* profile;
     const CEpochHistory* history = nullptr;
+    uint64_t generation = 0;
+    std::array<uint32_t, 16> satelliteItemStores{};
 };

@@ -42,6 +42,7 @@ void CStorageValue::Reset() {
 
 bool CStorageValue::SetValue(double v, uint8_t flag) {
     if (std::isnan(v)) return false;
+    CountStore();
     if (v != value) changed = 1;
     const bool wasValid = valid != 0;
     changedFlag = flag;

@@ -18,4 +18,16 @@ inline bool Holds(const CStorage* entry) { return entry && entry->IsValid(); }
 // Stores v in an output that exists and holds no value yet; true when stored.
 inline bool Fill(CStorageValue* output, double v) { return output && !output->IsValid() && output->SetValue(v); }
 
+// Where a per-satellite item of all slots stands: while it is the same, none of those entries
+// gained, changed or lost a value.
+struct SatelliteItemState {
+    uint64_t generation;
+    uint32_t stores;
+    bool operator==(const SatelliteItemState&) const = default;
+};
+
+inline SatelliteItemState StateOf(const CStorageDatabase& database, int item) {
+    return {database.Generation(), database.SatelliteItemStores(item)};
+}
+
 }  // namespace conversion

@@ -1,17 +1,30 @@
 #include "satellite_conversions.h"
 
+#include <cmath>
+
 #include "shared/entry_ids.h"
 #include "shared/storage_sv_list.h"
 
 using namespace conversion;
 
 void CSatelliteCno::Bind(CStorageDatabase& database) {
+    this->database = &database;
+    lastRead.reset();
     for (int slot = 0; slot < kSatelliteSlots; ++slot)
         cn0[slot] = FindValue(database, SatelliteItemId(slot, entry::kSatelliteCn0));
     mean = FindValue(database, entry::kMeanCn0);
 }
 
+bool CSatelliteCno::MeanStands() const {
+    if (std::isnan(lastMean) || !mean) return true;
+    return mean->IsValid() && mean->GetValue() == lastMean && mean->ChangedFlag() == 0;
+}
+
 bool CSatelliteCno::Run() {
+    const SatelliteItemState inputs = StateOf(*database, entry::kSatelliteCn0);
+    if (lastRead == inputs && MeanStands()) return false;
+    lastRead = inputs;
+    lastMean = std::nan("");
     double sum = 0;
     int reporting = 0;
     for (const CStorageValue* value : cn0) {
@@ -19,7 +32,9 @@ bool CSatelliteCno::Run() {
         sum += value->GetValue();
         ++reporting;
     }
-    return reporting > 0 && mean && mean->SetValue(sum / reporting);
+    if (reporting == 0) return false;
+    lastMean = sum / reporting;
+    return mean && mean->SetValue(lastMean);
 }
 
 const CSatelliteListConversion::Ids CSatelliteListConversion::kUsed = {entry::kUsedList, entry::kSatelliteUsed,
@@ -28,13 +43,26 @@ const CSatelliteListConversion::Ids CSatelliteListConversion::kTracked = {entry:
                                                                           entry::kSatellitesTracked};
 
 void CSatelliteListConversion::Bind(CStorageDatabase& database) {
+    this->database = &database;
+    flagsFilledIn.reset();
+    flagsRead.reset();
     list = database.FindAs<CStorageSVList>(ids.list);
     for (int slot = 0; slot < kSatelliteSlots; ++slot)
         flags[slot] = FindValue(database, SatelliteItemId(slot, ids.flagItem));
     count = FindValue(database, ids.count);
 }
 
-bool CSatelliteListConversion::Run() { return Holds(list) ? FillFlags(list->GetMask()) : FillList(); }
+bool CSatelliteListConversion::Run() {
+    if (Holds(list)) {
+        if (flagsFilledIn == database->Generation()) return false;
+        flagsFilledIn = database->Generation();
+        return FillFlags(list->GetMask());
+    }
+    const SatelliteItemState inputs = StateOf(*database, ids.flagItem);
+    if (flagsRead == inputs) return false;
+    flagsRead = inputs;
+    return FillList();
+}
 
 bool CSatelliteListConversion::FillFlags(const SatelliteMask& mask) {
     bool stored = false;

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "host/core/database/conversion_entries.h"
 #include "shared/satellite_slots.h"
@@ -15,8 +16,14 @@ public:
     bool Run() override;
 
 private:
+    // True when the mean would come out as last time and the entry still holds it.
+    bool MeanStands() const;
+
+    const CStorageDatabase* database = nullptr;
     std::array<CStorageValue*, kSatelliteSlots> cn0{};
     CStorageValue* mean = nullptr;
+    std::optional<conversion::SatelliteItemState> lastRead;
+    double lastMean = 0;
 };
 
 // "Satellite List" and "Satellite Tracked": a satellite list and the per-satellite flags filled
@@ -40,6 +47,11 @@ private:
     bool FillList();
 
     Ids ids;
+    const CStorageDatabase* database = nullptr;
+    // Filling the flags leaves every one of them holding a value until the generation ends, and
+    // filling the list from unchanged flags finds what it found last time.
+    std::optional<uint64_t> flagsFilledIn;
+    std::optional<conversion::SatelliteItemState> flagsRead;
     CStorageSVList* list = nullptr;
     std::array<CStorageValue*, kSatelliteSlots> flags{};
     CStorageValue* count = nullptr;
