@@ -22,9 +22,22 @@ void CStorage::CloseEpoch() {
 void CStorage::Reset() {
     changedFlag = 0;
     valid = 0;
-    changed = 1;
+    MarkChanged();
     age = kNoAge;
     count = 0;
+}
+
+void CStorage::Attach(EntryLedger& entryLedger, uint32_t* tally) {
+    ledger = &entryLedger;
+    storeTally = tally;
+    listedActive = false;
+    if (changed) ledger->changed.push_back(this);
+    if (TakesSnapshot()) JoinActive();
+}
+
+void CStorage::JoinActive() {
+    listedActive = true;
+    ledger->active.push_back(this);
 }
 
 void CStorage::SetGroupMask(uint32_t bits) { mask = bits; }

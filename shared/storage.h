@@ -1,12 +1,22 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/export.h"
 #include "shared/runtime_class.h"
 
 class CEpochHistory;
 class CEpochSnapshot;
+class CStorage;
+
+// The entries that an epoch close and a view refresh must visit, kept by the database as the
+// entries report them, so that neither walks the many entries of satellites never seen.
+struct EntryLedger {
+    std::vector<CStorage*> changed;  // marked changed since the last refresh (an entry cleared
+                                     // by hand may come twice)
+    std::vector<CStorage*> active;   // take snapshots: held a value since the last reset
+};
 
 // Base of every database entry: validity in the running epoch, age and count over closed
 // epochs, the changed-since-refresh mark, and the entry's names.
@@ -41,15 +51,24 @@ public:
     // False while the entry never held a value and its snapshot would change nothing: closing an
     // epoch passes over the many entries of satellites never seen.
     bool TakesSnapshot() const { return valid || age != kNoAge || snapshotsWhileUnset; }
-    void MarkChanged() { changed = 1; }
-    // Counts every store into this entry in a tally the database keeps for a family of entries.
-    void CountStoresIn(uint32_t* tally) { storeTally = tally; }
+    void MarkChanged() {
+        if (changed) return;
+        changed = 1;
+        if (ledger) ledger->changed.push_back(this);
+    }
+    // Reports to the database's ledger from now on, and counts every store into this entry in a
+    // tally the database keeps for a family of entries (when given).
+    void Attach(EntryLedger& entryLedger, uint32_t* tally);
 
 protected:
     // The bookkeeping of an epoch close that every kind shares: valid turns into age and count.
     void CloseEpoch();
     void CountStore() {
         if (storeTally) ++*storeTally;
+    }
+    void MarkValid() {
+        valid = 1;
+        if (ledger && !listedActive) JoinActive();
     }
 
     uint8_t changedFlag = 0;
@@ -60,7 +79,13 @@ protected:
     uint32_t count = 0;
     // For kinds whose snapshot records something before the entry's first value.
     bool snapshotsWhileUnset = false;
-    uint32_t* storeTally = nullptr;
     std::u16string name;
     std::u16string description;
+
+private:
+    void JoinActive();
+
+    EntryLedger* ledger = nullptr;
+    uint32_t* storeTally = nullptr;
+    bool listedActive = false;
 };

@@ -21,7 +21,7 @@ CStorageDatabase::~CStorageDatabase() {
 }
 
 void CStorageDatabase::Add(uint16_t id, std::unique_ptr<CStorage> entry) {
-    if (IsSatelliteItemId(id)) entry->CountStoresIn(&satelliteItemStores[SatelliteItemOf(id)]);
+    AttachEntry(id, *entry);
     const auto place = std::find_if(ordered.begin(), ordered.end(), [id](const auto& item) { return item.first == id; });
     if (place == ordered.end()) {
         ordered.emplace_back(id, entry.get());
@@ -31,7 +31,13 @@ void CStorageDatabase::Add(uint16_t id, std::unique_ptr<CStorage> entry) {
     // A replaced entry keeps its place; conversions must let go of the old one before it dies.
     place->second = entry.get();
     std::unique_ptr<CStorage> old = std::exchange(entries[id], std::move(entry));
+    std::erase(ledger.changed, old.get());
+    std::erase(ledger.active, old.get());
     for (const auto& conversion : conversions) conversion->Bind(*this);
+}
+
+void CStorageDatabase::AttachEntry(uint16_t id, CStorage& entry) {
+    entry.Attach(ledger, IsSatelliteItemId(id) ? &satelliteItemStores[SatelliteItemOf(id)] : nullptr);
 }
 
 CStorage* CStorageDatabase::Lookup(uint16_t id) const {
@@ -64,19 +70,23 @@ bool CStorageDatabase::RunConversions() {
 }
 
 void CStorageDatabase::SaveSnapshot(CEpochHistory& epochHistory, CEpochSnapshot& snapshot) {
-    for (const auto& [id, entry] : ordered)
+    // An entry reset on its own may still be listed while it holds nothing.
+    for (CStorage* entry : ledger.active)
         if (entry->TakesSnapshot()) entry->SaveSnapshot(epochHistory, snapshot);
     channels.CloseEpoch();
     ++generation;
 }
 
 void CStorageDatabase::EndRefresh() {
-    for (const auto& [id, entry] : ordered) entry->ClearChanged();
+    for (CStorage* entry : ledger.changed) entry->ClearChanged();
+    ledger.changed.clear();
     channels.EndRefresh();
 }
 
 void CStorageDatabase::Reset() {
     for (const auto& [id, entry] : ordered) entry->Reset();
+    ledger = {};
+    for (const auto& [id, entry] : ordered) AttachEntry(id, *entry);
     channels.Reset();
     ++generation;
 }

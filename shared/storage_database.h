@@ -80,6 +80,7 @@ public:
     const std::vector<std::pair<uint16_t, CStorage*>>& Entries() const { return ordered; }
 
 private:
+    void AttachEntry(uint16_t id, CStorage& entry);
     double CurrentOrSnapshot(uint16_t id, const CEpochHistory* history, const CEpochSnapshot* snapshot) const;
 
     std::unordered_map<uint16_t, std::unique_ptr<CStorage>> entries;
@@ -88,6 +89,7 @@ private:
     CChannelHistory channels;
     platform::CProfile* profile;
     const CEpochHistory* history = nullptr;
+    EntryLedger ledger;
     uint64_t generation = 0;
     std::array<uint32_t, 16> satelliteItemStores{};
 };

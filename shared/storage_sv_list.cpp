@@ -40,17 +40,17 @@ SatelliteMask CStorageSVList::GetSnapshotMask(const CEpochHistory& history, cons
 
 bool CStorageSVList::OrMask(const SatelliteMask& mask, bool lastPart, uint8_t flag) {
     accumulated |= mask & kAllSatellitesMask;
-    if (lastPart) valid = 1;
+    if (lastPart) MarkValid();
     if (!valid) return false;
     changedFlag = flag;
-    if (accumulated != previous) changed = 1;
+    if (accumulated != previous) MarkChanged();
     previous = accumulated;
     return changed != 0;
 }
 
 void CStorageSVList::StoreMask(const SatelliteMask& mask) {
     accumulated = mask & kAllSatellitesMask;
-    changed = 1;
+    MarkChanged();
 }
 
 void CStorageSVList::SaveSnapshot(const CEpochHistory& history, CEpochSnapshot& snapshot) {

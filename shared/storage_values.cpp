@@ -43,11 +43,11 @@ void CStorageValue::Reset() {
 bool CStorageValue::SetValue(double v, uint8_t flag) {
     if (std::isnan(v)) return false;
     CountStore();
-    if (v != value) changed = 1;
+    if (v != value) MarkChanged();
     const bool wasValid = valid != 0;
     changedFlag = flag;
     value = v;
-    valid = 1;
+    MarkValid();
     return !wasValid || changed;
 }
 

@@ -70,6 +70,31 @@ TEST_F(StorageTest, AgeAndCountFollowTheEpochs) {
     EXPECT_EQ(value->GetSnapshotValue(history, history[2]), 3);
 }
 
+// The close and the refresh visit only the entries that reported a value or a change.
+TEST_F(StorageTest, RefreshResetAndReplacementReachEveryEntryConcerned) {
+    auto* first = AddValue<CStorageValue>(1, u"a");
+    auto* second = AddValue<CStorageValue>(2, u"b");
+    database.EndRefresh();
+    EXPECT_FALSE(first->IsChanged());
+    EXPECT_FALSE(second->IsChanged());
+    second->SetValue(5);
+    database.EndRefresh();
+    EXPECT_FALSE(second->IsChanged());
+    CloseEpoch();
+    EXPECT_EQ(second->Count(), 1u);
+    database.Reset();
+    EXPECT_TRUE(first->IsChanged());
+    EXPECT_EQ(second->Count(), 0u);
+    second->SetValue(6);
+    CloseEpoch();
+    EXPECT_EQ(second->Count(), 1u);  // closed once, not once per listing
+    // A replaced entry leaves no trace the close or the refresh would follow.
+    database.Add(2, std::make_unique<CStorageValue>(u"b2", u"b2"));
+    CloseEpoch();
+    database.EndRefresh();
+    EXPECT_FALSE(first->IsChanged());
+}
+
 TEST_F(StorageTest, StatisticsUsePopulationDeviation) {
     auto* value = AddValue<CStorageValueStatistics>(1, u"v");
     EXPECT_TRUE(std::isnan(value->GetDeviation()));
