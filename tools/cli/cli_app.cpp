@@ -11,14 +11,15 @@ RunConnection NoConnection() {
 }  // namespace
 
 CCliApp::CCliApp(std::function<bool()> stopRequested, std::optional<RunConnection> connection,
-                 const PluginOptions& plugins)
-    : frames(std::move(stopRequested), kProgramName), app(Options(std::move(connection), plugins), frames) {}
+                 const DocumentOptions& document)
+    : frames(std::move(stopRequested), kProgramName), app(Options(std::move(connection), document), frames) {}
 
-AppOptions CCliApp::Options(std::optional<RunConnection> connection, const PluginOptions& plugins) {
+AppOptions CCliApp::Options(std::optional<RunConnection> connection, const DocumentOptions& document) {
     AppOptions options;
-    if (!plugins.folder.empty())
-        options.pluginFolder = plugins.folder.ends_with('/') ? plugins.folder : plugins.folder + "/";
-    options.pluginFlags = plugins.extended ? kPluginExtendedMode : 0;
+    if (!document.folder.empty())
+        options.pluginFolder = document.folder.ends_with('/') ? document.folder : document.folder + "/";
+    options.pluginFlags = document.extended ? kPluginExtendedMode : 0;
+    if (document.historyEpochs) options.arguments = {"-history", std::to_string(*document.historyEpochs)};
     options.programName = kProgramName;
     options.readStoredCommandLine = false;
     options.saveSettings = false;

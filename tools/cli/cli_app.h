@@ -14,7 +14,7 @@ public:
     // No connection: the commands that only read a log. The frame's loops end once
     // stopRequested answers true.
     CCliApp(std::function<bool()> stopRequested, std::optional<RunConnection> connection,
-            const PluginOptions& plugins = {});
+            const DocumentOptions& document = {});
     ~CCliApp() { app.ExitInstance(); }
     CCliApp(const CCliApp&) = delete;
     CCliApp& operator=(const CCliApp&) = delete;
@@ -27,7 +27,7 @@ public:
     CHeadlessFrame& Frame() { return static_cast<CHeadlessFrame&>(*app.MainFrame()); }
 
 private:
-    static AppOptions Options(std::optional<RunConnection> connection, const PluginOptions& plugins);
+    static AppOptions Options(std::optional<RunConnection> connection, const DocumentOptions& document);
 
     CHeadlessFrameFactory frames;
     CVeltroApp app;

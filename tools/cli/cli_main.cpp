@@ -83,7 +83,7 @@ int RunLive(const CliOptions& options, CStopSignal& stop) {
 bool OpenLog(CCliApp& cli, const std::string& file) { return cli.Frame().Logic().OpenDocumentFile(file, true); }
 
 int RunDump(const CliOptions& options, CStopSignal& stop) {
-    CCliApp cli([&stop] { return StopOrOutputClosed(stop); }, std::nullopt, options.plugins);
+    CCliApp cli([&stop] { return StopOrOutputClosed(stop); }, std::nullopt, options.document);
     if (!cli.Start()) return kFailed;
     std::vector<CValueColumn> columns;
     std::string unknown;
@@ -101,7 +101,7 @@ int RunDump(const CliOptions& options, CStopSignal& stop) {
 }
 
 int RunMessages(const CliOptions& options, CStopSignal& stop) {
-    CCliApp cli([&stop] { return StopOrOutputClosed(stop); }, std::nullopt, options.plugins);
+    CCliApp cli([&stop] { return StopOrOutputClosed(stop); }, std::nullopt, options.document);
     if (!cli.Start()) return kFailed;
     if (!OpenLog(cli, options.file)) return kFailed;
     CMessageCounts counts(cli.Document());
@@ -127,7 +127,7 @@ int UnknownMessage(CCliApp& cli, const std::string& name) {
 
 // The page of one message filled with its last copy in the log, as text.
 int RunShow(const CliOptions& options, CStopSignal& stop) {
-    CCliApp cli([&stop] { return StopOrOutputClosed(stop); }, std::nullopt, options.plugins);
+    CCliApp cli([&stop] { return StopOrOutputClosed(stop); }, std::nullopt, options.document);
     if (!cli.Start()) return kFailed;
     CMessageNode* node = FindNamedMessage(cli.Document(), options.message);
     if (!node) return UnknownMessage(cli, options.message);
@@ -148,7 +148,7 @@ std::string Utf8(const std::u16string& text) { return platform::WideToUtf8(text)
 // The frame a page builds once its controls are set as the command line says, as the message
 // view would send it.
 int RunBuild(const CliOptions& options, CStopSignal& stop) {
-    CCliApp cli([&stop] { return StopOrOutputClosed(stop); }, std::nullopt, options.plugins);
+    CCliApp cli([&stop] { return StopOrOutputClosed(stop); }, std::nullopt, options.document);
     if (!cli.Start()) return kFailed;
     CMessageNode* node = FindNamedMessage(cli.Document(), options.message);
     if (!node) return UnknownMessage(cli, options.message);
@@ -185,7 +185,7 @@ int RunSend(const CliOptions& options, CStopSignal& stop) {
     CLiveSession live(
         options.connection,
         [&] { return StopOrOutputClosed(stop) || (session && session->Step(platform::GetTickCount())); },
-        options.plugins);
+        options.document);
     if (!live.Start()) return kFailed;
     CMessageNode* node = FindNamedMessage(live.Cli().Document(), options.message);
     if (!node) return UnknownMessage(live.Cli(), options.message);

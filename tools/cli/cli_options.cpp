@@ -57,6 +57,7 @@ constexpr const char* kUsage =
     "monitor, record:\n"
     "  --poll NAME           poll a message once connected (NAV-SOL, GPGGA, MON-VER, ...); may repeat\n"
     "  --enable NAME, --disable NAME   switch a message's periodic output on or off; may repeat\n"
+    "  --history N           keep the last N epochs (default 900), as the window's -history\n"
     "\n"
     "aid:\n"
     "  --cmd full|aid|eph|alm   what to ask for\n"
@@ -237,6 +238,12 @@ std::map<std::string_view, Option> CommandOptionsOf(CliCommand command, CliOptio
              {true, [&list = options.send.enable](std::string_view v) { return !list.emplace_back(v).empty(); }}},
             {"--disable",
              {true, [&list = options.send.disable](std::string_view v) { return !list.emplace_back(v).empty(); }}},
+            {"--history",
+             {true,
+              [&epochs = options.document.historyEpochs](std::string_view v) {
+                  int n = 0;
+                  return ParseNumber(v, 1, 604800, n) && (epochs = n).has_value();
+              }}},
         };
     if (command == CliCommand::Dump)
         return {
@@ -249,7 +256,7 @@ std::map<std::string_view, Option> CommandOptionsOf(CliCommand command, CliOptio
                   return format.has_value();
               }}},
         };
-    const Option extended{false, [&p = options.plugins](std::string_view) { return p.extended = true; }};
+    const Option extended{false, [&p = options.document](std::string_view) { return p.extended = true; }};
     if (command == CliCommand::Show) return {{"--extended", extended}};
     if (command == CliCommand::ConfigLoad)
         return {{"--save", {false, [&c = options.config](std::string_view) { return c.save = true; }}}};
@@ -264,7 +271,7 @@ std::map<std::string_view, Option> OptionsOf(CliCommand command, CliOptions& opt
     if (IsLive(command)) known.merge(ConnectionOptionsOf(options.connection));
     if (ReadsLog(command))
         known.insert(
-            {"--plugins", {true, [&p = options.plugins](std::string_view v) { return !(p.folder = v).empty(); }}});
+            {"--plugins", {true, [&p = options.document](std::string_view v) { return !(p.folder = v).empty(); }}});
     return known;
 }
 

@@ -61,12 +61,14 @@ struct AidOptions {
     bool useCurrent = false;
 };
 
-// Which plug-ins the commands that read a log load, and how.
-struct PluginOptions {
+// How a command makes its document: which plug-ins it loads, and how many epochs it keeps.
+struct DocumentOptions {
     // Empty: the program's own folder.
     std::string folder;
     // The extended pages and choices.
     bool extended = false;
+    // monitor, record: the epochs of history (none: the window's 900).
+    std::optional<int> historyEpochs;
 };
 
 // config: load --save ends with CFG-CFG "Save current configuration"; diff compares two sides,
@@ -92,7 +94,7 @@ struct CliOptions {
     std::string message;
     // build: CONTROL=VALUE, in order.
     std::vector<ControlAssignment> assignments;
-    PluginOptions plugins;
+    DocumentOptions document;
     // reset: the start; aid: the reset before the request (none: the stored setting's).
     std::optional<ResetKind> reset;
     AidOptions aid;

@@ -91,7 +91,7 @@ bool ReadSide(const CConfigurationEntries& entries, const std::string& path, Sid
 
 // Both sides saved files: no receiver is needed.
 int DiffFiles(const CliOptions& options, CStopSignal& stop) {
-    CCliApp cli([&stop] { return stop.Requested(); }, std::nullopt, options.plugins);
+    CCliApp cli([&stop] { return stop.Requested(); }, std::nullopt, options.document);
     if (!cli.Start()) return kFailed;
     const CConfigurationEntries entries(cli.Document());
     const std::vector<std::string>& files = options.config.files;

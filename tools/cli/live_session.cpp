@@ -26,14 +26,14 @@ bool Told(const std::string& error) {
 }  // namespace
 
 CLiveSession::CLiveSession(const ConnectionOptions& options, std::function<bool()> stopRequested,
-                           const PluginOptions& plugins)
-    : options(options), stopRequested(std::move(stopRequested)), plugins(plugins) {}
+                           const DocumentOptions& document)
+    : options(options), stopRequested(std::move(stopRequested)), document(document) {}
 
 bool CLiveSession::Start() {
     std::string error;
     if (options.simulate && !simulator.Start(kSimulatorRateHz, error)) return Told(error);
     connection = LiveConnection(options, options.simulate ? simulator.DevicePath() : options.devicePath);
-    cli = std::make_unique<CCliApp>(stopRequested, connection, plugins);
+    cli = std::make_unique<CCliApp>(stopRequested, connection, document);
     return cli->Start();
 }
 

@@ -15,7 +15,7 @@ class CLiveSession {
 public:
     // The frame's message loop ends as soon as stopRequested answers true.
     CLiveSession(const ConnectionOptions& options, std::function<bool()> stopRequested,
-                 const PluginOptions& plugins = {});
+                 const DocumentOptions& document = {});
 
     // The simulator and the program; false, told, when either cannot start.
     bool Start();
@@ -29,7 +29,7 @@ public:
 private:
     ConnectionOptions options;
     std::function<bool()> stopRequested;
-    PluginOptions plugins;
+    DocumentOptions document;
     CSimulatorProcess simulator;
     RunConnection connection;
     // The program's listeners tell the link, so the program goes first.

@@ -104,7 +104,7 @@ int RunProcedure(const CliOptions& options, CStopSignal& stop, const ProcedureFa
         session->Abort(platform::GetTickCount());
         return true;
     };
-    CLiveSession live(options.connection, [&] { return std::ferror(out) || ended(); }, options.plugins);
+    CLiveSession live(options.connection, [&] { return std::ferror(out) || ended(); }, options.document);
     if (!live.Start() || !live.CheckLink()) return kFailed;
     CCliApp& cli = live.Cli();
     CMainFrameLogic& logic = live.Frame().Logic();

@@ -45,14 +45,17 @@ def parse_arguments():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--duration", type=float, default=60, help="seconds of recording (default 60)")
     parser.add_argument("--replug-every", type=int, default=30, help="seconds between unplugs (default 30)")
+    parser.add_argument("--history", type=int, default=900,
+                        help="epochs of history veltro-cli keeps (default 900, its own default)")
     parser.add_argument("--warm-up", type=float, default=None,
-                        help="seconds before the memory is watched (default 100, the time the 900 epochs "
-                        "of history take to fill at 10 Hz, or a third of a shorter run)")
+                        help="seconds before the memory is watched (default: the time the history takes "
+                        "to fill at 10 Hz, or a third of a run shorter than twice that)")
     parser.add_argument("--bin", default=default_bin, help="folder of veltro-cli and veltro-sim")
     parser.add_argument("--work", help="folder for the logs (default: a new temporary one, removed after success)")
     arguments = parser.parse_args()
     if arguments.warm_up is None:
-        arguments.warm_up = 100 if arguments.duration >= 300 else arguments.duration / 3
+        filled = arguments.history / 10 + 10
+        arguments.warm_up = filled if arguments.duration >= 2 * filled else arguments.duration / 3
     if arguments.warm_up >= arguments.duration:
         parser.error("the warm-up must end before the run does")
     return arguments
@@ -163,7 +166,8 @@ def run(arguments, work):
     # The user's settings stay out of it, and it of them.
     environment = dict(os.environ, VELTRO_CONFIG_HOME=config)
     with open(cli_errors, "w") as err:
-        cli = subprocess.Popen([os.path.join(arguments.bin, "veltro-cli"), "record", recorded_path, "--port", link],
+        cli = subprocess.Popen([os.path.join(arguments.bin, "veltro-cli"), "record", recorded_path, "--port", link,
+                                "--history", str(arguments.history)],
                                stdout=subprocess.DEVNULL, stderr=err, env=environment)
     sampler = Sampler(cli.pid, recorded_path)
     deadline = sampler.start + arguments.duration
