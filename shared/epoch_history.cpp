@@ -5,8 +5,19 @@
 
 #include "shared/satellite_slots.h"
 
-CEpochSnapshot::CEpochSnapshot(const SatelliteMask& mask, size_t valueCount)
-    : mask(mask), values(valueCount, std::numeric_limits<double>::quiet_NaN()) {}
+CEpochSnapshot::CEpochSnapshot(const SatelliteMask& mask, size_t valueCount) { Refill(mask, valueCount); }
+
+void CEpochSnapshot::Refill(const SatelliteMask& newMask, size_t valueCount) {
+    mask = newMask;
+    values.assign(valueCount, std::numeric_limits<double>::quiet_NaN());
+    uint8_t area = 0;
+    for (int slot = 0; slot < kSatelliteSlots; ++slot) areaOfSlot[slot] = mask.Test(slot) ? area++ : kNoArea;
+}
+
+int CEpochSnapshot::AreaOf(int satellite) const {
+    if (satellite < 0 || satellite >= kSatelliteSlots || areaOfSlot[satellite] == kNoArea) return -1;
+    return areaOfSlot[satellite];
+}
 
 CEpochHistory::CEpochHistory(size_t capacity) : capacity(capacity) {}
 
@@ -21,19 +32,23 @@ SnapshotSlot CEpochHistory::PerSatelliteSlot(int satellite, int item) {
     return SnapshotSlot{item, satellite};
 }
 
-std::unique_ptr<CEpochSnapshot> CEpochHistory::NewSnapshot(const SatelliteMask& mask) const {
+std::unique_ptr<CEpochSnapshot> CEpochHistory::NewSnapshot(const SatelliteMask& mask) {
     const SatelliteMask slots = mask & kAllSatellitesMask;
     const size_t count =
         static_cast<size_t>(commonSize) + static_cast<size_t>(satelliteSize) * static_cast<size_t>(slots.Count());
-    return std::make_unique<CEpochSnapshot>(slots, count);
+    if (!spare) return std::make_unique<CEpochSnapshot>(slots, count);
+    spare->Refill(slots, count);
+    return std::move(spare);
 }
 
 size_t CEpochHistory::Push(std::unique_ptr<CEpochSnapshot> snapshot) {
     if (capacity == 0) {
         ++dropped;  // nothing is kept, but the epoch still counts
+        spare = std::move(snapshot);
         return 0;
     }
     if (snapshots.size() >= capacity) {
+        spare = std::move(snapshots.front());
         snapshots.pop_front();
         ++dropped;
     }
@@ -57,9 +72,9 @@ void CEpochHistory::Clear() {
 const double* CEpochHistory::Address(const CEpochSnapshot& snapshot, SnapshotSlot slot) const {
     if (slot.index < 0) return nullptr;
     if (slot.satellite < 0) return slot.index < commonSize ? snapshot.Values() + slot.index : nullptr;
-    if (slot.satellite >= kSatelliteSlots || slot.index >= satelliteSize) return nullptr;
-    if (!snapshot.Mask().Test(slot.satellite)) return nullptr;
-    const int area = snapshot.Mask().CountBelow(slot.satellite);
+    if (slot.index >= satelliteSize) return nullptr;
+    const int area = snapshot.AreaOf(slot.satellite);
+    if (area < 0) return nullptr;
     return snapshot.Values() + commonSize + area * satelliteSize + slot.index;
 }
 

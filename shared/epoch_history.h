@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -7,6 +8,7 @@
 
 #include "platform/export.h"
 #include "shared/satellite_mask.h"
+#include "shared/satellite_slots.h"
 
 // Where an entry keeps its value in a snapshot: an index into the common area, or, for a
 // per-satellite entry, an index into the area of its satellite slot.
@@ -20,14 +22,23 @@ struct SnapshotSlot {
 class VELTRO_EXPORT CEpochSnapshot {
 public:
     CEpochSnapshot(const SatelliteMask& mask, size_t valueCount);
+    // Empty again, as the constructor leaves it, in the storage it already has.
+    void Refill(const SatelliteMask& newMask, size_t valueCount);
 
     const SatelliteMask& Mask() const { return mask; }
     double* Values() { return values.data(); }
     const double* Values() const { return values.data(); }
+    // The per-satellite area of a slot in the mask, counted from the first; -1 for any other slot.
+    int AreaOf(int satellite) const;
 
 private:
+    static constexpr uint8_t kNoArea = 0xff;
+    static_assert(kSatelliteSlots < kNoArea);
+
     SatelliteMask mask;
     std::vector<double> values;
+    // Counted once here: every per-satellite value written or read needs its area.
+    std::array<uint8_t, kSatelliteSlots> areaOfSlot;
 };
 
 // Per-epoch snapshots of the database, oldest first, up to a capacity; the oldest are dropped.
@@ -41,7 +52,7 @@ public:
     SnapshotSlot ReserveCommonSlots(int count);
     SnapshotSlot PerSatelliteSlot(int satellite, int item);
 
-    std::unique_ptr<CEpochSnapshot> NewSnapshot(const SatelliteMask& mask) const;
+    std::unique_ptr<CEpochSnapshot> NewSnapshot(const SatelliteMask& mask);
     size_t Push(std::unique_ptr<CEpochSnapshot> snapshot);
     void SetCapacity(size_t capacity);
     void Clear();
@@ -59,6 +70,8 @@ private:
     const double* Address(const CEpochSnapshot& snapshot, SnapshotSlot slot) const;
 
     std::deque<std::unique_ptr<CEpochSnapshot>> snapshots;
+    // The last snapshot dropped, refilled for the next epoch rather than freed and allocated again.
+    std::unique_ptr<CEpochSnapshot> spare;
     size_t capacity;
     uint64_t dropped = 0;
     int commonSize = 0;

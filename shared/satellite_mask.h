@@ -37,13 +37,6 @@ public:
         for (uint64_t word : words) count += std::popcount(word);
         return count;
     }
-    // The number of set slots below slot.
-    constexpr int CountBelow(int slot) const {
-        int count = 0;
-        for (int word = 0; word < slot / 64 && word < kWords; ++word) count += std::popcount(words[word]);
-        if (slot % 64 != 0 && slot / 64 < kWords) count += std::popcount(words[slot / 64] & ((uint64_t{1} << (slot % 64)) - 1));
-        return count;
-    }
     constexpr bool Any() const {
         for (uint64_t word : words)
             if (word != 0) return true;
