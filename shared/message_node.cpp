@@ -34,6 +34,11 @@ bool CMessageNode::Accept(const uint8_t*, int) { return true; }
 
 CMessageNode* CMessageNode::Find(const uint8_t* bytes, int length, uint32_t mask) {
     if ((Mask() & mask) == 0 || !Accept(bytes, length)) return nullptr;
+    return FindAccepted(bytes, length, mask);
+}
+
+CMessageNode* CMessageNode::FindAccepted(const uint8_t* bytes, int length, uint32_t mask) {
+    if ((Mask() & mask) == 0) return nullptr;
     for (ChildCell* cell = children; cell; cell = cell->next) {
         if (CMessageNode* found = cell->node->Find(bytes, length, mask)) {
             StoreFrame(bytes, length);

@@ -46,6 +46,9 @@ public:
     virtual void StoreFrame(const uint8_t* bytes, int length);
     virtual bool Accept(const uint8_t* bytes, int length);
     virtual CMessageNode* Find(const uint8_t* bytes, int length, uint32_t mask);
+    // Find for a frame this node is known to accept, such as a frame its protocol's recogniser
+    // has just cut: the test is not run twice.
+    CMessageNode* FindAccepted(const uint8_t* bytes, int length, uint32_t mask);
     virtual void Reset();
     virtual void BindDatabase(CStorageDatabase* database);
     virtual bool SameEpoch(CStorageDatabase* database);

@@ -60,3 +60,17 @@ private:
     std::array<uint16_t, kMaxFields + 2> fieldStart;
     int fieldCount = 0;
 };
+
+// The fields of a node's stored sentence, split when first read after the sentence was stored:
+// the epoch test and the decoder read the same sentence one after the other.
+class StoredNmeaFields {
+public:
+    const NmeaFields& Of(const uint8_t* bytes, int length) const {
+        if (!fields) fields.emplace(bytes, length);
+        return *fields;
+    }
+    void Forget() { fields.reset(); }
+
+private:
+    mutable std::optional<NmeaFields> fields;
+};

@@ -36,7 +36,8 @@ CVeltroDoc::~CVeltroDoc() = default;
 
 CMessageNode* CVeltroDoc::Dispatch(const FrameRecord& record) {
     if (record.protocol) {
-        if (CMessageNode* node = record.protocol->root->Find(record.bytes, record.length, MessageMask)) return node;
+        if (CMessageNode* node = record.protocol->root->FindAccepted(record.bytes, record.length, MessageMask))
+            return node;
     }
     return plugins.UnknownRoot().Find(record.bytes, record.length, MessageMask);
 }
@@ -44,7 +45,7 @@ CMessageNode* CVeltroDoc::Dispatch(const FrameRecord& record) {
 CMessageNode* CVeltroDoc::DispatchBytes(const uint8_t* bytes, int length) {
     for (const auto& entry : plugins.Protocols()) {
         if (entry->check(bytes, length) == length) {
-            if (CMessageNode* node = entry->root->Find(bytes, length, MessageMask)) return node;
+            if (CMessageNode* node = entry->root->FindAccepted(bytes, length, MessageMask)) return node;
             break;
         }
     }
@@ -147,9 +148,13 @@ void CVeltroDoc::Deliver(uint32_t extraHints) {
 
 void CVeltroDoc::UpdateAllViews(uint32_t hint, CMessageNode* node) {
     if (!node) hint &= ~static_cast<uint32_t>(HINT_MESSAGE | HINT_RECEIVED);
-    // A view may unregister itself while being told; walk a copy.
-    const std::vector<IDocumentObserver*> current = observers;
-    for (IDocumentObserver* observer : current) observer->OnUpdate(hint, node);
+    // Views come and go while being told: one removed meanwhile leaves a gap that is skipped,
+    // one added is told from the next time on.
+    ++notifyDepth;
+    const size_t count = observers.size();
+    for (size_t i = 0; i < count; ++i)
+        if (IDocumentObserver* observer = observers[i]) observer->OnUpdate(hint, node);
+    if (--notifyDepth == 0) std::erase(observers, nullptr);
 }
 
 bool CVeltroDoc::OnNewDocument() {
@@ -176,7 +181,13 @@ CMessageNode* CVeltroDoc::FindNodeByProtocol(const char16_t* protocolName, const
 }
 
 void CVeltroDoc::AddObserver(IDocumentObserver* observer) {
-    if (std::find(observers.begin(), observers.end(), observer) == observers.end()) observers.push_back(observer);
+    if (observer && std::find(observers.begin(), observers.end(), observer) == observers.end())
+        observers.push_back(observer);
 }
 
-void CVeltroDoc::RemoveObserver(IDocumentObserver* observer) { std::erase(observers, observer); }
+void CVeltroDoc::RemoveObserver(IDocumentObserver* observer) {
+    if (notifyDepth > 0)
+        std::replace(observers.begin(), observers.end(), observer, static_cast<IDocumentObserver*>(nullptr));
+    else
+        std::erase(observers, observer);
+}

@@ -98,4 +98,5 @@ private:
     bool closedAtEnd = false;
     std::time_t startTime;
     std::vector<IDocumentObserver*> observers;
+    int notifyDepth = 0;
 };

@@ -48,6 +48,7 @@ bool CPkvbSentenceNode::Accept(const uint8_t* bytes, int length) {
 void CPkvbSentenceNode::Reset() {
     epochStamp = (boundDatabase ? boundDatabase->GetEpochCounter() : 0) - 1;
     CKvbNode::Reset();
+    storedFields.Forget();
 }
 
 void CPkvbSentenceNode::BindDatabase(CStorageDatabase* database) {
@@ -94,7 +95,7 @@ std::optional<NmeaDate> CPkvbTimedSentence::DateOf(const NmeaFields& fields) con
 
 bool CPkvbTimedSentence::SameEpoch(CStorageDatabase* database) {
     if (!CPkvbSentenceNode::SameEpoch(database)) return false;
-    const NmeaFields fields = StoredFields();
+    const NmeaFields& fields = StoredFields();
     return fixTime.SameEpoch(fields.Time(kTimeField), DateOf(fields));
 }
 

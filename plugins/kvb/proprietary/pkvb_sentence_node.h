@@ -35,7 +35,10 @@ class CPkvbSentenceNode : public CKvbNode {
 public:
     explicit CPkvbSentenceNode(const PkvbSentenceInfo& info) : CKvbNode(info.node), number(info.number) {}
 
-    void StoreFrame(const uint8_t* bytes, int length) override { StoreTextFrame(bytes, length); }
+    void StoreFrame(const uint8_t* bytes, int length) override {
+        StoreTextFrame(bytes, length);
+        storedFields.Forget();
+    }
     bool Accept(const uint8_t* bytes, int length) override;
     void Reset() override;
     void BindDatabase(CStorageDatabase* database) override;
@@ -50,10 +53,11 @@ protected:
     // True when any stored value changed.
     virtual bool DecodeFields(const NmeaFields& fields, CStorageDatabase& database) = 0;
 
-    NmeaFields StoredFields() const { return NmeaFields(FrameBytes(), FrameLength()); }
+    const NmeaFields& StoredFields() const { return storedFields.Of(FrameBytes(), FrameLength()); }
 
 private:
     uint8_t number;
+    StoredNmeaFields storedFields;
     CStorageDatabase* boundDatabase = nullptr;
     uint32_t epochStamp = UINT32_MAX;
 };

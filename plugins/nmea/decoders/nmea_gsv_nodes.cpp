@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <set>
 #include <vector>
 
 #include "plugins/nmea/catalogue/nmea_talkers.h"
@@ -73,13 +72,14 @@ void NmeaGsvNode::Reset() {
 void NmeaGsvNode::CompleteCycle(int signal) { completeCycles[signal] = std::move(runningCycles[signal]); }
 
 int NmeaGsvNode::TrackedAcrossTalkers() const {
-    std::set<int> tracked;
+    std::vector<int> tracked;
     const CMessageNode* root = Parent();
     for (auto position = root ? root->GetFirstChild() : nullptr; position;)
         if (const auto* node = dynamic_cast<const NmeaGsvNode*>(root->GetNextChild(position)))
             for (const auto& [signal, satellites] : node->completeCycles)
-                tracked.insert(satellites.begin(), satellites.end());
-    return static_cast<int>(tracked.size());
+                tracked.insert(tracked.end(), satellites.begin(), satellites.end());
+    std::sort(tracked.begin(), tracked.end());
+    return static_cast<int>(std::unique(tracked.begin(), tracked.end()) - tracked.begin());
 }
 
 void NmeaGsvNode::InitPage(CDialogPage& page) { InitGsvPage(page, ResourceModule()); }
@@ -113,7 +113,7 @@ bool NmeaGsvPageNode::Accept(const uint8_t* bytes, int length) {
 }
 
 bool NmeaGsvPageNode::SameEpoch(CStorageDatabase* database) {
-    const NmeaFields fields = StoredFields();
+    const NmeaFields& fields = StoredFields();
     if (!database || fields.Integer(2) != 1 || !DecodedInEpoch(*database)) return true;
     return signalEpoch == database->GetEpochCounter() && !(signalsDecoded >> SignalOf(fields) & 1);
 }

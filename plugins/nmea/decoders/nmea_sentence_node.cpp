@@ -7,9 +7,15 @@ bool NmeaSentenceNode::Accept(const uint8_t* bytes, int length) {
     return HasFormatter(bytes, length, Name() + 2) && HasOwnTalker(bytes);
 }
 
+void NmeaSentenceNode::StoreFrame(const uint8_t* bytes, int length) {
+    NmeaNode::StoreFrame(bytes, length);
+    storedFields.Forget();
+}
+
 void NmeaSentenceNode::Reset() {
     epochStamp = (BoundDatabase() ? BoundDatabase()->GetEpochCounter() : 0) - 1;
     NmeaNode::Reset();
+    storedFields.Forget();
 }
 
 void NmeaSentenceNode::BindDatabase(CStorageDatabase* database) {
@@ -54,7 +60,7 @@ std::optional<NmeaDate> NmeaTimedSentenceNode::DateOf(const NmeaFields&) const {
 
 bool NmeaTimedSentenceNode::SameEpoch(CStorageDatabase* database) {
     if (!NmeaSentenceNode::SameEpoch(database)) return false;
-    const NmeaFields fields = StoredFields();
+    const NmeaFields& fields = StoredFields();
     return fixTime.SameEpoch(fields.Time(timeField), DateOf(fields));
 }
 

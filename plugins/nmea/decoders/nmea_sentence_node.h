@@ -14,6 +14,7 @@ public:
     using NmeaNode::NmeaNode;
 
     bool Accept(const uint8_t* bytes, int length) override;
+    void StoreFrame(const uint8_t* bytes, int length) override;
     void Reset() override;
     void BindDatabase(CStorageDatabase* database) override;
     bool SameEpoch(CStorageDatabase* database) override;
@@ -30,11 +31,12 @@ protected:
     // Stores the values of the sentence; true when any stored value changed.
     virtual bool DecodeFields(const NmeaFields& fields, CStorageDatabase& database);
 
-    NmeaFields StoredFields() const { return NmeaFields(FrameBytes(), FrameLength()); }
+    const NmeaFields& StoredFields() const { return storedFields.Of(FrameBytes(), FrameLength()); }
     bool DecodedInEpoch(const CStorageDatabase& database) const { return epochStamp == database.GetEpochCounter(); }
 
 private:
     uint32_t epochStamp = UINT32_MAX;
+    StoredNmeaFields storedFields;
 };
 
 // A sentence that tells the UTC time of its fix: besides the node's own rule, a time that
