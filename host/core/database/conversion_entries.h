@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <initializer_list>
 
 #include "shared/storage_database.h"
 #include "shared/storage_values.h"
@@ -15,8 +16,19 @@ inline CStorageValue* FindValue(const CStorageDatabase& database, uint16_t id) {
 
 inline bool Holds(const CStorage* entry) { return entry && entry->IsValid(); }
 
+// An output that exists and holds no value yet: the only kind Fill stores in.
+inline bool Wants(const CStorageValue* output) { return output && !output->IsValid(); }
+
+// Whether any of the outputs would take a value: once all are filled, a conversion that runs after
+// every message of the epoch need not compute again.
+inline bool WantsAny(std::initializer_list<const CStorageValue*> outputs) {
+    for (const CStorageValue* output : outputs)
+        if (Wants(output)) return true;
+    return false;
+}
+
 // Stores v in an output that exists and holds no value yet; true when stored.
-inline bool Fill(CStorageValue* output, double v) { return output && !output->IsValid() && output->SetValue(v); }
+inline bool Fill(CStorageValue* output, double v) { return Wants(output) && output->SetValue(v); }
 
 // Where a per-satellite item of all slots stands: while it is the same, none of those entries
 // gained, changed or lost a value.

@@ -19,8 +19,8 @@ bool CPositionEcefToLlh::Run() {
     if (!Holds(position.x) || !Holds(position.y)) return false;
     const double x = position.x->GetValue();
     const double y = position.y->GetValue();
-    bool stored = Fill(position.longitude, LongitudeFromEcef(x, y));
-    if (Holds(position.z)) {
+    bool stored = Wants(position.longitude) && Fill(position.longitude, LongitudeFromEcef(x, y));
+    if (Holds(position.z) && WantsAny({position.latitude, position.heightAboveEllipsoid})) {
         const GeodeticPosition geodetic = EcefToGeodetic({x, y, position.z->GetValue()});
         stored |= Fill(position.latitude, geodetic.latitude);
         stored |= Fill(position.heightAboveEllipsoid, geodetic.height);
@@ -47,6 +47,7 @@ bool CPositionAltitude::Run() {
 
 bool CPositionLlhToEcef::Run() {
     if (!Holds(position.latitude) || !Holds(position.longitude) || !Holds(position.heightAboveEllipsoid)) return false;
+    if (!WantsAny({position.x, position.y, position.z})) return false;
     const EcefVector ecef = GeodeticToEcef(
         {position.latitude->GetValue(), position.longitude->GetValue(), position.heightAboveEllipsoid->GetValue()});
     bool stored = Fill(position.x, ecef.x);

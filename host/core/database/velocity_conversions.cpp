@@ -46,7 +46,7 @@ void CVelocityRotation::Bind(CStorageDatabase& database) {
 }
 
 bool CVelocityRotation::Run() {
-    if (!Holds(latitude) || !Holds(longitude)) return false;
+    if (!Holds(latitude) || !Holds(longitude) || !WantsAny({outputs[0], outputs[1], outputs[2]})) return false;
     Vector v;
     for (size_t i = 0; i < inputs.size(); ++i) {
         if (!Holds(inputs[i])) return false;
@@ -66,7 +66,7 @@ void CVelocityCourseToLtp::Bind(CStorageDatabase& database) {
 }
 
 bool CVelocityCourseToLtp::Run() {
-    if (!Holds(course) || !Holds(speedOverGround)) return false;
+    if (!Holds(course) || !Holds(speedOverGround) || !WantsAny({north, east})) return false;
     const double c = course->GetValue();
     const double s = speedOverGround->GetValue();
     bool stored = Fill(north, s * std::cos(c));
@@ -84,7 +84,7 @@ void CVelocityLtpToCourse::Bind(CStorageDatabase& database) {
 }
 
 bool CVelocityLtpToCourse::Run() {
-    if (!Holds(north) || !Holds(east)) return false;
+    if (!Holds(north) || !Holds(east) || !WantsAny({speedOverGround, course, speed})) return false;
     const double n = north->GetValue();
     const double e = east->GetValue();
     const double horizontal = std::sqrt(n * n + e * e);
