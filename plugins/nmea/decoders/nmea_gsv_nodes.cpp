@@ -42,7 +42,7 @@ bool NmeaGsvNode::Accept(const uint8_t* bytes, int length) {
     if (pages && *pages >= 1 && *pages <= kMaximumPages) {
         totalPages = *pages;
         while (pagesCreated < totalPages) {
-            auto* page = new NmeaGsvPageNode(++pagesCreated);
+            auto* page = new NmeaGsvPageNode(++pagesCreated, *this);
             page->BindDatabase(BoundDatabase());
             AddChild(page, true, false);
         }
@@ -92,8 +92,9 @@ void NmeaGsvNode::ResizePage(CDialogPage& page, int width, int height) { ResizeG
 
 // ---- NmeaGsvPageNode
 
-NmeaGsvPageNode::NmeaGsvPageNode(int pageNumber)
+NmeaGsvPageNode::NmeaGsvPageNode(int pageNumber, NmeaGsvNode& cycle)
     : NmeaSentenceNode(kPageIdentity),
+      cycle(cycle),
       pageNumber(pageNumber),
       label(u"page " + std::u16string(1, static_cast<char16_t>(u'0' + pageNumber))) {}
 
@@ -130,7 +131,7 @@ bool NmeaGsvPageNode::DecodeFields(const NmeaFields& fields, CStorageDatabase& d
     signalEpoch = database.GetEpochCounter();
     const int signal = SignalOf(fields);
     signalsDecoded |= uint32_t{1} << signal;
-    if (NmeaGsvNode* cycle = Cycle(); cycle && *page == 1) cycle->StartCycle(signal);
+    if (*page == 1) cycle.StartCycle(signal);
 
     // The count of satellites in view says how many groups this page holds; groups it names but
     // does not carry read as absent.
@@ -142,22 +143,18 @@ bool NmeaGsvPageNode::DecodeFields(const NmeaFields& fields, CStorageDatabase& d
                                   tracked);
 
     changed |= satellites.StoreTracked(tracked, *page == *total);
-    if (NmeaGsvNode* cycle = Cycle(); cycle && *page == *total) {
-        cycle->CompleteCycle(signal);
-        changed |= Store(satellites.trackedCount, cycle->TrackedAcrossTalkers());
+    if (*page == *total) {
+        cycle.CompleteCycle(signal);
+        changed |= Store(satellites.trackedCount, cycle.TrackedAcrossTalkers());
     }
     return changed;
 }
 
 bool NmeaGsvPageNode::EndEmptyCycle(int signal) const {
-    NmeaGsvNode* cycle = Cycle();
-    if (!cycle) return false;
-    cycle->StartCycle(signal);
-    cycle->CompleteCycle(signal);
-    return Store(satellites.trackedCount, cycle->TrackedAcrossTalkers());
+    cycle.StartCycle(signal);
+    cycle.CompleteCycle(signal);
+    return Store(satellites.trackedCount, cycle.TrackedAcrossTalkers());
 }
-
-NmeaGsvNode* NmeaGsvPageNode::Cycle() const { return dynamic_cast<NmeaGsvNode*>(Parent()); }
 
 bool NmeaGsvPageNode::StoreSatellite(const NmeaFields& fields, int firstField, int signal, CChannelHistory& channels,
                                      SatelliteMask& tracked) const {
@@ -166,7 +163,7 @@ bool NmeaGsvPageNode::StoreSatellite(const NmeaFields& fields, int firstField, i
     const NmeaSatellite satellite = NmeaSatelliteOf(fields, *nmeaNumber);
     const int number = satellite.number;
     if (number == 0) return false;
-    if (NmeaGsvNode* cycle = Cycle()) cycle->AddToCycle(signal, number);
+    cycle.AddToCycle(signal, number);
     const int channel = channels.ChannelOfSatellite(number);
     channels.AssignSatellite(channel, number, satellite.system);
     const int slot = SatelliteSlotAcrossSystems(number);

@@ -42,7 +42,7 @@ private:
 // last group. A receiver sends one cycle per signal in an epoch.
 class NmeaGsvPageNode : public NmeaSentenceNode {
 public:
-    explicit NmeaGsvPageNode(int pageNumber);
+    NmeaGsvPageNode(int pageNumber, NmeaGsvNode& cycle);
 
     bool Accept(const uint8_t* bytes, int length) override;
     bool SameEpoch(CStorageDatabase* database) override;
@@ -59,13 +59,14 @@ protected:
 private:
     bool StoreSatellite(const NmeaFields& fields, int firstField, int signal, CChannelHistory& channels,
                         SatelliteMask& tracked) const;
-    NmeaGsvNode* Cycle() const;
     // A talker that tracks none of its satellites any more sends a page that names none.
     bool EndEmptyCycle(int signal) const;
     bool StoreSignal(std::optional<double> cn0, int slot, int channel, CChannelHistory& channels) const;
     bool StoreDirection(std::optional<double> elevation, std::optional<double> azimuth, int slot, int channel,
                         CChannelHistory& channels) const;
 
+    // The node that made the page, its parent.
+    NmeaGsvNode& cycle;
     int pageNumber;
     std::u16string label;
     // The signals whose first page this node decoded in the epoch of signalEpoch.
