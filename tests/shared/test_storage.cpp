@@ -271,6 +271,28 @@ TEST(EpochHistory, PerSatelliteAreasFollowTheMask) {
     EXPECT_EQ(history.ValueAddress(*snapshot, history.PerSatelliteSlot(6, 3)), nullptr);
 }
 
+TEST(EpochHistory, ADroppedSnapshotComesBackEmptyInTheNextLayout) {
+    CEpochHistory history(1);
+    const SnapshotSlot common = history.ReserveCommonSlot();
+    const SnapshotSlot slot5 = history.PerSatelliteSlot(5, 0);
+    const SnapshotSlot slot7 = history.PerSatelliteSlot(7, 0);
+    auto first = history.NewSnapshot((uint64_t{1} << 5) | (uint64_t{1} << 7));
+    *history.ValueAddress(*first, common) = 1;
+    *history.ValueAddress(*first, slot5) = 5;
+    *history.ValueAddress(*first, slot7) = 7;
+    history.Push(std::move(first));
+    auto second = history.NewSnapshot(uint64_t{1} << 7);
+    *history.ValueAddress(*second, slot7) = 70;
+    history.Push(std::move(second));
+
+    const auto third = history.NewSnapshot(uint64_t{1} << 5);
+    EXPECT_EQ(third->Mask(), SatelliteMask(uint64_t{1} << 5));
+    EXPECT_TRUE(std::isnan(history.Value(*third, common)));
+    EXPECT_TRUE(std::isnan(history.Value(*third, slot5)));
+    EXPECT_EQ(history.ValueAddress(*third, slot7), nullptr);
+    EXPECT_EQ(history.Value(history[0], slot7), 70);
+}
+
 TEST(SatelliteSlots, MapNumbersBothWays) {
     EXPECT_EQ(SatelliteSlot(1), 0);
     EXPECT_EQ(SatelliteSlot(32), 31);

@@ -155,3 +155,26 @@ TEST_F(DocumentTest, SentBytesReachTheirNodeOrTheUnknownRoot) {
     const uint8_t time[] = {'T', 'S', 0, kTestTimeType, kTestTimeType};
     EXPECT_EQ(document.DispatchSent(value, time, 5), &document.Plugins().UnknownRoot());
 }
+
+TEST_F(DocumentTest, AViewRemovedWhileViewsAreToldIsToldNoMore) {
+    // The first view closes the second, as a window closing its child views would.
+    class ClosingObserver : public IDocumentObserver {
+    public:
+        ClosingObserver(CVeltroDoc& document, IDocumentObserver& other) : document(document), other(other) {}
+        void OnUpdate(uint32_t, CMessageNode*) override { document.RemoveObserver(&other); }
+        CVeltroDoc& document;
+        IDocumentObserver& other;
+    };
+    document.RemoveObserver(&observer);
+    RecordingObserver closed, added;
+    ClosingObserver closing(document, closed);
+    document.AddObserver(&closing);
+    document.AddObserver(&closed);
+    document.ForceUpdate();
+    EXPECT_TRUE(closed.updates.empty());
+
+    document.AddObserver(&added);
+    document.ForceUpdate();
+    EXPECT_EQ(added.updates.size(), 1u);
+    EXPECT_TRUE(closed.updates.empty());
+}
