@@ -82,6 +82,7 @@ void CMessageNode::AddChild(CMessageNode* child, bool sorted, bool trailing) {
     const bool beforeMarker = *link == sectionMarker;
     auto* cell = new ChildCell{child, *link};
     *link = cell;
+    ++childCount;
     if (trailing && beforeMarker) sectionMarker = cell;
     child->AddMask(0);
 }

@@ -94,6 +94,8 @@ public:
     CMessageNode* FindChildByLabel(const char16_t* label) const;
 
     CMessageNode* Parent() const { return parent; }
+    // Children are only ever added: a count that stands means the same children.
+    int ChildCount() const { return childCount; }
     CMessageNode* Root() const { return root; }
     const uint8_t* FrameBytes() const { return frame.data(); }
     int FrameLength() const { return frameLength; }
@@ -107,6 +109,7 @@ private:
 
 private:
     ChildCell* children = nullptr;
+    int childCount = 0;
     ChildCell* sectionMarker = nullptr;
     CMessageNode* parent = nullptr;
     CMessageNode* root = this;

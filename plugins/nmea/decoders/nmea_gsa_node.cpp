@@ -87,9 +87,7 @@ int NmeaGsaNode::UsedAcrossTalkers(uint32_t epoch) const {
     const CMessageNode* root = Parent();
     if (!root) return usedInEpoch;
     int used = 0;
-    for (auto position = root->GetFirstChild(); position;)
-        if (const auto* node = dynamic_cast<const NmeaGsaNode*>(root->GetNextChild(position));
-            node && node->systemEpoch == epoch)
-            used += node->usedInEpoch;
+    for (const NmeaGsaNode* node : talkers.Under(*root))
+        if (node->systemEpoch == epoch) used += node->usedInEpoch;
     return used;
 }

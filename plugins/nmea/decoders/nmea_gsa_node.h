@@ -1,5 +1,6 @@
 #pragma once
 #include "plugins/nmea/decoders/nmea_sentence_node.h"
+#include "plugins/nmea/decoders/nmea_talker_siblings.h"
 #include "shared/storage_sv_list.h"
 
 // DOP and active satellites: 1 operation mode, 2 navigation mode, 3-14 satellites used,
@@ -34,4 +35,5 @@ private:
     uint32_t systemEpoch = UINT32_MAX;
     // The satellites that the GSAs of the epoch listed, when the receiver sends one per system.
     int usedInEpoch = 0;
+    NmeaTalkerSiblings<NmeaGsaNode> talkers;
 };

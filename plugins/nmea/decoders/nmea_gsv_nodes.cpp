@@ -73,9 +73,8 @@ void NmeaGsvNode::CompleteCycle(int signal) { completeCycles[signal] = std::move
 
 int NmeaGsvNode::TrackedAcrossTalkers() const {
     std::vector<int> tracked;
-    const CMessageNode* root = Parent();
-    for (auto position = root ? root->GetFirstChild() : nullptr; position;)
-        if (const auto* node = dynamic_cast<const NmeaGsvNode*>(root->GetNextChild(position)))
+    if (const CMessageNode* root = Parent())
+        for (const NmeaGsvNode* node : talkers.Under(*root))
             for (const auto& [signal, satellites] : node->completeCycles)
                 tracked.insert(tracked.end(), satellites.begin(), satellites.end());
     std::sort(tracked.begin(), tracked.end());

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "plugins/nmea/decoders/nmea_sentence_node.h"
+#include "plugins/nmea/decoders/nmea_talker_siblings.h"
 
 // Satellites in view of one talker; the GP node also takes those of talkers that are no satellite
 // system's (plug-ins of other makers call themselves what they like). A cycle spreads the satellites over up to nine
@@ -35,6 +36,7 @@ private:
     int totalPages = 0;
     int lastPage = 0;
     int pagesCreated = 0;
+    NmeaTalkerSiblings<NmeaGsvNode> talkers;
 };
 
 // One page of a GSV cycle: 1 total pages, 2 page number, 3 satellites in view, then per
