@@ -14,11 +14,6 @@ void CEpochSnapshot::Refill(const SatelliteMask& newMask, size_t valueCount) {
     for (int slot = 0; slot < kSatelliteSlots; ++slot) areaOfSlot[slot] = mask.Test(slot) ? area++ : kNoArea;
 }
 
-int CEpochSnapshot::AreaOf(int satellite) const {
-    if (satellite < 0 || satellite >= kSatelliteSlots || areaOfSlot[satellite] == kNoArea) return -1;
-    return areaOfSlot[satellite];
-}
-
 CEpochHistory::CEpochHistory(size_t capacity) : capacity(capacity) {}
 
 SnapshotSlot CEpochHistory::ReserveCommonSlots(int count) {

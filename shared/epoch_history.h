@@ -29,7 +29,10 @@ public:
     double* Values() { return values.data(); }
     const double* Values() const { return values.data(); }
     // The per-satellite area of a slot in the mask, counted from the first; -1 for any other slot.
-    int AreaOf(int satellite) const;
+    int AreaOf(int satellite) const {
+        if (satellite < 0 || satellite >= kSatelliteSlots || areaOfSlot[satellite] == kNoArea) return -1;
+        return areaOfSlot[satellite];
+    }
 
 private:
     static constexpr uint8_t kNoArea = 0xff;
