@@ -98,7 +98,7 @@ NmeaGsvPageNode::NmeaGsvPageNode(int pageNumber, NmeaGsvNode& cycle)
       label(u"page " + std::u16string(1, static_cast<char16_t>(u'0' + pageNumber))) {}
 
 const char16_t* NmeaGsvPageNode::Label() const { return label.c_str(); }
-const char16_t* NmeaGsvPageNode::Name() const { return Parent() ? Parent()->Name() : NmeaSentenceNode::Name(); }
+const char16_t* NmeaGsvPageNode::Name() const { return cycle.Name(); }
 
 int NmeaGsvPageNode::SignalOf(const NmeaFields& fields) {
     constexpr int kMaximumSignal = 31;
