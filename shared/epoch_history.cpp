@@ -63,21 +63,3 @@ void CEpochHistory::Clear() {
     snapshots.clear();
     dropped = 0;
 }
-
-const double* CEpochHistory::Address(const CEpochSnapshot& snapshot, SnapshotSlot slot) const {
-    if (slot.index < 0) return nullptr;
-    if (slot.satellite < 0) return slot.index < commonSize ? snapshot.Values() + slot.index : nullptr;
-    if (slot.index >= satelliteSize) return nullptr;
-    const int area = snapshot.AreaOf(slot.satellite);
-    if (area < 0) return nullptr;
-    return snapshot.Values() + commonSize + area * satelliteSize + slot.index;
-}
-
-double CEpochHistory::Value(const CEpochSnapshot& snapshot, SnapshotSlot slot) const {
-    const double* address = Address(snapshot, slot);
-    return address ? *address : std::numeric_limits<double>::quiet_NaN();
-}
-
-double* CEpochHistory::ValueAddress(CEpochSnapshot& snapshot, SnapshotSlot slot) const {
-    return const_cast<double*>(Address(snapshot, slot));
-}

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -65,12 +66,25 @@ public:
     uint64_t Dropped() const { return dropped; }
     const CEpochSnapshot& operator[](size_t index) const { return *snapshots[index]; }
 
-    // The value at slot, or NaN when the snapshot has no area for the slot's satellite.
-    double Value(const CEpochSnapshot& snapshot, SnapshotSlot slot) const;
-    double* ValueAddress(CEpochSnapshot& snapshot, SnapshotSlot slot) const;
+    // The value at slot, or NaN when the snapshot has no area for the slot's satellite. Inline:
+    // every entry reads or writes one at every epoch close.
+    double Value(const CEpochSnapshot& snapshot, SnapshotSlot slot) const {
+        const double* address = Address(snapshot, slot);
+        return address ? *address : std::numeric_limits<double>::quiet_NaN();
+    }
+    double* ValueAddress(CEpochSnapshot& snapshot, SnapshotSlot slot) const {
+        return const_cast<double*>(Address(snapshot, slot));
+    }
 
 private:
-    const double* Address(const CEpochSnapshot& snapshot, SnapshotSlot slot) const;
+    const double* Address(const CEpochSnapshot& snapshot, SnapshotSlot slot) const {
+        if (slot.index < 0) return nullptr;
+        if (slot.satellite < 0) return slot.index < commonSize ? snapshot.Values() + slot.index : nullptr;
+        if (slot.index >= satelliteSize) return nullptr;
+        const int area = snapshot.AreaOf(slot.satellite);
+        if (area < 0) return nullptr;
+        return snapshot.Values() + commonSize + area * satelliteSize + slot.index;
+    }
 
     std::deque<std::unique_ptr<CEpochSnapshot>> snapshots;
     // The last snapshot dropped, refilled for the next epoch rather than freed and allocated again.

@@ -1,7 +1,9 @@
 #include "shared/nmea_fields.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <type_traits>
 
 #include "shared/nmea_units.h"
 
@@ -9,6 +11,12 @@ namespace {
 
 bool EndsSentence(char c) { return c == '*' || c == '\r' || c == '\n'; }
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Offsets stay within 16 bits; longer text is no sentence and is read as far as that.
+std::string_view SentenceText(const uint8_t* bytes, int length) {
+    const std::string_view text(reinterpret_cast<const char*>(bytes), bytes && length > 0 ? static_cast<size_t>(length) : 0);
+    return text.substr(0, UINT16_MAX - 1);
+}
 
 // Where a number starts: leading blanks and one plus sign are allowed, as text-to-number
 // conversions allow them.
@@ -18,10 +26,45 @@ std::string_view NumberText(std::string_view text) {
     return text;
 }
 
+// A decimal of at most 53 bits of digits and at most 22 of them after the point is the quotient
+// of two doubles that hold it exactly, and one division rounds it as the full conversion would.
+// Nearly every number of a sentence is such a decimal; false sends the rest the long way.
+bool ReadShortDecimal(std::string_view text, double& value) {
+    static constexpr std::array<double, 23> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr uint64_t kExactLimit = uint64_t{1} << 53;
+    const bool negative = !text.empty() && text.front() == '-';
+    uint64_t digits = 0;
+    int digitCount = 0;
+    int fractionDigits = 0;
+    bool point = false;
+    for (size_t at = negative ? 1 : 0; at < text.size(); ++at) {
+        const char c = text[at];
+        if (c >= '0' && c <= '9') {
+            digits = digits * 10 + static_cast<uint64_t>(c - '0');
+            if (digits > kExactLimit) return false;
+            ++digitCount;
+            fractionDigits += point ? 1 : 0;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            if (c == 'e' || c == 'E') return false;
+            break;
+        }
+    }
+    if (digitCount == 0 || fractionDigits >= static_cast<int>(kPowersOfTen.size())) return false;
+    const double magnitude = static_cast<double>(digits) / kPowersOfTen[fractionDigits];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
 template <typename T>
 std::optional<T> ReadNumber(std::string_view text) {
     text = NumberText(text);
     T value{};
+    if constexpr (std::is_same_v<T, double>)
+        if (ReadShortDecimal(text, value)) return value;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc{} || end == text.data()) return std::nullopt;
     return value;
@@ -70,10 +113,7 @@ std::optional<double> ParseNmeaLongitude(double dddmm, char hemisphere) {
 
 int FourDigitYear(int twoDigitYear) { return twoDigitYear + (twoDigitYear >= 80 ? 1900 : 2000); }
 
-NmeaFields::NmeaFields(const uint8_t* bytes, int length)
-    : sentence(reinterpret_cast<const char*>(bytes), bytes && length > 0 ? static_cast<size_t>(length) : 0) {
-    // Offsets stay within 16 bits; longer text is no sentence and is read as far as that.
-    sentence = sentence.substr(0, UINT16_MAX - 1);
+NmeaFields::NmeaFields(const uint8_t* bytes, int length) : sentence(SentenceText(bytes, length)) {
     fieldStart[0] = 0;
     size_t at = 0;
     while (at < sentence.size() && !EndsSentence(sentence[at])) {
@@ -101,6 +141,19 @@ std::optional<double> NmeaFields::Number(int n) const {
 }
 
 std::optional<int> NmeaFields::Integer(int n) const { return ReadNumber<int>(Text(n)); }
+
+std::optional<int> NmeaFields::IntegerIn(const uint8_t* bytes, int length, int n) {
+    if (n < 0 || n > kMaxFields) return std::nullopt;
+    const std::string_view sentence = SentenceText(bytes, length);
+    size_t at = 0;
+    for (int commas = 0; commas < n; ++at) {
+        if (at == sentence.size() || EndsSentence(sentence[at])) return std::nullopt;
+        if (sentence[at] == ',') ++commas;
+    }
+    size_t end = at;
+    while (end < sentence.size() && sentence[end] != ',' && !EndsSentence(sentence[end])) ++end;
+    return ReadNumber<int>(sentence.substr(at, end - at));
+}
 
 std::optional<char> NmeaFields::Letter(int n) const {
     for (char c : Text(n)) {

@@ -44,6 +44,10 @@ public:
     // The first non-blank character, upper-cased.
     std::optional<char> Letter(int n) const;
 
+    // Field n of a sentence as an integer, read without splitting the rest of it: recognisers
+    // that tell sentences apart by an early field try every sentence of their kind.
+    static std::optional<int> IntegerIn(const uint8_t* bytes, int length, int n);
+
     std::optional<NmeaTime> Time(int n) const;
     std::optional<NmeaDate> Date(int n) const;
     // The value in field n, the hemisphere letter in field n + 1.

@@ -9,16 +9,6 @@ CStorage::CStorage(std::u16string name, std::u16string description)
 
 void CStorage::SaveSnapshot(const CEpochHistory&, CEpochSnapshot&) { CloseEpoch(); }
 
-void CStorage::CloseEpoch() {
-    if (valid) {
-        age = 1;
-        ++count;
-        valid = 0;
-    } else if (age < kNoAge) {
-        ++age;
-    }
-}
-
 void CStorage::Reset() {
     changedFlag = 0;
     valid = 0;

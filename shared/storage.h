@@ -62,7 +62,15 @@ public:
 
 protected:
     // The bookkeeping of an epoch close that every kind shares: valid turns into age and count.
-    void CloseEpoch();
+    void CloseEpoch() {
+        if (valid) {
+            age = 1;
+            ++count;
+            valid = 0;
+        } else if (age < kNoAge) {
+            ++age;
+        }
+    }
     void CountStore() {
         if (storeTally) ++*storeTally;
     }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include "shared/nmea_fields.h"
@@ -37,6 +40,31 @@ TEST(NmeaFields, ReadNumbersAsTextToNumberConversionsDo) {
     EXPECT_FALSE(fields.Integer(6));  // out of range
     EXPECT_EQ('N', fields.Letter(7));
     EXPECT_FALSE(fields.Number(8));
+}
+
+TEST(NmeaFields, ReadDecimalsToTheSameBitsAsTheFullConversion) {
+    // Around the limits of the quick path: 2^53 and beyond, 22 and 23 fraction digits, exponents.
+    const char* const texts[] = {"4807.038", "-0", "-0.000", ".5", "-.25", "5.", "0.1", "1234567.8912345",
+                                 "9007199254740992", "9007199254740993", "900719925474099.3", "0.0000000000000000000001",
+                                 "0.00000000000000000000001", "1.5e3", "12.5.3", "2E-2x", "00000000000000000000000017.5"};
+    for (const char* text : texts) {
+        const std::string sentence = std::string("$GPXXX,") + text + "\r\n";
+        double expected = 0;
+        std::from_chars(text, text + std::strlen(text), expected);
+        const std::optional<double> read = NmeaFields(Bytes(sentence).data(), static_cast<int>(sentence.size())).Number(1);
+        ASSERT_TRUE(read) << text;
+        EXPECT_EQ(std::bit_cast<uint64_t>(expected), std::bit_cast<uint64_t>(*read)) << text;
+    }
+}
+
+TEST(NmeaFields, ReadOneIntegerAsTheFullSplitDoes) {
+    const std::string text = "$GPGSV,3,1, 11,+4,x,,-7*4A\r\n";
+    for (size_t cut = 0; cut <= text.size(); ++cut) {
+        GuardedBytes guarded(Bytes(text), cut);
+        const NmeaFields fields(guarded.data(), static_cast<int>(cut));
+        for (int n = -1; n < 10; ++n)
+            EXPECT_EQ(fields.Integer(n), NmeaFields::IntegerIn(guarded.data(), static_cast<int>(cut), n)) << cut << " " << n;
+    }
 }
 
 TEST(NmeaFields, NeverReadPastTheSentence) {

@@ -38,7 +38,7 @@ bool NmeaGsvNode::Accept(const uint8_t* bytes, int length) {
     if (!HasOwnTalker(bytes) &&
         (!IsGpNode() || IsSatelliteTalker(static_cast<char>(bytes[1]), static_cast<char>(bytes[2]))))
         return false;
-    const std::optional<int> pages = NmeaFields(bytes, length).Integer(1);
+    const std::optional<int> pages = NmeaFields::IntegerIn(bytes, length, 1);
     if (pages && *pages >= 1 && *pages <= kMaximumPages) {
         totalPages = *pages;
         while (pagesCreated < totalPages) {
@@ -51,14 +51,16 @@ bool NmeaGsvNode::Accept(const uint8_t* bytes, int length) {
 }
 
 void NmeaGsvNode::StoreFrame(const uint8_t* bytes, int length) {
-    const std::optional<int> page = NmeaFields(bytes, length).Integer(2);
+    const std::optional<int> page = NmeaFields::IntegerIn(bytes, length, 2);
     if (!page || *page <= 0 || *page > totalPages) return;
     // Pages rise within a cycle, at most to nine, so the joined cycle stays bounded.
-    std::vector<uint8_t> cycle;
-    if (*page > lastPage) cycle.assign(FrameBytes(), FrameBytes() + FrameLength());
-    cycle.insert(cycle.end(), bytes, bytes + length);
+    if (*page > lastPage)
+        joinedCycle.assign(FrameBytes(), FrameBytes() + FrameLength());
+    else
+        joinedCycle.clear();
+    joinedCycle.insert(joinedCycle.end(), bytes, bytes + length);
     lastPage = *page;
-    NmeaSentenceNode::StoreFrame(cycle.data(), static_cast<int>(cycle.size()));
+    NmeaSentenceNode::StoreFrame(joinedCycle.data(), static_cast<int>(joinedCycle.size()));
 }
 
 void NmeaGsvNode::Reset() {
@@ -109,7 +111,7 @@ int NmeaGsvPageNode::SignalOf(const NmeaFields& fields) {
 }
 
 bool NmeaGsvPageNode::Accept(const uint8_t* bytes, int length) {
-    return NmeaFields(bytes, length).Integer(2) == pageNumber;
+    return NmeaFields::IntegerIn(bytes, length, 2) == pageNumber;
 }
 
 bool NmeaGsvPageNode::SameEpoch(CStorageDatabase* database) {

@@ -35,6 +35,8 @@ private:
     std::map<int, std::vector<int>> completeCycles;
     int totalPages = 0;
     int lastPage = 0;
+    // The pages of the running cycle, kept to spare an allocation on every page.
+    std::vector<uint8_t> joinedCycle;
     int pagesCreated = 0;
     NmeaTalkerSiblings<NmeaGsvNode> talkers;
 };
