@@ -25,12 +25,14 @@ public:
         return mask;
     }
 
-    // Slots outside the mask are ignored.
+    // Slots outside the mask are ignored. Unsigned, a negative slot fails the one bound check.
     constexpr void Set(int slot) {
-        if (slot >= 0 && slot < kBits) words[slot / 64] |= uint64_t{1} << (slot % 64);
+        const auto bit = static_cast<unsigned>(slot);
+        if (bit < kBits) words[bit / 64] |= uint64_t{1} << (bit % 64);
     }
     constexpr bool Test(int slot) const {
-        return slot >= 0 && slot < kBits && (words[slot / 64] >> (slot % 64) & 1) != 0;
+        const auto bit = static_cast<unsigned>(slot);
+        return bit < kBits && (words[bit / 64] >> (bit % 64) & 1) != 0;
     }
     constexpr int Count() const {
         int count = 0;
@@ -43,6 +45,12 @@ public:
         return false;
     }
     constexpr uint64_t Word(int index) const { return words[index]; }
+    // Calls visit(slot) for every slot in the mask, lowest first.
+    template <typename Visit>
+    constexpr void ForEachSlot(Visit visit) const {
+        for (int word = 0; word < kWords; ++word)
+            for (uint64_t bits = words[word]; bits != 0; bits &= bits - 1) visit(64 * word + std::countr_zero(bits));
+    }
 
     constexpr SatelliteMask& operator|=(const SatelliteMask& other) {
         for (int word = 0; word < kWords; ++word) words[word] |= other.words[word];

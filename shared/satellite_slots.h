@@ -68,3 +68,4 @@ static_assert(SatelliteItemId(kSatelliteSlots - 1, 15) <= 0xDFFF);
 
 constexpr bool IsSatelliteItemId(uint16_t id) { return id >= 0xD000 && ((id - 0xD000) >> 4) < kSatelliteSlots; }
 constexpr int SatelliteItemOf(uint16_t id) { return id & 0xF; }
+constexpr int SatelliteSlotOfItem(uint16_t id) { return (id - 0xD000) >> 4; }

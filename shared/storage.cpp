@@ -17,9 +17,10 @@ void CStorage::Reset() {
     count = 0;
 }
 
-void CStorage::Attach(EntryLedger& entryLedger, uint32_t* tally) {
+void CStorage::Attach(EntryLedger& entryLedger, SatelliteItemTally* tally, int slot) {
     ledger = &entryLedger;
     storeTally = tally;
+    tallySlot = slot;
     listedActive = false;
     if (changed) ledger->changed.push_back(this);
     if (TakesSnapshot()) JoinActive();

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/export.h"
+#include "shared/satellite_mask.h"
 #include "shared/runtime_class.h"
 
 class CEpochHistory;
@@ -16,6 +17,14 @@ struct EntryLedger {
     std::vector<CStorage*> changed;  // marked changed since the last refresh (an entry cleared
                                      // by hand may come twice)
     std::vector<CStorage*> active;   // take snapshots: held a value since the last reset
+};
+
+// What the database keeps of the stores into one per-satellite item over all slots: how many in
+// all, and into which slots since the running epoch began. A conversion over all slots can tell
+// from them whether it would find anything new, and visit only the slots that may hold a value.
+struct SatelliteItemTally {
+    uint32_t stores = 0;
+    SatelliteMask slotsStored;
 };
 
 // Base of every database entry: validity in the running epoch, age and count over closed
@@ -56,9 +65,9 @@ public:
         changed = 1;
         if (ledger) ledger->changed.push_back(this);
     }
-    // Reports to the database's ledger from now on, and counts every store into this entry in a
-    // tally the database keeps for a family of entries (when given).
-    void Attach(EntryLedger& entryLedger, uint32_t* tally);
+    // Reports to the database's ledger from now on, and counts every store into this entry, the
+    // one of the given slot, in the tally the database keeps for its item (when given).
+    void Attach(EntryLedger& entryLedger, SatelliteItemTally* tally, int slot);
 
 protected:
     // The bookkeeping of an epoch close that every kind shares: valid turns into age and count.
@@ -72,7 +81,9 @@ protected:
         }
     }
     void CountStore() {
-        if (storeTally) ++*storeTally;
+        if (!storeTally) return;
+        ++storeTally->stores;
+        storeTally->slotsStored.Set(tallySlot);
     }
     void MarkValid() {
         valid = 1;
@@ -94,6 +105,7 @@ private:
     void JoinActive();
 
     EntryLedger* ledger = nullptr;
-    uint32_t* storeTally = nullptr;
+    SatelliteItemTally* storeTally = nullptr;
+    int tallySlot = -1;
     bool listedActive = false;
 };

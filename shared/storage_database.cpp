@@ -37,7 +37,10 @@ void CStorageDatabase::Add(uint16_t id, std::unique_ptr<CStorage> entry) {
 }
 
 void CStorageDatabase::AttachEntry(uint16_t id, CStorage& entry) {
-    entry.Attach(ledger, IsSatelliteItemId(id) ? &satelliteItemStores[SatelliteItemOf(id)] : nullptr);
+    if (IsSatelliteItemId(id))
+        entry.Attach(ledger, &satelliteItemTallies[SatelliteItemOf(id)], SatelliteSlotOfItem(id));
+    else
+        entry.Attach(ledger, nullptr, -1);
 }
 
 CStorage* CStorageDatabase::Lookup(uint16_t id) const {
@@ -75,6 +78,11 @@ void CStorageDatabase::SaveSnapshot(CEpochHistory& epochHistory, CEpochSnapshot&
         if (entry->TakesSnapshot()) entry->SaveSnapshot(epochHistory, snapshot);
     channels.CloseEpoch();
     ++generation;
+    StartEpochTallies();
+}
+
+void CStorageDatabase::StartEpochTallies() {
+    for (SatelliteItemTally& tally : satelliteItemTallies) tally.slotsStored = {};
 }
 
 void CStorageDatabase::EndRefresh() {
@@ -89,6 +97,7 @@ void CStorageDatabase::Reset() {
     for (const auto& [id, entry] : ordered) AttachEntry(id, *entry);
     channels.Reset();
     ++generation;
+    StartEpochTallies();
 }
 
 double CStorageDatabase::CurrentOrSnapshot(uint16_t id, const CEpochHistory* epochHistory,

@@ -70,7 +70,10 @@ public:
     uint64_t Generation() const { return generation; }
     // Rises with every store into per-satellite item k (1..15) of any slot, so that a conversion
     // over all slots can tell whether it would find anything new.
-    uint32_t SatelliteItemStores(int item) const { return satelliteItemStores[item & 0xF]; }
+    uint32_t SatelliteItemStores(int item) const { return satelliteItemTallies[item & 0xF].stores; }
+    // The slots whose item k was stored in the running epoch: every one that holds a value is among
+    // them.
+    const SatelliteMask& SatelliteItemSlotsStored(int item) const { return satelliteItemTallies[item & 0xF].slotsStored; }
     void AttachHistory(const CEpochHistory* epochHistory) { history = epochHistory; }
 
     CChannelHistory& Channels() { return channels; }
@@ -91,5 +94,7 @@ private:
     const CEpochHistory* history = nullptr;
     EntryLedger ledger;
     uint64_t generation = 0;
-    std::array<uint32_t, 16> satelliteItemStores{};
+    void StartEpochTallies();
+
+    std::array<SatelliteItemTally, 16> satelliteItemTallies{};
 };

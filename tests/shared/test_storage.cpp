@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "shared/axis_ticks.h"
 #include "shared/epoch_history.h"
@@ -392,4 +393,21 @@ TEST_F(StorageTest, TimesAndAnglesComputeAxesInTheirOwnSteps) {
     ticks = position->ComputeAxis(47 * degree, (47 + 25.0 / 60) * degree);
     EXPECT_NEAR(ticks.step, degree / 60 * 5, 1e-15);
     EXPECT_EQ(position->Format(ticks.At(1)), u"47 05.000");
+}
+
+TEST_F(StorageTest, PerSatelliteStoresNameTheirSlotsUntilTheEpochCloses) {
+    constexpr int kItem = 5;
+    auto* high = AddValue<CStorageValue>(SatelliteItemId(200, kItem), u"high");
+    auto* low = AddValue<CStorageValue>(SatelliteItemId(3, kItem), u"low");
+    AddValue<CStorageValue>(SatelliteItemId(7, kItem + 1), u"other item");
+    high->SetValue(1);
+    low->SetValue(2);
+    low->SetValue(NAN);  // no store
+    std::vector<int> visited;
+    database.SatelliteItemSlotsStored(kItem).ForEachSlot([&](int slot) { visited.push_back(slot); });
+    EXPECT_EQ((std::vector<int>{3, 200}), visited);
+    EXPECT_EQ(2u, database.SatelliteItemStores(kItem));
+    CloseEpoch();
+    EXPECT_FALSE(database.SatelliteItemSlotsStored(kItem).Any());
+    EXPECT_EQ(2u, database.SatelliteItemStores(kItem));  // the count goes on
 }

@@ -27,11 +27,13 @@ bool CSatelliteCno::Run() {
     lastMean = std::nan("");
     double sum = 0;
     int reporting = 0;
-    for (const CStorageValue* value : cn0) {
-        if (!Holds(value) || value->GetValue() < 0) continue;
+    // In slot order, as when every slot was visited: the sum is the same to the last bit.
+    database->SatelliteItemSlotsStored(entry::kSatelliteCn0).ForEachSlot([&](int slot) {
+        const CStorageValue* value = slot < kSatelliteSlots ? cn0[slot] : nullptr;
+        if (!Holds(value) || value->GetValue() < 0) return;
         sum += value->GetValue();
         ++reporting;
-    }
+    });
     if (reporting == 0) return false;
     lastMean = sum / reporting;
     return mean && mean->SetValue(lastMean);
@@ -74,11 +76,12 @@ bool CSatelliteListConversion::FillFlags(const SatelliteMask& mask) {
 bool CSatelliteListConversion::FillList() {
     SatelliteMask mask;
     bool anyFlag = false;
-    for (int slot = 0; slot < kSatelliteSlots; ++slot) {
-        if (!Holds(flags[slot])) continue;
+    database->SatelliteItemSlotsStored(ids.flagItem).ForEachSlot([&](int slot) {
+        const CStorageValue* flag = slot < kSatelliteSlots ? flags[slot] : nullptr;
+        if (!Holds(flag)) return;
         anyFlag = true;
-        if (flags[slot]->GetValue() != 0) mask.Set(slot);
-    }
+        if (flag->GetValue() != 0) mask.Set(slot);
+    });
     if (!anyFlag) return false;
     bool stored = list && list->OrMask(mask, true, 0);
     stored |= Fill(count, mask.Count());

@@ -1,11 +1,28 @@
 #include "plugins/nmea/framing/nmea_frame_check.h"
 
+#include <array>
+
 namespace {
 
 constexpr int kTalkerGpLimit = 82;
 constexpr int kOtherLimit = 512;
 
-bool IsSentenceByte(uint8_t b) { return (b >= 0x20 && b <= 0x7E) || (b >= 0x09 && b <= 0x0D); }
+constexpr bool IsSentenceByte(uint8_t b) { return (b >= 0x20 && b <= 0x7E) || (b >= 0x09 && b <= 0x0D); }
+
+// What each byte means to a sentence being scanned, looked up once per byte: the scan runs over
+// every byte of the stream.
+enum class ByteRole : uint8_t { Text, LineFeed, NoSentence };
+
+constexpr std::array<ByteRole, 256> kByteRoles = [] {
+    std::array<ByteRole, 256> roles{};
+    for (int b = 0; b < 256; ++b) {
+        const auto byte = static_cast<uint8_t>(b);
+        roles[b] = byte == '\n'                             ? ByteRole::LineFeed
+                   : byte == '$' || !IsSentenceByte(byte) ? ByteRole::NoSentence
+                                                          : ByteRole::Text;
+    }
+    return roles;
+}();
 
 int HexValue(uint8_t b) {
     if (b >= '0' && b <= '9') return b - '0';
@@ -45,8 +62,9 @@ int NmeaCheckFrame(const uint8_t* bytes, int32_t count) {
     uint8_t sum = 0;
     for (int i = 1; i < available; ++i) {
         const uint8_t b = bytes[i];
-        if (b == '\n') return CheckTerminatedSentence(bytes, i, sum);
-        if (b == '$' || !IsSentenceByte(b)) return 0;
+        const ByteRole role = kByteRoles[b];
+        if (role == ByteRole::LineFeed) return CheckTerminatedSentence(bytes, i, sum);
+        if (role == ByteRole::NoSentence) return 0;
         sum ^= b;
     }
     // The line feed may still come, unless the sentence already fills its longest length.
