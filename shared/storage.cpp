@@ -19,8 +19,10 @@ void CStorage::Reset() {
 
 void CStorage::Attach(EntryLedger& entryLedger, SatelliteItemTally* tally, int slot) {
     ledger = &entryLedger;
-    storeTally = tally;
-    tallySlot = slot;
+    const bool slotInMask = slot >= 0 && slot < SatelliteMask::kBits;
+    storeTally = slotInMask ? tally : nullptr;
+    tallyWord = slotInMask ? static_cast<uint8_t>(slot / 64) : 0;
+    tallyBit = slotInMask ? uint64_t{1} << (slot % 64) : 0;
     listedActive = false;
     if (changed) ledger->changed.push_back(this);
     if (TakesSnapshot()) JoinActive();

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -20,11 +21,12 @@ struct EntryLedger {
 };
 
 // What the database keeps of the stores into one per-satellite item over all slots: how many in
-// all, and into which slots since the running epoch began. A conversion over all slots can tell
-// from them whether it would find anything new, and visit only the slots that may hold a value.
+// all, and which slots gained a value since the running epoch began (the words of a slot mask).
+// A conversion over all slots can tell from them whether it would find anything new, and visit
+// only the slots that may hold a value.
 struct SatelliteItemTally {
     uint32_t stores = 0;
-    SatelliteMask slotsStored;
+    std::array<uint64_t, SatelliteMask::kWords> slotsGained{};
 };
 
 // Base of every database entry: validity in the running epoch, age and count over closed
@@ -81,11 +83,10 @@ protected:
         }
     }
     void CountStore() {
-        if (!storeTally) return;
-        ++storeTally->stores;
-        storeTally->slotsStored.Set(tallySlot);
+        if (storeTally) ++storeTally->stores;
     }
     void MarkValid() {
+        if (!valid && storeTally) storeTally->slotsGained[tallyWord] |= tallyBit;
         valid = 1;
         if (ledger && !listedActive) JoinActive();
     }
@@ -106,6 +107,9 @@ private:
 
     EntryLedger* ledger = nullptr;
     SatelliteItemTally* storeTally = nullptr;
-    int tallySlot = -1;
+    // Where the entry's slot sits in the tally's mask, worked out once: every first store of an
+    // epoch marks it.
+    uint8_t tallyWord = 0;
+    uint64_t tallyBit = 0;
     bool listedActive = false;
 };

@@ -82,7 +82,7 @@ void CStorageDatabase::SaveSnapshot(CEpochHistory& epochHistory, CEpochSnapshot&
 }
 
 void CStorageDatabase::StartEpochTallies() {
-    for (SatelliteItemTally& tally : satelliteItemTallies) tally.slotsStored = {};
+    for (SatelliteItemTally& tally : satelliteItemTallies) tally.slotsGained = {};
 }
 
 void CStorageDatabase::EndRefresh() {

@@ -71,9 +71,11 @@ public:
     // Rises with every store into per-satellite item k (1..15) of any slot, so that a conversion
     // over all slots can tell whether it would find anything new.
     uint32_t SatelliteItemStores(int item) const { return satelliteItemTallies[item & 0xF].stores; }
-    // The slots whose item k was stored in the running epoch: every one that holds a value is among
-    // them.
-    const SatelliteMask& SatelliteItemSlotsStored(int item) const { return satelliteItemTallies[item & 0xF].slotsStored; }
+    // The slots whose item k gained a value in the running epoch: every one that holds a value is
+    // among them.
+    SatelliteMask SatelliteItemSlotsGained(int item) const {
+        return SatelliteMask(satelliteItemTallies[item & 0xF].slotsGained);
+    }
     void AttachHistory(const CEpochHistory* epochHistory) { history = epochHistory; }
 
     CChannelHistory& Channels() { return channels; }

@@ -395,7 +395,7 @@ TEST_F(StorageTest, TimesAndAnglesComputeAxesInTheirOwnSteps) {
     EXPECT_EQ(position->Format(ticks.At(1)), u"47 05.000");
 }
 
-TEST_F(StorageTest, PerSatelliteStoresNameTheirSlotsUntilTheEpochCloses) {
+TEST_F(StorageTest, PerSatelliteEntriesThatGainAValueNameTheirSlotsUntilTheEpochCloses) {
     constexpr int kItem = 5;
     auto* high = AddValue<CStorageValue>(SatelliteItemId(200, kItem), u"high");
     auto* low = AddValue<CStorageValue>(SatelliteItemId(3, kItem), u"low");
@@ -404,10 +404,10 @@ TEST_F(StorageTest, PerSatelliteStoresNameTheirSlotsUntilTheEpochCloses) {
     low->SetValue(2);
     low->SetValue(NAN);  // no store
     std::vector<int> visited;
-    database.SatelliteItemSlotsStored(kItem).ForEachSlot([&](int slot) { visited.push_back(slot); });
+    database.SatelliteItemSlotsGained(kItem).ForEachSlot([&](int slot) { visited.push_back(slot); });
     EXPECT_EQ((std::vector<int>{3, 200}), visited);
     EXPECT_EQ(2u, database.SatelliteItemStores(kItem));
     CloseEpoch();
-    EXPECT_FALSE(database.SatelliteItemSlotsStored(kItem).Any());
+    EXPECT_FALSE(database.SatelliteItemSlotsGained(kItem).Any());
     EXPECT_EQ(2u, database.SatelliteItemStores(kItem));  // the count goes on
 }

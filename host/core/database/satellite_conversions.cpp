@@ -28,7 +28,7 @@ bool CSatelliteCno::Run() {
     double sum = 0;
     int reporting = 0;
     // In slot order, as when every slot was visited: the sum is the same to the last bit.
-    database->SatelliteItemSlotsStored(entry::kSatelliteCn0).ForEachSlot([&](int slot) {
+    database->SatelliteItemSlotsGained(entry::kSatelliteCn0).ForEachSlot([&](int slot) {
         const CStorageValue* value = slot < kSatelliteSlots ? cn0[slot] : nullptr;
         if (!Holds(value) || value->GetValue() < 0) return;
         sum += value->GetValue();
@@ -76,7 +76,7 @@ bool CSatelliteListConversion::FillFlags(const SatelliteMask& mask) {
 bool CSatelliteListConversion::FillList() {
     SatelliteMask mask;
     bool anyFlag = false;
-    database->SatelliteItemSlotsStored(ids.flagItem).ForEachSlot([&](int slot) {
+    database->SatelliteItemSlotsGained(ids.flagItem).ForEachSlot([&](int slot) {
         const CStorageValue* flag = slot < kSatelliteSlots ? flags[slot] : nullptr;
         if (!Holds(flag)) return;
         anyFlag = true;

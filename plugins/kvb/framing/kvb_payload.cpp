@@ -27,13 +27,6 @@ double KvbPayload::Read(KvbFieldType type, size_t offset) const {
     return 0;
 }
 
-uint32_t KvbPayload::Unsigned(size_t offset, size_t size) const {
-    if (offset > bytes.size() || size > bytes.size() - offset) return 0;
-    uint32_t value = 0;
-    for (size_t i = size; i-- > 0;) value = value << 8 | bytes[offset + i];
-    return value;
-}
-
 std::string KvbPayload::Text(size_t offset, size_t size) const {
     if (offset >= bytes.size()) return {};
     const std::span<const uint8_t> field = bytes.subspan(offset, std::min(size, bytes.size() - offset));

@@ -33,7 +33,13 @@ public:
     double Read(KvbFieldType type, size_t offset) const;
 
 private:
-    uint32_t Unsigned(size_t offset, size_t size) const;
+    // Inline, so that each field size becomes a plain load: decoders read every field this way.
+    uint32_t Unsigned(size_t offset, size_t size) const {
+        if (offset > bytes.size() || size > bytes.size() - offset) return 0;
+        uint32_t value = 0;
+        for (size_t i = size; i-- > 0;) value = value << 8 | bytes[offset + i];
+        return value;
+    }
 
     std::span<const uint8_t> bytes;
 };
