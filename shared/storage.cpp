@@ -28,6 +28,8 @@ void CStorage::Attach(EntryLedger& entryLedger, SatelliteItemTally* tally, int s
     if (TakesSnapshot()) JoinActive();
 }
 
+void CStorage::JoinChanged() { ledger->changed.push_back(this); }
+
 void CStorage::JoinActive() {
     listedActive = true;
     ledger->active.push_back(this);

@@ -65,7 +65,7 @@ public:
     void MarkChanged() {
         if (changed) return;
         changed = 1;
-        if (ledger) ledger->changed.push_back(this);
+        if (ledger) JoinChanged();
     }
     // Reports to the database's ledger from now on, and counts every store into this entry, the
     // one of the given slot, in the tally the database keeps for its item (when given).
@@ -103,6 +103,8 @@ protected:
     std::u16string description;
 
 private:
+    // Out of line, so that the stores that mark entries keep their fast path short.
+    void JoinChanged();
     void JoinActive();
 
     EntryLedger* ledger = nullptr;
