@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "platform/export.h"
-#include "shared/satellite_mask.h"
 #include "shared/runtime_class.h"
+#include "shared/satellite_mask.h"
 
 class CEpochHistory;
 class CEpochSnapshot;
@@ -67,8 +67,8 @@ public:
         changed = 1;
         if (ledger) JoinChanged();
     }
-    // Reports to the database's ledger from now on, and counts every store into this entry, the
-    // one of the given slot, in the tally the database keeps for its item (when given).
+    // Reports to the database's ledger from now on. A per-satellite entry, of the given slot, also
+    // reports its stores, and its slot when it gains a value, to the tally of its item.
     void Attach(EntryLedger& entryLedger, SatelliteItemTally* tally, int slot);
 
 protected:

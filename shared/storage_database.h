@@ -86,6 +86,7 @@ public:
 
 private:
     void AttachEntry(uint16_t id, CStorage& entry);
+    void StartEpochTallies();
     double CurrentOrSnapshot(uint16_t id, const CEpochHistory* history, const CEpochSnapshot* snapshot) const;
 
     std::unordered_map<uint16_t, std::unique_ptr<CStorage>> entries;
@@ -96,7 +97,5 @@ private:
     const CEpochHistory* history = nullptr;
     EntryLedger ledger;
     uint64_t generation = 0;
-    void StartEpochTallies();
-
     std::array<SatelliteItemTally, 16> satelliteItemTallies{};
 };
