@@ -27,11 +27,14 @@ constexpr int kMode3DFirst = 3;
 constexpr int kMode3DLast = 7;
 constexpr int kModeMasked = 6;
 
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
+void AppendCsvField(std::string& row, const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        row += text;
+        return;
+    }
+    row += '"';
+    for (char c : text) row += c == '"' ? "\"\"" : std::string_view(&c, 1);
+    row += '"';
 }
 
 std::string JsonString(const std::string& text) {
@@ -144,8 +147,10 @@ CEpochExport::CEpochExport(const CStorageDatabase& database, std::vector<CValueC
     switch (format) {
         case ExportFormat::Csv: {
             std::string header;
-            for (const CValueColumn& column : this->columns)
-                header += (header.empty() ? "" : ",") + CsvField(column.Name());
+            for (const CValueColumn& column : this->columns) {
+                if (!header.empty()) header += ',';
+                AppendCsvField(header, column.Name());
+            }
             Put(header + "\n");
             break;
         }
@@ -214,8 +219,12 @@ bool CEpochExport::Finish() {
 
 std::string CEpochExport::CsvRow(const CEpochHistory& history, const CEpochSnapshot& snapshot) const {
     std::string row;
-    for (size_t i = 0; i < columns.size(); ++i) row += (i ? "," : "") + CsvField(columns[i].Text(history, snapshot));
-    return row + "\n";
+    for (size_t i = 0; i < columns.size(); ++i) {
+        if (i) row += ',';
+        AppendCsvField(row, columns[i].Text(history, snapshot));
+    }
+    row += '\n';
+    return row;
 }
 
 std::string CEpochExport::JsonObject(const CEpochHistory& history, const CEpochSnapshot& snapshot) const {
