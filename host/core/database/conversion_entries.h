@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "shared/entry_store.h"
 #include "shared/storage_database.h"
 #include "shared/storage_values.h"
 
@@ -28,7 +29,7 @@ inline bool WantsAny(std::initializer_list<const CStorageValue*> outputs) {
 }
 
 // Stores v in an output that exists and holds no value yet; true when stored.
-inline bool Fill(CStorageValue* output, double v) { return Wants(output) && output->SetValue(v); }
+inline bool Fill(CStorageValue* output, double v) { return Wants(output) && SetIfBound(output, v); }
 
 // Where a per-satellite item of all slots stands: while it is the same, none of those entries
 // gained, changed or lost a value.
