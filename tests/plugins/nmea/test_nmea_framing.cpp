@@ -92,6 +92,24 @@ TEST(NmeaCheckFrame, GivesUpAtOnceWhatCanNoLongerBeASentence) {
     EXPECT_EQ(std::vector<std::string>(4, sentence), found);
 }
 
+// The scan reads text several bytes at a time: a byte it must notice is found wherever it sits.
+TEST(NmeaCheckFrame, NoticesEveryByteWhereverItSits) {
+    const std::string body = kGga;
+    for (size_t at = 1; at < body.size(); ++at) {
+        std::string withTab = body, withHighByte = body, withDollar = body;
+        withTab[at] = '\t';
+        withHighByte[at] = '\x80';
+        withDollar[at] = '$';
+        const std::string tabSentence = NmeaTestSentence(withTab);
+        EXPECT_EQ(static_cast<int>(tabSentence.size()), Check(tabSentence)) << at;
+        EXPECT_EQ(0, Check(NmeaTestSentence(withHighByte))) << at;
+        EXPECT_EQ(0, Check(NmeaTestSentence(withDollar))) << at;
+        std::string wrongSum = NmeaTestSentence(body);
+        wrongSum[at + 1] ^= 0x01;
+        EXPECT_EQ(0, Check(wrongSum)) << at;
+    }
+}
+
 // The identity is a base so that it exists before the node that refers to it.
 struct NamedIdentity {
     NmeaNodeIdentity ownIdentity;
