@@ -34,27 +34,27 @@ bool ReadShortDecimal(std::string_view text, double& value) {
                                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     constexpr uint64_t kExactLimit = uint64_t{1} << 53;
-    const bool negative = !text.empty() && text.front() == '-';
+    // Any 19 digits fit in 64 bits; more may wrap, and are left to the full conversion.
+    constexpr ptrdiff_t kMostDigits = 19;
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    const bool negative = at < end && *at == '-';
+    if (negative) ++at;
     uint64_t digits = 0;
-    int digitCount = 0;
-    int fractionDigits = 0;
-    bool point = false;
-    for (size_t at = negative ? 1 : 0; at < text.size(); ++at) {
-        const char c = text[at];
-        if (c >= '0' && c <= '9') {
-            digits = digits * 10 + static_cast<uint64_t>(c - '0');
-            if (digits > kExactLimit) return false;
-            ++digitCount;
-            fractionDigits += point ? 1 : 0;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            if (c == 'e' || c == 'E') return false;
-            break;
-        }
-    }
-    if (digitCount == 0 || fractionDigits >= static_cast<int>(kPowersOfTen.size())) return false;
-    const double magnitude = static_cast<double>(digits) / kPowersOfTen[fractionDigits];
+    const auto readDigits = [&] {
+        const char* const first = at;
+        for (; at < end && static_cast<unsigned char>(*at - '0') < 10; ++at)
+            digits = digits * 10 + static_cast<uint64_t>(*at - '0');
+        return at - first;
+    };
+    const ptrdiff_t wholeDigits = readDigits();
+    const ptrdiff_t fractionDigits = at < end && *at == '.' ? (++at, readDigits()) : 0;
+    if (at < end && (*at == 'e' || *at == 'E')) return false;
+    const ptrdiff_t digitCount = wholeDigits + fractionDigits;
+    if (digitCount == 0 || digitCount > kMostDigits || digits > kExactLimit ||
+        fractionDigits >= static_cast<ptrdiff_t>(kPowersOfTen.size()))
+        return false;
+    const double magnitude = static_cast<double>(digits) / kPowersOfTen[static_cast<size_t>(fractionDigits)];
     value = negative ? -magnitude : magnitude;
     return true;
 }
