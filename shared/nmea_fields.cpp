@@ -26,16 +26,15 @@ std::string_view NumberText(std::string_view text) {
     return text;
 }
 
-// A decimal of at most 53 bits of digits and at most 22 of them after the point is the quotient
-// of two doubles that hold it exactly, and one division rounds it as the full conversion would.
-// Nearly every number of a sentence is such a decimal; false sends the rest the long way.
+// A decimal of at most 19 digits that make at most 53 bits is the quotient of two doubles that
+// hold it exactly, and one division rounds it as the full conversion would. Nearly every number
+// of a sentence is such a decimal; false sends the rest the long way.
 bool ReadShortDecimal(std::string_view text, double& value) {
-    static constexpr std::array<double, 23> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    constexpr uint64_t kExactLimit = uint64_t{1} << 53;
     // Any 19 digits fit in 64 bits; more may wrap, and are left to the full conversion.
     constexpr ptrdiff_t kMostDigits = 19;
+    static constexpr std::array<double, kMostDigits + 1> kPowersOfTen = {
+        1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19};
+    constexpr uint64_t kExactLimit = uint64_t{1} << 53;
     const char* at = text.data();
     const char* const end = at + text.size();
     const bool negative = at < end && *at == '-';
@@ -51,9 +50,7 @@ bool ReadShortDecimal(std::string_view text, double& value) {
     const ptrdiff_t fractionDigits = at < end && *at == '.' ? (++at, readDigits()) : 0;
     if (at < end && (*at == 'e' || *at == 'E')) return false;
     const ptrdiff_t digitCount = wholeDigits + fractionDigits;
-    if (digitCount == 0 || digitCount > kMostDigits || digits > kExactLimit ||
-        fractionDigits >= static_cast<ptrdiff_t>(kPowersOfTen.size()))
-        return false;
+    if (digitCount == 0 || digitCount > kMostDigits || digits > kExactLimit) return false;
     const double magnitude = static_cast<double>(digits) / kPowersOfTen[static_cast<size_t>(fractionDigits)];
     value = negative ? -magnitude : magnitude;
     return true;

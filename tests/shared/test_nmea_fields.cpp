@@ -43,10 +43,11 @@ TEST(NmeaFields, ReadNumbersAsTextToNumberConversionsDo) {
 }
 
 TEST(NmeaFields, ReadDecimalsToTheSameBitsAsTheFullConversion) {
-    // Around the limits of the quick path: 2^53 and beyond, 22 and 23 fraction digits, exponents.
+    // Around the limits of the quick path: 2^53 and beyond, 19 and more digits, exponents.
     const char* const texts[] = {"4807.038", "-0", "-0.000", ".5", "-.25", "5.", "0.1", "1234567.8912345",
-                                 "9007199254740992", "9007199254740993", "900719925474099.3", "0.0000000000000000000001",
-                                 "0.00000000000000000000001", "1.5e3", "12.5.3", "2E-2x", "00000000000000000000000017.5"};
+                                 "9007199254740992", "9007199254740993", "900719925474099.3", "0.000000000000000001",
+                                 "0.0000000000000000001", "0.00000000000000000000001", "1.5e3", "12.5.3", "2E-2x",
+                                 "00000000000000000000000017.5"};
     for (const char* text : texts) {
         const std::string sentence = std::string("$GPXXX,") + text + "\r\n";
         double expected = 0;
